@@ -1,0 +1,54 @@
+#include "shell/exit_signals.h"
+#include "shell/main_form.h"
+#include "support/app_context.h"
+#include "support/data_dir.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+using namespace velkor;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velkor"));
+    QApplication::setApplicationVersion(QStringLiteral(VELKOR_VERSION));
+    // A tray program: closing its last window does not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    AppContext context;
+    SystemClock clock;
+    QtPrompter prompter([&context] { return context.state.language; });
+    SystemBeeper beeper;
+    DesktopFileOpener opener;
+    DialogFileChooser chooser;
+    context.clock = &clock;
+    context.prompter = &prompter;
+    context.beeper = &beeper;
+    context.fileOpener = &opener;
+    context.fileChooser = &chooser;
+    context.serialLines = [] { return std::make_unique<QtSerialLine>(); };
+    context.programDir = QCoreApplication::applicationDirPath();
+
+    const QString dataDir =
+        chooseDataDir(context.programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (dataDir.isEmpty()) {
+        prompter.fail(QString(),
+                      QObject::tr("Velkor cannot start:\nneither %1 nor the user's data folder can be "
+                                  "written.")
+                          .arg(context.programDir));
+        return 1;
+    }
+    context.dataDir = QDir(dataDir);
+
+    shell::MainForm mainForm(context);
+    shell::ExitSignals exitSignals;
+    QObject::connect(&mainForm, &shell::MainForm::exitRequested, &app, &QApplication::exit);
+    QObject::connect(&exitSignals, &shell::ExitSignals::exitRequested, &app,
+                     [&] { QApplication::exit(mainForm.finish() ? 0 : 1); });
+    // The end of the desktop session quits the application: it counts as a clean exit too.
+    QObject::connect(&app, &QApplication::aboutToQuit, &mainForm, [&] { mainForm.finish(); });
+
+    if (!mainForm.start())
+        return 1;
+    return QApplication::exec();
+}

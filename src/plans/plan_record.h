@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velkor::plans {
+
+// Hour of a plan that has no time of day.
+constexpr int NoHour = 25;
+// A plan's display line is cut to this many characters; plans equal up to here are one plan to the lists.
+constexpr int PlanLineLength = 150;
+constexpr int SlotCount = 48;
+
+struct PlanRecord {
+    int month = 0;
+    int day = 0;
+    int hour = NoHour;
+    int minute = 0;
+    QString text;
+
+    bool hasTime() const { return hour != NoHour; }
+    friend bool operator==(const PlanRecord&, const PlanRecord&) = default;
+};
+
+struct SlotTime {
+    int hour = NoHour;
+    int minute = 0;
+    friend bool operator==(const SlotTime&, const SlotTime&) = default;
+};
+
+// "yok" followed by "00:30" … "23:30".
+QStringList timeSlots();
+
+// Slot index to hour and minute: odd slots are on the half hour; 0 ("yok") and -1 (nothing chosen) mean
+// no time.
+SlotTime slotTime(int slot);
+
+// The way back from the HH:MM of a plan line; five blanks (no time) give slot 0.
+int slotIndex(const QString& timeText);
+
+// The one-line display form of a plan: " dd. mm" then the time or blanks, three blanks and the text, at most
+// PlanLineLength characters. Day, month and time stay at fixed positions so that lines sort by date.
+QString yazim(int month, int day, int hour, int minute, const QString& text);
+inline QString yazim(const PlanRecord& plan) {
+    return yazim(plan.month, plan.day, plan.hour, plan.minute, plan.text);
+}
+
+// A plan text never holds a double quote in the file: each becomes two apostrophes.
+QString quoteSafe(QString text);
+
+} // namespace velkor::plans

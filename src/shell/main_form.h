@@ -1,0 +1,76 @@
+#pragma once
+
+#include "shell/bookkeeping.h"
+#include "shell/window_registry.h"
+#include "support/app_context.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <memory>
+
+namespace velkor::shell {
+
+// The program's hidden main window: tray icon, its menu, start-up and exit. Never shown itself.
+class MainForm final : public QObject {
+    Q_OBJECT
+public:
+    explicit MainForm(AppContext& context, QObject* parent = nullptr);
+    ~MainForm() override;
+
+    // Runs the start-up steps. False when a data file could not be made; the user has been told.
+    bool start();
+
+    // Writes the exit moment and removes the icon; runs once however the program ends.
+    // False when the exit moment could not be written (the user has been told).
+    bool finish();
+
+    void handleTrayEvent(QSystemTrayIcon::ActivationReason reason);
+    // Takes the icon away and adds it again after the icon delay, with a fresh tip.
+    void refreshIcon();
+    void switchLanguage(Language language);
+    // Puts one window (or the menu, code 4) into the current language; codes of unloaded windows do nothing.
+    void applyLanguage(int code);
+
+    QMenu* menu() const { return m_menu; }
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+    WindowRegistry& windows() { return m_windows; }
+    QString trayTip() const;
+    int iconDay() const { return m_iconDay; }
+
+    // The delay between start (or a refresh) and the icon appearing.
+    static constexpr int IconDelayMs = 500;
+
+signals:
+    // Emitted when the user ends the program from the menu; main() then leaves its event loop.
+    void exitRequested(int status);
+
+private:
+    void buildMenu();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool checkable);
+    void addTrayIcon();
+    void exitFromMenu();
+    void toggleCalendar();
+
+    // Hand-off points of start-up, each filled by the part of the program that owns the work.
+    void createStartupShortcut();
+    void catchUp();
+    void startReminders();
+
+    AppContext& m_ctx;
+    Bookkeeping m_files;
+    WindowRegistry m_windows;
+    QMenu* m_menu = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    QTimer m_iconTimer;
+    int m_iconDay = 0;
+    bool m_finished = false;
+    QPointer<QAction> m_trk;
+    QPointer<QAction> m_eng;
+};
+
+} // namespace velkor::shell

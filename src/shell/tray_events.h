@@ -1,0 +1,15 @@
+#pragma once
+
+#include "support/app_context.h"
+
+#include <QSystemTrayIcon>
+
+namespace velkor::shell {
+
+enum class TrayAction { None, ToggleCalendar, ShowMenu };
+
+// What a tray event does: a double click toggles the calendar, the right button opens the menu, anything
+// else does nothing; nothing at all while the plan entry window or the directory record editor is open.
+TrayAction trayActionFor(QSystemTrayIcon::ActivationReason reason, const SharedState& state);
+
+} // namespace velkor::shell

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QAction>
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace velkor::shell {
+
+// Owns the program's windows: each is made when first shown and destroyed when unloaded; the menu item of
+// an open window carries a check mark, kept in step when the window closes itself.
+class WindowRegistry {
+public:
+    using Factory = std::function<QWidget*()>;
+
+    void add(int code, QAction* mark, Factory factory = {});
+    void setFactory(int code, Factory factory);
+    bool knows(int code) const { return m_entries.contains(code); }
+
+    // The window when it is loaded, else null. Asking never loads it.
+    QWidget* loaded(int code) const;
+    QList<QWidget*> loadedWindows() const;
+
+    // Shows the window, making it first when needed, and sets its mark.
+    QWidget* show(int code);
+    // Closes and destroys the window; false when it refused to close (e.g. the user kept unsaved work).
+    bool unload(int code);
+    // Open windows are unloaded, closed ones shown; the mark then tells which.
+    void toggle(int code);
+    void syncMark(int code);
+
+private:
+    struct Entry {
+        QAction* mark = nullptr;
+        Factory factory;
+        QPointer<QWidget> window;
+    };
+    QHash<int, Entry> m_entries;
+};
+
+} // namespace velkor::shell

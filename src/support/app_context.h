@@ -1,0 +1,47 @@
+#pragma once
+
+#include "support/serial_line.h"
+#include "support/services.h"
+
+#include <QDir>
+#include <QString>
+
+#include <array>
+
+namespace velkor {
+
+// The fields the windows hand each other work through.
+struct SharedState {
+    QString selDay;                    // day handed to plan entry
+    QString selMonth;                  // two-character month handed to plan entry
+    QString selHour;                   // HH:MM of the plan being edited, or five blanks
+    QString entryMode;                 // "new", "old" or "yepnew"
+    std::array<bool, 13> monthFlags{}; // index 1..12: months chosen in the plan query window
+    qint32 diaryRecordNo = 0;
+
+    bool planEntryOpen = false;
+    bool diaryBrowserOpen = false;
+    bool diaryEditorOpen = false;
+    bool dirEditorOpen = false;
+
+    Language language = Language::Turkish;
+};
+
+// Everything the program's parts need from outside themselves, made once in main() and handed down.
+struct AppContext {
+    QDir dataDir;
+    QString programDir; // where the executable and its help pages live
+    SharedState state;
+    Clock* clock = nullptr;
+    Prompter* prompter = nullptr;
+    Beeper* beeper = nullptr;
+    FileOpener* fileOpener = nullptr;
+    FileChooser* fileChooser = nullptr;
+    AutostartWriter* autostart = nullptr;
+    SerialLineFactory serialLines;
+
+    QString dataFile(const QString& name) const { return dataDir.filePath(name); }
+    bool turkish() const { return state.language == Language::Turkish; }
+};
+
+} // namespace velkor

@@ -1,0 +1,255 @@
+#include "support/record_file.h"
+
+#include "support/legacy_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace velkor {
+
+namespace {
+
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+class RecordParser {
+public:
+    explicit RecordParser(QByteArrayView data) : m_data(data) {}
+
+    bool atEnd() const { return m_pos >= m_data.size(); }
+
+    // Skips empty lines; returns false when only line ends were left.
+    bool skipBlankLines() {
+        while (!atEnd() && (m_data[m_pos] == '\r' || m_data[m_pos] == '\n'))
+            ++m_pos;
+        return !atEnd();
+    }
+
+    RecordEntry next() {
+        const qsizetype start = m_pos;
+        Fields fields;
+        if (parseRecord(fields)) {
+            return {m_data.sliced(start, m_pos - start).toByteArray(), std::move(fields)};
+        }
+        // Not a record we understand: keep its first physical line as it is and resume after it.
+        m_pos = start;
+        while (!atEnd() && m_data[m_pos] != '\n')
+            ++m_pos;
+        if (!atEnd())
+            ++m_pos;
+        return {m_data.sliced(start, m_pos - start).toByteArray(), std::nullopt};
+    }
+
+private:
+    bool parseRecord(Fields& fields) {
+        while (true) {
+            skipBlanks();
+            if (atEnd())
+                return false;
+            if (m_data[m_pos] == '"') {
+                QString text;
+                if (!parseString(text))
+                    return false;
+                fields.append(std::move(text));
+            } else {
+                qint64 number = 0;
+                if (!parseNumber(number))
+                    return false;
+                fields.append(number);
+            }
+            skipBlanks();
+            if (atEnd())
+                return true; // last record without a line end
+            const char c = m_data[m_pos];
+            if (c == ',') {
+                ++m_pos;
+                continue;
+            }
+            if (c == '\n') {
+                ++m_pos;
+                return true;
+            }
+            if (c == '\r') {
+                ++m_pos;
+                if (!atEnd() && m_data[m_pos] == '\n')
+                    ++m_pos;
+                return true;
+            }
+            return false;
+        }
+    }
+
+    bool parseString(QString& text) {
+        ++m_pos;
+        const qsizetype close = m_data.indexOf('"', m_pos);
+        if (close < 0)
+            return false; // torn: the closing quote never came
+        QByteArray bytes = m_data.sliced(m_pos, close - m_pos).toByteArray();
+        // Line breaks inside a string are kept as LF, whatever the file used.
+        bytes.replace("\r\n", "\n");
+        text = decodeStoredText(bytes);
+        m_pos = close + 1;
+        return true;
+    }
+
+    bool parseNumber(qint64& number) {
+        const qsizetype start = m_pos;
+        if (!atEnd() && m_data[m_pos] == '-')
+            ++m_pos;
+        const qsizetype digits = m_pos;
+        while (!atEnd() && m_data[m_pos] >= '0' && m_data[m_pos] <= '9')
+            ++m_pos;
+        if (m_pos == digits || m_pos - digits > 15)
+            return false;
+        bool ok = false;
+        number = m_data.sliced(start, m_pos - start).toLongLong(&ok);
+        return ok;
+    }
+
+    void skipBlanks() {
+        while (!atEnd() && isBlank(m_data[m_pos]))
+            ++m_pos;
+    }
+
+    QByteArrayView m_data;
+    qsizetype m_pos = 0;
+};
+
+QString describe(const QString& path, const QString& what) {
+    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), what);
+}
+
+} // namespace
+
+QList<RecordEntry> parseRecords(QByteArrayView contents) {
+    if (contents.startsWith(kUtf8Bom))
+        contents = contents.sliced(3);
+    QList<RecordEntry> entries;
+    RecordParser parser(contents);
+    while (parser.skipBlankLines())
+        entries.append(parser.next());
+    return entries;
+}
+
+QByteArray encodeRecord(const Fields& fields) {
+    QByteArray out;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        if (const auto* number = std::get_if<qint64>(&fields[i])) {
+            out += QByteArray::number(*number);
+        } else {
+            QByteArray text = std::get<QString>(fields[i]).toUtf8();
+            text.replace("\r\n", "\n");
+            text.replace('\n', "\r\n");
+            out += '"';
+            out += text;
+            out += '"';
+        }
+    }
+    out += "\r\n";
+    return out;
+}
+
+QByteArray entryBytes(const RecordEntry& entry) {
+    if (entry.fields)
+        return encodeRecord(*entry.fields);
+    QByteArray bytes = entry.raw;
+    if (!bytes.endsWith('\n'))
+        bytes += "\r\n";
+    return bytes;
+}
+
+Loaded<QList<RecordEntry>> readRecordFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (QFileInfo(path).isDir())
+        return {{}, describe(path, QObject::tr("is a folder, not a data file."))};
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, describe(path, QObject::tr("cannot be read: %1").arg(file.errorString()))};
+    const QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{}, describe(path, QObject::tr("cannot be read: %1").arg(file.errorString()))};
+    return {parseRecords(contents), {}};
+}
+
+IoResult rewriteRecordFile(const QString& path, const QByteArray& contents) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return IoResult::failure(
+            describe(path, QObject::tr("cannot be written: %1").arg(file.errorString())));
+    if (file.write(contents) != contents.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return IoResult::failure(describe(path, QObject::tr("cannot be written: %1").arg(reason)));
+    }
+    if (!file.commit())
+        return IoResult::failure(describe(path, QObject::tr("cannot be saved: %1").arg(file.errorString())));
+    return IoResult::success();
+}
+
+IoResult rewriteRecordFile(const QString& path, const QList<QByteArray>& records) {
+    qsizetype total = 0;
+    for (const QByteArray& r : records)
+        total += r.size();
+    QByteArray contents;
+    contents.reserve(total);
+    for (const QByteArray& r : records)
+        contents += r;
+    return rewriteRecordFile(path, contents);
+}
+
+static bool endsInsideLine(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    char last = 0;
+    return file.seek(file.size() - 1) && file.getChar(&last) && last != '\n';
+}
+
+IoResult appendRecord(const QString& path, const Fields& fields) {
+    QByteArray bytes = encodeRecord(fields);
+    if (endsInsideLine(path))
+        bytes.prepend("\r\n");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return IoResult::failure(describe(path, QObject::tr("cannot be opened: %1").arg(file.errorString())));
+    // One write, so that a crash leaves the whole record or none of it.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return IoResult::failure(
+            describe(path, QObject::tr("cannot be written: %1").arg(file.errorString())));
+    return IoResult::success();
+}
+
+IoResult touchFile(const QString& path) {
+    if (QFileInfo(path).isDir())
+        return IoResult::failure(describe(path, QObject::tr("is a folder, not a data file.")));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return IoResult::failure(describe(path, QObject::tr("cannot be opened: %1").arg(file.errorString())));
+    return IoResult::success();
+}
+
+std::optional<qint64> numberAt(const Fields& fields, qsizetype index) {
+    if (index < 0 || index >= fields.size())
+        return std::nullopt;
+    if (const auto* n = std::get_if<qint64>(&fields[index]))
+        return *n;
+    return std::nullopt;
+}
+
+std::optional<QString> stringAt(const Fields& fields, qsizetype index) {
+    if (index < 0 || index >= fields.size())
+        return std::nullopt;
+    if (const auto* s = std::get_if<QString>(&fields[index]))
+        return *s;
+    return std::nullopt;
+}
+
+} // namespace velkor

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace velkor {
+
+enum class Language { Turkish, English };
+
+// Every date and time the program uses comes from here, so tests can set the hour.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+enum class BoxKind { Information, Question, Warning, Critical };
+enum class Answer { Ok, Yes, No };
+
+// Every message box goes through here: the program's own boxes are modal, tests answer them from a script.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual Answer show(BoxKind kind, const QString& title, const QString& text) = 0;
+
+    void inform(const QString& title, const QString& text) { show(BoxKind::Information, title, text); }
+    void warn(const QString& title, const QString& text) { show(BoxKind::Warning, title, text); }
+    void fail(const QString& title, const QString& text) { show(BoxKind::Critical, title, text); }
+    bool ask(const QString& title, const QString& text) {
+        return show(BoxKind::Question, title, text) == Answer::Yes;
+    }
+};
+
+// QMessageBox with its buttons worded in the program's current language.
+class QtPrompter final : public Prompter {
+public:
+    explicit QtPrompter(std::function<Language()> language) : m_language(std::move(language)) {}
+    Answer show(BoxKind kind, const QString& title, const QString& text) override;
+
+private:
+    std::function<Language()> m_language;
+};
+
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+class SystemBeeper final : public Beeper {
+public:
+    void beep() override;
+};
+
+// Opens a document with the program the desktop associates with it.
+class FileOpener {
+public:
+    virtual ~FileOpener() = default;
+    virtual bool open(const QString& path) = 0;
+};
+
+class DesktopFileOpener final : public FileOpener {
+public:
+    bool open(const QString& path) override;
+};
+
+// The open-file dialog.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual std::optional<QString> choose(QWidget* parent, const QString& title, const QString& filter) = 0;
+};
+
+class DialogFileChooser final : public FileChooser {
+public:
+    std::optional<QString> choose(QWidget* parent, const QString& title, const QString& filter) override;
+};
+
+// Registers the program to start when the user logs in.
+class AutostartWriter {
+public:
+    virtual ~AutostartWriter() = default;
+    // Returns an error text, empty on success.
+    virtual QString registerAutostart(const QString& programPath) = 0;
+};
+
+} // namespace velkor

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "support/app_context.h"
+
+#include <QDir>
+#include <QList>
+#include <QQueue>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace velkor::testing {
+
+class FakeClock final : public Clock {
+public:
+    explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 3, 5), QTime(9, 0)))
+        : m_now(std::move(start)) {}
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime& t) { m_now = t; }
+    void advanceSecs(qint64 secs) { m_now = m_now.addSecs(secs); }
+
+private:
+    QDateTime m_now;
+};
+
+struct ShownBox {
+    BoxKind kind;
+    QString title;
+    QString text;
+};
+
+// Records every box; answers questions from a queue (No when the queue is empty).
+class ScriptedPrompter final : public Prompter {
+public:
+    Answer show(BoxKind kind, const QString& title, const QString& text) override {
+        boxes.append({kind, title, text});
+        if (onShow)
+            onShow();
+        if (kind != BoxKind::Question)
+            return Answer::Ok;
+        return answers.isEmpty() ? Answer::No : answers.dequeue();
+    }
+    QList<ShownBox> boxes;
+    QQueue<Answer> answers;
+    std::function<void()> onShow; // runs while "the box is open"
+};
+
+class CountingBeeper final : public Beeper {
+public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+class RecordingOpener final : public FileOpener {
+public:
+    bool open(const QString& path) override {
+        opened.append(path);
+        return succeed;
+    }
+    QStringList opened;
+    bool succeed = true;
+};
+
+class ScriptedChooser final : public FileChooser {
+public:
+    std::optional<QString> choose(QWidget*, const QString&, const QString&) override {
+        if (paths.isEmpty())
+            return std::nullopt;
+        return paths.dequeue();
+    }
+    QQueue<QString> paths;
+};
+
+class RecordingAutostart final : public AutostartWriter {
+public:
+    QString registerAutostart(const QString& programPath) override {
+        registered.append(programPath);
+        return {};
+    }
+    QStringList registered;
+};
+
+// A complete context on a fresh temporary data directory.
+struct TestContext {
+    QTemporaryDir dir;
+    FakeClock clock;
+    ScriptedPrompter prompter;
+    CountingBeeper beeper;
+    RecordingOpener opener;
+    ScriptedChooser chooser;
+    RecordingAutostart autostart;
+    AppContext ctx;
+
+    TestContext() {
+        ctx.dataDir = QDir(dir.path());
+        ctx.programDir = dir.path();
+        ctx.clock = &clock;
+        ctx.prompter = &prompter;
+        ctx.beeper = &beeper;
+        ctx.fileOpener = &opener;
+        ctx.fileChooser = &chooser;
+        ctx.autostart = &autostart;
+    }
+    QString file(const QString& name) const { return ctx.dataFile(name); }
+};
+
+} // namespace velkor::testing

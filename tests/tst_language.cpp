@@ -1,0 +1,117 @@
+#include "lang/captions.h"
+#include "lang/language_setting.h"
+#include "lang/vocabulary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velkor;
+using namespace velkor::lang;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestLanguage : public QObject {
+    Q_OBJECT
+private slots:
+    void settingFileRules_data() {
+        QTest::addColumn<QByteArray>("content"); // "<missing>" for no file
+        QTest::addColumn<int>("expected");       // 0 Turkish, 1 English, -1 no change
+        QTest::addColumn<QByteArray>("afterwards");
+        QTest::newRow("missing") << QByteArray("<missing>") << 0 << QByteArray("\"tr\"\r\n");
+        QTest::newRow("empty") << QByteArray() << 0 << QByteArray("\"tr\"\r\n");
+        QTest::newRow("tr") << QByteArray("\"tr\"\r\n") << 0 << QByteArray("\"tr\"\r\n");
+        QTest::newRow("eng, LF only") << QByteArray("\"eng\"\n") << 1 << QByteArray("\"eng\"\n");
+        QTest::newRow("other word left alone")
+            << QByteArray("\"ENG\"\r\n") << -1 << QByteArray("\"ENG\"\r\n");
+        QTest::newRow("garbage left alone") << QByteArray("\x01\xff") << -1 << QByteArray("\x01\xff");
+    }
+    void settingFileRules() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, expected);
+        QFETCH(QByteArray, afterwards);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("options.prg"));
+        if (content != "<missing>") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        const LanguageSetting setting = readLanguageSetting(path);
+        QVERIFY(setting.error.isEmpty());
+        QCOMPARE(setting.language.has_value() ? int(*setting.language) : -1, expected);
+        QCOMPARE(readAll(path), afterwards);
+        QVERIFY(writeLanguageSetting(path, Language::English).ok());
+        QCOMPARE(readAll(path), QByteArray("\"eng\"\r\n"));
+    }
+
+    void tablesAreCompleteInBothLanguages() {
+        for (Language l : {Language::Turkish, Language::English}) {
+            QCOMPARE(monthNames(l).size(), 12);
+            QCOMPARE(diaryMonthNames(l).size(), 12);
+            QCOMPARE(upperMonthNames(l).size(), 12);
+            QCOMPARE(planQueryChoices(l).size(), 15);
+            QCOMPARE(diaryPeriodChoices(l).size(), 5);
+            for (int i = 42; i <= 48; ++i)
+                QVERIFY(!weekdayHead(i, l).isEmpty());
+            for (int code : switchOrder() + QList<int>{PlanEntry}) {
+                for (const Caption& c : captions(code))
+                    QVERIFY2(!c.turkish.isEmpty() && !c.english.isEmpty(), qPrintable(c.control));
+            }
+        }
+        QCOMPARE(diaryMonthNames(Language::English)[7], QStringLiteral("Agust"));
+        QCOMPARE(upperMonthNames(Language::English)[5], QStringLiteral("JUN"));
+        QCOMPARE(upperMonthNames(Language::Turkish)[3], QString::fromUtf8("NİSAN"));
+        QCOMPARE(weekdayHead(48, Language::Turkish), QStringLiteral("Pt"));
+        QCOMPARE(weekdayHead(42, Language::English), QStringLiteral("Su"));
+        QVERIFY(weekdayHead(41, Language::English).isEmpty());
+        QVERIFY(captions(11).isEmpty());
+        QCOMPARE(twoDigitNumbers(31).last(), QStringLiteral("31"));
+    }
+
+    void conditionalCaptionsTranslateOnlyWhatTheyKnow() {
+        QCOMPARE(planEntryTitle(QString::fromUtf8("Kayıt Düzeltme"), Language::English),
+                 QStringLiteral("Edit Record"));
+        QCOMPARE(planEntryTitle(QStringLiteral("Something"), Language::English), QStringLiteral("Something"));
+        QCOMPARE(planEntryButton(QStringLiteral("Ekle"), Language::English), QStringLiteral("Add"));
+        QCOMPARE(planEntryButton(QStringLiteral("Kaydet"), Language::English), QStringLiteral("Save"));
+        QCOMPARE(planEntryButton(QStringLiteral("Kaydet"), Language::Turkish), QStringLiteral("Kaydet"));
+        QCOMPARE(diaryEditorTitle(QStringLiteral("Edit Record"), Language::Turkish),
+                 QString::fromUtf8("Kayıt Düzeltme"));
+        QCOMPARE(diaryEditorButton(QString::fromUtf8("Güncelle"), Language::English),
+                 QStringLiteral("Update"));
+        QCOMPARE(diaryEditorButton(QStringLiteral("Add"), Language::Turkish), QStringLiteral("Ekle"));
+    }
+
+    void captionsReachNamedControls() {
+        QWidget window;
+        auto* label = new QLabel(&window);
+        label->setObjectName(QStringLiteral("Label3"));
+        auto* button = new QPushButton(&window);
+        button->setObjectName(QStringLiteral("Command4"));
+        applyCaptions(&window, Directory, Language::English);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Directory"));
+        QCOMPARE(label->text(), QStringLiteral("Search: "));
+        QCOMPARE(button->text(), QStringLiteral("Delete"));
+
+        QMenu menu;
+        QMenu* sub = menu.addMenu(QStringLiteral("x"));
+        sub->setObjectName(QStringLiteral("Lngg"));
+        applyCaptions(&menu, MainMenu, Language::English);
+        QCOMPARE(sub->title(), QStringLiteral("Dil"));
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"
