@@ -7,6 +7,9 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+
+class QWidget;
 
 namespace velkor {
 
@@ -39,6 +42,12 @@ struct AppContext {
     FileChooser* fileChooser = nullptr;
     AutostartWriter* autostart = nullptr;
     SerialLineFactory serialLines;
+
+    // Links between parts that must not know each other's classes; the shell fills them.
+    // Opens plan entry modally for state.selDay/selMonth/entryMode.
+    std::function<void(QWidget* parent)> openPlanEntry;
+    // Stops reminder ticks while a plan is being entered; minutes passed meanwhile follow on resume.
+    std::function<void(bool paused)> pauseReminders;
 
     QString dataFile(const QString& name) const { return dataDir.filePath(name); }
     bool turkish() const { return state.language == Language::Turkish; }
