@@ -1,2 +1,94 @@
 #!/usr/bin/env bash
-exit 0
+# The real program on a real X server with a tray host: the icon appears, the right button opens the menu,
+# "Programı Kapat" ends it with status 0 and tarih.kyt holds today; SIGTERM ends it the same way.
+set -euo pipefail
+
+program=${1:?usage: smoke_tray.sh path/to/velkor}
+program=$(readlink -f "$program")
+
+if [ -z "${VELKOR_SMOKE_X:-}" ]; then
+  export VELKOR_SMOKE_X=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+cleanup() {
+  kill "${velkor_pid:-}" "${trayer_pid:-}" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; [ -f "$work/app/velkor.log" ] && cat "$work/app/velkor.log" >&2; exit 1; }
+
+mkdir -p "$work/app"
+cp "$program" "$work/app/velkor"
+[ -d "$(dirname "$program")/help" ] && cp -r "$(dirname "$program")/help" "$work/app/"
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+mkdir -p "$HOME"
+
+trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true >/dev/null 2>&1 &
+trayer_pid=$!
+
+# Waits up to $1 tenths of a second for the command after it to succeed.
+wait_for() {
+  local tries=$1; shift
+  for _ in $(seq "$tries"); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+wait_for 50 xdotool search --class trayer || fail "the tray host did not start"
+
+start_velkor() {
+  (cd "$work/app" && exec ./velkor >"$work/app/velkor.log" 2>&1) &
+  velkor_pid=$!
+  # The icon is a small window of ours embedded in the tray.
+  wait_for 100 tray_icon || fail "the tray icon did not appear"
+}
+
+tray_icon() {
+  local id
+  for id in $(xdotool search --class velkor 2>/dev/null); do
+    if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+expect_exit_record() {
+  local status=$1
+  [ "$status" -eq 0 ] || fail "exit status $status"
+  local today
+  today=$(date +%Y,%-m,%-d)
+  local records
+  records=$(grep -c . "$work/app/tarih.kyt")
+  [ "$records" -eq 1 ] || fail "tarih.kyt holds $records records"
+  grep -q "^$today," "$work/app/tarih.kyt" || fail "tarih.kyt does not hold today: $(cat "$work/app/tarih.kyt")"
+}
+
+# 1. Right button on the icon opens the menu; its last item ends the program.
+start_velkor
+icon=$(tray_icon)
+windows_before=$(xdotool search --onlyvisible --class velkor | wc -l)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
+menu_open() { [ "$(xdotool search --onlyvisible --class velkor | wc -l)" -gt "$windows_before" ]; }
+wait_for 50 menu_open || fail "the menu did not open"
+xdotool key Up Return
+status=0
+wait "$velkor_pid" || status=$?
+velkor_pid=
+expect_exit_record "$status"
+
+# 2. SIGTERM counts as a clean exit too.
+start_velkor
+kill -TERM "$velkor_pid"
+status=0
+wait "$velkor_pid" || status=$?
+velkor_pid=
+expect_exit_record "$status"
+echo "smoke test passed"
