@@ -10,6 +10,34 @@ bool smallNumber(const std::optional<qint64>& n) {
     return n && *n >= 0 && *n <= 255;
 }
 
+// Tells which plans show as one of the given lines. Day and month sit at fixed places of a line, so most
+// plans are ruled out without building their line.
+class LineMatcher {
+public:
+    explicit LineMatcher(const QStringList& lines) : m_lines(lines.begin(), lines.end()) {
+        for (const QString& line : lines) {
+            bool dayOk = false, monthOk = false;
+            const int day = QStringView(line).mid(1, 2).toInt(&dayOk);
+            const int month = QStringView(line).mid(5, 2).toInt(&monthOk);
+            if (!dayOk || !monthOk || line.size() < 7 || line[3] != QLatin1Char('.')) {
+                m_anyDate = true; // a line of a form we cannot take apart: compare every plan
+                continue;
+            }
+            m_dates.insert(month * 100 + day);
+        }
+    }
+    bool matches(const PlanRecord& plan) const {
+        if (!m_anyDate && !m_dates.contains(plan.month * 100 + plan.day))
+            return false;
+        return m_lines.contains(yazim(plan));
+    }
+
+private:
+    QSet<QString> m_lines;
+    QSet<int> m_dates;
+    bool m_anyDate = false;
+};
+
 } // namespace
 
 std::optional<PlanRecord> PlanStore::toPlan(const RecordEntry& entry) {
@@ -68,8 +96,9 @@ Loaded<QString> PlanStore::findPlanText(const QString& line) const {
     auto plans = readPlans();
     if (!plans.ok())
         return {{}, plans.error};
+    const LineMatcher matcher({line});
     for (const PlanRecord& plan : plans.value) {
-        if (yazim(plan) == line)
+        if (matcher.matches(plan))
             return {plan.text, {}};
     }
     return {};
@@ -79,13 +108,13 @@ Loaded<QString> PlanStore::removePlansByLine(const QStringList& lines) const {
     auto records = readRecordFile(m_path);
     if (!records.ok())
         return {{}, records.error};
-    const QSet<QString> wanted(lines.begin(), lines.end());
+    const LineMatcher matcher(lines);
     QString lastDropped;
     QList<QByteArray> kept;
     kept.reserve(records.value.size());
     for (const RecordEntry& entry : records.value) {
         const auto plan = toPlan(entry);
-        if (plan && wanted.contains(yazim(*plan))) {
+        if (plan && matcher.matches(*plan)) {
             lastDropped = plan->text;
             continue;
         }
@@ -100,11 +129,12 @@ IoResult PlanStore::replacePlansByLine(const QString& line, const PlanRecord& re
     auto records = readRecordFile(m_path);
     if (!records.ok())
         return IoResult::failure(records.error);
+    const LineMatcher matcher({line});
     QList<QByteArray> kept;
     kept.reserve(records.value.size() + 1);
     for (const RecordEntry& entry : records.value) {
         const auto plan = toPlan(entry);
-        if (plan && yazim(*plan) == line)
+        if (plan && matcher.matches(*plan))
             continue;
         kept.append(entryBytes(entry));
     }

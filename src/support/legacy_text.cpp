@@ -2,23 +2,24 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace velkor {
 
-namespace {
-
-bool isValidUtf8(QByteArrayView bytes) {
+QString decodeStoredText(QByteArrayView bytes, bool* wasUtf8) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii) {
+        if (wasUtf8)
+            *wasUtf8 = true;
+        return QString::fromLatin1(bytes);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    // The decoder reports invalid sequences through hasError(); the result itself is discarded.
-    const QString decoded = utf8.decode(bytes);
-    Q_UNUSED(decoded);
-    return !utf8.hasError();
-}
-
-} // namespace
-
-QString decodeStoredText(QByteArrayView bytes) {
-    if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
+    QString text = utf8.decode(bytes);
+    const bool valid = !utf8.hasError();
+    if (wasUtf8)
+        *wasUtf8 = valid;
+    if (valid)
+        return text;
     QStringDecoder turkish("windows-1254");
     if (turkish.isValid())
         return turkish.decode(bytes);

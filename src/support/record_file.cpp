@@ -33,8 +33,11 @@ public:
     RecordEntry next() {
         const qsizetype start = m_pos;
         Fields fields;
+        m_canonical = true;
         if (parseRecord(fields)) {
-            return {m_data.sliced(start, m_pos - start).toByteArray(), std::move(fields)};
+            QByteArray raw = m_data.sliced(start, m_pos - start).toByteArray();
+            const bool canonical = m_canonical && raw.endsWith("\r\n");
+            return {std::move(raw), std::move(fields), canonical};
         }
         // Not a record we understand: keep its first physical line as it is and resume after it.
         m_pos = start;
@@ -42,7 +45,7 @@ public:
             ++m_pos;
         if (!atEnd())
             ++m_pos;
-        return {m_data.sliced(start, m_pos - start).toByteArray(), std::nullopt};
+        return {m_data.sliced(start, m_pos - start).toByteArray(), std::nullopt, false};
     }
 
 private:
@@ -89,10 +92,20 @@ private:
         const qsizetype close = m_data.indexOf('"', m_pos);
         if (close < 0)
             return false; // torn: the closing quote never came
-        QByteArray bytes = m_data.sliced(m_pos, close - m_pos).toByteArray();
-        // Line breaks inside a string are kept as LF, whatever the file used.
-        bytes.replace("\r\n", "\n");
-        text = decodeStoredText(bytes);
+        const QByteArrayView inside = m_data.sliced(m_pos, close - m_pos);
+        bool utf8 = false;
+        const qsizetype lineFeeds = inside.count('\n');
+        if (lineFeeds > 0 || inside.contains('\r')) {
+            // Line breaks inside a string are kept as LF, whatever the file used.
+            const qsizetype crlfs = inside.count("\r\n");
+            m_canonical = m_canonical && crlfs == lineFeeds && inside.count('\r') == crlfs;
+            QByteArray bytes = inside.toByteArray();
+            bytes.replace("\r\n", "\n");
+            text = decodeStoredText(bytes, &utf8);
+        } else {
+            text = decodeStoredText(inside, &utf8);
+        }
+        m_canonical = m_canonical && utf8;
         m_pos = close + 1;
         return true;
     }
@@ -107,17 +120,23 @@ private:
         if (m_pos == digits || m_pos - digits > 15)
             return false;
         bool ok = false;
-        number = m_data.sliced(start, m_pos - start).toLongLong(&ok);
+        const QByteArrayView digitsText = m_data.sliced(start, m_pos - start);
+        number = digitsText.toLongLong(&ok);
+        // "007" or "-0" read fine but are not how the number is written back.
+        m_canonical = m_canonical && digitsText == QByteArray::number(number);
         return ok;
     }
 
     void skipBlanks() {
-        while (!atEnd() && isBlank(m_data[m_pos]))
+        while (!atEnd() && isBlank(m_data[m_pos])) {
             ++m_pos;
+            m_canonical = false;
+        }
     }
 
     QByteArrayView m_data;
     qsizetype m_pos = 0;
+    bool m_canonical = true;
 };
 
 QString describe(const QString& path, const QString& what) {
@@ -157,6 +176,8 @@ QByteArray encodeRecord(const Fields& fields) {
 }
 
 QByteArray entryBytes(const RecordEntry& entry) {
+    if (entry.canonical)
+        return entry.raw;
     if (entry.fields)
         return encodeRecord(*entry.fields);
     QByteArray bytes = entry.raw;

@@ -20,6 +20,8 @@ using Fields = QList<Field>;
 struct RecordEntry {
     QByteArray raw;
     std::optional<Fields> fields;
+    // True when `raw` is exactly what encodeRecord(fields) would write, so a rewrite can copy it as it is.
+    bool canonical = false;
 };
 
 // Splits file contents into records. Never fails: what cannot be parsed becomes an unparsed entry of one
