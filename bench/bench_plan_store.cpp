@@ -1,69 +1,26 @@
 // Every plan store operation on 10,000 plans beside a plain read-and-parse of the same file.
 #include "bench_util.h"
+#include "plan_file.h"
 #include "plans/plan_store.h"
 
-#include <QFile>
-#include <QRandomGenerator>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 
 using namespace velkor;
 using namespace velkor::plans;
-using velkor::bench::medianMs;
-using velkor::bench::report;
+using namespace velkor::bench;
 
 namespace {
 
 constexpr int PlanCount = 10000;
 constexpr int Runs = 15;
 
-QByteArray makeFile() {
-    QRandomGenerator rng(42);
-    QByteArray bytes;
-    for (int i = 0; i < PlanCount; ++i) {
-        const int slot = int(rng.bounded(48));
-        const SlotTime t = slotTime(slot);
-        bytes += encodeRecord(
-            {qint64(1 + rng.bounded(12)), qint64(1 + rng.bounded(28)), qint64(t.hour), qint64(t.minute),
-             QStringLiteral("Plan %1: toplantı, doktor randevusu ya da doğum günü").arg(i)});
-    }
-    return bytes;
-}
-
-// What any program must do at least: read the file, split it into records and fields, decode the texts.
-int plainReadAndParse(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray all = file.readAll();
-    int records = 0;
-    qsizetype pos = 0;
-    while (pos < all.size()) {
-        const qsizetype quote = all.indexOf('"', pos);
-        const qsizetype close = all.indexOf('"', quote + 1);
-        if (quote < 0 || close < 0)
-            break;
-        const QList<QByteArray> numbers = all.mid(pos, quote - pos).split(',');
-        const QString text = QString::fromUtf8(all.mid(quote + 1, close - quote - 1));
-        records += numbers.size() > 4 && !text.isEmpty() ? 1 : 0;
-        pos = all.indexOf('\n', close) + 1;
-        if (pos == 0)
-            break;
-    }
-    return records;
-}
-
 } // namespace
 
 int main() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("myfile.kyt"));
-    const QByteArray original = makeFile();
-    const auto restore = [&] {
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(original);
-    };
+    const QByteArray original = makePlanFile(PlanCount);
+    const auto restore = [&] { writeFile(path, original); };
     restore();
     const PlanStore store(path);
 

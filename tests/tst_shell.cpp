@@ -47,7 +47,8 @@ private slots:
             MainForm form(t.ctx);
             QVERIFY(form.start());
             QCOMPARE(readAll(t.file(QStringLiteral("myfile.kyt"))), QByteArray());
-            QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))), QByteArray("3000,1,1,1,1\r\n"));
+            // The start mark 3000,1,1,1,1 is replaced by the first reminder tick's stamp.
+            QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))), QByteArray("2026,3,5,9,0\r\n"));
             QCOMPARE(readAll(t.file(QStringLiteral("sc.kyt"))), QByteArray("1\r\n"));
             QCOMPARE(readAll(t.file(QStringLiteral("options.prg"))), QByteArray("\"tr\"\r\n"));
             QCOMPARE(t.autostart.registered.size(), 1);
@@ -55,22 +56,21 @@ private slots:
             QCOMPARE(form.trayTip(), QStringLiteral("5.3.2026"));
             QVERIFY(t.prompter.boxes.isEmpty());
         }
-        {
-            MainForm form(t.ctx);
-            QVERIFY(form.start());
-            QCOMPARE(t.autostart.registered.size(), 1); // not a first start any more
-            QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))),
-                     QByteArray("3000,1,1,1,1\r\n3000,1,1,1,1\r\n"));
-            t.clock.set(QDateTime(QDate(2026, 11, 14), QTime(23, 59, 42)));
-            QVERIFY(form.finish());
-            QVERIFY(form.finish()); // a second call (e.g. aboutToQuit after kpt) changes nothing
-            QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))), QByteArray("2026,11,14,23,59\r\n"));
-        }
         MainForm form(t.ctx);
         QVERIFY(form.start());
+        QCOMPARE(t.autostart.registered.size(), 1); // not a first start any more
+        t.clock.set(QDateTime(QDate(2026, 11, 14), QTime(23, 59, 42)));
+        form.reminders().tick();
+        QVERIFY(form.finish());
+        QVERIFY(form.finish()); // a second call (e.g. aboutToQuit after kpt) changes nothing
+        QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))), QByteArray("2026,11,14,23,59\r\n"));
+
+        // The next start appends its mark after the exit record; only the first record counts.
+        const Bookkeeping files(t.ctx.dataDir);
+        QVERIFY(files.stampStart().ok());
         QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))),
                  QByteArray("2026,11,14,23,59\r\n3000,1,1,1,1\r\n"));
-        QCOMPARE(Bookkeeping(t.ctx.dataDir).readLastExit(), QDateTime(QDate(2026, 11, 14), QTime(23, 59)));
+        QCOMPARE(files.readLastExit(), QDateTime(QDate(2026, 11, 14), QTime(23, 59)));
     }
 
     void interruptedRewriteOfAnOlderReleaseIsRestored() {

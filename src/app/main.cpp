@@ -42,13 +42,21 @@ int main(int argc, char* argv[]) {
 
     shell::MainForm mainForm(context);
     shell::ExitSignals exitSignals;
-    QObject::connect(&mainForm, &shell::MainForm::exitRequested, &app, &QApplication::exit);
+    int status = 0;
+    // Boxes may be open (the catch-up runs before the main loop): leaving every loop ends the program.
+    const auto quit = [&status](int code) {
+        status = code;
+        QApplication::exit(code);
+    };
+    QObject::connect(&mainForm, &shell::MainForm::exitRequested, &app, quit);
     QObject::connect(&exitSignals, &shell::ExitSignals::exitRequested, &app,
-                     [&] { QApplication::exit(mainForm.finish() ? 0 : 1); });
+                     [&] { quit(mainForm.finish() ? 0 : 1); });
     // The end of the desktop session quits the application: it counts as a clean exit too.
     QObject::connect(&app, &QApplication::aboutToQuit, &mainForm, [&] { mainForm.finish(); });
 
     if (!mainForm.start())
         return 1;
+    if (mainForm.finished())
+        return status;
     return QApplication::exec();
 }

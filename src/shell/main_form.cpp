@@ -4,6 +4,7 @@
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
+#include "plans/plan_store.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,18 @@
 namespace velkor::shell {
 
 MainForm::MainForm(AppContext& context, QObject* parent)
-    : QObject(parent), m_ctx(context), m_files(context.dataDir) {
+    : QObject(parent), m_ctx(context), m_files(context.dataDir), m_reminders(context, m_files.planFile()) {
     setObjectName(QStringLiteral("Form4"));
+    m_reminders.onNewDay = [this] { refreshIcon(); };
+    m_reminders.onAllAnnounced = [this](const QDateTime& upTo) {
+        // A start after a crash then catches up from here, not from the last clean exit.
+        const IoResult written = m_files.writeLastExit(upTo);
+        if (!written && !m_stampFailureShown) {
+            m_stampFailureShown = true;
+            m_ctx.prompter->warn(QString(), written.error);
+        }
+    };
+    m_ctx.pauseReminders = [this](bool paused) { m_reminders.setPaused(paused); };
     buildMenu();
     m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/velkor/velkor.png")), this);
     connect(m_tray, &QSystemTrayIcon::activated, this, &MainForm::handleTrayEvent);
@@ -97,6 +108,8 @@ bool MainForm::start() {
         std::fprintf(stderr, "velkor: no system tray yet; the icon appears when one starts.\n");
 
     catchUp();
+    if (m_finished)
+        return true; // the user ended the program while the missed plans were on screen
     applyLanguage(lang::MainMenu);
     startReminders();
     return true;
@@ -108,11 +121,23 @@ void MainForm::createStartupShortcut() {
 }
 
 void MainForm::catchUp() {
-    // Announcing the plans missed since the last exit is the reminders' work.
+    const QDateTime now = m_ctx.clock->now();
+    const auto plans = plans::PlanStore(m_files.planFile()).readPlans();
+    if (!plans.ok()) {
+        m_ctx.prompter->warn(QString(), plans.error);
+        return;
+    }
+    const QList<Announcement> missed = shell::catchUp(plans.value, m_files.readLastExit(), now);
+    // Until the last box is closed, an exit keeps the old moment so that nothing missed is lost.
+    m_catchingUp = true;
+    for (const Announcement& a : missed)
+        m_ctx.prompter->inform(a.title, a.text);
+    m_catchingUp = false;
+    m_catchUpEnd = now;
 }
 
 void MainForm::startReminders() {
-    // The minute timer belongs to the reminders.
+    m_reminders.start(m_catchUpEnd.isValid() ? m_catchUpEnd : m_ctx.clock->now());
 }
 
 QString MainForm::trayTip() const {
@@ -188,7 +213,9 @@ bool MainForm::finish() {
         return true;
     m_finished = true;
     m_tray->hide();
-    const IoResult written = m_files.writeLastExit(m_ctx.clock->now());
+    if (m_catchingUp)
+        return true; // tarih.kyt still holds the moment the catch-up started from
+    const IoResult written = m_files.writeLastExit(m_reminders.settledUpTo(m_ctx.clock->now()));
     if (!written)
         m_ctx.prompter->fail(QString(), tr("The exit time could not be saved:\n%1").arg(written.error));
     return written.ok();

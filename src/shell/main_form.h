@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/bookkeeping.h"
+#include "shell/reminder_timer.h"
 #include "shell/window_registry.h"
 #include "support/app_context.h"
 
@@ -28,6 +29,7 @@ public:
     // Writes the exit moment and removes the icon; runs once however the program ends.
     // False when the exit moment could not be written (the user has been told).
     bool finish();
+    bool finished() const { return m_finished; }
 
     void handleTrayEvent(QSystemTrayIcon::ActivationReason reason);
     // Takes the icon away and adds it again after the icon delay, with a fresh tip.
@@ -39,6 +41,7 @@ public:
     QMenu* menu() const { return m_menu; }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     WindowRegistry& windows() { return m_windows; }
+    ReminderTimer& reminders() { return m_reminders; }
     QString trayTip() const;
     int iconDay() const { return m_iconDay; }
 
@@ -64,6 +67,10 @@ private:
     AppContext& m_ctx;
     Bookkeeping m_files;
     WindowRegistry m_windows;
+    ReminderTimer m_reminders;
+    bool m_catchingUp = false;
+    QDateTime m_catchUpEnd;
+    bool m_stampFailureShown = false;
     QMenu* m_menu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QTimer m_iconTimer;

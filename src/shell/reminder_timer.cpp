@@ -1,0 +1,90 @@
+#include "shell/reminder_timer.h"
+
+#include "plans/plan_store.h"
+
+namespace velkor::shell {
+
+ReminderTimer::ReminderTimer(AppContext& context, QString planFile, QObject* parent)
+    : QObject(parent), m_ctx(context), m_planFile(std::move(planFile)) {
+    m_timer.setObjectName(QStringLiteral("Timer2"));
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &ReminderTimer::tick);
+}
+
+int ReminderTimer::delayToNextMinute(const QDateTime& now) {
+    const int intoMinute = now.time().second() * 1000 + now.time().msec();
+    return 60000 - intoMinute + 20; // a little past the boundary, so the tick sees the new minute
+}
+
+void ReminderTimer::start(const QDateTime& startMinute) {
+    m_doneUpTo = minuteOf(startMinute).addSecs(-60);
+    m_lastTickDate = startMinute.date();
+    m_running = true;
+    tick();
+}
+
+void ReminderTimer::setPaused(bool paused) {
+    m_paused = paused;
+    if (!paused && m_running)
+        tick(); // what fell due meanwhile comes now
+}
+
+void ReminderTimer::scheduleNext() {
+    if (m_running)
+        m_timer.start(delayToNextMinute(m_ctx.clock->now()));
+}
+
+void ReminderTimer::tick() {
+    scheduleNext();
+    if (m_paused)
+        return;
+    const QDateTime now = minuteOf(m_ctx.clock->now());
+    if (now.date() != m_lastTickDate) {
+        m_lastTickDate = now.date();
+        if (onNewDay)
+            onNewDay();
+    }
+
+    const auto plans = plans::PlanStore(m_planFile).readPlans();
+    if (!plans.ok())
+        return; // the next tick tries again, and catches up what this one missed
+    const QList<Announcement> due = dueReminders(plans.value, m_doneUpTo, m_allDayDoneFor, now);
+    // Never backwards: after the clock is set back, what was shown is not shown again.
+    m_doneUpTo = std::max(m_doneUpTo, now);
+    m_allDayDoneFor = m_allDayDoneFor.isValid() ? std::max(m_allDayDoneFor, now.date()) : now.date();
+    for (const Announcement& a : due)
+        m_queue.enqueue(a);
+    showQueue();
+}
+
+void ReminderTimer::showQueue() {
+    if (m_showing)
+        return; // the box on screen shows the rest when it closes
+    m_showing = true;
+    while (!m_queue.isEmpty()) {
+        m_onScreen = m_queue.dequeue();
+        m_ctx.beeper->beep();
+        m_ctx.prompter->inform(m_onScreen->title, m_onScreen->text);
+        m_onScreen.reset();
+    }
+    m_showing = false;
+    if (onAllAnnounced)
+        onAllAnnounced(m_doneUpTo);
+}
+
+} // namespace velkor::shell
+
+namespace velkor::shell {
+
+QDateTime ReminderTimer::settledUpTo(const QDateTime& now) const {
+    QDateTime settled = std::min(minuteOf(now), m_running ? m_doneUpTo : minuteOf(now));
+    const auto earlier = [&](const Announcement& a) { settled = std::min(settled, a.due.addSecs(-60)); };
+    if (m_onScreen)
+        earlier(*m_onScreen);
+    for (const Announcement& a : m_queue)
+        earlier(a);
+    return settled;
+}
+
+} // namespace velkor::shell

@@ -1,0 +1,243 @@
+#include "fakes/fake_services.h"
+#include "plans/plan_store.h"
+#include "shell/main_form.h"
+#include "shell/reminder_timer.h"
+#include "shell/reminders.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace velkor;
+using namespace velkor::shell;
+using velkor::plans::NoHour;
+using velkor::plans::PlanRecord;
+using velkor::testing::TestContext;
+
+namespace {
+
+QDateTime at(int year, int month, int day, int hour, int minute, int second = 0) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+}
+
+QStringList texts(const QList<Announcement>& list) {
+    QStringList out;
+    for (const Announcement& a : list)
+        out.append(a.text);
+    return out;
+}
+
+QStringList shownTexts(const testing::ScriptedPrompter& p) {
+    QStringList out;
+    for (const auto& box : p.boxes)
+        out.append(box.text);
+    return out;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void store(const TestContext& t, const QList<PlanRecord>& plans) {
+    const plans::PlanStore s(t.file(QStringLiteral("myfile.kyt")));
+    for (const PlanRecord& p : plans)
+        QVERIFY(s.appendPlan(p).ok());
+}
+
+} // namespace
+
+class TestReminders : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void titles() {
+        QCOMPARE(planTitle(5, 3, 14, 30), QStringLiteral(" 5 . 3    14:30"));
+        QCOMPARE(planTitle(12, 11, 9, 0), QStringLiteral(" 12 . 11    9:00"));
+        QCOMPARE(planTitle(5, 3, NoHour, 0), QStringLiteral(" 5 . 3"));
+        QCOMPARE(planTitle(5, 3, 10, 15), QStringLiteral(" 5 . 3"));
+        const QDate d(2026, 3, 5);
+        QCOMPARE(reminderTitle(d, 9, 0), allDayTitle(d) + QStringLiteral("  9:00"));
+        QCOMPARE(reminderTitle(d, 14, 30), allDayTitle(d) + QStringLiteral("  14:30"));
+        QVERIFY(!allDayTitle(d).isEmpty());
+    }
+
+    void catchUpWalksTheMissedDays_data() {
+        QTest::addColumn<QList<PlanRecord>>("plans");
+        QTest::addColumn<QDateTime>("lastExit");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("same day 10:00 to 10:20")
+            << QList<PlanRecord>{{3, 5, 10, 0, "10:00"},
+                                 {3, 5, 10, 15, "10:15"},
+                                 {3, 5, 10, 20, "10:20"},
+                                 {3, 5, 11, 0, "11:00"},
+                                 {3, 5, NoHour, 0, "all day"}}
+            << at(2026, 3, 5, 10, 0) << at(2026, 3, 5, 10, 20) << QStringList{"10:15"};
+        QTest::newRow("3rd 10:00 to 6th 09:00")
+            << QList<PlanRecord>{{3, 3, 9, 30, "3 early"},   {3, 3, 10, 30, "3 late"},
+                                 {3, 3, NoHour, 0, "3 all"}, {3, 4, NoHour, 0, "4 all"},
+                                 {3, 5, 23, 30, "5 late"},   {3, 6, 8, 30, "6 early"},
+                                 {3, 6, 9, 0, "6 now"},      {3, 6, NoHour, 0, "6 all"},
+                                 {3, 7, 1, 0, "7"}}
+            << at(2026, 3, 3, 10, 0) << at(2026, 3, 6, 9, 0)
+            << QStringList{"3 late", "4 all", "5 late", "6 early"};
+        QTest::newRow("20 Jan to 5 Mar")
+            << QList<PlanRecord>{{1, 20, 9, 0, "20 Jan early"}, {1, 20, 10, 30, "20 Jan late"},
+                                 {1, 31, NoHour, 0, "31 Jan"},  {2, 30, NoHour, 0, "30 Feb"},
+                                 {2, 28, 7, 0, "28 Feb"},       {3, 5, 8, 30, "5 Mar early"},
+                                 {3, 5, 9, 30, "5 Mar later"},  {3, 5, NoHour, 0, "5 Mar all"}}
+            << at(2026, 1, 20, 10, 0) << at(2026, 3, 5, 9, 0)
+            << QStringList{"20 Jan late", "31 Jan", "28 Feb", "5 Mar early"};
+        QTest::newRow("across a new year")
+            << QList<PlanRecord>{{11, 19, 12, 0, "19 Nov"},
+                                 {12, 25, NoHour, 0, "Christmas"},
+                                 {1, 1, 0, 30, "New year"},
+                                 {2, 6, 8, 0, "6 Feb"}}
+            << at(2026, 11, 20, 10, 0) << at(2027, 2, 5, 9, 0) << QStringList{"Christmas", "New year"};
+        QTest::newRow("first start counts from 01:01 on the 1st")
+            << QList<PlanRecord>{{3, 1, 1, 0, "1st 01:00"},
+                                 {3, 1, 1, 30, "1st 01:30"},
+                                 {3, 1, NoHour, 0, "1st all"},
+                                 {3, 2, NoHour, 0, "2nd all"},
+                                 {3, 5, 8, 30, "5th early"}}
+            << at(3000, 1, 1, 1, 1) << at(2026, 3, 5, 9, 0)
+            << QStringList{"1st 01:30", "2nd all", "5th early"};
+        QTest::newRow("twelve months away") << QList<PlanRecord>{{6, 1, NoHour, 0, "June"}}
+                                            << at(2025, 3, 1, 10, 0) << at(2026, 3, 5, 9, 0) << QStringList{};
+        QTest::newRow("clock set back") << QList<PlanRecord>{{3, 5, 8, 0, "x"}} << at(2026, 3, 5, 10, 0)
+                                        << at(2026, 3, 5, 9, 0) << QStringList{};
+    }
+    void catchUpWalksTheMissedDays() {
+        QFETCH(QList<PlanRecord>, plans);
+        QFETCH(QDateTime, lastExit);
+        QFETCH(QDateTime, now);
+        QFETCH(QStringList, expected);
+        QCOMPARE(texts(catchUp(plans, lastExit, now)), expected);
+    }
+
+    void catchUpTitlesNameTheMissedDay() {
+        const auto found = catchUp({{3, 4, 14, 30, "a"}, {3, 4, NoHour, 0, "b"}}, at(2026, 3, 3, 10, 0),
+                                   at(2026, 3, 6, 9, 0));
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found[0].title, QStringLiteral(" 4 . 3    14:30"));
+        QCOMPARE(found[1].title, QStringLiteral(" 4 . 3"));
+    }
+
+    void timerThroughADayAnnouncesEachPlanOnce() {
+        TestContext t;
+        store(t, {{3, 5, 9, 30, "coffee"},
+                  {3, 5, NoHour, 0, "birthday"},
+                  {3, 5, 23, 30, "late"},
+                  {3, 6, NoHour, 0, "next day"},
+                  {3, 6, 0, 30, "after midnight"},
+                  {4, 5, 9, 30, "other month"}});
+        ReminderTimer timer(t.ctx, t.file(QStringLiteral("myfile.kyt")));
+        int newDays = 0;
+        timer.onNewDay = [&] { ++newDays; };
+        t.clock.set(at(2026, 3, 5, 9, 0, 10));
+        timer.start(t.clock.now());
+        QCOMPARE(shownTexts(t.prompter), QStringList{"birthday"}); // all-day plans by the first tick
+        for (int minute = 1; minute <= 24 * 60; ++minute) {
+            t.clock.set(at(2026, 3, 5, 9, 0).addSecs(minute * 60));
+            timer.tick();
+            timer.tick(); // a second tick in the same minute changes nothing
+        }
+        QCOMPARE(shownTexts(t.prompter),
+                 (QStringList{"birthday", "coffee", "late", "next day", "after midnight"}));
+        QCOMPARE(t.beeper.count, 5);
+        QCOMPARE(newDays, 1);
+        QCOMPARE(t.prompter.boxes[1].title, reminderTitle(QDate(2026, 3, 5), 9, 30));
+        QCOMPARE(t.prompter.boxes[3].title, allDayTitle(QDate(2026, 3, 6)));
+    }
+
+    void minutesNotSeenAreAnnouncedLate() {
+        TestContext t;
+        store(t, {{3, 5, 10, 0, "ten"},
+                  {3, 5, 11, 30, "half eleven"},
+                  {3, 6, NoHour, 0, "tomorrow"},
+                  {3, 6, 7, 0, "seven"},
+                  {3, 6, 9, 0, "not yet"}});
+        ReminderTimer timer(t.ctx, t.file(QStringLiteral("myfile.kyt")));
+        t.clock.set(at(2026, 3, 5, 9, 0));
+        timer.start(t.clock.now());
+
+        // Paused while a plan is being entered: nothing, then everything at once on resume.
+        timer.setPaused(true);
+        t.clock.set(at(2026, 3, 5, 10, 5));
+        timer.tick();
+        QVERIFY(t.prompter.boxes.isEmpty());
+        timer.setPaused(false);
+        QCOMPARE(shownTexts(t.prompter), QStringList{"ten"});
+
+        // The machine sleeps overnight.
+        t.clock.set(at(2026, 3, 6, 8, 15));
+        timer.tick();
+        QCOMPARE(shownTexts(t.prompter), (QStringList{"ten", "half eleven", "tomorrow", "seven"}));
+        QCOMPARE(t.prompter.boxes[1].title, reminderTitle(QDate(2026, 3, 5), 11, 30));
+        QCOMPARE(t.prompter.boxes[3].title, reminderTitle(QDate(2026, 3, 6), 7, 0));
+    }
+
+    void aBoxLeftOpenQueuesTheNextMinute() {
+        TestContext t;
+        store(t, {{3, 5, 9, 30, "first"}, {3, 5, 9, 31, "second"}, {3, 5, 9, 32, "third"}});
+        ReminderTimer timer(t.ctx, t.file(QStringLiteral("myfile.kyt")));
+        int depth = 0, deepest = 0;
+        t.prompter.onShow = [&] {
+            deepest = std::max(deepest, ++depth);
+            // While "first" is on screen two more minutes pass and their ticks run.
+            if (t.prompter.boxes.size() == 1) {
+                for (int m : {31, 32}) {
+                    t.clock.set(at(2026, 3, 5, 9, m));
+                    timer.tick();
+                }
+                QCOMPARE(timer.queued(), 2);
+                // An exit now must not swallow what is waiting.
+                QCOMPARE(timer.settledUpTo(t.clock.now()), at(2026, 3, 5, 9, 29));
+            }
+            --depth;
+        };
+        QList<QDateTime> stamps;
+        timer.onAllAnnounced = [&](const QDateTime& upTo) { stamps.append(upTo); };
+        t.clock.set(at(2026, 3, 5, 9, 30));
+        timer.start(t.clock.now());
+        QCOMPARE(shownTexts(t.prompter), (QStringList{"first", "second", "third"}));
+        QCOMPARE(deepest, 1);                                      // one box at a time
+        QCOMPARE(stamps, QList<QDateTime>{at(2026, 3, 5, 9, 32)}); // stamped once all were closed
+        QCOMPARE(timer.settledUpTo(at(2026, 3, 5, 9, 32, 40)), at(2026, 3, 5, 9, 32));
+    }
+
+    void startUpCatchesUpThenTicksAndStamps() {
+        TestContext t;
+        store(t, {{3, 4, NoHour, 0, "yesterday"},
+                  {3, 5, 8, 30, "this morning"},
+                  {3, 5, NoHour, 0, "today"},
+                  {3, 5, 9, 30, "soon"}});
+        QVERIFY(shell::Bookkeeping(t.ctx.dataDir).writeLastExit(at(2026, 3, 3, 18, 0)));
+        t.clock.set(at(2026, 3, 5, 9, 0, 30));
+        MainForm form(t.ctx);
+        QVERIFY(form.start());
+        QCOMPARE(shownTexts(t.prompter), (QStringList{"yesterday", "this morning", "today"}));
+        QCOMPARE(t.beeper.count, 1); // catch-up boxes are silent; the timer's are not
+        QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))), QByteArray("2026,3,5,9,0\r\n"));
+
+        t.clock.set(at(2026, 3, 6, 0, 0, 1));
+        form.reminders().tick();
+        QCOMPARE(form.iconDay(), 6); // the tip follows the date
+        QCOMPARE(shownTexts(t.prompter).last(), QStringLiteral("soon"));
+    }
+
+    void exitDuringCatchUpKeepsTheMissedPlansForNextTime() {
+        TestContext t;
+        store(t, {{3, 4, NoHour, 0, "one"}, {3, 4, 12, 0, "two"}});
+        QVERIFY(shell::Bookkeeping(t.ctx.dataDir).writeLastExit(at(2026, 3, 3, 18, 0)));
+        MainForm form(t.ctx);
+        t.prompter.onShow = [&] { form.finish(); }; // the user picks "Programı Kapat" from the tray menu
+        QVERIFY(form.start());
+        QCOMPARE(shell::Bookkeeping(t.ctx.dataDir).readLastExit(), at(2026, 3, 3, 18, 0));
+    }
+};
+
+QTEST_MAIN(TestReminders)
+#include "tst_reminders.moc"
