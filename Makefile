@@ -1,7 +1,7 @@
 # Front door: `make run` starts Velkor, `make test` builds and runs every test.
 BUILD_DIR := build
 
-.PHONY: deps configure build run test bench clean format
+.PHONY: deps configure build run test test-asan bench clean format
 
 deps:
 	@./scripts/install-deps.sh
@@ -18,6 +18,11 @@ run: build
 test: build
 	@ctest --preset default
 
+test-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)
 
@@ -25,4 +30,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) build-asan build-fuzz
