@@ -11,6 +11,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace velkor::shell {
@@ -41,6 +42,8 @@ public:
     WindowRegistry& windows() { return m_windows; }
     QString trayTip() const;
     int iconDay() const { return m_iconDay; }
+    // Whether the desktop shows a tray now; tests replace the question.
+    void setTrayProbe(std::function<bool()> probe) { m_trayAvailable = std::move(probe); }
 
     // The delay between start (or a refresh) and the icon appearing.
     static constexpr int IconDelayMs = 500;
@@ -55,6 +58,7 @@ private:
     void addTrayIcon();
     void exitFromMenu();
     void toggleCalendar();
+    void registerCalendarWindows();
 
     // Hand-off points of start-up, each filled by the part of the program that owns the work.
     void createStartupShortcut();
@@ -71,6 +75,7 @@ private:
     bool m_finished = false;
     QPointer<QAction> m_trk;
     QPointer<QAction> m_eng;
+    std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
 };
 
 } // namespace velkor::shell
