@@ -23,7 +23,7 @@ constexpr int RedrawDelayMs = 10;
 
 MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_ctx(ctx),
-      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label1"), Colours) {
+      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label1"), Colours), m_redraw(this) {
     // One control array as designed: Label1_0 … Label1_36 the days, Label1_48 … Label1_42 the heads.
     setObjectName(QStringLiteral("Form2"));
     setFont(windowFont());

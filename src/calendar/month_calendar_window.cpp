@@ -21,7 +21,7 @@ constexpr int MinuteMs = 60'000;
 
 MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, BrowserLink browser, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_ctx(ctx), m_browser(std::move(browser)),
-      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label2"), Colours) {
+      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label2"), Colours), m_watch(this) {
     // Label1_0 … Label1_36 are the day cells, Label2_48 … Label2_42 the heads Monday to Sunday.
     setObjectName(QStringLiteral("Form1"));
     setFont(windowFont());
