@@ -218,21 +218,20 @@ private slots:
 
         form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
         QPointer<QWidget> calendar = form.windows().loaded(lang::MonthCalendar);
-        QVERIFY(calendar && calendar->isVisible());
-        QCOMPARE(calendar->objectName(), QStringLiteral("Form1"));
-        QVERIFY(tkvm->isChecked());
-        calendar->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+        QVERIFY(calendar && calendar->isVisible() && tkvm->isChecked());
+        QPushButton* caret = calendar->findChild<QPushButton*>(QStringLiteral("Command5"));
+        caret->click();
         QWidget* browser = form.windows().loaded(lang::MonthBrowser);
         QVERIFY(browser && browser->isVisible());
-
+        caret->click();
+        QVERIFY(!browser->isVisible());
+        caret->click();
         rightClick(calendar); // with a tray the icon has the menu
         QVERIFY(!form.menu()->isVisible());
 
         tkvm->trigger();
-        QVERIFY(!calendar->isVisible());
+        QVERIFY(!calendar->isVisible() && !tkvm->isChecked() && !browser->isVisible());
         QCOMPARE(form.windows().loaded(lang::MonthCalendar), calendar.data()); // hidden, still loaded
-        QVERIFY(!tkvm->isChecked());
-        QVERIFY(!browser->isVisible());
 
         form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
         QCOMPARE(form.windows().loaded(lang::MonthCalendar), calendar.data());
@@ -257,9 +256,8 @@ private slots:
         form.setTrayProbe([&tray] { return tray; });
         QVERIFY(form.start());
         QWidget* calendar = form.windows().loaded(lang::MonthCalendar);
-        QVERIFY(calendar && calendar->isVisible());
         QAction* tkvm = item(form, "tkvm");
-        QVERIFY(tkvm->isChecked());
+        QVERIFY(calendar && calendar->isVisible() && tkvm->isChecked());
 
         rightClick(calendar);
         QVERIFY(form.menu()->isVisible());
@@ -275,8 +273,7 @@ private slots:
         rightClick(calendar);
         QVERIFY(!form.menu()->isVisible());
         form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
-        QVERIFY(!calendar->isVisible());
-        QVERIFY(!tkvm->isChecked());
+        QVERIFY(!calendar->isVisible() && !tkvm->isChecked());
     }
 
     void exitItemEndsWithStatusZero() {
