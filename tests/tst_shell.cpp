@@ -1,3 +1,5 @@
+#include "calendar/month_browser_window.h"
+#include "calendar/month_calendar_window.h"
 #include "fakes/fake_services.h"
 #include "lang/language_aware.h"
 #include "lang/vocabulary.h"
@@ -5,7 +7,9 @@
 #include "shell/main_form.h"
 #include "shell/tray_events.h"
 
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -35,6 +39,11 @@ public:
 private:
     int m_code;
 };
+
+void rightClick(QWidget* window) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(window, &event);
+}
 
 } // namespace
 
@@ -197,6 +206,74 @@ private slots:
         QVERIFY(next.start());
         QCOMPARE(t.ctx.state.language, Language::English);
         QCOMPARE(next.menu()->findChild<QAction*>(QStringLiteral("ntd"))->text(), QStringLiteral("Notebook"));
+    }
+
+    void trayTogglesTheCalendarAndHidesTheBrowser() {
+        TestContext t;
+        MainForm form(t.ctx);
+        form.setTrayProbe([] { return true; });
+        QVERIFY(form.start());
+        QVERIFY(!form.windows().loaded(lang::MonthCalendar)); // not shown at start while a tray is there
+        QAction* tkvm = item(form, "tkvm");
+
+        form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
+        QPointer<QWidget> calendar = form.windows().loaded(lang::MonthCalendar);
+        QVERIFY(calendar && calendar->isVisible() && tkvm->isChecked());
+        QPushButton* caret = calendar->findChild<QPushButton*>(QStringLiteral("Command5"));
+        caret->click();
+        QWidget* browser = form.windows().loaded(lang::MonthBrowser);
+        QVERIFY(browser && browser->isVisible());
+        caret->click();
+        QVERIFY(!browser->isVisible());
+        caret->click();
+        rightClick(calendar); // with a tray the icon has the menu
+        QVERIFY(!form.menu()->isVisible());
+
+        tkvm->trigger();
+        QVERIFY(!calendar->isVisible() && !tkvm->isChecked() && !browser->isVisible());
+        QCOMPARE(form.windows().loaded(lang::MonthCalendar), calendar.data()); // hidden, still loaded
+
+        form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
+        QCOMPARE(form.windows().loaded(lang::MonthCalendar), calendar.data());
+        QVERIFY(calendar->isVisible() && tkvm->isChecked());
+
+        // The language follows into both windows; their months stay.
+        item(form, "eng")->trigger();
+        QCOMPARE(calendar->findChild<QLabel*>(QStringLiteral("Label2_48"))->text(), QStringLiteral("M"));
+        QCOMPARE(browser->windowTitle(), QStringLiteral("MARCH2026"));
+
+        calendar->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QTRY_VERIFY(calendar.isNull());
+        QVERIFY(!tkvm->isChecked());
+        QCOMPARE(form.windows().loaded(lang::MonthBrowser), browser); // keeps its month for next time
+        QVERIFY(!browser->isVisible());
+    }
+
+    void withoutATrayTheCalendarStandsInForTheIcon() {
+        TestContext t;
+        bool tray = false;
+        MainForm form(t.ctx);
+        form.setTrayProbe([&tray] { return tray; });
+        QVERIFY(form.start());
+        QWidget* calendar = form.windows().loaded(lang::MonthCalendar);
+        QAction* tkvm = item(form, "tkvm");
+        QVERIFY(calendar && calendar->isVisible() && tkvm->isChecked());
+
+        rightClick(calendar);
+        QVERIFY(form.menu()->isVisible());
+        form.menu()->hide();
+
+        // Nothing could bring it back, so it stays.
+        tkvm->trigger();
+        calendar->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QCOMPARE(form.windows().loaded(lang::MonthCalendar), calendar);
+        QVERIFY(calendar->isVisible() && tkvm->isChecked());
+
+        tray = true; // a tray has appeared
+        rightClick(calendar);
+        QVERIFY(!form.menu()->isVisible());
+        form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!calendar->isVisible() && !tkvm->isChecked());
     }
 
     void exitItemEndsWithStatusZero() {

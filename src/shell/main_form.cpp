@@ -1,5 +1,7 @@
 #include "shell/main_form.h"
 
+#include "calendar/month_browser_window.h"
+#include "calendar/month_calendar_window.h"
 #include "lang/captions.h"
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
@@ -36,6 +38,7 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     m_iconTimer.setSingleShot(true);
     m_iconTimer.setInterval(IconDelayMs);
     connect(&m_iconTimer, &QTimer::timeout, this, &MainForm::addTrayIcon);
+    registerCalendarWindows();
 }
 
 MainForm::~MainForm() {
@@ -104,7 +107,8 @@ bool MainForm::start() {
         createStartupShortcut();
 
     m_iconTimer.start();
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    const bool tray = m_trayAvailable();
+    if (!tray)
         std::fprintf(stderr, "velkor: no system tray yet; the icon appears when one starts.\n");
 
     catchUp();
@@ -112,7 +116,32 @@ bool MainForm::start() {
         return true; // the user ended the program while the missed plans were on screen
     applyLanguage(lang::MainMenu);
     startReminders();
+    // Without a tray nothing else would show the program: the calendar stands in for the icon.
+    if (!tray)
+        m_windows.show(lang::MonthCalendar);
     return true;
+}
+
+void MainForm::registerCalendarWindows() {
+    using calendar::MonthBrowserWindow;
+    using calendar::MonthCalendarWindow;
+    // The browser has no menu item; it stays loaded once made, and keeps its month.
+    m_windows.add(lang::MonthBrowser, nullptr, [this] { return new MonthBrowserWindow(m_ctx); });
+    m_windows.setFactory(lang::MonthCalendar, [this] {
+        const calendar::BrowserLink browser{
+            [this] { return qobject_cast<MonthBrowserWindow*>(m_windows.loaded(lang::MonthBrowser)); },
+            [this] { return qobject_cast<MonthBrowserWindow*>(m_windows.show(lang::MonthBrowser)); },
+        };
+        auto* window = new MonthCalendarWindow(m_ctx, browser);
+        // Without a tray the calendar is the only way in: it stays on screen and its right button opens
+        // the tray's menu.
+        window->setPinned([this] { return !m_trayAvailable(); });
+        connect(window, &MonthCalendarWindow::menuRequested, this, [this](const QPoint& pos) {
+            if (!m_trayAvailable())
+                m_menu->popup(pos);
+        });
+        return window;
+    });
 }
 
 void MainForm::createStartupShortcut() {
@@ -169,7 +198,15 @@ void MainForm::handleTrayEvent(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void MainForm::toggleCalendar() {
-    m_windows.toggle(lang::MonthCalendar);
+    // Hidden, not unloaded: the calendar keeps watching the date.
+    QWidget* calendar = m_windows.loaded(lang::MonthCalendar);
+    if (!calendar || !calendar->isVisible())
+        m_windows.show(lang::MonthCalendar);
+    else if (m_trayAvailable()) // without a tray nothing could bring it back
+        calendar->hide();
+    m_windows.syncMark(lang::MonthCalendar);
+    if (QWidget* browser = m_windows.loaded(lang::MonthBrowser))
+        browser->hide();
 }
 
 void MainForm::applyLanguage(int code) {

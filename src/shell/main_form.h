@@ -12,6 +12,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace velkor::shell {
@@ -44,6 +45,8 @@ public:
     ReminderTimer& reminders() { return m_reminders; }
     QString trayTip() const;
     int iconDay() const { return m_iconDay; }
+    // Whether the desktop shows a tray now; tests replace the question.
+    void setTrayProbe(std::function<bool()> probe) { m_trayAvailable = std::move(probe); }
 
     // The delay between start (or a refresh) and the icon appearing.
     static constexpr int IconDelayMs = 500;
@@ -58,6 +61,7 @@ private:
     void addTrayIcon();
     void exitFromMenu();
     void toggleCalendar();
+    void registerCalendarWindows();
 
     // Hand-off points of start-up, each filled by the part of the program that owns the work.
     void createStartupShortcut();
@@ -78,6 +82,7 @@ private:
     bool m_finished = false;
     QPointer<QAction> m_trk;
     QPointer<QAction> m_eng;
+    std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
 };
 
 } // namespace velkor::shell

@@ -2,6 +2,11 @@
 
 namespace velkor::shell {
 
+WindowRegistry::~WindowRegistry() {
+    for (const Entry& entry : std::as_const(m_entries))
+        delete entry.window.data();
+}
+
 void WindowRegistry::add(int code, QAction* mark, Factory factory) {
     m_entries.insert(code, Entry{mark, std::move(factory), {}});
 }

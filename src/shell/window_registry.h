@@ -15,6 +15,12 @@ class WindowRegistry {
 public:
     using Factory = std::function<QWidget*()>;
 
+    WindowRegistry() = default;
+    WindowRegistry(const WindowRegistry&) = delete;
+    WindowRegistry& operator=(const WindowRegistry&) = delete;
+    // The windows go with their owner, so none outlives the context it works on.
+    ~WindowRegistry();
+
     void add(int code, QAction* mark, Factory factory = {});
     void setFactory(int code, Factory factory);
     bool knows(int code) const { return m_entries.contains(code); }
