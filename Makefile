@@ -1,7 +1,7 @@
 # Front door: `make run` starts Velkor, `make test` builds and runs every test.
 BUILD_DIR := build
 
-.PHONY: deps configure build run test test-asan bench clean format
+.PHONY: deps configure build run test test-asan bench fuzz clean format
 
 deps:
 	@./scripts/install-deps.sh
@@ -22,6 +22,9 @@ test-asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	@ctest --preset asan
+
+fuzz:
+	@./scripts/fuzz.sh
 
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)

@@ -10,6 +10,11 @@ packages=(
   xvfb xauth trayer xdotool x11-utils imagemagick strace
 )
 
+# `install-deps.sh fuzz` adds clang and libFuzzer for the fuzz targets.
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

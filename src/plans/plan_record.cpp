@@ -23,13 +23,10 @@ QStringList timeSlots() {
 }
 
 SlotTime slotTime(int slot) {
-    const int hour = slot / 2; // truncates toward zero, so -1 gives 0
-    int minute = (slot % 2 != 0) ? 30 : 0;
-    if (slot < 0)
-        minute = 0;
-    if (hour == 0 && minute == 0)
+    // 0 is "yok"; -1 (nothing chosen) and anything off the list mean no time as well.
+    if (slot < 1 || slot >= SlotCount)
         return {NoHour, 0};
-    return {hour, minute};
+    return {slot / 2, slot % 2 != 0 ? 30 : 0};
 }
 
 int slotIndex(const QString& timeText) {

@@ -31,8 +31,8 @@ struct SlotTime {
 // "yok" followed by "00:30" … "23:30".
 QStringList timeSlots();
 
-// Slot index to hour and minute: odd slots are on the half hour; 0 ("yok") and -1 (nothing chosen) mean
-// no time.
+// Slot index to hour and minute: odd slots are on the half hour; 0 ("yok"), -1 (nothing chosen) and any
+// index off the list mean no time.
 SlotTime slotTime(int slot);
 
 // The way back from the HH:MM of a plan line; five blanks (no time) give slot 0.

@@ -163,8 +163,8 @@ QByteArray encodeRecord(const Fields& fields) {
         if (const auto* number = std::get_if<qint64>(&fields[i])) {
             out += QByteArray::number(*number);
         } else {
+            // Every line break of the text is written CR LF; the reader turns CR LF back into one break.
             QByteArray text = std::get<QString>(fields[i]).toUtf8();
-            text.replace("\r\n", "\n");
             text.replace('\n', "\r\n");
             out += '"';
             out += text;
@@ -200,7 +200,12 @@ Loaded<QList<RecordEntry>> readRecordFile(const QString& path) {
     return {parseRecords(contents), {}};
 }
 
-IoResult rewriteRecordFile(const QString& path, const QByteArray& contents) {
+IoResult rewriteRecordFile(const QString& path, const QByteArray& input) {
+    QByteArray contents = input;
+    // A reader takes leading BOM bytes for an encoding mark; data that starts with them keeps them behind
+    // one.
+    if (contents.startsWith(kUtf8Bom))
+        contents.prepend(kUtf8Bom);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return IoResult::failure(
