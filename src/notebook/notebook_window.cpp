@@ -3,6 +3,7 @@
 #include "lang/captions.h"
 #include "lang/vocabulary.h"
 #include "notebook/notes_file.h"
+#include "notebook/wrapping_button.h"
 #include "support/geometry.h"
 #include "support/record_file.h"
 
@@ -21,8 +22,8 @@ QString s(const char* utf8) {
 } // namespace
 
 NotebookWindow::NotebookWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_text(new QPlainTextEdit(this)), m_save(new QPushButton(this)),
-      m_undo(new QPushButton(this)) {
+    : QWidget(parent), m_ctx(context), m_text(new QPlainTextEdit(this)), m_save(new WrappingButton(this)),
+      m_undo(new WrappingButton(this)) {
     setObjectName(QStringLiteral("Form12"));
     setWindowTitle(s("Not Defteri"));
     setFixedSize(px(6405), px(4200));

@@ -2,6 +2,7 @@
 
 #include "support/record_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <filesystem>

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QObject>
 
+#include <string>
+
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -45,28 +47,30 @@ QString StartupShortcutWriter::registerAutostart(const QString& programPath) {
     if (folder.isEmpty())
         return QObject::tr("The StartUp folder could not be found.");
     const QString linkPath = QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Velkor.lnk")));
-    const QString target = QDir::toNativeSeparators(realProgramPath(programPath));
-    const QString workDir = QDir::toNativeSeparators(QFileInfo(target).absolutePath());
+    const QString program = realProgramPath(programPath);
+    const std::wstring link = QDir::toNativeSeparators(linkPath).toStdWString();
+    const std::wstring target = QDir::toNativeSeparators(program).toStdWString();
+    const std::wstring workDir = QDir::toNativeSeparators(QFileInfo(program).absolutePath()).toStdWString();
 
     const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IShellLinkW* link = nullptr;
+    IShellLinkW* shortcut = nullptr;
     IPersistFile* file = nullptr;
     QString error;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                      reinterpret_cast<void**>(&link));
+                                      reinterpret_cast<void**>(&shortcut));
     if (SUCCEEDED(result)) {
-        link->SetPath(reinterpret_cast<const wchar_t*>(target.utf16()));
-        link->SetWorkingDirectory(reinterpret_cast<const wchar_t*>(workDir.utf16()));
-        link->SetShowCmd(SW_SHOWNOACTIVATE); // window style 4
-        link->SetIconLocation(reinterpret_cast<const wchar_t*>(target.utf16()), 0);
-        result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+        shortcut->SetPath(target.c_str());
+        shortcut->SetWorkingDirectory(workDir.c_str());
+        shortcut->SetShowCmd(SW_SHOWNOACTIVATE); // window style 4
+        shortcut->SetIconLocation(target.c_str(), 0);
+        result = shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
     }
     if (SUCCEEDED(result))
-        result = file->Save(reinterpret_cast<const wchar_t*>(linkPath.utf16()), TRUE);
+        result = file->Save(link.c_str(), TRUE);
     if (FAILED(result))
         error = failure(QObject::tr("%1\ncannot be written.").arg(linkPath), result);
     release(file);
-    release(link);
+    release(shortcut);
     if (SUCCEEDED(init))
         CoUninitialize();
     return error;
