@@ -1,9 +1,11 @@
+#include "shell/autostart_writer.h"
 #include "shell/exit_signals.h"
 #include "shell/main_form.h"
 #include "support/app_context.h"
 #include "support/data_dir.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QStandardPaths>
 
 using namespace velkor;
@@ -21,11 +23,13 @@ int main(int argc, char* argv[]) {
     SystemBeeper beeper;
     DesktopFileOpener opener;
     DialogFileChooser chooser;
+    const std::unique_ptr<AutostartWriter> autostart = shell::makeAutostartWriter();
     context.clock = &clock;
     context.prompter = &prompter;
     context.beeper = &beeper;
     context.fileOpener = &opener;
     context.fileChooser = &chooser;
+    context.autostart = autostart.get();
     context.serialLines = [] { return std::make_unique<QtSerialLine>(); };
     context.programDir = QCoreApplication::applicationDirPath();
 
@@ -49,10 +53,17 @@ int main(int argc, char* argv[]) {
         QApplication::exit(code);
     };
     QObject::connect(&mainForm, &shell::MainForm::exitRequested, &app, quit);
+    // Nobody can answer a question at SIGTERM or at the end of the session: typed work is saved instead.
     QObject::connect(&exitSignals, &shell::ExitSignals::exitRequested, &app,
-                     [&] { quit(mainForm.finish() ? 0 : 1); });
+                     [&] { quit(mainForm.exitUnattended() ? 0 : 1); });
+#if QT_CONFIG(sessionmanager)
+    // The session manager asks to save before it ends the session; the windows stay in case it changes
+    // its mind.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
+                     [&](QSessionManager&) { mainForm.windows().saveUnsavedWork(); });
+#endif
     // The end of the desktop session quits the application: it counts as a clean exit too.
-    QObject::connect(&app, &QApplication::aboutToQuit, &mainForm, [&] { mainForm.finish(); });
+    QObject::connect(&app, &QApplication::aboutToQuit, &mainForm, [&] { mainForm.exitUnattended(); });
 
     if (!mainForm.start())
         return 1;

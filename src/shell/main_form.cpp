@@ -6,7 +6,11 @@
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
+#include "notebook/notebook_window.h"
 #include "plans/plan_store.h"
+#include "shell/about_window.h"
+#include "shell/help_window.h"
+#include "shell/legacy_files.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>
@@ -31,6 +35,7 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     };
     m_ctx.pauseReminders = [this](bool paused) { m_reminders.setPaused(paused); };
     buildMenu();
+    registerWindows();
     m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/velkor/velkor.png")), this);
     connect(m_tray, &QSystemTrayIcon::activated, this, &MainForm::handleTrayEvent);
 
@@ -86,6 +91,12 @@ void MainForm::buildMenu() {
     addItem(m_menu, "mkpt", s("Menüyü Kapat"), false); // only closes the menu
     connect(addItem(m_menu, "kpt", s("Programı Kapat"), false), &QAction::triggered, this,
             &MainForm::exitFromMenu);
+}
+
+void MainForm::registerWindows() {
+    m_windows.setFactory(lang::Notebook, [this] { return new notebook::NotebookWindow(m_ctx); });
+    m_windows.setFactory(lang::Help, [this] { return new HelpWindow(m_ctx); });
+    m_windows.setFactory(lang::About, [this] { return new AboutWindow(m_ctx); });
 }
 
 bool MainForm::start() {
@@ -145,8 +156,13 @@ void MainForm::registerCalendarWindows() {
 }
 
 void MainForm::createStartupShortcut() {
-    if (m_ctx.autostart)
-        m_ctx.autostart->registerAutostart(QCoreApplication::applicationFilePath());
+    // Once only: sc.kyt already holds 1, so a failure is told and not tried again.
+    if (m_ctx.autostart) {
+        const QString error = m_ctx.autostart->registerAutostart(QCoreApplication::applicationFilePath());
+        if (!error.isEmpty())
+            m_ctx.prompter->warn(QString(), tr("Velkor could not be set to start at login:\n%1").arg(error));
+    }
+    adoptLegacyFiles(m_ctx.dataDir);
 }
 
 void MainForm::catchUp() {
@@ -258,7 +274,15 @@ bool MainForm::finish() {
     return written.ok();
 }
 
+bool MainForm::exitUnattended() {
+    m_windows.closeWindowsForExit(false);
+    return finish();
+}
+
 void MainForm::exitFromMenu() {
+    // Open windows close first and ask about typed work; one that stays open keeps the program running.
+    if (!m_windows.closeWindowsForExit(true))
+        return;
     emit exitRequested(finish() ? 0 : 1);
 }
 

@@ -31,6 +31,9 @@ public:
     // False when the exit moment could not be written (the user has been told).
     bool finish();
     bool finished() const { return m_finished; }
+    // Ends the program where nobody can answer (SIGTERM, end of the session): the open windows' typed work
+    // is saved without asking, then the exit step. False when the exit moment could not be written.
+    bool exitUnattended();
 
     void handleTrayEvent(QSystemTrayIcon::ActivationReason reason);
     // Takes the icon away and adds it again after the icon delay, with a fresh tip.
@@ -57,6 +60,7 @@ signals:
 
 private:
     void buildMenu();
+    void registerWindows();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool checkable);
     void addTrayIcon();
     void exitFromMenu();

@@ -1,5 +1,11 @@
 #include "shell/window_registry.h"
 
+#include "support/unsaved_work.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
 namespace velkor::shell {
 
 WindowRegistry::~WindowRegistry() {
@@ -77,6 +83,53 @@ void WindowRegistry::syncMark(int code) {
     const auto it = m_entries.constFind(code);
     if (it != m_entries.cend() && it->mark)
         it->mark->setChecked(it->window && it->window->isVisible());
+}
+
+namespace {
+
+// Open windows that can hold typed work; a closed one still waiting to be deleted has none left.
+QList<QWidget*> windowsWithWork() {
+    QList<QWidget*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && dynamic_cast<UnsavedWork*>(widget))
+            windows.append(widget);
+    }
+    return windows;
+}
+
+} // namespace
+
+bool WindowRegistry::saveUnsavedWork() {
+    bool allSaved = true;
+    for (QWidget* window : windowsWithWork()) {
+        auto* work = dynamic_cast<UnsavedWork*>(window);
+        if (work->hasUnsavedChanges() && !work->saveUnsavedChanges()) {
+            std::fprintf(stderr, "velkor: the changes in %s could not be saved.\n",
+                         qPrintable(window->objectName()));
+            allSaved = false;
+        }
+    }
+    return allSaved;
+}
+
+bool WindowRegistry::closeForExit(QWidget* window) {
+    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+        if (it->window == window)
+            return unload(it.key());
+    }
+    return window->close();
+}
+
+bool WindowRegistry::closeWindowsForExit(bool interactive) {
+    if (!interactive)
+        return saveUnsavedWork();
+    // Only windows holding typed work have anything to ask; the rest simply end with the program.
+    for (QWidget* window : windowsWithWork()) {
+        const auto* work = dynamic_cast<UnsavedWork*>(window);
+        if (work->hasUnsavedChanges() && !closeForExit(window))
+            return false;
+    }
+    return true;
 }
 
 } // namespace velkor::shell

@@ -37,7 +37,18 @@ public:
     void toggle(int code);
     void syncMark(int code);
 
+    // The close step of every open window before the program ends; windows holding typed work (also
+    // those not made here, such as an editor opened by another window) go first. Interactive: each asks
+    // about its work as on its own close, and false means one stayed open, so the program goes on.
+    // Otherwise nobody can answer: work is saved without asking, and false means some could not be.
+    bool closeWindowsForExit(bool interactive);
+    // Saves every window's typed work without asking or closing (e.g. when the session is about to end);
+    // false when some could not be saved.
+    bool saveUnsavedWork();
+
 private:
+    bool closeForExit(QWidget* window);
+
     struct Entry {
         QAction* mark = nullptr;
         Factory factory;

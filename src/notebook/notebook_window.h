@@ -1,0 +1,48 @@
+#pragma once
+
+#include "lang/language_aware.h"
+#include "support/app_context.h"
+#include "support/io_result.h"
+#include "support/unsaved_work.h"
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velkor::notebook {
+
+// Form12: the one free-text note. Unsaved changes are told by comparison with the text last read or
+// saved; the undo button's enabled state shows them.
+class NotebookWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
+    Q_OBJECT
+public:
+    explicit NotebookWindow(AppContext& context, QWidget* parent = nullptr);
+
+    int windowCode() const override;
+    void applyLanguage(Language language) override;
+
+    bool hasUnsavedChanges() const override;
+    bool saveUnsavedChanges() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void onTextChanged();
+    void onSaveClicked();
+    void onUndoClicked();
+    // Saves the editor's text; a failure is told to the user and leaves the changes marked unsaved.
+    bool saveAndTell();
+    IoResult write();
+    QString path() const;
+
+    AppContext& m_ctx;
+    QPlainTextEdit* m_text;
+    QPushButton* m_save;
+    QPushButton* m_undo;
+    QString m_saved;
+};
+
+} // namespace velkor::notebook

@@ -1,0 +1,18 @@
+#include "shell/about_window.h"
+
+#include "lang/vocabulary.h"
+
+namespace velkor::shell {
+
+AboutWindow::AboutWindow(AppContext& context, QWidget* parent)
+    : PageWindow(context, lang::About, QString::fromUtf8("Velkor Hakkında"), 6750, 3255, parent) {
+    setObjectName(QStringLiteral("Form7"));
+    applyLanguage(context.state.language);
+}
+
+QString AboutWindow::relativePage(Language language) const {
+    return language == Language::Turkish ? QStringLiteral("help/about_tr.htm")
+                                         : QStringLiteral("help/about_eng.htm");
+}
+
+} // namespace velkor::shell

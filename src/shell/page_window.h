@@ -1,0 +1,39 @@
+#pragma once
+
+#include "lang/language_aware.h"
+#include "support/app_context.h"
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace velkor::shell {
+
+// A window showing one of the HTML pages that ship below the program's directory, in the current
+// language. The browser `w1` fills it but for a 2-pixel margin.
+class PageWindow : public QWidget, public lang::LanguageAware {
+    Q_OBJECT
+public:
+    int windowCode() const override { return m_code; }
+    // Loads the page of the language, then sets the title.
+    void applyLanguage(Language language) override;
+
+    // The full path of the page shown (or looked for) last.
+    QString pagePath() const { return m_pagePath; }
+
+protected:
+    // `twipsWidth` × `twipsHeight` is the client area; the pages are relative to the program's directory.
+    // The derived window loads its first page once it is complete (the page name is its own).
+    PageWindow(AppContext& context, int code, const QString& designTitle, int twipsWidth, int twipsHeight,
+               QWidget* parent);
+
+    virtual QString relativePage(Language language) const = 0;
+
+private:
+    AppContext& m_ctx;
+    int m_code;
+    QTextBrowser* m_browser;
+    QString m_pagePath;
+};
+
+} // namespace velkor::shell
