@@ -6,6 +6,8 @@
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
+#include "plans/plan_entry_window.h"
+#include "plans/plan_query_window.h"
 #include "plans/plan_store.h"
 #include "shell/tray_events.h"
 
@@ -39,6 +41,19 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     m_iconTimer.setInterval(IconDelayMs);
     connect(&m_iconTimer, &QTimer::timeout, this, &MainForm::addTrayIcon);
     registerCalendarWindows();
+    addPlanWindows();
+}
+
+void MainForm::addPlanWindows() {
+    m_windows.setFactory(lang::PlanQuery, [this] { return new plans::PlanQueryWindow(m_ctx); });
+    // The calendars open plan entry through the context; a plan stored there shows in the loaded plan list.
+    m_ctx.openPlanEntry = [this](QWidget* parent) {
+        plans::PlanEntryWindow* entry = plans::openPlanEntry(m_ctx, parent);
+        connect(entry, &plans::PlanEntryWindow::reListWanted, this, [this] {
+            if (auto* query = qobject_cast<plans::PlanQueryWindow*>(m_windows.loaded(lang::PlanQuery)))
+                query->reList();
+        });
+    };
 }
 
 MainForm::~MainForm() {

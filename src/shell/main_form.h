@@ -57,6 +57,7 @@ signals:
 
 private:
     void buildMenu();
+    void addPlanWindows();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool checkable);
     void addTrayIcon();
     void exitFromMenu();
