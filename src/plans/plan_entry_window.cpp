@@ -158,7 +158,6 @@ void PlanEntryWindow::openModal() {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     show();
-    raise();
     activateWindow();
 }
 
