@@ -63,25 +63,23 @@ QStringList dayBlock(const QList<PlanRecord>& plans, int month, int day) {
     return lines;
 }
 
-QStringList relistLines(const MonthBlocks& blocks, const MonthFlags& flags) {
+QStringList relistLines(MonthBlocks blocks, const MonthFlags& flags) {
     // Inserting months 1..12 at the top in turn is the same as listing them from December down.
     QStringList lines;
     for (int month = 12; month >= 1; --month) {
         if (!flags[month])
             continue;
-        QStringList block = blocks[month];
-        sortBlock(block);
-        lines += block;
+        sortBlock(blocks[month]);
+        lines += std::move(blocks[month]);
     }
     return lines;
 }
 
-QStringList allPlanLines(const MonthBlocks& blocks) {
+QStringList allPlanLines(MonthBlocks blocks) {
     QStringList lines;
     for (int month = 1; month <= 12; ++month) {
-        QStringList block = blocks[month];
-        sortBlock(block);
-        lines += block;
+        sortBlock(blocks[month]);
+        lines += std::move(blocks[month]);
     }
     return lines;
 }

@@ -30,9 +30,9 @@ QStringList dayBlock(const QList<PlanRecord>& plans, int month, int day);
 
 // The rebuild after a plan was stored: each flagged month inserted at the top in turn, so December's block
 // ends up first.
-QStringList relistLines(const MonthBlocks& blocks, const MonthFlags& flags);
+QStringList relistLines(MonthBlocks blocks, const MonthFlags& flags);
 // Every month, January's block first.
-QStringList allPlanLines(const MonthBlocks& blocks);
+QStringList allPlanLines(MonthBlocks blocks);
 
 // The text of the last plan in file order that shows as `line`: the one an edit starts from.
 std::optional<QString> lastTextFor(const QList<PlanRecord>& plans, const QString& line);
