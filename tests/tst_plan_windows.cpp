@@ -353,6 +353,11 @@ private slots:
         window->close();
         QTRY_VERIFY(window.isNull());
         QVERIFY(!plnlr->isChecked());
+
+        // The program ending with plan entry open: the windows go with the form, nothing reaches back.
+        plnlr->trigger();
+        click(form.windows().loaded(lang::PlanQuery), "Command2");
+        QVERIFY(t.ctx.state.planEntryOpen);
     }
 };
 

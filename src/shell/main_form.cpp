@@ -57,6 +57,10 @@ void MainForm::addPlanWindows() {
 }
 
 MainForm::~MainForm() {
+    // The context outlives this form, and windows still open (plan entry among them) go with the registry
+    // below: none may reach back into a half-destroyed form.
+    m_ctx.openPlanEntry = nullptr;
+    m_ctx.pauseReminders = nullptr;
     delete m_menu;
 }
 
