@@ -7,6 +7,8 @@
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
 #include "notebook/notebook_window.h"
+#include "plans/plan_entry_window.h"
+#include "plans/plan_query_window.h"
 #include "plans/plan_store.h"
 #include "shell/about_window.h"
 #include "shell/help_window.h"
@@ -44,9 +46,26 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     m_iconTimer.setInterval(IconDelayMs);
     connect(&m_iconTimer, &QTimer::timeout, this, &MainForm::addTrayIcon);
     registerCalendarWindows();
+    addPlanWindows();
+}
+
+void MainForm::addPlanWindows() {
+    m_windows.setFactory(lang::PlanQuery, [this] { return new plans::PlanQueryWindow(m_ctx); });
+    // The calendars open plan entry through the context; a plan stored there shows in the loaded plan list.
+    m_ctx.openPlanEntry = [this](QWidget* parent) {
+        plans::PlanEntryWindow* entry = plans::openPlanEntry(m_ctx, parent);
+        connect(entry, &plans::PlanEntryWindow::reListWanted, this, [this] {
+            if (auto* query = qobject_cast<plans::PlanQueryWindow*>(m_windows.loaded(lang::PlanQuery)))
+                query->reList();
+        });
+    };
 }
 
 MainForm::~MainForm() {
+    // The context outlives this form, and windows still open (plan entry among them) go with the registry
+    // below: none may reach back into a half-destroyed form.
+    m_ctx.openPlanEntry = nullptr;
+    m_ctx.pauseReminders = nullptr;
     delete m_menu;
 }
 

@@ -61,6 +61,7 @@ signals:
 private:
     void buildMenu();
     void registerWindows();
+    void addPlanWindows();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool checkable);
     void addTrayIcon();
     void exitFromMenu();

@@ -44,7 +44,8 @@ struct AppContext {
     SerialLineFactory serialLines;
 
     // Links between parts that must not know each other's classes; the shell fills them.
-    // Opens plan entry modally for state.selDay/selMonth/entryMode.
+    // Opens plan entry modally for state.selDay/selMonth/entryMode. Returns at once: the window is modal
+    // to the whole program and stores the plan itself when it closes.
     std::function<void(QWidget* parent)> openPlanEntry;
     // Stops reminder ticks while a plan is being entered; minutes passed meanwhile follow on resume.
     std::function<void(bool paused)> pauseReminders;

@@ -1,0 +1,241 @@
+#include "plans/plan_entry_window.h"
+
+#include "lang/captions.h"
+#include "lang/vocabulary.h"
+#include "plans/click_label.h"
+#include "plans/plan_store.h"
+#include "support/geometry.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace velkor::plans {
+
+namespace {
+
+const QString NewMode = QStringLiteral("new");
+const QString TodayMode = QStringLiteral("yepnew");
+
+template <typename T> T* named(QWidget* parent, const char* name) {
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+PlanEntryWindow::PlanEntryWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), m_ctx(context), m_mode(context.state.entryMode) {
+    // Load: nothing may read the plan file on a reminder tick while a plan is being changed.
+    if (m_ctx.pauseReminders)
+        m_ctx.pauseReminders(true);
+    m_ctx.state.planEntryOpen = true;
+    build();
+    placeOnScreen();
+    applyLanguage(m_ctx.state.language);
+    if (m_mode == TodayMode) {
+        const QDate today = m_ctx.clock->now().date();
+        chooseDay(today.day());
+        chooseMonth(today.month());
+    }
+}
+
+PlanEntryWindow::~PlanEntryWindow() {
+    // Destroyed without closing (its owner went first): free the shared state, but the owner may be half
+    // gone, so nobody is asked to rebuild a list.
+    if (!m_unloaded) {
+        m_unloaded = true;
+        m_ctx.state.planEntryOpen = false;
+        if (m_ctx.pauseReminders)
+            m_ctx.pauseReminders(false);
+    }
+}
+
+void PlanEntryWindow::build() {
+    setObjectName(QStringLiteral("Form3"));
+    setFont(tahoma(8));
+    setFixedSize(twipsRect(0, 0, 4800, 3360).size());
+    setWindowTitle(editing() ? QString::fromUtf8("Kayıt Düzeltme") : QString::fromUtf8("Kayıt Ekleme"));
+
+    m_dayLabel = named<QLabel>(this, "Label1");
+    m_dayLabel->setText(QString::fromUtf8("Gün"));
+    m_dayLabel->setGeometry(twipsRect(240, 180, 960, 255));
+    m_monthLabel = named<QLabel>(this, "Label2");
+    m_monthLabel->setText(QStringLiteral("Ay"));
+    m_monthLabel->setGeometry(twipsRect(1440, 180, 960, 255));
+    m_slotLabel = named<ClickLabel>(this, "Label3");
+    m_slotLabel->setText(QStringLiteral("Saat"));
+    m_slotLabel->setGeometry(twipsRect(2640, 180, 1200, 255));
+    m_slotLabel->setCursor(Qt::PointingHandCursor);
+
+    m_day = named<QComboBox>(this, "Combo1");
+    m_day->setGeometry(twipsRect(240, 435, 960, 315));
+    m_day->addItems(lang::twoDigitNumbers(31));
+    m_month = named<QComboBox>(this, "Combo2");
+    m_month->setGeometry(twipsRect(1440, 435, 960, 315));
+    m_month->addItems(lang::twoDigitNumbers(12));
+    m_month->setEnabled(false);
+    m_slot = named<QComboBox>(this, "Combo3");
+    m_slot->setGeometry(twipsRect(2640, 435, 1200, 315));
+    m_slot->addItems(timeSlots());
+    m_slot->setEnabled(false);
+    m_slot->setVisible(false);
+    for (QComboBox* box : {m_day, m_month, m_slot}) {
+        box->setMaxVisibleItems(12);
+        box->setCurrentIndex(-1);
+    }
+
+    m_text = named<QPlainTextEdit>(this, "Text1");
+    m_text->setGeometry(twipsRect(240, 930, 4320, 1620));
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setEnabled(false);
+
+    m_saveButton = named<QPushButton>(this, "Command2");
+    m_saveButton->setGeometry(twipsRect(3360, 2700, 1200, 375));
+    m_saveButton->setText(editing() ? QStringLiteral("Kaydet") : QStringLiteral("Ekle"));
+    m_saveButton->setEnabled(false);
+
+    // The enabling chain: day, then month, then time and text, then the button.
+    connect(m_day, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            m_month->setEnabled(true);
+        updateSaveButton();
+    });
+    connect(m_month, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) {
+            m_slot->setEnabled(true);
+            m_text->setEnabled(true);
+            focusText();
+        }
+        updateSaveButton();
+    });
+    connect(m_slot, &QComboBox::currentIndexChanged, this, &PlanEntryWindow::focusText);
+    connect(m_text, &QPlainTextEdit::textChanged, this, &PlanEntryWindow::updateSaveButton);
+    connect(m_slotLabel, &ClickLabel::clicked, this, &PlanEntryWindow::toggleTimeBox);
+    connect(m_saveButton, &QPushButton::clicked, this, &PlanEntryWindow::save);
+}
+
+void PlanEntryWindow::placeOnScreen() {
+    const QScreen* shown = screen();
+    const int screenWidth = shown ? shown->geometry().width() : 0;
+    move(screenWidth - px(6000) - frameGeometry().width(), px(4500));
+}
+
+void PlanEntryWindow::applyLanguage(Language language) {
+    // The Turkish words follow the mode; the caption tables turn them into the language asked for.
+    setWindowTitle(lang::planEntryTitle(
+        editing() ? QString::fromUtf8("Kayıt Düzeltme") : QString::fromUtf8("Kayıt Ekleme"), language));
+    m_saveButton->setText(
+        lang::planEntryButton(editing() ? QStringLiteral("Kaydet") : QStringLiteral("Ekle"), language));
+    lang::applyCaptions(this, lang::PlanEntry, language);
+}
+
+void PlanEntryWindow::chooseDay(int day) {
+    m_day->setCurrentIndex(day >= 1 && day <= m_day->count() ? day - 1 : -1);
+}
+
+void PlanEntryWindow::chooseMonth(int month) {
+    m_month->setCurrentIndex(month >= 1 && month <= m_month->count() ? month - 1 : -1);
+}
+
+void PlanEntryWindow::editPlan(const QString& line, const QString& text) {
+    m_editedLine = line;
+    chooseDay(line.mid(1, 2).toInt());
+    chooseMonth(line.mid(5, 2).toInt());
+    m_text->setPlainText(text);
+    const QString time = line.mid(9, 5);
+    if (time != QString(5, QLatin1Char(' '))) {
+        // A time no slot shows (a hand-edited minute) leaves the box unchosen, but shown.
+        m_slot->setCurrentIndex(int(timeSlots().indexOf(time)));
+        m_slot->setVisible(true);
+    }
+}
+
+void PlanEntryWindow::openModal() {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    activateWindow();
+}
+
+void PlanEntryWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    focusText();
+}
+
+void PlanEntryWindow::focusText() {
+    // Before the window is shown there is nothing to focus; that is not an error.
+    if (m_text->isEnabled() && isVisible())
+        m_text->setFocus();
+}
+
+void PlanEntryWindow::updateSaveButton() {
+    // The chain already orders the input; the day and month checks guard a plan opened with no valid date.
+    m_saveButton->setEnabled(!m_text->toPlainText().isEmpty() && m_day->currentIndex() >= 0 &&
+                             m_month->currentIndex() >= 0);
+}
+
+void PlanEntryWindow::toggleTimeBox() {
+    // Hiding keeps the chosen slot.
+    m_slot->setVisible(!m_slot->isVisible());
+}
+
+PlanRecord PlanEntryWindow::planFromControls() const {
+    const SlotTime time = slotTime(m_slot->currentIndex());
+    return {m_month->currentIndex() + 1, m_day->currentIndex() + 1, time.hour, time.minute,
+            m_text->toPlainText()};
+}
+
+void PlanEntryWindow::save() {
+    if (!m_saveButton->isEnabled())
+        return;
+    // The file cannot hold a double quote; the box shows what is stored.
+    const QString safe = quoteSafe(m_text->toPlainText());
+    if (safe != m_text->toPlainText())
+        m_text->setPlainText(safe);
+    const PlanRecord plan = planFromControls();
+    const PlanStore store(m_ctx.dataFile(QStringLiteral("myfile.kyt")));
+    const IoResult stored = editing() && !m_editedLine.isEmpty()
+                                ? store.replacePlansByLine(m_editedLine, plan)
+                                : store.appendPlan(plan);
+    if (!stored) {
+        // The window stays open, so nothing typed is lost.
+        m_ctx.prompter->fail(QString(), stored.error);
+        return;
+    }
+    m_saved = true;
+    close();
+}
+
+void PlanEntryWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        unload();
+}
+
+void PlanEntryWindow::unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    // An edit closed without saving leaves the file as it was; the list is built again all the same.
+    if (m_saved || editing())
+        emit reListWanted();
+    m_ctx.state.planEntryOpen = false;
+    if (m_ctx.pauseReminders)
+        m_ctx.pauseReminders(false);
+}
+
+PlanEntryWindow* openPlanEntry(AppContext& context, QWidget* parent) {
+    auto* window = new PlanEntryWindow(context, parent);
+    if (context.state.entryMode == NewMode) {
+        window->chooseDay(context.state.selDay.toInt());
+        window->chooseMonth(context.state.selMonth.toInt());
+    }
+    window->openModal();
+    return window;
+}
+
+} // namespace velkor::plans

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "lang/language_aware.h"
+#include "lang/vocabulary.h"
+#include "plans/plan_record.h"
+#include "support/app_context.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velkor::plans {
+
+class ClickLabel;
+
+// Adds one plan or changes one (Form3). Opened modal in the mode of state.entryMode: "new" from a calendar
+// day, "yepnew" for today, "old" to change a listed plan. While it is loaded the reminders pause.
+class PlanEntryWindow final : public QWidget, public lang::LanguageAware {
+    Q_OBJECT
+public:
+    explicit PlanEntryWindow(AppContext& context, QWidget* parent = nullptr);
+    ~PlanEntryWindow() override;
+
+    int windowCode() const override { return lang::PlanEntry; }
+    void applyLanguage(Language language) override;
+
+    // The openers' choice of day and month; a value the box does not hold leaves it unchosen.
+    void chooseDay(int day);
+    void chooseMonth(int month);
+    // "old": fills the boxes from a listed plan. Saving then replaces every plan shown as `line`; the file
+    // keeps the plan untouched until then.
+    void editPlan(const QString& line, const QString& text);
+
+    // Shows the window modal over the whole program and returns at once; the work is done when it closes.
+    void openModal();
+
+    bool editing() const { return m_mode == QLatin1String("old"); }
+
+signals:
+    // The window closed after storing a plan or after an edit, so the plan lists are to be built again.
+    void reListWanted();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void build();
+    void placeOnScreen();
+    void focusText();
+    void updateSaveButton();
+    void toggleTimeBox();
+    void save();
+    void unload();
+    PlanRecord planFromControls() const;
+
+    AppContext& m_ctx;
+    QString m_mode;
+    QString m_editedLine;
+    bool m_saved = false;
+    bool m_unloaded = false;
+
+    QComboBox* m_day = nullptr;
+    QComboBox* m_month = nullptr;
+    QComboBox* m_slot = nullptr;
+    QPlainTextEdit* m_text = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QLabel* m_dayLabel = nullptr;
+    QLabel* m_monthLabel = nullptr;
+    ClickLabel* m_slotLabel = nullptr;
+};
+
+// Opens plan entry for state.entryMode, with state.selDay and state.selMonth chosen in "new" mode.
+PlanEntryWindow* openPlanEntry(AppContext& context, QWidget* parent);
+
+} // namespace velkor::plans

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "lang/language_aware.h"
+#include "lang/vocabulary.h"
+#include "plans/plan_store.h"
+#include "support/app_context.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QListView;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velkor::plans {
+
+class PlanEntryWindow;
+class PlanLineModel;
+
+// Lists plans by month, for today or all of them, and is where plans are changed, read in full and deleted
+// (Form5).
+class PlanQueryWindow final : public QWidget, public lang::LanguageAware {
+    Q_OBJECT
+public:
+    // The chooser's entries after the twelve months.
+    enum Choice { Today = 12, AllPlans = 13, ClearList = 14 };
+
+    explicit PlanQueryWindow(AppContext& context, QWidget* parent = nullptr);
+
+    int windowCode() const override { return lang::PlanQuery; }
+    void applyLanguage(Language language) override;
+
+    // Builds the list again from the flagged months, December's first; the plan entry window asks for it.
+    void reList();
+
+    PlanLineModel* lineModel() const { return m_model; }
+
+private:
+    void build();
+    void choose(int index);
+    void addMonth(int month);
+    void showToday();
+    void showAll();
+    void clearList();
+    void updateLineButtons();
+    void updateDeleteButton();
+
+    void deleteAll();
+    void newPlan();
+    void editSelected();
+    void showDetail();
+    void hideDetail();
+    void deleteTicked();
+
+    PlanEntryWindow* makeEntryWindow();
+    std::optional<QString> selectedLine() const;
+    PlanStore store() const;
+    void report(const QString& error);
+
+    AppContext& m_ctx;
+    PlanLineModel* m_model = nullptr;
+    QListWidget* m_chooser = nullptr;
+    QListView* m_list = nullptr;
+    QLabel* m_heading = nullptr;
+    QPushButton* m_deleteAllButton = nullptr;
+    QPushButton* m_newButton = nullptr;
+    QPushButton* m_editButton = nullptr;
+    QPushButton* m_detailButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QGroupBox* m_detailPanel = nullptr;
+    QPlainTextEdit* m_detailText = nullptr;
+    QPushButton* m_closeDetailButton = nullptr;
+};
+
+} // namespace velkor::plans
