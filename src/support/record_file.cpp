@@ -201,6 +201,10 @@ Loaded<QList<RecordEntry>> readRecordFile(const QString& path) {
 }
 
 IoResult rewriteRecordFile(const QString& path, const QByteArray& input) {
+    // Replacing a folder or a device by a file of ours would destroy what stands there.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return IoResult::failure(describe(path, QObject::tr("is not a data file.")));
     QByteArray contents = input;
     // A reader takes leading BOM bytes for an encoding mark; data that starts with them keeps them behind
     // one.
@@ -233,7 +237,7 @@ IoResult rewriteRecordFile(const QString& path, const QList<QByteArray>& records
 
 static bool endsInsideLine(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() == 0)
         return false;
     char last = 0;
     return file.seek(file.size() - 1) && file.getChar(&last) && last != '\n';
@@ -243,13 +247,18 @@ IoResult appendRecord(const QString& path, const Fields& fields) {
     QByteArray bytes = encodeRecord(fields);
     if (endsInsideLine(path))
         bytes.prepend("\r\n");
+    // Unbuffered: the record goes to the system in one write, so a crash leaves all of it or none.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return IoResult::failure(describe(path, QObject::tr("cannot be opened: %1").arg(file.errorString())));
-    // One write, so that a crash leaves the whole record or none of it.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return IoResult::failure(
-            describe(path, QObject::tr("cannot be written: %1").arg(file.errorString())));
+    const qint64 sizeBefore = file.size();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        // A full disk may have taken part of the record: cut it off again rather than leave a torn line.
+        if (!file.isSequential())
+            file.resize(sizeBefore);
+        return IoResult::failure(describe(path, QObject::tr("cannot be written: %1").arg(reason)));
+    }
     return IoResult::success();
 }
 

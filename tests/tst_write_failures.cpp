@@ -1,0 +1,110 @@
+#include "fakes/fake_services.h"
+#include "lang/language_setting.h"
+#include "notebook/notes_file.h"
+#include "plans/plan_store.h"
+#include "shell/bookkeeping.h"
+#include "support/record_file.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velkor;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// A small filesystem of its own, filled to the last byte: every write fails with "no space left".
+class FullDisk {
+public:
+    FullDisk() {
+        if (!m_mountPoint.isValid())
+            return;
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                      {"-t", "tmpfs", "-o", "size=256k", "tmpfs", m_mountPoint.path()}) == 0;
+    }
+    ~FullDisk() {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_mountPoint.path()});
+    }
+    bool mounted() const { return m_mounted; }
+    QString path() const { return m_mountPoint.path(); }
+    QString file(const QString& name) const { return QDir(path()).filePath(name); }
+    void fill() {
+        QFile filler(file(QStringLiteral("filler")));
+        filler.open(QIODevice::WriteOnly);
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        QFile last(file(QStringLiteral("filler2")));
+        last.open(QIODevice::WriteOnly);
+        while (last.write("x", 1) == 1 && last.flush()) {
+        }
+    }
+
+private:
+    QTemporaryDir m_mountPoint;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+class TestWriteFailures : public QObject {
+    Q_OBJECT
+private slots:
+    // On a full disk every store says which file failed and leaves the old content as it was.
+    void fullDiskKeepsOldContent() {
+        FullDisk disk;
+        if (!disk.mounted())
+            QSKIP("this machine does not allow mounting a small filesystem");
+        const QByteArray plans("3,15,9,30,\"Dentist\"\r\n12,31,25,0,\"New year\"\r\n");
+        QVERIFY(writeAll(disk.file("myfile.kyt"), plans));
+        QVERIFY(writeAll(disk.file("tarih.kyt"), "2026,3,5,9,0\r\n"));
+        QVERIFY(writeAll(disk.file("options.prg"), "\"tr\"\r\n"));
+        QVERIFY(writeAll(disk.file("notes.kyt"), "\"old note\"\r\n"));
+        disk.fill();
+
+        const plans::PlanStore store(disk.file("myfile.kyt"));
+        const QList<IoResult> results{
+            store.appendPlan({1, 1, 25, 0, QString(9000, QLatin1Char('x'))}),
+            IoResult::failure(store.removePlansByLine({plans::yazim(3, 15, 9, 30, "Dentist")}).error),
+            shell::Bookkeeping(QDir(disk.path())).writeLastExit(QDateTime(QDate(2026, 4, 1), QTime(8, 0))),
+            lang::writeLanguageSetting(disk.file("options.prg"), Language::English),
+            notebook::writeNote(disk.file("notes.kyt"), QString(8000, QLatin1Char('n'))),
+        };
+        const QStringList names{"myfile.kyt", "myfile.kyt", "tarih.kyt", "options.prg", "notes.kyt"};
+        for (int i = 0; i < results.size(); ++i) {
+            QVERIFY2(!results[i].ok(), qPrintable(names[i]));
+            QVERIFY2(results[i].error.contains(names[i]), qPrintable(results[i].error));
+        }
+        QCOMPARE(readAll(disk.file("myfile.kyt")), plans);
+        QCOMPARE(readAll(disk.file("tarih.kyt")), QByteArray("2026,3,5,9,0\r\n"));
+        QCOMPARE(readAll(disk.file("options.prg")), QByteArray("\"tr\"\r\n"));
+        QCOMPARE(readAll(disk.file("notes.kyt")), QByteArray("\"old note\"\r\n"));
+    }
+
+    // A device that refuses every write (here /dev/full): the error reaches the caller, and a rewrite
+    // never puts a file of ours in the device's place.
+    void failingDeviceIsReported() {
+        if (!QFileInfo("/dev/full").exists() || QFileInfo("/dev/full").isFile())
+            QSKIP("no /dev/full device here");
+        const IoResult appended = appendRecord("/dev/full", {qint64(1)});
+        QVERIFY(!appended.ok());
+        QVERIFY(appended.error.contains("/dev/full"));
+        QVERIFY(!rewriteRecordFile("/dev/full", encodeRecord({qint64(1)})).ok());
+        QVERIFY(!QFileInfo("/dev/full").isFile());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWriteFailures)
+#include "tst_write_failures.moc"
