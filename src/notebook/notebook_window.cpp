@@ -8,6 +8,7 @@
 #include "support/record_file.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -60,20 +61,57 @@ QString NotebookWindow::path() const {
     return m_ctx.dataFile(notesFileName());
 }
 
+namespace {
+
+// Beyond this the text box becomes too slow to use; such a note is kept, not shown.
+constexpr qsizetype MaxNoteLength = 1 << 20;
+// Wrapping a longer line costs time that grows with its square.
+constexpr qsizetype MaxWrappedLine = 1 << 16;
+
+qsizetype longestLine(const QString& text) {
+    qsizetype longest = 0, start = 0;
+    for (qsizetype end; (end = text.indexOf(QLatin1Char('\n'), start)) >= 0; start = end + 1)
+        longest = std::max(longest, end - start);
+    return std::max(longest, text.size() - start);
+}
+
+} // namespace
+
 void NotebookWindow::load() {
     // The note opens with its design captions; only a language switch words it otherwise.
     touchFile(path());
     const Loaded<QString> note = readNote(path());
+    const bool turkish = m_ctx.turkish();
     if (!note.ok()) {
-        const bool turkish = m_ctx.turkish();
         m_ctx.prompter->warn(
             QString(),
             (turkish ? s("Not okunamadı:\n%1") : s("The note could not be read:\n%1")).arg(note.error));
+        lock();
+        return;
     }
+    if (note.value.size() > MaxNoteLength) {
+        m_ctx.prompter->warn(QString(), (turkish ? s("%1\nnot defteri için çok büyük; dosya olduğu gibi "
+                                                     "bırakıldı.")
+                                                 : s("%1\nis too large for the notebook; the file is left as "
+                                                     "it is."))
+                                            .arg(QDir::toNativeSeparators(path())));
+        lock();
+        return;
+    }
+    if (longestLine(note.value) > MaxWrappedLine)
+        m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setPlainText(note.value);
     // Compare with the text as the editor holds it, so that opening alone never counts as a change.
     m_saved = m_text->toPlainText();
     onTextChanged();
+}
+
+void NotebookWindow::lock() {
+    // A note that could not be shown must not be replaced by an empty one.
+    m_locked = true;
+    m_text->setReadOnly(true);
+    m_save->setEnabled(false);
+    m_undo->setEnabled(false);
 }
 
 void NotebookWindow::applyLanguage(Language language) {
@@ -81,7 +119,7 @@ void NotebookWindow::applyLanguage(Language language) {
 }
 
 void NotebookWindow::onTextChanged() {
-    m_undo->setEnabled(m_text->toPlainText() != m_saved);
+    m_undo->setEnabled(!m_locked && m_text->toPlainText() != m_saved);
 }
 
 bool NotebookWindow::hasUnsavedChanges() const {

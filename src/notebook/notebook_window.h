@@ -30,6 +30,7 @@ protected:
 
 private:
     void load();
+    void lock();
     void onTextChanged();
     void onSaveClicked();
     void onUndoClicked();
@@ -43,6 +44,7 @@ private:
     QPushButton* m_save;
     QPushButton* m_undo;
     QString m_saved;
+    bool m_locked = false;
 };
 
 } // namespace velkor::notebook

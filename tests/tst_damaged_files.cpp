@@ -1,0 +1,125 @@
+#include "fakes/fake_services.h"
+#include "plans/plan_store.h"
+#include "shell/main_form.h"
+
+#include <QAbstractItemModel>
+#include <QFile>
+#include <QListView>
+#include <QListWidget>
+#include <QTest>
+
+using namespace velkor;
+using velkor::testing::TestContext;
+
+namespace {
+
+const QByteArray kFolder = "<folder>";
+
+QByteArray garbage(int size) {
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i)
+        bytes += char((i * 131 + 7) % 256);
+    return bytes;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+using Files = QMap<QString, QByteArray>;
+
+} // namespace
+
+// The real program started on data folders holding foreign or damaged files: it never crashes, says so
+// where the user must know, goes on with what it can read, and overwrites nothing it did not understand.
+class TestDamagedFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void startsAndOpensEveryWindow_data() {
+        QTest::addColumn<Files>("files");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("toldAbout"); // a file some box must name; empty: no box at all
+        QTest::addColumn<QStringList>("untouched");
+        QTest::addColumn<int>("plansListed");
+
+        const QByteArray good = "3,15,9,30,\"Dentist\"\r\n";
+        QTest::newRow("garbage plans")
+            << Files{{"myfile.kyt", garbage(3000)}} << true << QString() << QStringList{"myfile.kyt"} << 0;
+        QTest::newRow("unterminated quote") << Files{{"myfile.kyt", good + "4,1,25,0,\"never closed\r\n"}}
+                                            << true << QString() << QStringList{"myfile.kyt"} << 1;
+        QTest::newRow("numbers out of range")
+            << Files{{"myfile.kyt", "300,1,1,1,\"x\"\r\n13,99,77,45,\"y\"\r\n-1,5,25,0,\"z\"\r\n" + good}}
+            << true << QString() << QStringList{"myfile.kyt"} << 1; // month 13 is in no month's list
+        QTest::newRow("garbage bookkeeping and settings")
+            << Files{{"tarih.kyt", garbage(200)},
+                     {"sc.kyt", garbage(50)},
+                     {"options.prg", garbage(80)},
+                     {"notes.kyt", garbage(500)},
+                     {"myfile.kyt", good}}
+            << true << QString() << QStringList{"options.prg", "notes.kyt", "myfile.kyt"} << 1;
+        QTest::newRow("a 20 MB note") << Files{{"notes.kyt", "\"" + QByteArray(20 << 20, 'n') + "\"\r\n"}}
+                                      << true << "notes.kyt" << QStringList{"notes.kyt"} << 0;
+        QTest::newRow("empty settings")
+            << Files{{"options.prg", ""}} << true << QString() << QStringList{} << 0;
+        QTest::newRow("folder for the plans")
+            << Files{{"myfile.kyt", kFolder}} << false << "myfile.kyt" << QStringList{} << 0;
+        QTest::newRow("folder for the exit moment")
+            << Files{{"tarih.kyt", kFolder}} << false << "tarih.kyt" << QStringList{} << 0;
+        QTest::newRow("folder for the settings and the note")
+            << Files{{"options.prg", kFolder}, {"notes.kyt", kFolder}} << true << "options.prg"
+            << QStringList{} << 0;
+    }
+    void startsAndOpensEveryWindow() {
+        QFETCH(Files, files);
+        QFETCH(bool, starts);
+        QFETCH(QString, toldAbout);
+        QFETCH(QStringList, untouched);
+        QFETCH(int, plansListed);
+
+        TestContext t;
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            if (it.value() == kFolder) {
+                QVERIFY(QDir(t.dir.path()).mkdir(it.key()));
+                continue;
+            }
+            QFile f(t.file(it.key()));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(it.value());
+        }
+
+        shell::MainForm form(t.ctx);
+        form.setTrayProbe([] { return true; });
+        QCOMPARE(form.start(), starts);
+        if (starts) {
+            for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
+                form.menu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+            QWidget* query = form.windows().loaded(5);
+            QVERIFY(query);
+            auto* chooser = query->findChild<QListWidget*>("List2");
+            QTest::mousePress(chooser->viewport(), Qt::LeftButton, {},
+                              chooser->visualItemRect(chooser->item(13)).center()); // "Tüm Planlar"
+            QCOMPARE(query->findChild<QListView*>("List1")->model()->rowCount(), plansListed);
+
+            // What can be read still works: a new plan is stored and read back.
+            if (!QFileInfo(t.file("myfile.kyt")).isDir()) {
+                const plans::PlanStore store(t.file("myfile.kyt"));
+                QVERIFY(store.appendPlan({6, 1, 25, 0, "added"}).ok());
+                QCOMPARE(store.readPlans().value.last().text, QStringLiteral("added"));
+            }
+            form.finish();
+        }
+        if (toldAbout.isEmpty()) {
+            QVERIFY2(t.prompter.boxes.isEmpty(), qPrintable(t.prompter.boxes.value(0).text));
+        } else {
+            const bool told = std::any_of(t.prompter.boxes.cbegin(), t.prompter.boxes.cend(),
+                                          [&](const auto& box) { return box.text.contains(toldAbout); });
+            QVERIFY2(told, qPrintable(toldAbout));
+        }
+        for (const QString& name : untouched)
+            QVERIFY2(readAll(t.file(name)).startsWith(files.value(name)), qPrintable(name));
+    }
+};
+
+QTEST_MAIN(TestDamagedFiles)
+#include "tst_damaged_files.moc"
