@@ -4,6 +4,7 @@
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
+#include "shell/diary_wiring.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>
@@ -54,11 +55,16 @@ void MainForm::buildMenu() {
     for (size_t i = 0; i < std::size(windowItems); ++i) {
         const int code = windowItems[i].second;
         QAction* item = addItem(m_menu, windowItems[i].first, s(designCaptions[i]), true);
-        m_windows.add(code, item);
+        // The diary's mark stands for two windows; its wiring keeps it.
+        m_windows.add(code, code == lang::DiaryBrowser ? nullptr : item);
         if (code == lang::MonthCalendar)
             connect(item, &QAction::triggered, this, &MainForm::toggleCalendar);
+        else if (code == lang::DiaryBrowser)
+            connect(item, &QAction::triggered, this, [this, item] { toggleDiary(item); });
         else
             connect(item, &QAction::triggered, this, [this, code] { m_windows.toggle(code); });
+        if (code == lang::DiaryBrowser)
+            wireDiary(m_windows, m_ctx, item);
     }
 
     QMenu* language = m_menu->addMenu(s("Language"));
@@ -145,6 +151,17 @@ void MainForm::handleTrayEvent(QSystemTrayIcon::ActivationReason reason) {
 
 void MainForm::toggleCalendar() {
     m_windows.toggle(lang::MonthCalendar);
+}
+
+void MainForm::toggleDiary(QAction* mark) {
+    if (m_ctx.state.diaryBrowserOpen || m_ctx.state.diaryEditorOpen) {
+        // The editor's close shows the browser again, which then goes too.
+        if (m_windows.unload(lang::DiaryEditor))
+            m_windows.unload(lang::DiaryBrowser);
+    } else {
+        m_windows.show(lang::DiaryBrowser);
+    }
+    mark->setChecked(m_ctx.state.diaryBrowserOpen || m_ctx.state.diaryEditorOpen);
 }
 
 void MainForm::applyLanguage(int code) {
