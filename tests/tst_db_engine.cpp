@@ -25,12 +25,6 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QStringList names(const Loaded<QList<Row>>& rows) {
     QStringList result;
     for (const Row& row : rows.value)
@@ -70,26 +64,6 @@ private slots:
         QCOMPARE(db.change({insertName(QStringLiteral("n"))}).value.lastInsertId, 4);
     }
 
-    void valuesAreStoredAsTyped_data() {
-        QTest::addColumn<QString>("value");
-        QTest::newRow("apostrophes") << QStringLiteral("O'Brien's 'quoted'");
-        QTest::newRow("statement-like") << QStringLiteral("x'); DROP TABLE Table1; --");
-        QTest::newRow("double quotes") << QStringLiteral("say \"hi\"");
-        QTest::newRow("turkish and line breaks") << QString::fromUtf8("Işık\r\nçiğdem\n");
-        QTest::newRow("empty") << QString();
-    }
-    void valuesAreStoredAsTyped() {
-        QFETCH(QString, value);
-        QTemporaryDir dir;
-        const Database db(QDir(dir.path()), QStringLiteral("files.mdb"), kColumns);
-        QVERIFY(db.change({insertName(value)}).ok());
-        const Loaded<QList<Row>> found =
-            db.read({{QStringLiteral("Name")}, QStringLiteral("Name = ?"), {value}});
-        QVERIFY(found.ok());
-        QCOMPARE(found.value.size(), 1);
-        QCOMPARE(found.value.first().first().toString(), value);
-    }
-
     void aFailingStatementUndoesTheWholeChange() {
         QTemporaryDir dir;
         const Database db(QDir(dir.path()), QStringLiteral("history.mdb"), kColumns);
@@ -101,31 +75,6 @@ private slots:
         QVERIFY(!failed.ok());
         QVERIFY(failed.error.contains(QStringLiteral("history.mdb")));
         QCOMPARE(names(db.read()), QStringList{QStringLiteral("kept")});
-    }
-
-    void foreignFilesAreRefusedAndLeftUntouched_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QByteArray jet("\x00\x01\x00\x00Standard Jet DB\x00", 20);
-        jet.append(QByteArray(2048 - jet.size(), '\x5a'));
-        QTest::newRow("jet file") << jet;
-        QTest::newRow("text") << QByteArray("RecordNo,RecordSubject\r\n1,\"x\"\r\n");
-        QTest::newRow("shorter than a header") << QByteArray("SQLite");
-    }
-    void foreignFilesAreRefusedAndLeftUntouched() {
-        QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        const Database db(QDir(dir.path()), QStringLiteral("rehber.mdb"), kColumns);
-        writeFile(db.path(), bytes);
-
-        const Loaded<QList<Row>> read = db.read();
-        QVERIFY(!read.ok());
-        QVERIFY(read.error.contains(QStringLiteral("rehber.mdb")));
-        QVERIFY(read.error.contains(QStringLiteral("left unchanged")));
-        const Loaded<ChangeOutcome> changed = db.change({insertName(QStringLiteral("a"))});
-        QVERIFY(!changed.ok());
-        QCOMPARE(changed.error, read.error);
-        QCOMPARE(readAll(db.path()), bytes);
-        QVERIFY(!QFile::exists(db.path() + QStringLiteral("-journal")));
     }
 
     void damagedDatabaseIsReportedNotReadAsEmpty() {
@@ -167,14 +116,6 @@ private slots:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("other"));
         QCOMPARE(names(db.read()), QStringList{QStringLiteral("a")});
-    }
-
-    void folderAtTheNameIsReported() {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("files.mdb")));
-        const Database db(QDir(dir.path()), QStringLiteral("files.mdb"), kColumns);
-        QVERIFY(db.read().error.contains(QStringLiteral("folder")));
-        QVERIFY(db.change({insertName(QStringLiteral("a"))}).error.contains(QStringLiteral("folder")));
     }
 };
 

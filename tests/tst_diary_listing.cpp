@@ -1,4 +1,7 @@
 #include "diary/diary_listing.h"
+#include "support/turkish_upper.h"
+
+#include <QLocale>
 
 #include <QTest>
 
@@ -79,6 +82,20 @@ private slots:
     void emptyDiaryListsNothingUnderEveryFilter() {
         for (int period = 0; period < 5; ++period)
             QVERIFY(buildListing({}, {period, 1, QStringLiteral("2003"), QString()}).lines.isEmpty());
+    }
+
+    void foldFollowsTurkishRulesInAnyLocale_data() {
+        QTest::addColumn<QString>("locale");
+        for (const char* locale : {"C", "en_US", "tr_TR"})
+            QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
+    void foldFollowsTurkishRulesInAnyLocale() {
+        QFETCH(QString, locale);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const QString folded = velkor::turkishUpper(u8("istanbul İzmir ılık Işık çiğdem"));
+        QLocale::setDefault(before);
+        QCOMPARE(folded, u8("İSTANBUL İZMİR ILIK IŞIK ÇİĞDEM"));
     }
 
     void numbersAreReadStrictly_data() {
