@@ -60,7 +60,10 @@ private slots:
         QCOMPARE(names(db.read()),
                  (QStringList{QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
 
+        const QByteArray print = db.fingerprint();
+        QCOMPARE(db.fingerprint(), print);
         QVERIFY(db.change({{QStringLiteral("DELETE FROM Table1 WHERE RecordNo = ?"), {3}}}).ok());
+        QVERIFY(db.fingerprint() != print);
         QCOMPARE(db.change({insertName(QStringLiteral("n"))}).value.lastInsertId, 4);
     }
 

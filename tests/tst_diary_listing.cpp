@@ -81,7 +81,8 @@ private slots:
 
     void emptyDiaryListsNothingUnderEveryFilter() {
         for (int period = 0; period < 5; ++period)
-            QVERIFY(buildListing({}, {period, 1, QStringLiteral("2003"), QString()}).lines.isEmpty());
+            QVERIFY(buildListing(QList<DiaryEntry>{}, {period, 1, QStringLiteral("2003"), QString()})
+                        .lines.isEmpty());
     }
 
     void foldFollowsTurkishRulesInAnyLocale_data() {

@@ -145,6 +145,9 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("top"));
         QTest::keyClick(search, Qt::Key_V, Qt::ControlModifier); // pasted text counts like typed text
         QTRY_COMPARE(d.subjects(), QStringList{u8("Toplantı")});
+        d.add("06", "03", "2026", "Topaz"); // saved meanwhile by another copy of the program
+        QTest::keyClicks(search, QStringLiteral("a"));
+        QTRY_COMPARE(d.subjects(), QStringList{u8("Topaz")});
     }
 
     void languageSwitchChangesWordsOnly() {

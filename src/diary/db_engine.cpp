@@ -251,4 +251,21 @@ Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const
     return {outcome, {}};
 }
 
+QByteArray Database::fingerprint() const {
+    QByteArray print;
+    for (const QString& path : {m_path, m_path + QStringLiteral("-wal")}) {
+        const QFileInfo info(path);
+        if (!info.exists()) {
+            print += "-;";
+            continue;
+        }
+        print += QByteArray::number(info.size()) + ':' +
+                 QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + ';';
+    }
+    QFile file(m_path);
+    if (file.open(QIODevice::ReadOnly))
+        print += file.read(28).mid(24); // the header's change counter, bumped by every commit
+    return print;
+}
+
 } // namespace velkor::diary

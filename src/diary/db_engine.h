@@ -73,6 +73,10 @@ public:
     // Runs the statements in one transaction: either all of them take effect or none does.
     Loaded<ChangeOutcome> change(const QList<Statement>& statements) const;
 
+    // Differs whenever the file may hold other rows than when it was taken (SQLite's change counter, the
+    // sizes and times of the file and of a write-ahead log), so a reader can keep what it read meanwhile.
+    QByteArray fingerprint() const;
+
 private:
     QString createStatement() const;
     QString selectStatement(const Selection& selection) const;

@@ -176,13 +176,16 @@ ListingQuery DiaryBrowserWindow::query() const {
 
 void DiaryBrowserWindow::refresh() {
     m_refreshTimer->stop();
-    const Loaded<QList<DiaryEntry>> entries = m_store.readEntries(EntryFields::WithoutContent);
-    if (!entries.ok()) {
-        report(entries.error);
+    // Every change that schedules a refresh has emptied the list already; letting go of the old lines
+    // before the read also lets it reuse their memory.
+    m_lines->setStringList({});
+    m_lineNumbers.clear();
+    if (const IoResult updated = m_source.update(!m_search->text().isEmpty()); !updated) {
+        report(updated.error);
         return;
     }
     m_lastError.clear();
-    Listing listing = buildListing(entries.value, query());
+    Listing listing = buildListing(m_source.rows(), query());
     m_lineNumbers = std::move(listing.recordNumbers);
     m_lines->setStringList(listing.lines);
 }

@@ -3,6 +3,7 @@
 #include "diary/diary_links.h"
 #include "diary/diary_listing.h"
 #include "diary/diary_store.h"
+#include "diary/listing_source.h"
 #include "lang/language_aware.h"
 #include "support/app_context.h"
 
@@ -57,6 +58,7 @@ private:
     AppContext& m_ctx;
     DiaryLinks m_links;
     DiaryStore m_store;
+    ListingSource m_source{m_store};
     QList<qint32> m_lineNumbers;
     QString m_lastError; // shown once, not at every key
 

@@ -19,32 +19,20 @@ bool yearTest(const std::optional<double>& year, const std::optional<double>& bo
     return !year || !bound || compare(*year, *bound);
 }
 
-bool passesPeriod(const DiaryEntry& entry, const ListingQuery& query,
-                  const std::optional<double>& wholeYear) {
+bool passesPeriod(const ListingRow& row, const ListingQuery& query, const std::optional<double>& wholeYear) {
     switch (static_cast<Period>(query.period)) {
     case Period::All:
         return true;
-    case Period::Date: {
-        const std::optional<double> month = readNumber(entry.month);
-        return (!month || *month == query.month) && entry.year == query.yearText;
-    }
+    case Period::Date:
+        return (!row.month || *row.month == query.month) && row.yearText == query.yearText;
     case Period::Year:
-        return yearTest(readNumber(entry.year), wholeYear, [](double y, double b) { return y == b; });
+        return yearTest(row.year, wholeYear, [](double y, double b) { return y == b; });
     case Period::YearAndBefore:
-        return yearTest(readNumber(entry.year), wholeYear, [](double y, double b) { return y < b + 1; });
+        return yearTest(row.year, wholeYear, [](double y, double b) { return y < b + 1; });
     case Period::YearAndAfter:
-        return yearTest(readNumber(entry.year), wholeYear, [](double y, double b) { return y > b - 1; });
+        return yearTest(row.year, wholeYear, [](double y, double b) { return y > b - 1; });
     }
     return true;
-}
-
-std::optional<DateKey> dateKey(const DiaryEntry& entry) {
-    const std::optional<double> year = readNumber(entry.year);
-    const std::optional<double> month = readNumber(entry.month);
-    const std::optional<double> day = readNumber(entry.day);
-    if (!year || !month || !day)
-        return std::nullopt;
-    return DateKey{*year, *month, *day};
 }
 
 struct Ranked {
@@ -97,31 +85,68 @@ std::optional<double> readNumber(QStringView text) {
 }
 
 QString listLine(const DiaryEntry& entry) {
-    return entryDateText(entry) + QStringLiteral("     ") + entry.subject;
+    // Built in place: this runs for every entry at every read of the table.
+    QString line;
+    line.reserve(entry.day.size() + entry.month.size() + entry.year.size() + 7 + entry.subject.size());
+    line.append(entry.day).append(u'/').append(entry.month).append(u'/').append(entry.year);
+    line.append(QLatin1String("     ")).append(entry.subject);
+    return line;
 }
 
-Listing buildListing(const QList<DiaryEntry>& entries, const ListingQuery& query) {
+QList<ListingRow> prepareListing(const QList<DiaryEntry>& entries) {
+    std::vector<Ranked> ranked;
+    ranked.reserve(static_cast<size_t>(entries.size()));
+    QList<ListingRow> rows;
+    rows.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const DiaryEntry& entry = entries.at(i);
+        ListingRow row{entry.recordNo, readNumber(entry.month), readNumber(entry.year),
+                       entry.year,     entry.subject,           QString(),
+                       listLine(entry)};
+        const std::optional<double> day = readNumber(entry.day);
+        std::optional<DateKey> date;
+        if (row.year && row.month && day)
+            date = DateKey{*row.year, *row.month, *day};
+        ranked.push_back({date, entry.recordNo, i});
+        rows.append(std::move(row));
+    }
+    std::sort(ranked.begin(), ranked.end(), comesBefore);
+
+    QList<ListingRow> ordered;
+    ordered.reserve(rows.size());
+    for (const Ranked& r : ranked)
+        ordered.append(std::move(rows[r.index]));
+    return ordered;
+}
+
+void foldSubjects(QList<ListingRow>& rows) {
+    for (ListingRow& row : rows) {
+        if (row.foldedSubject.isNull())
+            row.foldedSubject = turkishUpper(row.subject);
+    }
+}
+
+Listing buildListing(const QList<ListingRow>& rows, const ListingQuery& query) {
     const QString search = turkishUpper(query.search);
     std::optional<double> wholeYear = readNumber(query.yearText);
     if (wholeYear)
         wholeYear = std::floor(*wholeYear);
 
-    std::vector<Ranked> ranked;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const DiaryEntry& entry = entries.at(i);
-        if (startsWithFolded(entry.subject, search) && passesPeriod(entry, query, wholeYear))
-            ranked.push_back({dateKey(entry), entry.recordNo, i});
-    }
-    std::sort(ranked.begin(), ranked.end(), comesBefore);
-
     Listing listing;
-    listing.lines.reserve(static_cast<qsizetype>(ranked.size()));
-    listing.recordNumbers.reserve(static_cast<qsizetype>(ranked.size()));
-    for (const Ranked& r : ranked) {
-        listing.lines.append(listLine(entries.at(r.index)));
-        listing.recordNumbers.append(r.recordNo);
+    for (const ListingRow& row : rows) {
+        const bool subjectPasses =
+            search.isEmpty() ||
+            (row.foldedSubject.isNull() ? turkishUpper(row.subject) : row.foldedSubject).startsWith(search);
+        if (subjectPasses && passesPeriod(row, query, wholeYear)) {
+            listing.lines.append(row.line);
+            listing.recordNumbers.append(row.recordNo);
+        }
     }
     return listing;
+}
+
+Listing buildListing(const QList<DiaryEntry>& entries, const ListingQuery& query) {
+    return buildListing(prepareListing(entries), query);
 }
 
 } // namespace velkor::diary

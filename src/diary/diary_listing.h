@@ -26,8 +26,27 @@ struct Listing {
     QList<qint32> recordNumbers; // line i stands for the entry recordNumbers[i]
 };
 
-// The entries that pass the filter and whose subject begins with the search text (Turkish fold), newest
-// first: by date, then by record number, as numbers; entries whose date is not a number come last.
+// An entry as the list needs it: read once from history.mdb, then filtered at every key.
+struct ListingRow {
+    qint32 recordNo = -1;
+    std::optional<double> month;
+    std::optional<double> year;
+    QString yearText;
+    QString subject;
+    QString foldedSubject; // null until foldSubjects: only a search needs it
+    QString line;
+};
+
+// The entries as list rows, newest first: by date, then by record number, as numbers; entries whose date
+// is not a number come last. The order does not depend on the filter, so it is made once per read.
+QList<ListingRow> prepareListing(const QList<DiaryEntry>& entries);
+
+// Folds the subjects for searching, once per read.
+void foldSubjects(QList<ListingRow>& rows);
+
+// The prepared rows that pass the filter and whose subject begins with the search text (Turkish fold), in
+// their order.
+Listing buildListing(const QList<ListingRow>& rows, const ListingQuery& query);
 Listing buildListing(const QList<DiaryEntry>& entries, const ListingQuery& query);
 
 // The list line of an entry: its date, five blanks, its subject.

@@ -16,7 +16,7 @@ QString turkishUpper(const QString& text) {
             c = QChar(DottedCapitalI);
     }
     // ı already maps to I by default; every other letter has the same capital in Turkish as elsewhere.
-    return folded.toUpper();
+    return std::move(folded).toUpper();
 }
 
 bool startsWithFolded(const QString& field, const QString& foldedPrefix) {
