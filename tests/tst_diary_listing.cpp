@@ -75,10 +75,6 @@ private slots:
             QCOMPARE(listing.lines.at(i), listLine(diary().at(listed.at(i) - 1)));
     }
 
-    void lineShowsStoredDateFiveBlanksAndSubject() {
-        QCOMPARE(listLine(entry(12, "05", "06", "2003", "Toplantı")), u8("05/06/2003     Toplantı"));
-    }
-
     void emptyDiaryListsNothingUnderEveryFilter() {
         for (int period = 0; period < 5; ++period)
             QVERIFY(buildListing(QList<DiaryEntry>{}, {period, 1, QStringLiteral("2003"), QString()})
@@ -97,24 +93,6 @@ private slots:
         const QString folded = velkor::turkishUpper(u8("istanbul İzmir ılık Işık çiğdem"));
         QLocale::setDefault(before);
         QCOMPARE(folded, u8("İSTANBUL İZMİR ILIK IŞIK ÇİĞDEM"));
-    }
-
-    void numbersAreReadStrictly_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::optional<double>>("number");
-        QTest::newRow("digits") << u8("2003") << std::optional<double>(2003);
-        QTest::newRow("leading zero") << u8("05") << std::optional<double>(5);
-        QTest::newRow("blanks around") << u8(" 2003 ") << std::optional<double>(2003);
-        QTest::newRow("sign and fraction") << u8("-12.5") << std::optional<double>(-12.5);
-        QTest::newRow("empty") << QString() << std::optional<double>();
-        QTest::newRow("letters") << u8("20o3") << std::optional<double>();
-        QTest::newRow("two points") << u8("1.2.3") << std::optional<double>();
-        QTest::newRow("sign alone") << u8("-") << std::optional<double>();
-    }
-    void numbersAreReadStrictly() {
-        QFETCH(QString, text);
-        QFETCH(std::optional<double>, number);
-        QCOMPARE(readNumber(text), number);
     }
 };
 
