@@ -13,6 +13,7 @@
 #include "shell/about_window.h"
 #include "shell/help_window.h"
 #include "shell/legacy_files.h"
+#include "shell/diary_wiring.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>
@@ -92,11 +93,16 @@ void MainForm::buildMenu() {
     for (size_t i = 0; i < std::size(windowItems); ++i) {
         const int code = windowItems[i].second;
         QAction* item = addItem(m_menu, windowItems[i].first, s(designCaptions[i]), true);
-        m_windows.add(code, item);
+        // The diary's mark stands for two windows; its wiring keeps it.
+        m_windows.add(code, code == lang::DiaryBrowser ? nullptr : item);
         if (code == lang::MonthCalendar)
             connect(item, &QAction::triggered, this, &MainForm::toggleCalendar);
+        else if (code == lang::DiaryBrowser)
+            connect(item, &QAction::triggered, this, [this, item] { toggleDiary(item); });
         else
             connect(item, &QAction::triggered, this, [this, code] { m_windows.toggle(code); });
+        if (code == lang::DiaryBrowser)
+            wireDiary(m_windows, m_ctx, item);
     }
 
     QMenu* language = m_menu->addMenu(s("Language"));
@@ -242,6 +248,17 @@ void MainForm::toggleCalendar() {
     m_windows.syncMark(lang::MonthCalendar);
     if (QWidget* browser = m_windows.loaded(lang::MonthBrowser))
         browser->hide();
+}
+
+void MainForm::toggleDiary(QAction* mark) {
+    if (m_ctx.state.diaryBrowserOpen || m_ctx.state.diaryEditorOpen) {
+        // The editor's close shows the browser again, which then goes too.
+        if (m_windows.unload(lang::DiaryEditor))
+            m_windows.unload(lang::DiaryBrowser);
+    } else {
+        m_windows.show(lang::DiaryBrowser);
+    }
+    mark->setChecked(m_ctx.state.diaryBrowserOpen || m_ctx.state.diaryEditorOpen);
 }
 
 void MainForm::applyLanguage(int code) {

@@ -67,6 +67,8 @@ private:
     void exitFromMenu();
     void toggleCalendar();
     void registerCalendarWindows();
+    // Unloads the diary when either of its windows is loaded, else opens the browser.
+    void toggleDiary(QAction* mark);
 
     // Hand-off points of start-up, each filled by the part of the program that owns the work.
     void createStartupShortcut();

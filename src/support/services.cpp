@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -59,12 +60,18 @@ void SystemBeeper::beep() {
 }
 
 bool DesktopFileOpener::open(const QString& path) {
+    // The desktop's opener is started in the background and cannot report a missing file; say so here.
+    if (!QFileInfo(path).isFile())
+        return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString& dialogTitle,
                                                  const QString& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent, dialogTitle, QString(), filter);
+    // "*.*" means every file where the program comes from; here it would hide names without a dot.
+    QString patterns = filter;
+    patterns.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+    const QString path = QFileDialog::getOpenFileName(parent, dialogTitle, QString(), patterns);
     if (path.isEmpty())
         return std::nullopt;
     return path;

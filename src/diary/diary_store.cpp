@@ -1,0 +1,142 @@
+#include "diary/diary_store.h"
+
+#include <QObject>
+
+namespace velkor::diary {
+
+namespace {
+
+QList<Column> historyColumns() {
+    const QString text = QStringLiteral("TEXT");
+    return {
+        {QStringLiteral("RecordNo"), QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")},
+        {QStringLiteral("RecordSubject"), text},
+        {QStringLiteral("RecordContent"), text},
+        {QStringLiteral("RecordDay"), text},
+        {QStringLiteral("RecordMonth"), text},
+        {QStringLiteral("RecordYear"), text},
+    };
+}
+
+QList<Column> filesColumns() {
+    return {{QStringLiteral("RecordNo"), QStringLiteral("INTEGER")},
+            {QStringLiteral("FilePath"), QStringLiteral("TEXT")}};
+}
+
+QStringList entryColumns(EntryFields fields) {
+    QStringList columns{QStringLiteral("RecordNo"),      QStringLiteral("RecordSubject"),
+                        QStringLiteral("RecordContent"), QStringLiteral("RecordDay"),
+                        QStringLiteral("RecordMonth"),   QStringLiteral("RecordYear")};
+    if (fields == EntryFields::WithoutContent)
+        columns[2] = QStringLiteral("''"); // keeps the positions, skips the reading
+    return columns;
+}
+
+DiaryEntry toEntry(const RowView& row) {
+    return {
+        static_cast<qint32>(row.number(0)), row.text(1), row.text(2), row.text(3), row.text(4), row.text(5)};
+}
+
+QVariantList entryValues(const DiaryEntry& entry) {
+    return {entry.subject, entry.content, entry.day, entry.month, entry.year};
+}
+
+template <typename T> Loaded<T> failed(const QString& error) {
+    return {{}, error};
+}
+
+} // namespace
+
+DiaryStore::DiaryStore(const QDir& dataDir)
+    : m_history(dataDir, QStringLiteral("history.mdb"), historyColumns()),
+      m_files(dataDir, QStringLiteral("files.mdb"), filesColumns()) {}
+
+Loaded<std::optional<DiaryEntry>> DiaryStore::findEntry(qint32 recordNo) const {
+    Loaded<std::optional<DiaryEntry>> result;
+    const IoResult walked =
+        m_history.walk({entryColumns(EntryFields::All), QStringLiteral("RecordNo = ?"), {recordNo}},
+                       [&](const RowView& row) {
+                           if (!result.value)
+                               result.value = toEntry(row);
+                       });
+    if (!walked)
+        return failed<std::optional<DiaryEntry>>(walked.error);
+    return result;
+}
+
+Loaded<QList<DiaryEntry>> DiaryStore::readEntries(EntryFields fields) const {
+    Loaded<QList<DiaryEntry>> result;
+    const IoResult walked = m_history.walk({entryColumns(fields), {}, {}},
+                                           [&](const RowView& row) { result.value.append(toEntry(row)); });
+    if (!walked)
+        return failed<QList<DiaryEntry>>(walked.error);
+    return result;
+}
+
+Loaded<qint32> DiaryStore::addEntry(const DiaryEntry& entry) const {
+    const Loaded<ChangeOutcome> added = m_history.change(
+        {{QStringLiteral(
+              "INSERT INTO Table1 (RecordSubject, RecordContent, RecordDay, RecordMonth, RecordYear) "
+              "VALUES (?, ?, ?, ?, ?)"),
+          entryValues(entry)}});
+    if (!added.ok())
+        return failed<qint32>(added.error);
+    return {static_cast<qint32>(added.value.lastInsertId), {}};
+}
+
+Loaded<std::optional<qint32>> DiaryStore::updateNewRecordNumber() const {
+    Loaded<std::optional<qint32>> result;
+    const IoResult walked = m_history.walk(
+        {{QStringLiteral("RecordNo")}, QStringLiteral("rowid = (SELECT max(rowid) FROM Table1)"), {}},
+        [&](const RowView& row) { result.value = static_cast<qint32>(row.number(0)); });
+    if (!walked)
+        return failed<std::optional<qint32>>(walked.error);
+    return result;
+}
+
+IoResult DiaryStore::updateEntry(qint32 recordNo, const DiaryEntry& entry) const {
+    QVariantList values = entryValues(entry);
+    values.append(recordNo);
+    const Loaded<ChangeOutcome> updated = m_history.change(
+        {{QStringLiteral(
+              "UPDATE Table1 SET RecordSubject = ?, RecordContent = ?, RecordDay = ?, RecordMonth = ?, "
+              "RecordYear = ? WHERE RecordNo = ?"),
+          values}});
+    if (!updated.ok())
+        return IoResult::failure(updated.error);
+    if (updated.value.rowsAffected == 0) {
+        return IoResult::failure(QStringLiteral("%1\n%2").arg(
+            QDir::toNativeSeparators(m_history.path()),
+            QObject::tr("holds no diary entry number %1 any more; nothing was saved.").arg(recordNo)));
+    }
+    return IoResult::success();
+}
+
+Loaded<QStringList> DiaryStore::listFiles(qint32 recordNo) const {
+    Loaded<QStringList> result;
+    const IoResult walked =
+        m_files.walk({{QStringLiteral("FilePath")}, QStringLiteral("RecordNo = ?"), {recordNo}},
+                     [&](const RowView& row) { result.value.append(row.text(0)); });
+    if (!walked)
+        return failed<QStringList>(walked.error);
+    return result;
+}
+
+Loaded<bool> DiaryStore::attachFile(qint32 recordNo, const QString& path) const {
+    // The test and the insert are one statement, so a link cannot be doubled between them.
+    const Loaded<ChangeOutcome> added = m_files.change(
+        {{QStringLiteral("INSERT INTO Table1 (RecordNo, FilePath) SELECT ?, ? WHERE NOT EXISTS "
+                         "(SELECT 1 FROM Table1 WHERE RecordNo = ? AND FilePath = ?)"),
+          {recordNo, path, recordNo, path}}});
+    if (!added.ok())
+        return failed<bool>(added.error);
+    return {added.value.rowsAffected > 0, {}};
+}
+
+IoResult DiaryStore::detachFile(qint32 recordNo, const QString& path) const {
+    const Loaded<ChangeOutcome> removed = m_files.change(
+        {{QStringLiteral("DELETE FROM Table1 WHERE RecordNo = ? AND FilePath = ?"), {recordNo, path}}});
+    return removed.ok() ? IoResult::success() : IoResult::failure(removed.error);
+}
+
+} // namespace velkor::diary
