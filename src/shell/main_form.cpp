@@ -4,6 +4,7 @@
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
+#include "shell/directory_links.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     : QObject(parent), m_ctx(context), m_files(context.dataDir) {
     setObjectName(QStringLiteral("Form4"));
     buildMenu();
+    registerDirectoryWindows(m_windows, m_ctx, this);
     m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/velkor/velkor.png")), this);
     connect(m_tray, &QSystemTrayIcon::activated, this, &MainForm::handleTrayEvent);
 
