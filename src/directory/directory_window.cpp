@@ -47,16 +47,16 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 } // namespace
 
 DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_store(context.dataDir),
+    : QWidget(parent), m_ctx(context), m_store(context.dataDir), m_searchTimer(new QTimer(this)),
       m_dialer(new ModemDialer(context.serialLines, this)) {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(s("Rehber"));
     buildControls();
 
-    m_searchTimer.setObjectName(QStringLiteral("Timer1"));
-    m_searchTimer.setSingleShot(true);
-    m_searchTimer.setInterval(SearchDelayMs);
-    connect(&m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
+    m_searchTimer->setObjectName(QStringLiteral("Timer1"));
+    m_searchTimer->setSingleShot(true);
+    m_searchTimer->setInterval(SearchDelayMs);
+    connect(m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
     connect(m_search, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &DirectoryWindow::onCurrentChanged);
@@ -74,7 +74,7 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     loadPortChoice();
     applyLanguage(language());
     // The first tick lists the whole directory.
-    m_searchTimer.start();
+    m_searchTimer->start();
 }
 
 void DirectoryWindow::buildControls() {
@@ -162,11 +162,11 @@ void DirectoryWindow::onPortChosen(int index) {
 
 void DirectoryWindow::onSearchEdited() {
     m_names->setStringList({});
-    m_searchTimer.start();
+    m_searchTimer->start();
 }
 
 void DirectoryWindow::refreshList() {
-    m_searchTimer.stop();
+    m_searchTimer->stop();
     const Loaded<QList<DirRecord>> records = m_store.readAll(DirFields::NameAndTel);
     m_names->setStringList(matchingNames(records.value, m_search->text()));
     // Said once per opening, not at every key.
@@ -237,7 +237,7 @@ void DirectoryWindow::onDeleteClicked() {
         m_dial->setEnabled(false);
     m_addressButton->setEnabled(false);
     m_delete->setEnabled(false);
-    m_searchTimer.start();
+    m_searchTimer->start();
     m_ctx.prompter->inform(QString(), texts::recordDeleted(language()));
 }
 

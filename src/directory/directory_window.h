@@ -75,7 +75,7 @@ private:
     QPushButton* m_dial;
     QPushButton* m_addressButton;
     QPushButton* m_delete;
-    QTimer m_searchTimer;
+    QTimer* m_searchTimer;
     ModemDialer* m_dialer;
 
     QString m_chosenName; // the name chosen in the list, shown in m_name
