@@ -59,9 +59,12 @@ private slots:
         QTest::newRow("0532: longer prefix") << s("0532") << QStringList{s("Ali'nin")};
         QTest::newRow("Ac: a letter never looks at numbers") << s("Ac") << QStringList{};
         QTest::newRow("ali': apostrophe typed") << s("ali'") << QStringList{s("Ali'nin")};
+        QTest::newRow("incel: longer than every name") << s("incel") << QStringList{};
+        QTest::newRow("gross: ß folds to SS") << s("gross") << QStringList{s("Großmann")};
+        QTest::newRow("groß: sharp s typed") << s("groß") << QStringList{s("Großmann")};
         QTest::newRow("empty: everyone, Turkish order")
-            << QString() << QStringList{s("Ali'nin"), s("Ilgın"), s("ılık"), s("INCE"),
-                                        s("İlk"),     s("ince"),  s("İnce"), s("Zeki")};
+            << QString() << QStringList{s("Ali'nin"), s("Großmann"), s("Ilgın"), s("ılık"), s("INCE"),
+                                        s("İlk"),     s("ince"),     s("İnce"),  s("Zeki")};
     }
     void search() {
         QFETCH(QString, text);
@@ -73,7 +76,8 @@ private slots:
                            rec("ılık"),
                            rec("İlk", "0212"),
                            rec("Ali'nin", "0532 111"),
-                           rec("Zeki", "05 Acil")};
+                           rec("Zeki", "05 Acil"),
+                           rec("Großmann")};
         QCOMPARE(matchingNames(records, text), expected);
     }
 

@@ -17,13 +17,8 @@ QList<diary::Column> columns() {
             {QStringLiteral("RecordAddress"), text}};
 }
 
-QStringList selected(DirFields fields) {
-    QStringList names{QStringLiteral("RecordName"), QStringLiteral("RecordTel"),
-                      QStringLiteral("RecordAddress")};
-    if (fields == DirFields::NameAndTel)
-        names[2] = QStringLiteral("''"); // keeps the position, skips the reading
-    return names;
-}
+const QStringList AllColumns{QStringLiteral("RecordName"), QStringLiteral("RecordTel"),
+                             QStringLiteral("RecordAddress")};
 
 DirRecord toRecord(const RowView& row) {
     return {row.text(0), row.text(1), row.text(2)};
@@ -61,10 +56,10 @@ IoResult DirectoryStore::ensureCreated() const {
     return outcome(m_db.change({}));
 }
 
-Loaded<QList<DirRecord>> DirectoryStore::readAll(DirFields fields) const {
+Loaded<QList<DirRecord>> DirectoryStore::readAll() const {
     Loaded<QList<DirRecord>> result;
-    const IoResult walked = m_db.walk({selected(fields), {}, {}},
-                                      [&](const RowView& row) { result.value.append(toRecord(row)); });
+    const IoResult walked =
+        m_db.walk({AllColumns, {}, {}}, [&](const RowView& row) { result.value.append(toRecord(row)); });
     if (!walked)
         return {{}, walked.error};
     return result;
@@ -72,11 +67,17 @@ Loaded<QList<DirRecord>> DirectoryStore::readAll(DirFields fields) const {
 
 Loaded<QList<DirRecord>> DirectoryStore::entriesNamed(const QString& name) const {
     Loaded<QList<DirRecord>> result;
-    const IoResult walked = m_db.walk({selected(DirFields::All), QStringLiteral("RecordName = ?"), {name}},
+    const IoResult walked = m_db.walk({AllColumns, QStringLiteral("RecordName = ?"), {name}},
                                       [&](const RowView& row) { result.value.append(toRecord(row)); });
     if (!walked)
         return {{}, walked.error};
     return result;
+}
+
+IoResult DirectoryStore::walkNamesAndNumbers(
+    const std::function<void(const QString& name, const QString& tel)>& visit) const {
+    return m_db.walk({{QStringLiteral("RecordName"), QStringLiteral("RecordTel")}, {}, {}},
+                     [&](const RowView& row) { visit(row.text(0), row.text(1)); });
 }
 
 IoResult DirectoryStore::remove(const QString& name) const {

@@ -7,10 +7,9 @@
 #include <QDir>
 #include <QList>
 
-namespace velkor::directory {
+#include <functional>
 
-// What a read brings: the search needs names and numbers only, not the addresses.
-enum class DirFields { All, NameAndTel };
+namespace velkor::directory {
 
 // How a save writes the entry it is given.
 enum class SaveWrite {
@@ -31,7 +30,10 @@ public:
     IoResult ensureCreated() const;
 
     // Every entry in the order added; a missing file has none.
-    Loaded<QList<DirRecord>> readAll(DirFields fields = DirFields::All) const;
+    Loaded<QList<DirRecord>> readAll() const;
+    // Name and number of every entry in the order added, without gathering them (the search's read).
+    IoResult
+    walkNamesAndNumbers(const std::function<void(const QString& name, const QString& tel)>& visit) const;
     // The rows of exactly that name, in the order added.
     Loaded<QList<DirRecord>> entriesNamed(const QString& name) const;
 

@@ -167,12 +167,12 @@ void DirectoryWindow::onSearchEdited() {
 
 void DirectoryWindow::refreshList() {
     m_searchTimer->stop();
-    const Loaded<QList<DirRecord>> records = m_store.readAll(DirFields::NameAndTel);
-    m_names->setStringList(matchingNames(records.value, m_search->text()));
+    const Loaded<QStringList> found = findNames(m_store, m_search->text());
+    m_names->setStringList(found.value);
     // Said once per opening, not at every key.
-    if (!records.ok() && !m_readErrorShown) {
+    if (!found.ok() && !m_readErrorShown) {
         m_readErrorShown = true;
-        m_ctx.prompter->warn(QString(), texts::listUnreadable(language(), records.error));
+        m_ctx.prompter->warn(QString(), texts::listUnreadable(language(), found.error));
     }
 }
 
