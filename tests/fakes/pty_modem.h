@@ -2,71 +2,49 @@
 
 #include "support/serial_line.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
-#include <QString>
 #include <QStringList>
 
-#include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace velkor::testing {
 
-// A pseudo-terminal whose master end plays the modem; the program opens the slave end by its path, as it
-// would open a serial port.
+// A pseudo-terminal whose master end plays the modem; the program opens the slave end by its path.
 class PtyModem {
 public:
     PtyModem() {
         char name[256] = {};
-        if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
-            return;
-        m_path = QString::fromLocal8Bit(name);
         termios raw{};
-        tcgetattr(m_slave, &raw);
         cfmakeraw(&raw);
-        tcsetattr(m_slave, TCSANOW, &raw);
+        if (openpty(&m_master, &m_slave, name, &raw, nullptr) == 0)
+            m_path = QString::fromLocal8Bit(name);
         fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
     }
     ~PtyModem() {
-        if (m_master >= 0)
-            ::close(m_master);
-        if (m_slave >= 0)
-            ::close(m_slave);
+        ::close(m_master);
+        ::close(m_slave);
     }
     PtyModem(const PtyModem&) = delete;
     PtyModem& operator=(const PtyModem&) = delete;
 
-    bool isValid() const { return !m_path.isEmpty(); }
     const QString& path() const { return m_path; }
-
-    // Everything the program has written so far, gathered across calls.
+    // Everything the program has written so far.
     const QByteArray& received() {
         char buffer[512];
-        for (;;) {
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
+        for (ssize_t n; (n = ::read(m_master, buffer, sizeof buffer)) > 0;)
             m_received.append(buffer, n);
-        }
         return m_received;
     }
-    void send(const QByteArray& bytes) { (void)::write(m_master, bytes.constData(), size_t(bytes.size())); }
-
-    // How many descriptors of this process other than the modem's own have the line open.
+    void send(const QByteArray& bytes) { (void)!::write(m_master, bytes.constData(), size_t(bytes.size())); }
+    // Descriptors of this process, other than the modem's own, that hold the line open.
     int openedByProgram() const {
-        int count = 0;
         const QDir fds(QStringLiteral("/proc/self/fd"));
-        for (const QString& fd : fds.entryList(QDir::Files | QDir::System)) {
-            if (fd.toInt() == m_slave)
-                continue;
-            if (QFileInfo(fds.filePath(fd)).symLinkTarget() == m_path)
-                ++count;
-        }
+        int count = 0;
+        for (const QString& fd : fds.entryList(QDir::System))
+            count += fd.toInt() != m_slave && QFileInfo(fds.filePath(fd)).symLinkTarget() == m_path;
         return count;
     }
 
@@ -77,7 +55,7 @@ private:
     QByteArray m_received;
 };
 
-// The real serial adapter, opening a given device whatever port name it is asked for; it notes the names.
+// The real serial adapter, opening one device whatever port it is asked for; it notes what was asked.
 class RedirectedLine final : public SerialLine {
 public:
     RedirectedLine(QString device, QStringList* asked) : m_device(std::move(device)), m_asked(asked) {
