@@ -106,6 +106,9 @@ void DirectoryWindow::buildControls() {
     m_ports = new QComboBox(this);
     m_ports->setObjectName(QStringLiteral("Combo1"));
     m_ports->setGeometry(twipsRect(3900, 5160, 735, 300));
+    // Sized for Tahoma; a narrower arrow keeps "COM1" readable in the wider fallback faces.
+    m_ports->setStyleSheet(
+        QStringLiteral("QComboBox { padding: 0 0 0 3px; } QComboBox::drop-down { width: 12px; }"));
 
     m_new = button(this, "Command1", s("Yeni"), twipsRect(60, 5460, 855, 345));
     m_delete = button(this, "Command4", s("Sil"), twipsRect(60, 5820, 855, 345));
