@@ -39,7 +39,7 @@ QList<Statement> writeStatements(const DirRecord& record, SaveWrite write) {
              {record.name, record.tel, record.address, record.name}}};
 }
 
-Statement deleteStatement(const QString& name) {
+Statement deleteByName(const QString& name) {
     return {QStringLiteral("DELETE FROM Table1 WHERE RecordName = ?"), {name}};
 }
 
@@ -85,7 +85,7 @@ IoResult DirectoryStore::remove(const QString& name) const {
         return IoResult::failure(QStringLiteral("%1\n%2").arg(
             QDir::toNativeSeparators(m_db.path()), QObject::tr("cannot be found. Nothing was deleted.")));
     }
-    return outcome(m_db.change({deleteStatement(name)}));
+    return outcome(m_db.change({deleteByName(name)}));
 }
 
 IoResult DirectoryStore::save(const DirRecord& record, SaveWrite write) const {
@@ -94,9 +94,9 @@ IoResult DirectoryStore::save(const DirRecord& record, SaveWrite write) const {
 
 IoResult DirectoryStore::rename(const DirRecord& record, SaveWrite write, const QString& oldName) const {
     QList<Statement> statements = writeStatements(record, write);
-    // Renaming an entry to its own name must not delete what was just written.
+    // DeleteOld; renaming an entry to its own name must not delete what was just written.
     if (oldName != record.name)
-        statements.append(deleteStatement(oldName));
+        statements.append(deleteByName(oldName));
     return outcome(m_db.change(statements));
 }
 

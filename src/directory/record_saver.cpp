@@ -27,11 +27,15 @@ bool RecordSaver::save(EditorMode mode, const DirRecord& boxes, QString& oldName
             return false;
         write = SaveWrite::Overwrite;
     }
+    return kaydet(mode, boxes, write, oldName);
+}
 
+bool RecordSaver::kaydet(EditorMode mode, const DirRecord& boxes, SaveWrite write, QString& oldName) {
     if (boxes.name.isEmpty()) {
         m_ctx.prompter->warn(QString(), texts::blankName(language()));
         return false;
     }
+    // A changed name also deletes the old name's rows (DeleteOld), in the same transaction.
     const bool renamed = mode == EditorMode::Change && boxes.name != oldName;
     const IoResult written = renamed ? m_store.rename(boxes, write, oldName) : m_store.save(boxes, write);
     if (!written) {

@@ -24,6 +24,8 @@ public:
     bool save(EditorMode mode, const DirRecord& boxes, QString& oldName);
 
 private:
+    // The write and its outcome message, once the question on a taken name is settled.
+    bool kaydet(EditorMode mode, const DirRecord& boxes, SaveWrite write, QString& oldName);
     Language language() const { return m_ctx.state.language; }
 
     AppContext& m_ctx;
