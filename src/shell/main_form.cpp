@@ -14,6 +14,7 @@
 #include "shell/help_window.h"
 #include "shell/legacy_files.h"
 #include "shell/diary_wiring.h"
+#include "shell/directory_links.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,7 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     m_ctx.pauseReminders = [this](bool paused) { m_reminders.setPaused(paused); };
     buildMenu();
     registerWindows();
+    registerDirectoryWindows(m_windows, m_ctx, this);
     m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/velkor/velkor.png")), this);
     connect(m_tray, &QSystemTrayIcon::activated, this, &MainForm::handleTrayEvent);
 

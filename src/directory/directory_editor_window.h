@@ -1,0 +1,55 @@
+#pragma once
+
+#include "directory/editor_request.h"
+#include "directory/record_saver.h"
+#include "support/app_context.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velkor::directory {
+
+// Form11 has no caption table; this is its place among the program's windows.
+constexpr int EditorWindowCode = 11;
+
+// Form11, the record editor: adds an entry or changes the one in hand. It takes the directory window's
+// place while open; the tray ignores clicks meanwhile.
+class DirectoryEditorWindow final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int NameLimit = 50;
+    static constexpr int TelLimit = 20;
+
+    DirectoryEditorWindow(AppContext& context, const EditorRequest& request, QWidget* parent = nullptr);
+    ~DirectoryEditorWindow() override;
+
+    // The name of the entry in hand; empty for a new entry.
+    const QString& oldName() const { return m_oldName; }
+
+signals:
+    // Closed by the user: the directory window is to show again.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onSaveClicked();
+
+    AppContext& m_ctx;
+    RecordSaver m_saver;
+    QLabel* m_nameLabel;
+    QLabel* m_telLabel;
+    QLabel* m_addressLabel;
+    QLineEdit* m_name;
+    QLineEdit* m_tel;
+    QPlainTextEdit* m_address;
+    QPushButton* m_save;
+    QString m_oldName;
+};
+
+} // namespace velkor::directory

@@ -1,0 +1,87 @@
+#include "directory/directory_texts.h"
+
+namespace velkor::directory::texts {
+
+namespace {
+
+QString pick(Language language, const char* turkish, const char* english) {
+    return QString::fromUtf8(language == Language::Turkish ? turkish : english);
+}
+
+} // namespace
+
+QString recordDeleted(Language language) {
+    return pick(language, "Kayıt silindi.", "Record Deleted");
+}
+
+QString deleteFailed(Language language, const QString& error) {
+    return pick(language, "Kayıt silinemedi:\n%1", "The record could not be deleted:\n%1").arg(error);
+}
+
+QString listUnreadable(Language language, const QString& error) {
+    return pick(language, "Rehber okunamadı:\n%1", "The directory could not be read:\n%1").arg(error);
+}
+
+QString addressTitle() {
+    return QStringLiteral("Adres");
+}
+
+QString duplicateTitle() {
+    return QString::fromUtf8("Uyarı!");
+}
+
+QString duplicateQuestion(Language language) {
+    return pick(language, "Yazdığınız isim zaten rehberde kayıtlı. Üstüne kayıt yapılsın mı?",
+                "This name  already exists. Do you want to replace it?");
+}
+
+QString blankName(Language language) {
+    return pick(language, "İsim alanı boş bırakılamaz. Kayıt yapılmadı.",
+                "The Name field cannot be blank. The record is not saved.");
+}
+
+QString recordSaved(Language language) {
+    return pick(language, "Kayıt Yapıldı", "Record Saved");
+}
+
+QString recordUpdated(Language language) {
+    return pick(language, "Kayıt Güncellendi", "Record Updated");
+}
+
+QString saveFailed(Language language, const QString& error) {
+    return pick(language, "Kayıt yapılamadı:\n%1", "The record could not be saved:\n%1").arg(error);
+}
+
+QString dialCaption(Language language) {
+    return pick(language, "Çevir", "Dial");
+}
+
+QString cancelCaption(Language language) {
+    return pick(language, "Vazgeç", "Cancel");
+}
+
+QString portUnavailable(Language language, int portNumber) {
+    return QStringLiteral("COM%1").arg(portNumber) +
+           pick(language, " : erişilemiyor. COM port ayarını değiştirip deneyin.",
+                " : not available. Change the COM port to another port.");
+}
+
+QString pickUpPhone(Language language) {
+    return pick(language, "Lütfen telefonu açın ve Tamam tuşuna basın.",
+                "Please pick up the phone and press OK.");
+}
+
+QString modemSilent(Language language) {
+    return pick(language,
+                "Modem yanıt vermedi; arama iptal edildi. Modemin bağlı ve açık olduğunu, COM port ayarının "
+                "doğru olduğunu denetleyin.",
+                "The modem did not answer, so the call was cancelled. Check that the modem is connected and "
+                "switched on, and that the COM port is the right one.");
+}
+
+QString portChoiceNotSaved(Language language, const QString& error) {
+    return pick(language, "COM port seçimi kaydedilemedi:\n%1", "The COM port choice could not be saved:\n%1")
+        .arg(error);
+}
+
+} // namespace velkor::directory::texts

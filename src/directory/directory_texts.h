@@ -1,0 +1,29 @@
+#pragma once
+
+#include "support/services.h"
+
+#include <QString>
+
+// The directory's own messages, in both languages.
+namespace velkor::directory::texts {
+
+QString recordDeleted(Language language);
+QString deleteFailed(Language language, const QString& error);
+QString listUnreadable(Language language, const QString& error);
+QString addressTitle();
+
+QString duplicateTitle();
+QString duplicateQuestion(Language language);
+QString blankName(Language language);
+QString recordSaved(Language language);
+QString recordUpdated(Language language);
+QString saveFailed(Language language, const QString& error);
+
+QString dialCaption(Language language);
+QString cancelCaption(Language language);
+QString portUnavailable(Language language, int portNumber);
+QString pickUpPhone(Language language);
+QString modemSilent(Language language);
+QString portChoiceNotSaved(Language language, const QString& error);
+
+} // namespace velkor::directory::texts

@@ -1,0 +1,296 @@
+#include "directory/directory_window.h"
+
+#include "directory/directory_search.h"
+#include "directory/directory_texts.h"
+#include "directory/modem_commands.h"
+#include "directory/port_choice.h"
+#include "lang/captions.h"
+#include "lang/vocabulary.h"
+#include "support/geometry.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+#include <QStringListModel>
+
+namespace velkor::directory {
+
+namespace {
+
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+const QColor DarkBlue(0, 0, 128);
+
+QLabel* whiteLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+} // namespace
+
+DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_store(context.dataDir), m_searchTimer(new QTimer(this)),
+      m_dialer(new ModemDialer(context.serialLines, this)) {
+    setObjectName(QStringLiteral("Form10"));
+    setWindowTitle(s("Rehber"));
+    buildControls();
+
+    m_searchTimer->setObjectName(QStringLiteral("Timer1"));
+    m_searchTimer->setSingleShot(true);
+    m_searchTimer->setInterval(SearchDelayMs);
+    connect(m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
+    connect(m_search, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &DirectoryWindow::onCurrentChanged);
+    connect(m_list, &QListView::doubleClicked, this, &DirectoryWindow::onDoubleClicked);
+    connect(m_new, &QPushButton::clicked, this, &DirectoryWindow::onNewClicked);
+    connect(m_dial, &QPushButton::clicked, this, &DirectoryWindow::onDialClicked);
+    connect(m_addressButton, &QPushButton::clicked, this, &DirectoryWindow::onAddressClicked);
+    connect(m_delete, &QPushButton::clicked, this, &DirectoryWindow::onDeleteClicked);
+    connect(m_dialer, &ModemDialer::answered, this, &DirectoryWindow::onAnswered);
+    connect(m_dialer, &ModemDialer::timedOut, this, &DirectoryWindow::onTimedOut);
+
+    // The directory is delivered with the program; made here when it is not, so the first save has a
+    // table to go to. A file that is no database stays as it is, and the search says so.
+    m_store.ensureCreated();
+    loadPortChoice();
+    applyLanguage(language());
+    // The first tick lists the whole directory.
+    m_searchTimer->start();
+}
+
+void DirectoryWindow::buildControls() {
+    setFixedSize(px(4680), px(6165));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, DarkBlue);
+    setPalette(background);
+    setAutoFillBackground(true);
+    QFont font = tahoma(8);
+    font.setPointSizeF(8.25);
+    setFont(font);
+
+    m_searchLabel = whiteLabel(this, "Label3", s("Ara: "), twipsRect(60, 90, 840, 255));
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("Text1"));
+    m_search->setGeometry(twipsRect(900, 60, 3735, 315));
+
+    m_names = new QStringListModel(this);
+    m_list = new QListView(this);
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setGeometry(twipsRect(60, 420, 4575, 4740));
+    // Rows of one height let the view lay out a whole directory without measuring each name.
+    m_list->setUniformItemSizes(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setModel(m_names);
+
+    m_hint =
+        whiteLabel(this, "Label4", s(" Düzeltmek için çift tıklayın..."), twipsRect(60, 5160, 3780, 255));
+    m_ports = new QComboBox(this);
+    m_ports->setObjectName(QStringLiteral("Combo1"));
+    m_ports->setGeometry(twipsRect(3900, 5160, 735, 300));
+    // Sized for Tahoma; a narrower arrow keeps "COM1" readable in the wider fallback faces.
+    m_ports->setStyleSheet(
+        QStringLiteral("QComboBox { padding: 0 0 0 3px; } QComboBox::drop-down { width: 12px; }"));
+
+    m_new = button(this, "Command1", s("Yeni"), twipsRect(60, 5460, 855, 345));
+    m_delete = button(this, "Command4", s("Sil"), twipsRect(60, 5820, 855, 345));
+    m_name = whiteLabel(this, "Label1", QString(), twipsRect(960, 5460, 2835, 240));
+
+    m_number = new QLineEdit(this);
+    m_number->setObjectName(QStringLiteral("Text2"));
+    m_number->setGeometry(twipsRect(960, 5700, 2835, 435));
+    m_number->setReadOnly(true);
+    m_number->setAlignment(Qt::AlignCenter);
+    QFont big = tahoma(16, true);
+    big.setPointSizeF(15.75);
+    m_number->setFont(big);
+    QPalette numberColours = m_number->palette();
+    numberColours.setColor(QPalette::Base, DarkBlue);
+    numberColours.setColor(QPalette::Text, Qt::white);
+    m_number->setPalette(numberColours);
+
+    m_dial = button(this, "Command2", texts::dialCaption(Language::Turkish), twipsRect(3900, 5460, 735, 345));
+    m_addressButton = button(this, "Command3", s("Adres"), twipsRect(3900, 5820, 735, 345));
+    m_dial->setEnabled(false);
+    m_addressButton->setEnabled(false);
+    m_delete->setEnabled(false);
+}
+
+int DirectoryWindow::windowCode() const {
+    return lang::Directory;
+}
+
+void DirectoryWindow::applyLanguage(Language language) {
+    lang::applyCaptions(this, lang::Directory, language);
+    // Words only: a dial under way keeps its cancel button.
+    if (m_dialer->isActive())
+        m_dial->setText(texts::cancelCaption(language));
+}
+
+void DirectoryWindow::loadPortChoice() {
+    for (int i = 0; i < PortCount; ++i)
+        m_ports->addItem(portName(i));
+    const QString path = m_ctx.dataFile(portChoiceFileName());
+    m_ports->setCurrentIndex(loadPortIndex(path));
+    // The choice made at load is written too, so the file always holds the port in use.
+    savePortIndex(path, m_ports->currentIndex());
+    connect(m_ports, &QComboBox::currentIndexChanged, this, &DirectoryWindow::onPortChosen);
+}
+
+void DirectoryWindow::onPortChosen(int index) {
+    if (index < 0)
+        return;
+    const IoResult saved = savePortIndex(m_ctx.dataFile(portChoiceFileName()), index);
+    if (!saved)
+        m_ctx.prompter->warn(QString(), texts::portChoiceNotSaved(language(), saved.error));
+}
+
+void DirectoryWindow::onSearchEdited() {
+    m_names->setStringList({});
+    m_searchTimer->start();
+}
+
+void DirectoryWindow::refreshList() {
+    m_searchTimer->stop();
+    const Loaded<QStringList> found = findNames(m_store, m_search->text());
+    m_names->setStringList(found.value);
+    // Said once per opening, not at every key.
+    if (!found.ok() && !m_readErrorShown) {
+        m_readErrorShown = true;
+        m_ctx.prompter->warn(QString(), texts::listUnreadable(language(), found.error));
+    }
+}
+
+void DirectoryWindow::display(const DirRecord& entry) {
+    m_name->setText(entry.name);
+    m_number->setText(entry.tel);
+    m_address = entry.address;
+}
+
+void DirectoryWindow::onCurrentChanged(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const QString chosen = index.data().toString();
+    // The last row of that name is the one shown; with the file unreadable nothing is.
+    const Loaded<QList<DirRecord>> rows = m_store.entriesNamed(chosen);
+    if (!rows.value.isEmpty())
+        display(rows.value.back());
+    if (chosen.isEmpty())
+        return;
+    m_chosenName = chosen;
+    if (!m_number->text().isEmpty())
+        m_dial->setEnabled(true);
+    m_addressButton->setEnabled(true);
+    m_delete->setEnabled(true);
+}
+
+void DirectoryWindow::onDoubleClicked(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const QString chosen = index.data().toString();
+    const Loaded<QList<DirRecord>> rows = m_store.entriesNamed(chosen);
+    if (!rows.value.isEmpty())
+        display(rows.value.front());
+    if (chosen.isEmpty())
+        return;
+    const QString caption = language() == Language::Turkish ? s("Güncelle") : s("Update");
+    emit editorRequested({{m_name->text(), m_number->text(), m_address}, m_name->text(), caption});
+}
+
+void DirectoryWindow::onNewClicked() {
+    emit editorRequested({});
+}
+
+void DirectoryWindow::onAddressClicked() {
+    m_ctx.prompter->inform(texts::addressTitle(), m_address);
+}
+
+void DirectoryWindow::onDeleteClicked() {
+    // The entry chosen last, also when a search has emptied the list since: the display still shows it.
+    const IoResult removed = m_store.remove(m_chosenName);
+    if (!removed) {
+        m_ctx.prompter->fail(QString(), texts::deleteFailed(language(), removed.error));
+        return;
+    }
+    m_chosenName.clear();
+    m_name->clear();
+    m_number->clear();
+    // The dial button cancels a dial under way; it goes grey once that dial has ended.
+    if (m_dialer->isActive())
+        m_disableDialAfterDial = true;
+    else
+        m_dial->setEnabled(false);
+    m_addressButton->setEnabled(false);
+    m_delete->setEnabled(false);
+    m_searchTimer->start();
+    m_ctx.prompter->inform(QString(), texts::recordDeleted(language()));
+}
+
+void DirectoryWindow::onDialClicked() {
+    if (m_dialer->isActive()) {
+        m_dialer->hangUp();
+        dialEnded();
+        return;
+    }
+    const QString number = dialableNumber(m_number->text());
+    if (number.isEmpty())
+        return;
+    m_dial->setText(texts::cancelCaption(language()));
+    const int port = m_ports->currentIndex();
+    if (m_dialer->dial(serialDeviceName(portName(port)), number))
+        return;
+    QPointer<DirectoryWindow> alive(this);
+    m_ctx.prompter->warn(QString(), texts::portUnavailable(language(), port + 1));
+    if (alive)
+        dialEnded();
+}
+
+void DirectoryWindow::onAnswered() {
+    QPointer<DirectoryWindow> alive(this);
+    m_ctx.beeper->beep();
+    m_ctx.prompter->inform(QString(), texts::pickUpPhone(language()));
+    // Closed while the message was up: the dialer went with the window and hung up then.
+    if (!alive)
+        return;
+    dialEnded();
+    m_dialer->hangUp();
+}
+
+void DirectoryWindow::onTimedOut() {
+    dialEnded();
+    m_ctx.prompter->warn(QString(), texts::modemSilent(language()));
+}
+
+void DirectoryWindow::dialEnded() {
+    m_dial->setText(texts::dialCaption(language()));
+    if (m_disableDialAfterDial) {
+        m_disableDialAfterDial = false;
+        m_dial->setEnabled(false);
+    }
+}
+
+void DirectoryWindow::closeEvent(QCloseEvent* event) {
+    // A dial must not outlive its window: the modem would stay off the hook with the port held.
+    m_dialer->hangUp();
+    event->accept();
+}
+
+} // namespace velkor::directory

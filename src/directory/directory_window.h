@@ -1,0 +1,87 @@
+#pragma once
+
+#include "directory/directory_store.h"
+#include "directory/editor_request.h"
+#include "directory/modem_dialer.h"
+#include "lang/language_aware.h"
+#include "support/app_context.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QPushButton;
+class QStringListModel;
+
+namespace velkor::directory {
+
+// Form10, the directory: names found as the user types, the chosen entry's number and address, and the
+// buttons to add, dial, show the address and delete.
+class DirectoryWindow final : public QWidget, public lang::LanguageAware {
+    Q_OBJECT
+public:
+    // The search waits this long after a key, so it runs on the text that includes the key.
+    static constexpr int SearchDelayMs = 10;
+
+    explicit DirectoryWindow(AppContext& context, QWidget* parent = nullptr);
+
+    int windowCode() const override;
+    void applyLanguage(Language language) override;
+
+    // Runs the search now, as the timer does after a key.
+    void refreshList();
+    ModemDialer& dialer() { return *m_dialer; }
+
+signals:
+    // Command1 (an empty request) or a double click on a name: the editor takes this window's place.
+    void editorRequested(const velkor::directory::EditorRequest& request);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void loadPortChoice();
+    void onSearchEdited();
+    void onCurrentChanged(const QModelIndex& index);
+    void onDoubleClicked(const QModelIndex& index);
+    void onNewClicked();
+    void onAddressClicked();
+    void onDeleteClicked();
+    void onPortChosen(int index);
+    void onDialClicked();
+    void onAnswered();
+    void onTimedOut();
+    // Back to idle after a dial, whichever way it ended.
+    void dialEnded();
+    void display(const DirRecord& entry);
+    Language language() const { return m_ctx.state.language; }
+
+    AppContext& m_ctx;
+    DirectoryStore m_store;
+    QLabel* m_searchLabel;
+    QLineEdit* m_search;
+    QListView* m_list;
+    QStringListModel* m_names;
+    QLabel* m_hint;
+    QLabel* m_name;
+    QLineEdit* m_number;
+    QComboBox* m_ports;
+    QPushButton* m_new;
+    QPushButton* m_dial;
+    QPushButton* m_addressButton;
+    QPushButton* m_delete;
+    QTimer* m_searchTimer;
+    ModemDialer* m_dialer;
+
+    QString m_chosenName; // the name chosen in the list, shown in m_name
+    QString m_address;    // address of the entry chosen last
+    bool m_readErrorShown = false;
+    bool m_disableDialAfterDial = false;
+};
+
+} // namespace velkor::directory

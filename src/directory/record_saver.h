@@ -1,0 +1,35 @@
+#pragma once
+
+#include "directory/dir_record.h"
+#include "directory/directory_store.h"
+#include "support/app_context.h"
+
+#include <QString>
+
+namespace velkor::directory {
+
+enum class EditorMode { NewEntry, Change };
+
+// The editor tells its mode by its save button: "Güncelle" or "Update" change the entry in hand,
+// anything else adds one.
+EditorMode editorModeFromCaption(const QString& caption);
+
+// The record editor's save: the question on a name taken by another entry, the write, the outcome message.
+class RecordSaver {
+public:
+    explicit RecordSaver(AppContext& context);
+
+    // Saves the boxes. `oldName` is the name of the entry in hand in a change; after a rename it is the
+    // new name, so that saving again changes that same entry. True when something was written.
+    bool save(EditorMode mode, const DirRecord& boxes, QString& oldName);
+
+private:
+    // The write and its outcome message, once the question on a taken name is settled.
+    bool kaydet(EditorMode mode, const DirRecord& boxes, SaveWrite write, QString& oldName);
+    Language language() const { return m_ctx.state.language; }
+
+    AppContext& m_ctx;
+    DirectoryStore m_store;
+};
+
+} // namespace velkor::directory
