@@ -23,8 +23,11 @@ test-asan: deps
 	@cmake --build --preset asan
 	@ctest --preset asan
 
-fuzz:
+# The long proofs: every fuzz target for FUZZ_SECONDS each, then 200 kills of the store loop.
+fuzz: configure
 	@./scripts/fuzz.sh
+	@cmake --build --preset default --target crash_writer
+	@./tests/crash/crash_test.sh $(BUILD_DIR)/tests/crash_writer 200
 
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)

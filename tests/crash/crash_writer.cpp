@@ -1,6 +1,11 @@
 // Drives the real store code in an endless loop so that a test can kill it at any moment and then check
 // that every file is whole: `crash_writer <dir>` writes, `crash_writer --check <dir>` checks.
+// Each store counts on from what it holds, so a run goes on where the killed one stopped.
+#include "diary/diary_store.h"
+#include "directory/directory_store.h"
+#include "directory/port_choice.h"
 #include "lang/language_setting.h"
+#include "notebook/notes_file.h"
 #include "plans/plan_store.h"
 #include "shell/bookkeeping.h"
 #include "support/record_file.h"
@@ -15,29 +20,66 @@ using namespace velkor;
 
 namespace {
 
-// Plans are appended as "plan <n>" with n counting up; every fifth step the oldest is deleted by a rewrite.
-// Whatever moment a kill hits, the plans left are a run of consecutive numbers.
-void writeForever(const QDir& dir) {
-    const plans::PlanStore store(dir.filePath(QStringLiteral("myfile.kyt")));
-    const shell::Bookkeeping files(dir);
-    QDateTime moment(QDate(2026, 1, 1), QTime(0, 0));
-    // Go on from where the last (killed) run stopped.
-    const QList<plans::PlanRecord> before = store.readPlans().value;
-    qint64 oldest = before.isEmpty() ? 0 : before.first().text.mid(5).toLongLong();
-    const qint64 first = before.isEmpty() ? 0 : before.last().text.mid(5).toLongLong() + 1;
-    for (qint64 n = first;; ++n) {
-        store.appendPlan(
-            {int(n % 12) + 1, int(n % 28) + 1, plans::NoHour, 0, QStringLiteral("plan %1").arg(n)});
-        if (n % 5 == 4 && oldest < n) {
-            const auto plan = plans::PlanRecord{int(oldest % 12) + 1, int(oldest % 28) + 1, plans::NoHour, 0,
-                                                QStringLiteral("plan %1").arg(oldest)};
-            store.removePlansByLine({plans::yazim(plan)});
+qint64 numberIn(const QString& text) {
+    return text.section(QLatin1Char(' '), -1).toLongLong();
+}
+
+plans::PlanRecord planNumber(qint64 n) {
+    return {int(n % 12) + 1, int(n % 28) + 1, plans::NoHour, 0, QStringLiteral("plan %1").arg(n)};
+}
+
+struct Stores {
+    explicit Stores(const QDir& dir)
+        : dir(dir), plans(dir.filePath(QStringLiteral("myfile.kyt"))), files(dir), diary(dir),
+          directory(dir) {}
+    QDir dir;
+    plans::PlanStore plans;
+    shell::Bookkeeping files;
+    diary::DiaryStore diary;
+    directory::DirectoryStore directory;
+    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+// Plans: "plan <n>" appended, and every fifth step the oldest dropped by a rewrite; what is left is always a
+// run of consecutive numbers. Diary: "entry <n>" added, every third one then updated. Directory: "name <n>"
+// inserted, every fourth one renamed to "renamed <n>" in one transaction. The small files are rewritten
+// with the step's number.
+void writeForever(const Stores& s) {
+    const QList<plans::PlanRecord> plansBefore = s.plans.readPlans().value;
+    qint64 oldest = plansBefore.isEmpty() ? 0 : numberIn(plansBefore.first().text);
+    qint64 plan = plansBefore.isEmpty() ? 0 : numberIn(plansBefore.last().text) + 1;
+    const QList<diary::DiaryEntry> entries = s.diary.readEntries().value;
+    qint64 entry = entries.isEmpty() ? 0 : numberIn(entries.last().subject) + 1;
+    const QList<directory::DirRecord> names = s.directory.readAll().value;
+    qint64 name = names.isEmpty() ? 0 : numberIn(names.last().name) + 1;
+
+    for (qint64 step = 0;; ++step, ++plan, ++entry, ++name) {
+        s.plans.appendPlan(planNumber(plan));
+        if (plan % 5 == 4 && oldest < plan &&
+            s.plans.removePlansByLine({plans::yazim(planNumber(oldest))}).ok())
             ++oldest;
-        }
-        moment = moment.addSecs(60);
-        files.writeLastExit(moment);
-        lang::writeLanguageSetting(dir.filePath(QStringLiteral("options.prg")),
-                                   n % 2 ? Language::English : Language::Turkish);
+
+        const auto added =
+            s.diary.addEntry({-1, QStringLiteral("entry %1").arg(entry), QStringLiteral("new"),
+                              QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("2026")});
+        if (added.ok() && entry % 3 == 2)
+            s.diary.updateEntry(added.value, {added.value, QStringLiteral("entry %1").arg(entry),
+                                              QStringLiteral("updated"), QStringLiteral("01"),
+                                              QStringLiteral("02"), QStringLiteral("2026")});
+
+        const QString newName = QStringLiteral("name %1").arg(name);
+        if (s.directory
+                .save({newName, QStringLiteral("555 %1").arg(name), QStringLiteral("street")},
+                      directory::SaveWrite::Insert)
+                .ok() &&
+            name % 4 == 3)
+            s.directory.rename({QStringLiteral("renamed %1").arg(name), QStringLiteral("555"), QString()},
+                               directory::SaveWrite::Insert, newName);
+
+        s.files.writeLastExit(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * step));
+        lang::writeLanguageSetting(s.file("options.prg"), step % 2 ? Language::English : Language::Turkish);
+        notebook::writeNote(s.file("notes.kyt"), QStringLiteral("note\nline %1").arg(step));
+        directory::savePortIndex(s.file("comayar.kyt"), int(step % directory::PortCount));
     }
 }
 
@@ -46,35 +88,75 @@ int fail(const char* what, const QString& detail = {}) {
     return 1;
 }
 
-int check(const QDir& dir) {
-    // Plans: all whole, numbers consecutive.
-    const auto plans = plans::PlanStore(dir.filePath(QStringLiteral("myfile.kyt"))).readPlans();
-    const auto records = readRecordFile(dir.filePath(QStringLiteral("myfile.kyt")));
-    if (!plans.ok() || !records.ok())
-        return fail("myfile.kyt unreadable");
-    if (records.value.size() != plans.value.size())
+// The numbers in `texts` follow each other without a gap.
+bool consecutive(const QStringList& texts) {
+    for (qsizetype i = 1; i < texts.size(); ++i) {
+        if (numberIn(texts[i]) != numberIn(texts[i - 1]) + 1)
+            return false;
+    }
+    return true;
+}
+
+// A small file rewritten whole: empty (not written yet) or exactly one record.
+std::optional<Fields> singleRecord(const QString& path) {
+    const auto records = readRecordFile(path);
+    if (!records.ok() || records.value.size() > 1)
+        return std::nullopt;
+    if (records.value.isEmpty())
+        return Fields{};
+    return records.value.first().fields;
+}
+
+int check(const Stores& s) {
+    const auto plans = s.plans.readPlans();
+    const auto planRecords = readRecordFile(s.plans.path());
+    if (!plans.ok() || !planRecords.ok() || planRecords.value.size() != plans.value.size())
         return fail("myfile.kyt holds a damaged record");
-    for (qsizetype i = 1; i < plans.value.size(); ++i) {
-        const qint64 prev = plans.value[i - 1].text.mid(5).toLongLong();
-        if (plans.value[i].text.mid(5).toLongLong() != prev + 1)
-            return fail("myfile.kyt lost a plan after", plans.value[i - 1].text);
+    QStringList texts;
+    for (const auto& p : plans.value)
+        texts.append(p.text);
+    if (!consecutive(texts))
+        return fail("myfile.kyt lost a plan:", texts.join(QLatin1Char(',')));
+
+    const auto entries = s.diary.readEntries();
+    if (!entries.ok())
+        return fail("history.mdb unreadable:", entries.error);
+    QStringList subjects;
+    for (const auto& e : entries.value) {
+        subjects.append(e.subject);
+        if (e.content != QLatin1String("new") && e.content != QLatin1String("updated"))
+            return fail("history.mdb holds a half-written entry");
     }
-    // tarih.kyt: exactly one moment.
-    const auto exits = readRecordFile(dir.filePath(QStringLiteral("tarih.kyt")));
-    if (!exits.ok() || exits.value.size() > 1 ||
-        (!exits.value.isEmpty() && !shell::Bookkeeping(dir).readLastExit()))
+    if (!consecutive(subjects))
+        return fail("history.mdb lost an entry:", subjects.join(QLatin1Char(',')));
+
+    const auto names = s.directory.readAll();
+    if (!names.ok())
+        return fail("rehber.mdb unreadable:", names.error);
+    QStringList list;
+    for (const auto& r : names.value)
+        list.append(r.name);
+    QStringList sorted = list;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString& a, const QString& b) { return numberIn(a) < numberIn(b); });
+    if (!consecutive(sorted))
+        return fail("rehber.mdb lost or doubled a name in a rename:", list.join(QLatin1Char(',')));
+
+    const auto exit = singleRecord(s.files.exitFile());
+    if (!exit || (!exit->isEmpty() && !s.files.readLastExit()))
         return fail("tarih.kyt is not one moment");
-    // options.prg: one of the two words (or not written yet).
-    const auto options = readRecordFile(dir.filePath(QStringLiteral("options.prg")));
-    if (!options.ok() || options.value.size() > 1)
-        return fail("options.prg damaged");
-    if (!options.value.isEmpty()) {
-        const auto word = stringAt(options.value.first().fields.value_or(Fields{}), 0);
-        if (word != QLatin1String("tr") && word != QLatin1String("eng"))
-            return fail("options.prg holds neither word");
-    }
-    // No file was ever left only as a scratch copy.
-    if (QFile::exists(dir.filePath(QStringLiteral("temp.kyt"))))
+    const auto options = singleRecord(s.file("options.prg"));
+    if (!options || (!options->isEmpty() && stringAt(*options, 0) != QLatin1String("tr") &&
+                     stringAt(*options, 0) != QLatin1String("eng")))
+        return fail("options.prg holds neither word");
+    const auto port = singleRecord(s.file("comayar.kyt"));
+    if (!port || (!port->isEmpty() && (numberAt(*port, 0).value_or(-1) < 0 || numberAt(*port, 0) > 4)))
+        return fail("comayar.kyt holds no port");
+    const auto note = notebook::readNote(s.file("notes.kyt"));
+    if (!note.ok() || (!note.value.isEmpty() && !note.value.startsWith(QLatin1String("note\nline "))))
+        return fail("notes.kyt holds a torn note:", note.value);
+
+    if (QFile::exists(s.file("temp.kyt")))
         return fail("temp.kyt left behind");
     return 0;
 }
@@ -85,9 +167,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 3 && args[1] == QLatin1String("--check"))
-        return check(QDir(args[2]));
+        return check(Stores(QDir(args[2])));
     if (args.size() != 2)
         return fail("usage: crash_writer [--check] <dir>");
-    writeForever(QDir(args[1]));
+    writeForever(Stores(QDir(args[1])));
     return 0;
 }
