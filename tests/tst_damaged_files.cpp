@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace velkor;
 using velkor::testing::TestContext;
@@ -60,6 +61,16 @@ private slots:
             << true << QString() << QStringList{"options.prg", "notes.kyt", "myfile.kyt"} << 1;
         QTest::newRow("a 20 MB note") << Files{{"notes.kyt", "\"" + QByteArray(20 << 20, 'n') + "\"\r\n"}}
                                       << true << "notes.kyt" << QStringList{"notes.kyt"} << 0;
+        const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + garbage(4000);
+        QTest::newRow("old Jet diary") << Files{{"history.mdb", jet}, {"files.mdb", jet}} << true
+                                       << "history.mdb" << QStringList{"history.mdb", "files.mdb"} << 0;
+        QTest::newRow("old Jet directory")
+            << Files{{"rehber.mdb", jet}} << true << "rehber.mdb" << QStringList{"rehber.mdb"} << 0;
+        QTest::newRow("garbage databases")
+            << Files{{"history.mdb", garbage(5000)},
+                     {"files.mdb", garbage(100)},
+                     {"rehber.mdb", garbage(9000)}}
+            << true << "rehber.mdb" << QStringList{"history.mdb", "files.mdb", "rehber.mdb"} << 0;
         QTest::newRow("empty settings")
             << Files{{"options.prg", ""}} << true << QString() << QStringList{} << 0;
         QTest::newRow("folder for the plans")
@@ -94,6 +105,16 @@ private slots:
         if (starts) {
             for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
                 form.menu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+            // The diary and directory fill their lists just after opening, from a 10 ms timer.
+            QVERIFY(QTest::qWaitFor([&] {
+                for (QWidget* window : form.windows().loadedWindows()) {
+                    for (const QTimer* timer : window->findChildren<QTimer*>()) {
+                        if (timer->isActive() && timer->interval() <= 10)
+                            return false;
+                    }
+                }
+                return true;
+            }));
             QWidget* query = form.windows().loaded(5);
             QVERIFY(query);
             auto* chooser = query->findChild<QListWidget*>("List2");
