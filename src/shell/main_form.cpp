@@ -40,7 +40,6 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     m_ctx.pauseReminders = [this](bool paused) { m_reminders.setPaused(paused); };
     buildMenu();
     registerWindows();
-    registerDirectoryWindows(m_windows, m_ctx, this);
     m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/velkor/velkor.png")), this);
     connect(m_tray, &QSystemTrayIcon::activated, this, &MainForm::handleTrayEvent);
 
@@ -48,11 +47,9 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     m_iconTimer.setSingleShot(true);
     m_iconTimer.setInterval(IconDelayMs);
     connect(&m_iconTimer, &QTimer::timeout, this, &MainForm::addTrayIcon);
-    registerCalendarWindows();
-    addPlanWindows();
 }
 
-void MainForm::addPlanWindows() {
+void MainForm::registerPlanWindows() {
     m_windows.setFactory(lang::PlanQuery, [this] { return new plans::PlanQueryWindow(m_ctx); });
     // The calendars open plan entry through the context; a plan stored there shows in the loaded plan list.
     m_ctx.openPlanEntry = [this](QWidget* parent) {
@@ -103,8 +100,6 @@ void MainForm::buildMenu() {
             connect(item, &QAction::triggered, this, [this, item] { toggleDiary(item); });
         else
             connect(item, &QAction::triggered, this, [this, code] { m_windows.toggle(code); });
-        if (code == lang::DiaryBrowser)
-            wireDiary(m_windows, m_ctx, item);
     }
 
     QMenu* language = m_menu->addMenu(s("Language"));
@@ -121,6 +116,10 @@ void MainForm::buildMenu() {
 }
 
 void MainForm::registerWindows() {
+    registerCalendarWindows();
+    registerPlanWindows();
+    wireDiary(m_windows, m_ctx, m_menu->findChild<QAction*>(QStringLiteral("gnlk")));
+    registerDirectoryWindows(m_windows, m_ctx, this);
     m_windows.setFactory(lang::Notebook, [this] { return new notebook::NotebookWindow(m_ctx); });
     m_windows.setFactory(lang::Help, [this] { return new HelpWindow(m_ctx); });
     m_windows.setFactory(lang::About, [this] { return new AboutWindow(m_ctx); });

@@ -61,7 +61,7 @@ signals:
 private:
     void buildMenu();
     void registerWindows();
-    void addPlanWindows();
+    void registerPlanWindows();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool checkable);
     void addTrayIcon();
     void exitFromMenu();
