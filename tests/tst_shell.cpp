@@ -63,6 +63,7 @@ private slots:
             QCOMPARE(t.autostart.registered.size(), 1);
             QCOMPARE(form.iconDay(), 5);
             QCOMPARE(form.trayTip(), QStringLiteral("5.3.2026"));
+            QVERIFY(!form.trayIcon()->icon().availableSizes().isEmpty()); // the shipped icon was found
             QVERIFY(t.prompter.boxes.isEmpty());
         }
         MainForm form(t.ctx);

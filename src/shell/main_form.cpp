@@ -23,11 +23,17 @@
 
 #include <cstdio>
 
+// The icon lives in this library's resources; a static library's resources must be pulled in by hand.
+static void initShellResources() {
+    Q_INIT_RESOURCE(velkor);
+}
+
 namespace velkor::shell {
 
 MainForm::MainForm(AppContext& context, QObject* parent)
     : QObject(parent), m_ctx(context), m_files(context.dataDir), m_reminders(context, m_files.planFile()) {
     setObjectName(QStringLiteral("Form4"));
+    initShellResources();
     m_reminders.onNewDay = [this] { refreshIcon(); };
     m_reminders.onAllAnnounced = [this](const QDateTime& upTo) {
         // A start after a crash then catches up from here, not from the last clean exit.
