@@ -1,4 +1,5 @@
 #include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
 #include "plans/plan_store.h"
 #include "shell/main_form.h"
 
@@ -10,7 +11,9 @@
 #include <QTimer>
 
 using namespace velkor;
+using velkor::testing::readAll;
 using velkor::testing::TestContext;
+using velkor::testing::writeAll;
 
 namespace {
 
@@ -21,11 +24,6 @@ QByteArray garbage(int size) {
     for (int i = 0; i < size; ++i)
         bytes += char((i * 131 + 7) % 256);
     return bytes;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 using Files = QMap<QString, QByteArray>;

@@ -1,10 +1,13 @@
 #include "diary/diary_store.h"
+#include "fakes/file_helpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 using namespace velkor::diary;
 
 namespace {
@@ -12,11 +15,6 @@ namespace {
 DiaryEntry entry(const QString& subject, const QString& day = QStringLiteral("05"),
                  const QString& month = QStringLiteral("06"), const QString& year = QStringLiteral("2003")) {
     return {-1, subject, subject + QStringLiteral(" content"), day, month, year};
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

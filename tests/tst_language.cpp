@@ -1,3 +1,4 @@
+#include "fakes/file_helpers.h"
 #include "lang/captions.h"
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
@@ -11,16 +12,11 @@
 #include <QTest>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 using namespace velkor::lang;
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestLanguage : public QObject {
     Q_OBJECT

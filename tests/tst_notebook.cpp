@@ -1,4 +1,5 @@
 #include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
 #include "notebook/notebook_window.h"
 #include "notebook/notes_file.h"
 
@@ -10,22 +11,13 @@
 #include <memory>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 using namespace velkor::notebook;
 using velkor::testing::TestContext;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 struct Notebook {
     std::unique_ptr<NotebookWindow> window;
@@ -131,7 +123,7 @@ private slots:
         QFETCH(bool, asked);
         QFETCH(QByteArray, fileAfter);
         TestContext t;
-        writeAll(t.file(u"notes.kyt"_s), "\"old\"\r\n");
+        QVERIFY(writeAll(t.file(u"notes.kyt"_s), "\"old\"\r\n"));
         Notebook nb(t.ctx);
         nb.text->moveCursor(QTextCursor::End);
         for (const QChar c : keys) {

@@ -1,3 +1,4 @@
+#include "fakes/file_helpers.h"
 #include "plans/plan_store.h"
 
 #include <QFile>
@@ -5,22 +6,11 @@
 #include <QTest>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 using namespace velkor::plans;
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestPlanStore : public QObject {
     Q_OBJECT
@@ -156,7 +146,7 @@ private slots:
     }
 
     void emptyFileGivesEmptyResults() {
-        writeAll(path(), "");
+        QVERIFY(writeAll(path(), ""));
         QVERIFY(store().monthLines(1).value.isEmpty());
         QVERIFY(store().removePlansByLine({QStringLiteral("x")}).ok());
         QCOMPARE(readAll(path()), QByteArray());

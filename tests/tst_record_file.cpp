@@ -1,3 +1,4 @@
+#include "fakes/file_helpers.h"
 #include "support/record_file.h"
 
 #include <QFile>
@@ -5,21 +6,10 @@
 #include <QTest>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestRecordFile : public QObject {
     Q_OBJECT
@@ -86,7 +76,7 @@ private slots:
     void tornLastRecordIsKeptAndAppendStartsAFreshLine() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("myfile.kyt"));
-        writeAll(path, "1,1,25,0,\"whole\"\r\n2,2,25,0,\"tor");
+        QVERIFY(writeAll(path, "1,1,25,0,\"whole\"\r\n2,2,25,0,\"tor"));
         QVERIFY(
             appendRecord(path, {qint64(3), qint64(3), qint64(25), qint64(0), QStringLiteral("new")}).ok());
         const auto read = readRecordFile(path);
@@ -100,7 +90,7 @@ private slots:
     void rewriteFailureKeepsOldContentAndNamesTheFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tarih.kyt"));
-        writeAll(path, "2026,1,1,1,1\r\n");
+        QVERIFY(writeAll(path, "2026,1,1,1,1\r\n"));
         QVERIFY(rewriteRecordFile(path, encodeRecord({qint64(7)})).ok());
         QCOMPARE(readAll(path), QByteArray("7\r\n"));
 

@@ -1,4 +1,5 @@
 #include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
 #include "plans/plan_store.h"
 #include "shell/main_form.h"
 #include "shell/reminder_timer.h"
@@ -8,6 +9,8 @@
 #include <QTest>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 using namespace velkor::shell;
 using velkor::plans::NoHour;
 using velkor::plans::PlanRecord;
@@ -31,11 +34,6 @@ QStringList shownTexts(const testing::ScriptedPrompter& p) {
     for (const auto& box : p.boxes)
         out.append(box.text);
     return out;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void store(const TestContext& t, const QList<PlanRecord>& plans) {

@@ -1,6 +1,7 @@
 #include "calendar/month_browser_window.h"
 #include "calendar/month_calendar_window.h"
 #include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
 #include "lang/language_aware.h"
 #include "lang/vocabulary.h"
 #include "shell/bookkeeping.h"
@@ -14,15 +15,12 @@
 #include <QTest>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 using namespace velkor::shell;
 using velkor::testing::TestContext;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QAction* item(MainForm& form, const char* name) {
     return form.menu()->findChild<QAction*>(QString::fromLatin1(name));

@@ -1,4 +1,5 @@
 #include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
 #include "lang/vocabulary.h"
 #include "shell/about_window.h"
 #include "shell/autostart_writer.h"
@@ -18,22 +19,13 @@
 #include <csignal>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 using namespace velkor::shell;
 using namespace Qt::StringLiterals;
 using velkor::testing::TestContext;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 QString shown(QWidget& window) {
     return window.findChild<QTextBrowser*>(u"w1"_s)->toPlainText();

@@ -1,4 +1,5 @@
 #include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
 #include "lang/language_setting.h"
 #include "notebook/notes_file.h"
 #include "plans/plan_store.h"
@@ -11,18 +12,10 @@
 #include <QTest>
 
 using namespace velkor;
+using velkor::testing::readAll;
+using velkor::testing::writeAll;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // A small filesystem of its own, filled to the last byte: every write fails with "no space left".
 class FullDisk {
