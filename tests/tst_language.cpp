@@ -16,8 +16,6 @@ using velkor::testing::readAll;
 using velkor::testing::writeAll;
 using namespace velkor::lang;
 
-namespace {} // namespace
-
 class TestLanguage : public QObject {
     Q_OBJECT
 private slots:

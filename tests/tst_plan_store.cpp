@@ -10,8 +10,6 @@ using velkor::testing::readAll;
 using velkor::testing::writeAll;
 using namespace velkor::plans;
 
-namespace {} // namespace
-
 class TestPlanStore : public QObject {
     Q_OBJECT
 

@@ -9,8 +9,6 @@ using namespace velkor;
 using velkor::testing::readAll;
 using velkor::testing::writeAll;
 
-namespace {} // namespace
-
 class TestRecordFile : public QObject {
     Q_OBJECT
 private slots:
