@@ -53,6 +53,8 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     m_iconTimer.setSingleShot(true);
     m_iconTimer.setInterval(IconDelayMs);
     connect(&m_iconTimer, &QTimer::timeout, this, &MainForm::addTrayIcon);
+    // The icon comes half a second after the form is made; start-up's file work runs meanwhile.
+    m_iconTimer.start();
 }
 
 void MainForm::registerPlanWindows() {
@@ -149,7 +151,6 @@ bool MainForm::start() {
     if (first.value)
         createStartupShortcut();
 
-    m_iconTimer.start();
     const bool tray = m_trayAvailable();
     if (!tray)
         std::fprintf(stderr, "velkor: no system tray yet; the icon appears when one starts.\n");
