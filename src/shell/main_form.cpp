@@ -14,7 +14,7 @@
 #include "shell/help_window.h"
 #include "shell/legacy_files.h"
 #include "shell/diary_wiring.h"
-#include "shell/directory_links.h"
+#include "shell/directory_wiring.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>

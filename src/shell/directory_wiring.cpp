@@ -1,4 +1,4 @@
-#include "shell/directory_links.h"
+#include "shell/directory_wiring.h"
 
 #include "directory/directory_editor_window.h"
 #include "directory/directory_window.h"
