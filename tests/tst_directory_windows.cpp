@@ -2,32 +2,27 @@
 #include "directory/directory_window.h"
 #include "directory/port_choice.h"
 #include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
 #include "fakes/pty_modem.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
-#include "shell/tray_events.h"
 
 #include <QComboBox>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTest>
 
 using namespace velkor;
 using namespace velkor::directory;
+using namespace Qt::StringLiterals;
 using velkor::testing::PtyModem;
 using velkor::testing::RedirectedLine;
 using velkor::testing::TestContext;
 
 namespace {
-
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 template <typename T = QWidget> T* child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
@@ -37,25 +32,14 @@ template <typename T = QWidget> T* child(QWidget* window, const char* name) {
 QString text(QWidget* window, std::initializer_list<const char*> names) {
     QStringList texts;
     for (const char* name : names) {
-        QWidget* c = child(window, name);
-        if (auto* b = qobject_cast<QPushButton*>(c))
-            texts.append(b->text());
-        else if (auto* l = qobject_cast<QLabel*>(c))
-            texts.append(l->text());
-        else if (auto* e = qobject_cast<QLineEdit*>(c))
-            texts.append(e->text());
-        else if (auto* p = qobject_cast<QPlainTextEdit*>(c))
-            texts.append(p->toPlainText());
+        const QWidget* c = child(window, name);
+        texts.append(c->property(c->inherits("QPlainTextEdit") ? "plainText" : "text").toString());
     }
-    return texts.join(QLatin1Char('|'));
+    return texts.join(u'|');
 }
 
 QStringList listed(QWidget* window) {
-    QAbstractItemModel* model = child<QListView>(window, "List1")->model();
-    QStringList names;
-    for (int row = 0; row < model->rowCount(); ++row)
-        names.append(model->index(row, 0).data().toString());
-    return names;
+    return qobject_cast<QStringListModel*>(child<QListView>(window, "List1")->model())->stringList();
 }
 
 void clickName(QWidget* window, const QString& name, bool twice = false) {
@@ -70,26 +54,17 @@ void press(QWidget* window, const char* button) {
     QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
 }
 
-QString boxes(const TestContext& t) {
-    QStringList texts;
-    for (const auto& box : t.prompter.boxes)
-        texts.append(box.text);
-    return texts.join(QLatin1Char('|'));
-}
-
 void seed(const TestContext& t) {
-    const DirectoryStore store(t.ctx.dataDir);
-    const QList<DirRecord> entries{{s("Kaya"), s("0 123"), s("Ankara")},
-                                   {s("ince"), s("0532"), s("İzmir")},
-                                   {s("Ali'nin"), QString(), s("Muğla\nMerkez")},
-                                   {s("Kaya"), s("0212"), {}},
-                                   {s("Ilgın"), s("05\r\nATZ"), {}},
-                                   {s("Kontrol"), s("\r\n"), {}}};
-    for (const DirRecord& entry : entries)
-        QVERIFY(store.save(entry, SaveWrite::Insert).ok());
+    for (const DirRecord& entry : QList<DirRecord>{{u"Kaya"_s, u"0 123"_s, u"Ankara"_s},
+                                                   {u"ince"_s, u"0532"_s, u"İzmir"_s},
+                                                   {u"Ali'nin"_s, QString(), u"Muğla\nMerkez"_s},
+                                                   {u"Kaya"_s, u"0212"_s, {}},
+                                                   {u"Ilgın"_s, u"05\r\nATZ"_s, {}},
+                                                   {u"Kontrol"_s, u"\r\n"_s, {}}})
+        QVERIFY(DirectoryStore(t.ctx.dataDir).save(entry, SaveWrite::Insert).ok());
 }
 
-const QStringList AllNames{s("Ali'nin"), s("Ilgın"), s("ince"), s("Kaya"), s("Kaya"), s("Kontrol")};
+const QStringList AllNames{u"Ali'nin"_s, u"Ilgın"_s, u"ince"_s, u"Kaya"_s, u"Kaya"_s, u"Kontrol"_s};
 
 // A directory window on a seeded data directory, its modem on a pseudo-terminal.
 struct Opened {
@@ -122,131 +97,69 @@ struct Opened {
 class TestDirectoryWindows : public QObject {
     Q_OBJECT
 private slots:
-    void opensAsDesignedAndKeepsThePortChoice() {
+    void searchChooseShowAddressAndDelete() {
         Opened o;
         QWidget* w = o.w();
-        QCOMPARE(w->objectName() + w->windowTitle(), s("Form10Rehber"));
-        QCOMPARE(w->size(), QSize(312, 411));
-        QCOMPARE(child(w, "List1")->geometry(), QRect(4, 28, 305, 316));
-        QCOMPARE(text(w, {"Label3", "Label4", "Command1", "Command2", "Command3", "Command4"}),
-                 s("Ara: | Düzeltmek için çift tıklayın...|Yeni|Çevir|Adres|Sil"));
-        QVERIFY(!child(w, "Command2")->isEnabled() && !child(w, "Command3")->isEnabled());
-        QVERIFY(!child(w, "Command4")->isEnabled());
-        QTRY_COMPARE(listed(w), AllNames);
-        QCOMPARE(child<QComboBox>(w, "Combo1")->currentText(), s("COM1"));
-        QFile ports(o.t.file(QStringLiteral("comayar.kyt")));
-        QVERIFY(ports.open(QIODevice::ReadOnly));
-        QCOMPARE(ports.readAll(), QByteArray("0\r\n"));
-        child<QComboBox>(w, "Combo1")->setCurrentIndex(3);
-        QCOMPARE(DirectoryWindow(o.t.ctx).findChild<QComboBox*>()->currentText(), s("COM4"));
-    }
-
-    void typingSearchesAMomentAfterEachKey_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("name, Turkish fold") << s("i") << QStringList{s("ince")};
-        QTest::newRow("number prefix") << s("05") << QStringList{s("Ilgın"), s("ince")};
-    }
-    void typingSearchesAMomentAfterEachKey() {
-        QFETCH(QString, keys);
-        QFETCH(QStringList, expected);
-        Opened o;
-        QTRY_COMPARE(listed(o.w()), AllNames);
-        QTest::keyClicks(child(o.w(), "Text1"), keys);
-        QCOMPARE(listed(o.w()), QStringList{}); // emptied at once, filled by the timer
-        QTRY_COMPARE(listed(o.w()), expected);
-    }
-
-    void chooseShowAddressAndDelete() {
-        Opened o(Language::English);
-        QWidget* w = o.w();
-        QTest::keyClicks(child(w, "Text1"), s("k"));
-        QTRY_COMPARE(listed(w).size(), 3);
-        clickName(w, s("Kaya")); // two rows of that name: the last one is shown
-        QCOMPARE(text(w, {"Label1", "Text2"}), s("Kaya|0212"));
-        QVERIFY(child(w, "Command2")->isEnabled() && child(w, "Command4")->isEnabled());
-        press(w, "Command3");
-        QCOMPARE(o.t.prompter.boxes.last().title, s("Adres"));
-        press(w, "Command4");
-        QCOMPARE(boxes(o.t), s("|Record Deleted"));
-        QCOMPARE(text(w, {"Label1", "Text2"}), s("|"));
+        QTRY_COMPARE(listed(w), AllNames); // the first tick lists everyone
         QVERIFY(!child(w, "Command2")->isEnabled() && !child(w, "Command4")->isEnabled());
-        QTRY_COMPARE(listed(w), QStringList{s("Kontrol")}); // searched again with the same text
+        auto* search = child<QLineEdit>(w, "Text1");
+        QTest::keyClicks(search, u"05"_s);  // by number
+        QCOMPARE(listed(w), QStringList{}); // emptied at once, filled by the timer
+        QTRY_COMPARE(listed(w), (QStringList{u"Ilgın"_s, u"ince"_s}));
+        search->selectAll();
+        QTest::keyClicks(search, u"i"_s);
+        QTRY_COMPARE(listed(w), QStringList{u"ince"_s}); // by name, Turkish fold: i is not I
+        search->selectAll();
+        QTest::keyClicks(search, u"k"_s);
+        QTRY_COMPARE(listed(w).size(), 3);
+        clickName(w, u"Kaya"_s); // two rows of that name: the last one is shown
+        QCOMPARE(text(w, {"Label1", "Text2"}), u"Kaya|0212"_s);
+        QVERIFY(child(w, "Command2")->isEnabled() && child(w, "Command4")->isEnabled());
+        o.window->applyLanguage(Language::English); // words only: the search and the choice stay
+        QCOMPARE(text(w, {"Command4", "Text1", "Label1"}), u"Delete|k|Kaya"_s);
+
+        press(w, "Command3"); // the shown row's address: none
+        press(w, "Command4");
+        QCOMPARE(o.t.prompter.texts(), u"|Kayıt silindi."_s);
+        QCOMPARE(text(w, {"Label1", "Text2"}), u"|"_s);
+        QVERIFY(!child(w, "Command2")->isEnabled() && !child(w, "Command4")->isEnabled());
+        QTRY_COMPARE(listed(w), QStringList{u"Kontrol"_s}); // searched again with the same text
 
         // A search empties the list, but the entry shown is still the one a delete takes.
-        clickName(w, s("Kontrol"));
-        QTest::keyClicks(child(w, "Text1"), s("x"));
+        clickName(w, u"Kontrol"_s);
+        QTest::keyClicks(search, u"x"_s);
         press(w, "Command4");
         QCOMPARE(DirectoryStore(o.t.ctx.dataDir).readAll().value.size(), 3);
-        QVERIFY(DirectoryStore(o.t.ctx.dataDir).entriesNamed(s("Kontrol")).value.isEmpty());
+        QVERIFY(DirectoryStore(o.t.ctx.dataDir).entriesNamed(u"Kontrol"_s).value.isEmpty());
     }
 
     void unusableDatabasesGiveAnEmptyListAndClearMessages() {
         Opened o;
         QTRY_COMPARE(listed(o.w()), AllNames);
-        clickName(o.w(), s("ince"));
-        QVERIFY(QFile::remove(o.t.file(QStringLiteral("rehber.mdb"))));
+        clickName(o.w(), u"ince"_s);
+        QVERIFY(QFile::remove(o.t.file(u"rehber.mdb"_s)));
         press(o.w(), "Command4");
-        QCOMPARE(o.t.prompter.boxes.size(), 1);
-        QVERIFY(o.t.prompter.boxes[0].kind == BoxKind::Critical && boxes(o.t).contains(s("rehber.mdb")));
+        QVERIFY(o.t.prompter.boxes.size() == 1 && o.t.prompter.boxes[0].kind == BoxKind::Critical);
+        QVERIFY(o.t.prompter.texts().contains(u"rehber.mdb"_s));
 
-        QFile jet(o.t.file(QStringLiteral("rehber.mdb")));
-        QVERIFY(jet.open(QIODevice::WriteOnly) &&
-                jet.write(QByteArray("\x00\x01\x00\x00Standard Jet DB", 19)) > 0);
-        jet.close();
+        QVERIFY(
+            testing::writeAll(o.t.file(u"rehber.mdb"_s), QByteArray("\x00\x01\x00\x00Standard Jet DB", 19)));
         DirectoryWindow w(o.t.ctx);
         QTRY_COMPARE(o.t.prompter.boxes.size(), 2);
-        QTest::keyClicks(child(&w, "Text1"), s("ab"));
+        QTest::keyClicks(child(&w, "Text1"), u"ab"_s);
         QTRY_VERIFY(!child<QTimer>(&w, "Timer1")->isActive());
         QCOMPARE(listed(&w), QStringList{});
         QCOMPARE(o.t.prompter.boxes.size(), 2); // told once, not at every key
     }
 
-    void languageSwitchChangesWordsOnly() {
-        Opened o;
-        QTest::keyClicks(child(o.w(), "Text1"), s("k"));
-        QTRY_COMPARE(listed(o.w()).size(), 3);
-        clickName(o.w(), s("Kontrol"));
-        o.window->applyLanguage(Language::English);
-        QCOMPARE(o.w()->windowTitle(), s("Directory"));
-        QCOMPARE(text(o.w(), {"Label3", "Label4", "Command1", "Command2", "Command3", "Command4", "Text1",
-                              "Label1"}),
-                 s("Search: | Double click to edit...|New|Dial|Address|Delete|k|Kontrol"));
-        QCOMPARE(child<QListView>(o.w(), "List1")->currentIndex().data().toString(), s("Kontrol"));
-    }
-
-    void editorOpensInTheCurrentLanguage_data() {
-        QTest::addColumn<bool>("english");
-        QTest::addColumn<QString>("caption"); // given for a change, empty for a new entry
-        QTest::addColumn<QString>("shown");   // title, labels, button
-        QTest::newRow("Turkish, new") << false << QString() << s("Kayıt| İsim| Telefon| Adres|Kaydet");
-        QTest::newRow("English, change") << true << s("Update") << s("Record|Name|Telephone|Address|Update");
-    }
-    void editorOpensInTheCurrentLanguage() {
-        QFETCH(bool, english);
-        QFETCH(QString, caption);
-        QFETCH(QString, shown);
+    void editorKeepsALongStoredEntryWhole() {
         TestContext t;
-        t.ctx.state.language = english ? Language::English : Language::Turkish;
-        {
-            DirectoryEditorWindow editor(t.ctx, {{}, {}, caption});
-            QCOMPARE(editor.objectName(), s("Form11"));
-            QCOMPARE(editor.windowTitle() + QLatin1Char('|') +
-                         text(&editor, {"Label1", "Label2", "Label3", "Command1"}),
-                     shown);
-            QCOMPARE(child<QLineEdit>(&editor, "Text1")->maxLength(), 50);
-            QVERIFY(t.ctx.state.dirEditorOpen);
-        }
-        QVERIFY(!t.ctx.state.dirEditorOpen);
-    }
-
-    void editorKeepsALongStoredNameWhole() {
-        TestContext t;
-        const DirRecord longOne{QString(60, u'a'), s("0123456789012345678901"), QString()};
+        t.ctx.state.language = Language::English;
+        const DirRecord longOne{QString(60, u'a'), u"0123456789012345678901"_s, QString()};
         QVERIFY(DirectoryStore(t.ctx.dataDir).save(longOne, SaveWrite::Insert).ok());
-        DirectoryEditorWindow editor(t.ctx, {longOne, longOne.name, s("Güncelle")});
+        DirectoryEditorWindow editor(t.ctx, {longOne, longOne.name, u"Update"_s});
         press(&editor, "Command1");
-        QCOMPARE(boxes(t), s("Kayıt Güncellendi"));
+        QCOMPARE(editor.windowTitle() + u'|' + t.prompter.texts(), u"Record|Record Updated"_s);
         QCOMPARE(DirectoryStore(t.ctx.dataDir).readAll().value, QList<DirRecord>{longOne});
     }
 
@@ -255,114 +168,114 @@ private slots:
         seed(t);
         shell::MainForm form(t.ctx);
         QVERIFY(form.start());
-        QAction* rhbr = form.menu()->findChild<QAction*>(s("rhbr"));
+        QAction* rhbr = form.menu()->findChild<QAction*>(u"rhbr"_s);
         rhbr->trigger();
         QPointer<QWidget> directory = form.windows().loaded(lang::Directory);
         QTRY_COMPARE(listed(directory), AllNames);
 
-        clickName(directory, s("ince"), true);
+        clickName(directory, u"ince"_s, true);
         QTRY_VERIFY(!directory);
-        QVERIFY(!rhbr->isChecked());
         QPointer<QWidget> editor = form.windows().loaded(EditorWindowCode);
-        QVERIFY(editor && editor->isVisible());
-        QCOMPARE(text(editor, {"Text1", "Text2", "Text3", "Command1"}), s("ince|0532|İzmir|Güncelle"));
-        QCOMPARE(shell::trayActionFor(QSystemTrayIcon::Context, t.ctx.state), shell::TrayAction::None);
-        child<QLineEdit>(editor, "Text1")->setText(s("İnce"));
-        press(editor, "Command1");
-        QCOMPARE(boxes(t), s("Kayıt Güncellendi"));
+        QVERIFY(editor && editor->isVisible() && !rhbr->isChecked() && t.ctx.state.dirEditorOpen);
+        QCOMPARE(text(editor, {"Text1", "Text2", "Text3", "Command1"}), u"ince|0532|İzmir|Güncelle"_s);
+        for (const QString& name : {QString(), u"Kaya"_s, u"İnce"_s}) { // blank, taken (No), a new name
+            child<QLineEdit>(editor, "Text1")->setText(name);
+            press(editor, "Command1");
+        }
+        QCOMPARE(t.prompter.texts(),
+                 u"İsim alanı boş bırakılamaz. Kayıt yapılmadı.|"
+                 u"Yazdığınız isim zaten rehberde kayıtlı. Üstüne kayıt yapılsın mı?|Kayıt Güncellendi"_s);
 
         editor->close();
         QTRY_VERIFY(!editor);
         directory = form.windows().loaded(lang::Directory);
         QVERIFY(directory && directory->isVisible() && rhbr->isChecked() && !t.ctx.state.dirEditorOpen);
         QTRY_COMPARE(listed(directory),
-                     (QStringList{s("Ali'nin"), s("Ilgın"), s("İnce"), s("Kaya"), s("Kaya"), s("Kontrol")}));
+                     (QStringList{u"Ali'nin"_s, u"Ilgın"_s, u"İnce"_s, u"Kaya"_s, u"Kaya"_s, u"Kontrol"_s}));
         press(directory, "Command1"); // "Yeni": an empty editor
-        QTRY_VERIFY(form.windows().loaded(EditorWindowCode));
-        QCOMPARE(text(form.windows().loaded(EditorWindowCode), {"Text1", "Command1"}), s("|Kaydet"));
+        QTRY_VERIFY(editor = form.windows().loaded(EditorWindowCode));
+        QCOMPARE(text(editor, {"Text1", "Command1"}), u"|Kaydet"_s);
+        child<QLineEdit>(editor, "Text1")->setText(u"Kaya"_s);
+        t.prompter.answers.enqueue(Answer::Yes);
+        press(editor, "Command1");
+        QCOMPARE(t.prompter.boxes.last().text, u"Kayıt Yapıldı"_s);
+        QCOMPARE(DirectoryStore(t.ctx.dataDir).entriesNamed(u"Kaya"_s).value,
+                 (QList<DirRecord>{{u"Kaya"_s, {}, {}}, {u"Kaya"_s, {}, {}}})); // both rows of the name
     }
 
     void dialWaitsForOkThenAsksForTheHandsetThenHangsUp() {
         Opened o;
+        QCOMPARE(testing::readAll(o.t.file(u"comayar.kyt"_s)), QByteArray("0\r\n")); // written at load
         child<QComboBox>(o.w(), "Combo1")->setCurrentIndex(2);
-        o.dial(s("Kaya"));
+        QCOMPARE(DirectoryWindow(o.t.ctx).findChild<QComboBox*>()->currentText(), u"COM3"_s); // kept
+        o.dial(u"Kaya"_s);
         QTRY_COMPARE(o.modem.received(), QByteArray("ATDT0212;\r"));
-        QCOMPARE(o.asked, QStringList{serialDeviceName(s("COM3"))});
-        QCOMPARE(text(o.w(), {"Command2"}), s("Vazgeç"));
+        QCOMPARE(o.asked, QStringList{serialDeviceName(u"COM3"_s)});
+        QCOMPARE(text(o.w(), {"Command2"}), u"Vazgeç"_s);
         o.window->applyLanguage(Language::English);
-        QCOMPARE(text(o.w(), {"Command2"}), s("Cancel")); // the word changes, the dial goes on
+        QCOMPARE(text(o.w(), {"Command2"}), u"Cancel"_s); // the word changes, the dial goes on
         o.window->applyLanguage(Language::Turkish);
 
         QByteArray sentWhileAsking;
         o.t.prompter.onShow = [&] { sentWhileAsking = o.modem.received(); };
         o.modem.send("ATDT0212;\r\r\nOK\r\n");
-        QTRY_COMPARE(boxes(o.t), s("Lütfen telefonu açın ve Tamam tuşuna basın."));
+        QTRY_COMPARE(o.t.prompter.texts(), u"Lütfen telefonu açın ve Tamam tuşuna basın."_s);
         QCOMPARE(o.t.beeper.count, 1);
         QCOMPARE(sentWhileAsking, QByteArray("ATDT0212;\r"));
         QCOMPARE(o.modem.received(), QByteArray("ATDT0212;\rATH\r"));
         QCOMPARE(o.modem.openedByProgram(), 0);
-        QCOMPARE(text(o.w(), {"Command2"}), s("Çevir"));
+        QCOMPARE(text(o.w(), {"Command2"}), u"Çevir"_s);
     }
 
-    void closingTheWindowDuringADialHangsUp_data() {
-        QTest::addColumn<bool>("whileAsking"); // closed while the pick-up message is up
-        QTest::newRow("waiting for OK") << false;
-        QTest::newRow("pick-up message up") << true;
+    void cancellingOrClosingDuringADialHangsUp_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("cancel button") << u"cancel"_s;
+        QTest::newRow("window closed while waiting for OK") << u"close"_s;
+        QTest::newRow("window closed while the pick-up message is up") << u"close while asking"_s;
     }
-    void closingTheWindowDuringADialHangsUp() {
-        QFETCH(bool, whileAsking);
+    void cancellingOrClosingDuringADialHangsUp() {
+        QFETCH(QString, how);
         Opened o;
-        o.dial(s("ince"));
-        QTRY_COMPARE(o.modem.received(), QByteArray("ATDT0532;\r"));
+        o.dial(u"Kontrol"_s); // a number of nothing but CR LF is not dialled
+        QVERIFY(o.asked.isEmpty() && text(o.w(), {"Command2"}) == u"Çevir"_s);
+        o.dial(u"Ilgın"_s);
+        QTRY_COMPARE(o.modem.received(), QByteArray("ATDT05ATZ;\r"));
+        QCOMPARE(text(o.w(), {"Command2"}), u"Vazgeç"_s);
         o.t.prompter.onShow = [&] {
             o.window->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         };
-        if (whileAsking) {
+        if (how == u"cancel") {
+            press(o.w(), "Command2");
+            QCOMPARE(text(o.w(), {"Command2"}), u"Çevir"_s);
+        } else if (how == u"close") {
+            o.window->close(); // hangs up as it closes, not only once destroyed
+        } else {
             o.modem.send("OK");
             QTRY_VERIFY(!o.window);
-        } else {
-            o.window->close(); // hangs up as it closes, not only once destroyed
         }
-        QCOMPARE(o.modem.received(), QByteArray("ATDT0532;\rATH\r"));
-        QCOMPARE(o.modem.openedByProgram(), 0);
-    }
-
-    void controlCharactersNeverReachTheModemAndAPressCancels() {
-        Opened o(Language::English);
-        QTRY_COMPARE(listed(o.w()), AllNames);
-        clickName(o.w(), s("Kontrol")); // a number of nothing but CR LF
-        press(o.w(), "Command2");
-        QVERIFY(o.asked.isEmpty() && text(o.w(), {"Command2"}) == s("Dial"));
-        o.dial(s("Ilgın"));
-        QTRY_COMPARE(o.modem.received(), QByteArray("ATDT05ATZ;\r"));
-        QCOMPARE(text(o.w(), {"Command2"}), s("Cancel"));
-        press(o.w(), "Command2");
-        QCOMPARE(text(o.w(), {"Command2"}), s("Dial"));
         QCOMPARE(o.modem.received(), QByteArray("ATDT05ATZ;\rATH\r"));
         QCOMPARE(o.modem.openedByProgram(), 0);
-        o.modem.send("OK\r\n");
+        o.modem.send("OK\r\n"); // too late: the dial is over
         QCoreApplication::processEvents();
-        QVERIFY(o.t.prompter.boxes.isEmpty());
+        QCOMPARE(o.t.prompter.boxes.size(), how == u"close while asking" ? 1 : 0);
     }
 
-    void aPortThatCannotBeOpenedIsNamed() {
-        Opened o;
-        o.device = s("/dev/velkor-none");
-        child<QComboBox>(o.w(), "Combo1")->setCurrentIndex(2);
-        o.dial(s("ince"));
-        QCOMPARE(boxes(o.t), s("COM3 : erişilemiyor. COM port ayarını değiştirip deneyin."));
-        QCOMPARE(text(o.w(), {"Command2"}), s("Çevir"));
-    }
-
-    void aSilentModemIsGivenUpWithAMessage() {
+    void aFailedDialSaysWhy() {
         Opened o;
         o.window->dialer().setTimeout(std::chrono::milliseconds(1));
-        o.dial(s("ince"));
-        QTRY_VERIFY(boxes(o.t).startsWith(s("Modem yanıt vermedi")));
+        o.device = u"/dev/velkor-none"_s;
+        child<QComboBox>(o.w(), "Combo1")->setCurrentIndex(2);
+        o.dial(u"ince"_s);
+        QCOMPARE(o.t.prompter.texts(), u"COM3 : erişilemiyor. COM port ayarını değiştirip deneyin."_s);
+        QCOMPARE(text(o.w(), {"Command2"}), u"Çevir"_s);
+
+        o.device = o.modem.path(); // a port that opens, a modem that never answers
+        press(o.w(), "Command2");
+        QTRY_VERIFY(o.t.prompter.boxes.last().text.startsWith(u"Modem yanıt vermedi"_s));
         QCOMPARE(o.modem.received(), QByteArray("ATDT0532;\rATH\r"));
         QCOMPARE(o.modem.openedByProgram(), 0);
-        QCOMPARE(text(o.w(), {"Command2"}), s("Çevir"));
+        QCOMPARE(text(o.w(), {"Command2"}), u"Çevir"_s);
     }
 };
 

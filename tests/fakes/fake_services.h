@@ -40,6 +40,13 @@ public:
             return Answer::Ok;
         return answers.isEmpty() ? Answer::No : answers.dequeue();
     }
+    // The texts of the boxes shown so far, joined by "|".
+    QString texts() const {
+        QStringList all;
+        for (const ShownBox& box : boxes)
+            all.append(box.text);
+        return all.join(u'|');
+    }
     QList<ShownBox> boxes;
     QQueue<Answer> answers;
     std::function<void()> onShow; // runs while "the box is open"
@@ -55,9 +62,11 @@ class RecordingOpener final : public FileOpener {
 public:
     bool open(const QString& path) override {
         opened.append(path);
+        directories.append(QDir::currentPath());
         return succeed;
     }
     QStringList opened;
+    QStringList directories; // the working directory at each open
     bool succeed = true;
 };
 
