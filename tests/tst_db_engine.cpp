@@ -1,6 +1,6 @@
 #include "diary/db_engine.h"
+#include "fakes/file_helpers.h"
 
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -8,23 +8,19 @@
 
 using namespace velkor;
 using namespace velkor::diary;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QList<Column> kColumns{
-    {QStringLiteral("RecordNo"), QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")},
-    {QStringLiteral("Name"), QStringLiteral("TEXT")},
+struct Fixture {
+    QTemporaryDir dir;
+    Database db{QDir(dir.path()),
+                u"history.mdb"_s,
+                {{u"No"_s, u"INTEGER PRIMARY KEY AUTOINCREMENT"_s}, {u"Name"_s, u"TEXT"_s}}};
 };
 
 Statement insertName(const QString& name) {
-    return {QStringLiteral("INSERT INTO Table1 (Name) VALUES (?)"), {name}};
-}
-
-QStringList names(const Loaded<QList<Row>>& rows) {
-    QStringList result;
-    for (const Row& row : rows.value)
-        result.append(row.at(1).toString());
-    return result;
+    return {u"INSERT INTO Table1 (Name) VALUES (?)"_s, {name}};
 }
 
 } // namespace
@@ -32,76 +28,58 @@ QStringList names(const Loaded<QList<Row>>& rows) {
 class TestDbEngine : public QObject {
     Q_OBJECT
 private slots:
-    void rowsComeBackInInsertionOrderAndNumbersAreNeverReused() {
-        QTemporaryDir dir;
-        const Database db(QDir(dir.path()), QStringLiteral("history.mdb"), kColumns);
-        QVERIFY(db.read().ok() && db.read().value.isEmpty());
-        QVERIFY(!QFile::exists(db.path())); // reading a missing file creates nothing
-        QVERIFY(db.change({insertName(QStringLiteral("z")), insertName(QStringLiteral("a"))}).ok());
-        const Loaded<ChangeOutcome> third = db.change({insertName(QStringLiteral("m"))});
-        QCOMPARE(third.value.lastInsertId, 3);
-        QCOMPARE(names(db.read()),
-                 (QStringList{QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
+    void changesAreWholeOrNothingAndRowsComeBackInOrderAsBound() {
+        const Fixture f;
+        QVERIFY(f.db.read().ok() && f.db.read().value.isEmpty());
+        QVERIFY(!QFile::exists(f.db.path())); // reading a missing file creates nothing
+        const QString typed = u"x'); DROP TABLE Table1; --"_s;
+        QVERIFY(f.db.change({insertName(typed), insertName(QString())}).ok());
+        QCOMPARE(f.db.change({insertName(u"it's"_s)}).value.lastInsertId, 3);
+        QVERIFY(!f.db.read().value.at(1).at(1).toString().isNull()); // an empty text box is no NULL
 
-        const QByteArray print = db.fingerprint();
-        QCOMPARE(db.fingerprint(), print);
-        QVERIFY(db.change({{QStringLiteral("DELETE FROM Table1 WHERE RecordNo = ?"), {3}}}).ok());
-        QVERIFY(db.fingerprint() != print);
-        QCOMPARE(db.change({insertName(QStringLiteral("n"))}).value.lastInsertId, 4);
+        const Statement takenNumber{u"INSERT INTO Table1 (No, Name) VALUES (?, ?)"_s, {1, u"x"_s}};
+        QVERIFY(f.db.change({insertName(u"lost"_s), takenNumber}).error.contains(u"history.mdb"_s));
+        QVERIFY(f.db.change({{u"DELETE FROM Table1 WHERE No = ?"_s, {3}}}).ok());
+        QCOMPARE(f.db.change({insertName(u"n"_s)}).value.lastInsertId, 4); // numbers are never reused
+        QCOMPARE(f.db.read().value, (QList<Row>{{1, typed}, {2, QString()}, {4, u"n"_s}}));
     }
 
-    void aFailingStatementUndoesTheWholeChange() {
-        QTemporaryDir dir;
-        const Database db(QDir(dir.path()), QStringLiteral("history.mdb"), kColumns);
-        QVERIFY(db.change({insertName(QStringLiteral("kept"))}).ok());
-        const Loaded<ChangeOutcome> failed =
-            db.change({insertName(QStringLiteral("lost")),
-                       {QStringLiteral("INSERT INTO Table1 (RecordNo, Name) VALUES (?, ?)"),
-                        {1, QStringLiteral("x")}}});
-        QVERIFY(!failed.ok());
-        QVERIFY(failed.error.contains(QStringLiteral("history.mdb")));
-        QCOMPARE(names(db.read()), QStringList{QStringLiteral("kept")});
+    void unusableFilesFailByNameAndStayAsTheyWere_data() {
+        QTest::addColumn<qint64>("at");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("not SQLite: an old Jet file")
+            << qint64(0) << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) << u"left unchanged"_s;
+        QTest::newRow("damaged pages behind the header")
+            << qint64(100) << QByteArray(8192, '\xff') << u"damaged"_s;
     }
-
-    void damagedDatabaseIsReportedNotReadAsEmpty() {
-        QTemporaryDir dir;
-        const Database db(QDir(dir.path()), QStringLiteral("history.mdb"), kColumns);
-        QList<Statement> many;
-        for (int i = 0; i < 200; ++i)
-            many.append(insertName(QString(100, QLatin1Char('x'))));
-        QVERIFY(db.change(many).ok());
-        QFile f(db.path());
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        f.seek(100); // keep the header, spoil the pages behind it
-        f.write(QByteArray(8192, '\xff'));
-        f.close();
-
-        const Loaded<QList<Row>> read = db.read();
-        QVERIFY(!read.ok());
-        QVERIFY(read.error.contains(QStringLiteral("history.mdb")));
-        QVERIFY(!db.change({insertName(QStringLiteral("a"))}).ok());
+    void unusableFilesFailByNameAndStayAsTheyWere() {
+        QFETCH(qint64, at);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, says);
+        const Fixture f;
+        QVERIFY(f.db.change(QList<Statement>(200, insertName(QString(100, u'x')))).ok());
+        QFile file(f.db.path());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(at) && file.write(bytes) == bytes.size());
+        file.close();
+        const QByteArray before = testing::readAll(f.db.path());
+        for (const QString& error : {f.db.read().error, f.db.change({insertName(u"a"_s)}).error})
+            QVERIFY2(error.contains(u"history.mdb"_s) && error.contains(says), qPrintable(error));
+        QCOMPARE(testing::readAll(f.db.path()), before);
     }
 
     void lockedDatabaseFailsWithAClearMessageAndChangesNothing() {
-        QTemporaryDir dir;
-        const Database db(QDir(dir.path()), QStringLiteral("history.mdb"), kColumns);
-        QVERIFY(db.change({insertName(QStringLiteral("a"))}).ok());
+        const Fixture f;
+        QVERIFY(f.db.change({insertName(u"a"_s)}).ok());
         {
-            QSqlDatabase other =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-            other.setDatabaseName(db.path());
-            QVERIFY(other.open());
-            QSqlQuery lock(other);
-            QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-
-            const Loaded<ChangeOutcome> changed = db.change({insertName(QStringLiteral("b"))});
-            QVERIFY(!changed.ok());
-            QVERIFY(changed.error.contains(QStringLiteral("in use by another program")));
-            QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
-            other.close();
+            QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+            other.setDatabaseName(f.db.path());
+            QVERIFY(other.open() && QSqlQuery(other).exec(u"BEGIN EXCLUSIVE"_s));
+            QVERIFY(f.db.change({insertName(u"b"_s)}).error.contains(u"in use by another program"_s));
+            other.close(); // rolls the lock back
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("other"));
-        QCOMPARE(names(db.read()), QStringList{QStringLiteral("a")});
+        QSqlDatabase::removeDatabase(u"other"_s);
+        QCOMPARE(f.db.read().value, (QList<Row>{{1, u"a"_s}}));
     }
 };
 
