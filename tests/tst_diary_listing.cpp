@@ -15,14 +15,14 @@ DiaryEntry entry(qint32 no, const char* day, const char* month, const char* year
     return {no, u8(subject), QString(), u8(day), u8(month), u8(year)};
 }
 
-// Stored in this order (table order); the numbers say nothing about the dates on purpose.
+// Stored in this order (table order); neither it nor the numbers follow the dates, on purpose.
 const QList<DiaryEntry>& diary() {
     static const QList<DiaryEntry> entries{
-        entry(1, "05", "06", "2003", "Toplantı"),      entry(2, "17", "06", "2003", "İstanbul gezisi"),
-        entry(3, "01", "06", " 2003", "Boşluklu yıl"), entry(4, "09", "07", "2003", "Temmuz"),
-        entry(5, "28", "12", "2002", "Eski"),          entry(6, "02", "01", "2004", "Yeni yıl"),
-        entry(7, "10", "06", "abc", "Yazısız yıl"),    entry(8, "03", "06", "2003", "istanbul"),
-        entry(9, "15", "06", "985", "Kısa yıl"),       entry(10, "05", "06", "2003", "Toplantı"),
+        entry(10, "05", "06", "2003", "Toplantı"),       entry(1, "05", "06", "2003", "Toplantı"),
+        entry(2, "17", "06", "2003", "İstanbul gezisi"), entry(3, "01", "06", " 2003", "Boşluklu yıl"),
+        entry(4, "09", "07", "2003", "Temmuz"),          entry(5, "28", "12", "2002", "Eski"),
+        entry(6, "02", "01", "2004", "Yeni yıl"),        entry(7, "10", "06", "abc", "Yazısız yıl"),
+        entry(8, "03", "06", "2003", "istanbul"),        entry(9, "15", "06", "985", "Kısa yıl"),
     };
     return entries;
 }
