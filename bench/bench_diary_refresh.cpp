@@ -1,6 +1,7 @@
 // Times the diary browser's refresh on 100,000 entries against a plain QSqlQuery walk of the same table.
 // Prints: name<TAB>value<TAB>unit<TAB>baseline-name<TAB>baseline-value
 
+#include "bench_context.h"
 #include "diary/diary_browser_window.h"
 #include "diary/diary_listing.h"
 #include "diary/diary_store.h"
@@ -27,14 +28,6 @@ namespace {
 
 constexpr int EntryCount = 100000;
 constexpr int Runs = 7;
-
-class SilentPrompter final : public Prompter {
-public:
-    Answer show(BoxKind, const QString& title, const QString& text) override {
-        std::fprintf(stderr, "box: %s %s\n", qPrintable(title), qPrintable(text));
-        return Answer::No;
-    }
-};
 
 double medianMs(const std::function<void()>& work, const std::function<void()>& before = {}) {
     std::vector<double> times;
@@ -106,11 +99,10 @@ void print(const char* name, double value, double baseline) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    velkor::bench::preferOffscreen();
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const DiaryStore store{QDir(dir.path())};
+    velkor::bench::BenchContext bench;
+    const DiaryStore store{bench.ctx.dataDir};
     if (!fill(store))
         return 1;
 
@@ -124,12 +116,7 @@ int main(int argc, char* argv[]) {
           }),
           baseline);
 
-    SystemClock clock;
-    SilentPrompter prompter;
-    AppContext context;
-    context.dataDir = QDir(dir.path());
-    context.clock = &clock;
-    context.prompter = &prompter;
+    AppContext& context = bench.ctx;
     DiaryBrowserWindow browser(context, DiaryLinks{});
     browser.show();
     auto* list = browser.findChild<QListView*>(QStringLiteral("List1"));

@@ -1,5 +1,6 @@
 // The directory's search after a keystroke on 100,000 entries (read, fold, match, sort, fill the list),
 // beside a plain SQLite walk of the same table.
+#include "bench_context.h"
 #include "bench_util.h"
 #include "directory/directory_store.h"
 #include "directory/directory_window.h"
@@ -19,16 +20,6 @@ namespace {
 
 constexpr int EntryCount = 100000;
 constexpr int Runs = 9;
-
-class SilentPrompter final : public Prompter {
-public:
-    Answer show(BoxKind, const QString&, const QString&) override { return Answer::Ok; }
-};
-
-class SilentBeeper final : public Beeper {
-public:
-    void beep() override {}
-};
 
 // Names of many shapes, Turkish letters included; a handful start with "Velkorian" for the narrow search.
 void fill(const QString& path) {
@@ -84,19 +75,10 @@ int plainWalk(const QString& path) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreen();
     QApplication app(argc, argv);
-
-    QTemporaryDir dir;
-    SystemClock clock;
-    SilentPrompter prompter;
-    SilentBeeper beeper;
-    AppContext ctx;
-    ctx.dataDir = QDir(dir.path());
-    ctx.clock = &clock;
-    ctx.prompter = &prompter;
-    ctx.beeper = &beeper;
+    BenchContext bench;
+    AppContext& ctx = bench.ctx;
 
     const directory::DirectoryStore store(ctx.dataDir);
     store.ensureCreated();

@@ -1,4 +1,5 @@
 // Filling the plan query list from 10,000 plans, beside a plain read-and-parse of the same file.
+#include "bench_context.h"
 #include "bench_util.h"
 #include "plan_file.h"
 #include "plans/plan_line_model.h"
@@ -15,14 +16,6 @@ using namespace velkor::bench;
 
 namespace {
 
-class PrintingPrompter final : public Prompter {
-public:
-    Answer show(BoxKind, const QString&, const QString& text) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-        return Answer::No;
-    }
-};
-
 // Median of `runs` timed calls of `work`, each after an untimed `setup`.
 template <typename S, typename W> double medianMsAfter(int runs, S&& setup, W&& work) {
     std::vector<double> times;
@@ -37,17 +30,10 @@ template <typename S, typename W> double medianMsAfter(int runs, S&& setup, W&& 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreen();
     QApplication app(argc, argv);
-
-    QTemporaryDir dir;
-    SystemClock clock;
-    PrintingPrompter prompter;
-    AppContext ctx;
-    ctx.dataDir = QDir(dir.path());
-    ctx.clock = &clock;
-    ctx.prompter = &prompter;
+    BenchContext bench;
+    AppContext& ctx = bench.ctx;
     const QString path = ctx.dataFile(QStringLiteral("myfile.kyt"));
     writeFile(path, makePlanFile(10000));
 

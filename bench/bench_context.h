@@ -1,0 +1,48 @@
+#pragma once
+
+#include "support/app_context.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace velkor::bench {
+
+// Boxes are printed, never shown: a benchmark must not wait for anyone.
+class PrintingPrompter final : public Prompter {
+public:
+    Answer show(BoxKind, const QString& title, const QString& text) override {
+        std::fprintf(stderr, "box: %s %s\n", qPrintable(title), qPrintable(text));
+        return Answer::No;
+    }
+};
+
+class SilentBeeper final : public Beeper {
+public:
+    void beep() override {}
+};
+
+// Windows are measured without a screen unless one is there.
+inline void preferOffscreen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// What a window needs, on a fresh temporary data folder.
+struct BenchContext {
+    QTemporaryDir dir;
+    SystemClock clock;
+    PrintingPrompter prompter;
+    SilentBeeper beeper;
+    AppContext ctx;
+
+    BenchContext() {
+        ctx.dataDir = QDir(dir.path());
+        ctx.clock = &clock;
+        ctx.prompter = &prompter;
+        ctx.beeper = &beeper;
+    }
+};
+
+} // namespace velkor::bench
