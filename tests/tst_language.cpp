@@ -1,13 +1,9 @@
 #include "fakes/file_helpers.h"
-#include "lang/captions.h"
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,24 +82,6 @@ private slots:
         QCOMPARE(diaryEditorButton(QString::fromUtf8("Güncelle"), Language::English),
                  QStringLiteral("Update"));
         QCOMPARE(diaryEditorButton(QStringLiteral("Add"), Language::Turkish), QStringLiteral("Ekle"));
-    }
-
-    void captionsReachNamedControls() {
-        QWidget window;
-        auto* label = new QLabel(&window);
-        label->setObjectName(QStringLiteral("Label3"));
-        auto* button = new QPushButton(&window);
-        button->setObjectName(QStringLiteral("Command4"));
-        applyCaptions(&window, Directory, Language::English);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Directory"));
-        QCOMPARE(label->text(), QStringLiteral("Search: "));
-        QCOMPARE(button->text(), QStringLiteral("Delete"));
-
-        QMenu menu;
-        QMenu* sub = menu.addMenu(QStringLiteral("x"));
-        sub->setObjectName(QStringLiteral("Lngg"));
-        applyCaptions(&menu, MainMenu, Language::English);
-        QCOMPARE(sub->title(), QStringLiteral("Dil"));
     }
 };
 

@@ -103,13 +103,6 @@ private slots:
         QVERIFY(!appendRecord(blocked, {qint64(1)}).ok());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("tarih.kyt")});
     }
-
-    void missingFileReadsEmpty() {
-        QTemporaryDir dir;
-        const auto read = readRecordFile(dir.filePath(QStringLiteral("none.kyt")));
-        QVERIFY(read.ok());
-        QVERIFY(read.value.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRecordFile)
