@@ -1,6 +1,7 @@
 // The notebook file from any bytes, and any typed note through a save: reading never fails, a stored note
 // holds no double quote, a saved note reads back as it was stored (by the notebook and by the record reader),
 // and a note read, saved and read again does not change.
+#include "fuzz_check.h"
 #include "notebook/notes_file.h"
 #include "support/record_file.h"
 
@@ -12,15 +13,6 @@ using namespace velkor;
 using namespace velkor::notebook;
 
 namespace {
-
-// Names the line of the broken property, so a crash report says which one it was.
-void checkAt(bool ok, int line) {
-    if (ok)
-        return;
-    std::fprintf(stderr, "property failed at line %d\n", line);
-    std::abort();
-}
-#define CHECK(ok) checkAt(ok, __LINE__)
 
 // The bytes writeNote puts into notes.kyt for a note.
 QByteArray savedBytes(const QString& note) {

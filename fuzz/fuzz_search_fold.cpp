@@ -9,6 +9,7 @@
 // telephone, day, month and year.
 #include "diary/diary_listing.h"
 #include "directory/directory_search.h"
+#include "fuzz_check.h"
 #include "support/turkish_upper.h"
 
 #include <QCollator>
@@ -29,15 +30,6 @@ namespace {
 
 constexpr qsizetype MaxRecords = 64;
 constexpr qsizetype MaxPrefixChecks = 24;
-
-// Names the line of the broken property, so a crash report says which one it was.
-void checkAt(bool ok, int line) {
-    if (ok)
-        return;
-    std::fprintf(stderr, "property failed at line %d\n", line);
-    std::abort();
-}
-#define CHECK(ok) checkAt(ok, __LINE__)
 
 // The lengths at which a text can be cut without parting a surrogate pair, the whole length last.
 QList<qsizetype> cuts(const QString& text) {
