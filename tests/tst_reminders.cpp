@@ -233,7 +233,7 @@ private slots:
         MainForm form(t.ctx);
         t.prompter.onShow = [&] { form.finish(); }; // the user picks "Programı Kapat" from the tray menu
         QVERIFY(form.start());
-        QCOMPARE(shell::Bookkeeping(t.ctx.dataDir).readLastExit(), at(2026, 3, 3, 18, 0));
+        QCOMPARE(shell::Bookkeeping(t.ctx.dataDir).readLastExit().value, at(2026, 3, 3, 18, 0));
     }
 };
 

@@ -72,7 +72,7 @@ private slots:
         const Bookkeeping files(t.ctx.dataDir);
         QVERIFY(files.stampStart().ok());
         QCOMPARE(readAll(t.file("tarih.kyt")), QByteArray("2026,11,14,23,59\r\n3000,1,1,1,1\r\n"));
-        QCOMPARE(files.readLastExit(), QDateTime(QDate(2026, 11, 14), QTime(23, 59)));
+        QCOMPARE(files.readLastExit().value, QDateTime(QDate(2026, 11, 14), QTime(23, 59)));
         // A second call (aboutToQuit after kpt) writes nothing, so it cannot fail.
         QVERIFY(QFile::remove(t.file("tarih.kyt")) && QDir(t.dir.path()).mkdir("tarih.kyt"));
         QVERIFY(form.finish());

@@ -3,6 +3,7 @@
 #include "lang/vocabulary.h"
 #include "shell/about_window.h"
 #include "shell/autostart_writer.h"
+#include "shell/data_folder.h"
 #include "shell/exit_signals.h"
 #include "shell/help_window.h"
 #include "shell/main_form.h"
@@ -171,6 +172,58 @@ private slots:
         const bool announced =
             !t.prompter.boxes.isEmpty() && t.prompter.boxes.last().text == u"from the older release"_s;
         QCOMPARE(announced, taken[1] && taken[2]);
+    }
+
+    // A read-only program folder that holds the user's data: the data moves with them, told once.
+    void readOnlyProgramFolderHandsItsDataOver_data() {
+        QTest::addColumn<bool>("programWritable");
+        QTest::addColumn<QByteArray>("userPlans"); // null: the user folder holds nothing yet
+        QTest::addColumn<QString>("used");         // "program" or "user"
+        QTest::addColumn<QByteArray>("plansAfter");
+        QTest::addColumn<QString>("told");
+        const QByteArray program = "3,4,9,30,\"program folder\"\r\n";
+        const QByteArray user = "5,6,25,0,\"user folder\"\r\n";
+        QTest::newRow("portable") << true << QByteArray() << u"program"_s << program << QString();
+        QTest::newRow("installed, user folder empty")
+            << false << QByteArray() << u"user"_s << program << u"copied"_s;
+        QTest::newRow("installed, both hold data") << false << user << u"user"_s << user << u"uses"_s;
+    }
+    void readOnlyProgramFolderHandsItsDataOver() {
+        QFETCH(bool, programWritable);
+        QFETCH(QByteArray, userPlans);
+        QFETCH(QString, used);
+        QFETCH(QByteArray, plansAfter);
+        QFETCH(QString, told);
+        QTemporaryDir programDir, home;
+        const QString userDir = home.filePath(u"share/Velkor"_s);
+        QVERIFY(
+            writeAll(QDir(programDir.path()).filePath(u"myfile.kyt"_s), "3,4,9,30,\"program folder\"\r\n"));
+        QVERIFY(writeAll(QDir(programDir.path()).filePath(u"sc.kyt"_s), "1\r\n"));
+        QVERIFY(writeAll(QDir(programDir.path()).filePath(u"options.prg"_s), "\"eng\"\r\n"));
+        if (!userPlans.isNull()) {
+            QVERIFY(writeAll(QDir(userDir).filePath(u"myfile.kyt"_s), userPlans));
+            QVERIFY(writeAll(QDir(userDir).filePath(u"options.prg"_s), "\"eng\"\r\n"));
+        }
+        const QString programPath = programDir.path();
+        const WritableProbe probe = [&](const QString& dir) { return programWritable || dir != programPath; };
+
+        for (int start = 0; start < 2; ++start) {
+            const DataDirChoice choice = chooseDataDir(programPath, userDir, probe);
+            QCOMPARE(choice.dir, used == u"program"_s ? programPath : userDir);
+            TestContext t;
+            QVERIFY(settleDataFolder(choice, t.prompter));
+            QCOMPARE(readAll(QDir(choice.dir).filePath(u"myfile.kyt"_s)), plansAfter);
+            // Said at the first start only, naming both folders.
+            QCOMPARE(t.prompter.boxes.size(), start == 0 && !told.isEmpty() ? 1 : 0);
+            if (!t.prompter.boxes.isEmpty()) {
+                QVERIFY(t.prompter.texts().contains(told));
+                QVERIFY(t.prompter.texts().contains(QDir::toNativeSeparators(programPath)));
+                QVERIFY(t.prompter.texts().contains(QDir::toNativeSeparators(userDir)));
+            }
+            // The carried-over marker means no first start: autostart is not registered again.
+            if (used == u"user"_s && userPlans.isNull())
+                QCOMPARE(readAll(QDir(userDir).filePath(u"sc.kyt"_s)), QByteArray("1\r\n"));
+        }
     }
 
     // Typed notebook text at the end: asked about where someone can answer, saved where nobody can.

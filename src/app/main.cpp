@@ -1,6 +1,8 @@
 #include "shell/autostart_writer.h"
+#include "shell/data_folder.h"
 #include "shell/exit_signals.h"
 #include "shell/main_form.h"
+#include "shell/single_instance.h"
 #include "support/app_context.h"
 #include "support/data_dir.h"
 
@@ -33,16 +35,22 @@ int main(int argc, char* argv[]) {
     context.serialLines = [] { return std::make_unique<QtSerialLine>(); };
     context.programDir = QCoreApplication::applicationDirPath();
 
-    const QString dataDir =
+    const DataDirChoice choice =
         chooseDataDir(context.programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    if (dataDir.isEmpty()) {
+    if (choice.dir.isEmpty()) {
         prompter.fail(QString(),
                       QObject::tr("Velkor cannot start:\nneither %1 nor the user's data folder can be "
                                   "written.")
                           .arg(context.programDir));
         return 1;
     }
-    context.dataDir = QDir(dataDir);
+    // A second start on the same folder only brings the running copy forward.
+    shell::SingleInstance instance(choice.dir);
+    if (instance.acquire() == shell::SingleInstance::Outcome::AlreadyRunning)
+        return 0;
+    if (!shell::settleDataFolder(choice, prompter))
+        return 1;
+    context.dataDir = QDir(choice.dir);
 
     shell::MainForm mainForm(context);
     shell::ExitSignals exitSignals;
@@ -53,6 +61,8 @@ int main(int argc, char* argv[]) {
         QApplication::exit(code);
     };
     QObject::connect(&mainForm, &shell::MainForm::exitRequested, &app, quit);
+    QObject::connect(&instance, &shell::SingleInstance::activationRequested, &mainForm,
+                     &shell::MainForm::showCalendar);
     // Nobody can answer a question at SIGTERM or at the end of the session: typed work is saved instead.
     QObject::connect(&exitSignals, &shell::ExitSignals::exitRequested, &app,
                      [&] { quit(mainForm.exitUnattended() ? 0 : 1); });

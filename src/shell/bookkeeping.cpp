@@ -38,20 +38,33 @@ IoResult Bookkeeping::writeLastExit(const QDateTime& moment) const {
                                                        qint64(t.hour()), qint64(t.minute())}));
 }
 
-std::optional<QDateTime> Bookkeeping::readLastExit() const {
+Loaded<std::optional<QDateTime>> Bookkeeping::readLastExit() const {
     auto records = readRecordFile(exitFile());
-    if (!records.ok() || records.value.isEmpty() || !records.value.first().fields)
-        return std::nullopt;
-    const Fields& f = *records.value.first().fields;
+    if (!records.ok())
+        return {std::nullopt, records.error};
+    if (records.value.isEmpty())
+        return {};
+    const auto unreadable = [this] {
+        return Loaded<std::optional<QDateTime>>{
+            std::nullopt, QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(exitFile()),
+                                                       QObject::tr("does not hold a time Velkor can use."))};
+    };
+    const RecordEntry& first = records.value.first();
+    if (!first.fields)
+        return unreadable();
+    const Fields& f = *first.fields;
     const auto y = numberAt(f, 0), mo = numberAt(f, 1), d = numberAt(f, 2), h = numberAt(f, 3),
                mi = numberAt(f, 4);
-    if (!y || !mo || !d || !h || !mi)
-        return std::nullopt;
-    const QDate date(static_cast<int>(*y), static_cast<int>(*mo), static_cast<int>(*d));
-    const QTime time(static_cast<int>(*h), static_cast<int>(*mi));
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return QDateTime(date, time);
+    // Checked before any date arithmetic: a far year would make the catch-up walk for ever.
+    const auto in = [](const std::optional<qint64>& n, qint64 low, qint64 high) {
+        return n && *n >= low && *n <= high;
+    };
+    if (!in(y, 1900, 9999) || !in(mo, 1, 12) || !in(d, 1, 31) || !in(h, 0, 23) || !in(mi, 0, 59))
+        return unreadable();
+    const QDate date{int(*y), int(*mo), int(*d)};
+    if (!date.isValid())
+        return unreadable();
+    return {QDateTime(date, QTime{int(*h), int(*mi)}), {}};
 }
 
 } // namespace velkor::shell

@@ -28,8 +28,9 @@ public:
     Loaded<bool> firstStartTest() const;
     // Rewrites tarih.kyt as the one record of `moment`, to the minute.
     IoResult writeLastExit(const QDateTime& moment) const;
-    // The first record of tarih.kyt; nullopt when it holds none that is a moment.
-    std::optional<QDateTime> readLastExit() const;
+    // The first record of tarih.kyt; nullopt when the file holds no record. A record that is no moment of
+    // the years 1900 to 9999, or a file that cannot be read, is an error naming the file.
+    Loaded<std::optional<QDateTime>> readLastExit() const;
 
 private:
     QDir m_dir;

@@ -11,10 +11,10 @@
 #include "plans/plan_query_window.h"
 #include "plans/plan_store.h"
 #include "shell/about_window.h"
-#include "shell/help_window.h"
-#include "shell/legacy_files.h"
 #include "shell/diary_wiring.h"
 #include "shell/directory_wiring.h"
+#include "shell/help_window.h"
+#include "shell/legacy_files.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>
@@ -134,28 +134,40 @@ void MainForm::registerWindows() {
 }
 
 bool MainForm::start() {
-    const auto stop = [this](const QString& error) {
-        m_ctx.prompter->fail(QString(), tr("Velkor cannot start:\n%1").arg(error));
+    if (IoResult r = m_files.ensurePlanFile(); !r) {
+        m_ctx.prompter->fail(QString(), tr("Velkor cannot start:\n%1").arg(r.error));
         return false;
-    };
-    if (IoResult r = m_files.ensurePlanFile(); !r)
-        return stop(r.error);
-    if (IoResult r = m_files.stampStart(); !r)
-        return stop(r.error);
+    }
+    // The small bookkeeping files never stop the program: what cannot be written is told once, and the
+    // reminders run all the same.
+    QStringList trouble;
+    if (IoResult r = m_files.stampStart(); !r) {
+        trouble.append(r.error);
+        m_stampFailureShown = true;
+    }
     m_iconDay = m_ctx.clock->now().date().day();
     m_ctx.state.planEntryOpen = m_ctx.state.diaryBrowserOpen = false;
     m_ctx.state.diaryEditorOpen = m_ctx.state.dirEditorOpen = false;
+    // Only a start that could mark sc.kyt counts as the first: otherwise every start would be one.
     const Loaded<bool> first = m_files.firstStartTest();
     if (!first.ok())
-        return stop(first.error);
-    if (first.value)
+        trouble.append(first.error);
+    const auto lastExit = m_files.readLastExit();
+    if (!lastExit.ok())
+        trouble.append(lastExit.error);
+    if (!trouble.isEmpty())
+        m_ctx.prompter->warn(QString(), tr("Velkor runs, but cannot keep its bookkeeping:\n\n%1")
+                                            .arg(trouble.join(QStringLiteral("\n\n"))));
+    if (first.ok() && first.value)
         createStartupShortcut();
 
     const bool tray = m_trayAvailable();
     if (!tray)
         std::fprintf(stderr, "velkor: no system tray yet; the icon appears when one starts.\n");
 
-    catchUp();
+    // An unreadable moment gives no catch-up rather than a guess.
+    if (lastExit.ok())
+        catchUp(lastExit.value);
     if (m_finished)
         return true; // the user ended the program while the missed plans were on screen
     applyLanguage(lang::MainMenu);
@@ -198,14 +210,14 @@ void MainForm::createStartupShortcut() {
     adoptLegacyFiles(m_ctx.dataDir);
 }
 
-void MainForm::catchUp() {
+void MainForm::catchUp(const std::optional<QDateTime>& lastExit) {
     const QDateTime now = m_ctx.clock->now();
     const auto plans = plans::PlanStore(m_files.planFile()).readPlans();
     if (!plans.ok()) {
         m_ctx.prompter->warn(QString(), plans.error);
         return;
     }
-    const QList<Announcement> missed = shell::catchUp(plans.value, m_files.readLastExit(), now);
+    const QList<Announcement> missed = shell::catchUp(plans.value, lastExit, now);
     // Until the last box is closed, an exit keeps the old moment so that nothing missed is lost.
     m_catchingUp = true;
     for (const Announcement& a : missed)
@@ -256,6 +268,17 @@ void MainForm::toggleCalendar() {
     m_windows.syncMark(lang::MonthCalendar);
     if (QWidget* browser = m_windows.loaded(lang::MonthBrowser))
         browser->hide();
+}
+
+void MainForm::showCalendar() {
+    // Ignored while a modal entry window is open, as tray clicks are.
+    if (m_finished || m_ctx.state.planEntryOpen || m_ctx.state.dirEditorOpen)
+        return;
+    if (QWidget* calendar = m_windows.show(lang::MonthCalendar)) {
+        calendar->raise();
+        calendar->activateWindow();
+    }
+    m_windows.syncMark(lang::MonthCalendar);
 }
 
 void MainForm::toggleDiary(QAction* mark) {
@@ -313,7 +336,7 @@ bool MainForm::finish() {
     if (m_catchingUp)
         return true; // tarih.kyt still holds the moment the catch-up started from
     const IoResult written = m_files.writeLastExit(m_reminders.settledUpTo(m_ctx.clock->now()));
-    if (!written)
+    if (!written && !m_stampFailureShown)
         m_ctx.prompter->fail(QString(), tr("The exit time could not be saved:\n%1").arg(written.error));
     return written.ok();
 }

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace velkor::shell {
 
@@ -36,6 +37,8 @@ public:
     bool exitUnattended();
 
     void handleTrayEvent(QSystemTrayIcon::ActivationReason reason);
+    // Brings the month calendar forward: a later start of the program asks for it.
+    void showCalendar();
     // Takes the icon away and adds it again after the icon delay, with a fresh tip.
     void refreshIcon();
     void switchLanguage(Language language);
@@ -72,7 +75,7 @@ private:
 
     // Hand-off points of start-up, each filled by the part of the program that owns the work.
     void createStartupShortcut();
-    void catchUp();
+    void catchUp(const std::optional<QDateTime>& lastExit);
     void startReminders();
 
     AppContext& m_ctx;

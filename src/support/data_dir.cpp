@@ -1,7 +1,11 @@
 #include "support/data_dir.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
+
+#include <algorithm>
 
 namespace velkor {
 
@@ -10,12 +14,59 @@ bool canWriteIn(const QString& dir) {
     return probe.open();
 }
 
-QString chooseDataDir(const QString& programDir, const QString& userDataDir) {
-    if (!programDir.isEmpty() && canWriteIn(programDir))
-        return programDir;
-    if (!userDataDir.isEmpty() && QDir().mkpath(userDataDir) && canWriteIn(userDataDir))
-        return userDataDir;
-    return {};
+const QStringList& dataFileNames() {
+    static const QStringList names{
+        QStringLiteral("myfile.kyt"),  QStringLiteral("tarih.kyt"), QStringLiteral("sc.kyt"),
+        QStringLiteral("options.prg"), QStringLiteral("notes.kyt"), QStringLiteral("comayar.kyt"),
+        QStringLiteral("history.mdb"), QStringLiteral("files.mdb"), QStringLiteral("rehber.mdb"),
+        QStringLiteral("myfile.dat"),  QStringLiteral("tarih.dat"), QStringLiteral("sc.dat"),
+    };
+    return names;
+}
+
+bool holdsData(const QString& dir) {
+    const QDir d(dir);
+    return std::any_of(dataFileNames().cbegin(), dataFileNames().cend(),
+                       [&d](const QString& name) { return QFileInfo(d.filePath(name)).isFile(); });
+}
+
+DataDirChoice chooseDataDir(const QString& programDir, const QString& userDataDir,
+                            const WritableProbe& writable) {
+    if (!programDir.isEmpty() && writable(programDir))
+        return {programDir, {}, {}};
+    if (userDataDir.isEmpty() || !QDir().mkpath(userDataDir) || !writable(userDataDir))
+        return {};
+    if (programDir.isEmpty() || !holdsData(programDir) ||
+        QFileInfo(programDir).canonicalFilePath() == QFileInfo(userDataDir).canonicalFilePath())
+        return {userDataDir, {}, {}};
+    // An installed copy that still holds the user's data: it moves with them instead of staying behind.
+    if (holdsData(userDataDir))
+        return {userDataDir, {}, programDir};
+    return {userDataDir, programDir, {}};
+}
+
+IoResult copyDataFiles(const QString& from, const QString& to) {
+    const QDir source(from), target(to);
+    QStringList copied;
+    for (const QString& name : dataFileNames()) {
+        const QString path = source.filePath(name);
+        if (!QFileInfo(path).isFile())
+            continue;
+        QFile file(path);
+        if (!file.copy(target.filePath(name))) {
+            const QString reason = file.errorString();
+            for (const QString& done : copied)
+                QFile::remove(target.filePath(done));
+            return IoResult::failure(QStringLiteral("%1\n%2").arg(
+                QDir::toNativeSeparators(path),
+                QObject::tr("could not be copied to %1: %2").arg(QDir::toNativeSeparators(to), reason)));
+        }
+        // A copy of a read-only file is read-only too; this copy is the one to be written from now on.
+        QFile::setPermissions(target.filePath(name), QFile::permissions(target.filePath(name)) |
+                                                         QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+        copied.append(name);
+    }
+    return IoResult::success();
 }
 
 } // namespace velkor

@@ -6,7 +6,9 @@
 namespace velkor {
 
 // Window layouts are given in twips; 15 twips make one pixel at 96 dpi.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips) {
+    return twips / 15;
+}
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }

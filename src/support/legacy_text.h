@@ -5,8 +5,9 @@
 
 namespace velkor {
 
-// Text bytes from a data file: UTF-8 when they are valid UTF-8, otherwise the Turkish Windows code page
-// that older releases wrote. `wasUtf8` tells which.
-QString decodeStoredText(QByteArrayView bytes, bool* wasUtf8 = nullptr);
+// Text bytes from a data file. Every valid UTF-8 sequence is read as UTF-8 and every other byte as the
+// Turkish Windows code page that older releases wrote, so a text that mixes the two (an old plan edited by
+// a UTF-8 editor) reads right in both parts.
+QString decodeStoredText(QByteArrayView bytes);
 
 } // namespace velkor

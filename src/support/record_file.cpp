@@ -33,19 +33,15 @@ public:
     RecordEntry next() {
         const qsizetype start = m_pos;
         Fields fields;
-        m_canonical = true;
-        if (parseRecord(fields)) {
-            QByteArray raw = m_data.sliced(start, m_pos - start).toByteArray();
-            const bool canonical = m_canonical && raw.endsWith("\r\n");
-            return {std::move(raw), std::move(fields), canonical};
-        }
+        if (parseRecord(fields))
+            return {m_data.sliced(start, m_pos - start).toByteArray(), std::move(fields)};
         // Not a record we understand: keep its first physical line as it is and resume after it.
         m_pos = start;
         while (!atEnd() && m_data[m_pos] != '\n')
             ++m_pos;
         if (!atEnd())
             ++m_pos;
-        return {m_data.sliced(start, m_pos - start).toByteArray(), std::nullopt, false};
+        return {m_data.sliced(start, m_pos - start).toByteArray(), std::nullopt};
     }
 
 private:
@@ -93,19 +89,14 @@ private:
         if (close < 0)
             return false; // torn: the closing quote never came
         const QByteArrayView inside = m_data.sliced(m_pos, close - m_pos);
-        bool utf8 = false;
-        const qsizetype lineFeeds = inside.count('\n');
-        if (lineFeeds > 0 || inside.contains('\r')) {
+        if (inside.contains('\r')) {
             // Line breaks inside a string are kept as LF, whatever the file used.
-            const qsizetype crlfs = inside.count("\r\n");
-            m_canonical = m_canonical && crlfs == lineFeeds && inside.count('\r') == crlfs;
             QByteArray bytes = inside.toByteArray();
             bytes.replace("\r\n", "\n");
-            text = decodeStoredText(bytes, &utf8);
+            text = decodeStoredText(bytes);
         } else {
-            text = decodeStoredText(inside, &utf8);
+            text = decodeStoredText(inside);
         }
-        m_canonical = m_canonical && utf8;
         m_pos = close + 1;
         return true;
     }
@@ -120,23 +111,17 @@ private:
         if (m_pos == digits || m_pos - digits > 15)
             return false;
         bool ok = false;
-        const QByteArrayView digitsText = m_data.sliced(start, m_pos - start);
-        number = digitsText.toLongLong(&ok);
-        // "007" or "-0" read fine but are not how the number is written back.
-        m_canonical = m_canonical && digitsText == QByteArray::number(number);
+        number = m_data.sliced(start, m_pos - start).toLongLong(&ok);
         return ok;
     }
 
     void skipBlanks() {
-        while (!atEnd() && isBlank(m_data[m_pos])) {
+        while (!atEnd() && isBlank(m_data[m_pos]))
             ++m_pos;
-            m_canonical = false;
-        }
     }
 
     QByteArrayView m_data;
     qsizetype m_pos = 0;
-    bool m_canonical = true;
 };
 
 QString describe(const QString& path, const QString& what) {
@@ -176,14 +161,9 @@ QByteArray encodeRecord(const Fields& fields) {
 }
 
 QByteArray entryBytes(const RecordEntry& entry) {
-    if (entry.canonical)
-        return entry.raw;
-    if (entry.fields)
-        return encodeRecord(*entry.fields);
-    QByteArray bytes = entry.raw;
-    if (!bytes.endsWith('\n'))
-        bytes += "\r\n";
-    return bytes;
+    // A parsed record ends at a lone CR too; a damaged line only at LF, or it would swallow the next one.
+    const bool ended = entry.raw.endsWith('\n') || (entry.fields && entry.raw.endsWith('\r'));
+    return ended ? entry.raw : entry.raw + "\r\n";
 }
 
 Loaded<QList<RecordEntry>> readRecordFile(const QString& path) {

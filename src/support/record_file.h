@@ -16,12 +16,11 @@ using Field = std::variant<qint64, QString>;
 using Fields = QList<Field>;
 
 // One record as found in a file. `raw` holds its bytes exactly as read (line end included when there was
-// one); `fields` is empty when the bytes could not be parsed, and such a record is written back unchanged.
+// one); `fields` is empty when the bytes could not be parsed. A rewrite writes `raw` back as it is, so a
+// record nobody changed keeps its bytes (and its encoding) whatever the reader made of them.
 struct RecordEntry {
     QByteArray raw;
     std::optional<Fields> fields;
-    // True when `raw` is exactly what encodeRecord(fields) would write, so a rewrite can copy it as it is.
-    bool canonical = false;
 };
 
 // Splits file contents into records. Never fails: what cannot be parsed becomes an unparsed entry of one
@@ -32,7 +31,8 @@ QList<RecordEntry> parseRecords(QByteArrayView contents);
 // A double quote inside a string cannot be stored; callers replace it before writing.
 QByteArray encodeRecord(const Fields& fields);
 
-// The bytes to write back for an entry: parsed records re-encoded, unparsed ones byte for byte.
+// The bytes to write back for an entry: its raw bytes, with a line end added when the file's last record had
+// none.
 QByteArray entryBytes(const RecordEntry& entry);
 
 // Reads every record of a file. A missing file reads as empty; a file that exists but cannot be read is an

@@ -143,7 +143,7 @@ int check(const Stores& s) {
         return fail("rehber.mdb lost or doubled a name in a rename:", list.join(QLatin1Char(',')));
 
     const auto exit = singleRecord(s.files.exitFile());
-    if (!exit || (!exit->isEmpty() && !s.files.readLastExit()))
+    if (!exit || (!exit->isEmpty() && !s.files.readLastExit().value))
         return fail("tarih.kyt is not one moment");
     const auto options = singleRecord(s.file("options.prg"));
     if (!options || (!options->isEmpty() && stringAt(*options, 0) != QLatin1String("tr") &&

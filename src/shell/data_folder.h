@@ -1,0 +1,15 @@
+#pragma once
+
+#include "support/data_dir.h"
+#include "support/services.h"
+
+namespace velkor::shell {
+
+// Carries a read-only program folder's data into the chosen folder when that one holds none yet, and tells
+// the user once which folder holds their data. False when the data could not be carried over (told).
+bool settleDataFolder(const DataDirChoice& choice, Prompter& prompter);
+
+// Remembers, in the data folder, the program folder the user has been told about.
+QString movedNoteFileName();
+
+} // namespace velkor::shell
