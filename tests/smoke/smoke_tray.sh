@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a real X server with a tray host: the icon appears, the right button opens the menu,
-# "Programı Kapat" ends it with status 0 and tarih.kyt holds today; SIGTERM ends it the same way.
+# "Programı Kapat" ends it with status 0 and tarih.kyt holds today; SIGTERM ends it the same way; a second
+# start on the same folder only brings the first one's calendar forward.
 set -euo pipefail
 
 program=${1:?usage: smoke_tray.sh path/to/velkor}
@@ -84,8 +85,18 @@ wait "$velkor_pid" || status=$?
 velkor_pid=
 expect_exit_record "$status"
 
-# 2. SIGTERM counts as a clean exit too.
+# 2. A second start on the same folder exits at once with status 0; the first shows its calendar and stays
+#    the only icon.
 start_velkor
+calendar_shown() { xdotool search --onlyvisible --name "^$(date +%d.%m.%Y)\$" >/dev/null; }
+calendar_shown && fail "the calendar was shown before anyone asked"
+(cd "$work/app" && timeout 20 ./velkor >>"$work/app/velkor.log" 2>&1) || fail "the second start did not end with status 0"
+wait_for 50 calendar_shown || fail "the first copy did not show its calendar"
+# One process, so one tray icon and one reminder timer.
+[ "$(pgrep -xc velkor)" -eq 1 ] || fail "more than one Velkor runs"
+kill -0 "$velkor_pid" || fail "the first copy ended"
+
+# 3. SIGTERM counts as a clean exit too.
 kill -TERM "$velkor_pid"
 status=0
 wait "$velkor_pid" || status=$?
