@@ -7,6 +7,7 @@
 #include "lang/language_setting.h"
 #include "lang/vocabulary.h"
 #include "notebook/notebook_window.h"
+#include "plans/day_set.h"
 #include "plans/plan_entry_window.h"
 #include "plans/plan_query_window.h"
 #include "plans/plan_store.h"
@@ -212,7 +213,11 @@ void MainForm::createStartupShortcut() {
 
 void MainForm::catchUp(const std::optional<QDateTime>& lastExit) {
     const QDateTime now = m_ctx.clock->now();
-    const auto plans = plans::PlanStore(m_files.planFile()).readPlans();
+    // Only the days since the last exit are read: a large file is not held whole.
+    const QDate from = lastExit && lastExit->isValid() && lastExit->date() <= now.date()
+                           ? lastExit->date()
+                           : QDate(now.date().year(), now.date().month(), 1);
+    const auto plans = plans::readPlansOn(m_files.planFile(), plans::DaySet::between(from, now.date()));
     if (!plans.ok()) {
         m_ctx.prompter->warn(QString(), plans.error);
         return;

@@ -1,6 +1,8 @@
 #include "shell/reminder_timer.h"
 
-#include "plans/plan_store.h"
+#include "plans/day_set.h"
+
+#include <algorithm>
 
 namespace velkor::shell {
 
@@ -46,7 +48,12 @@ void ReminderTimer::tick() {
             onNewDay();
     }
 
-    const auto plans = plans::PlanStore(m_planFile).readPlans();
+    // The days this tick can announce: from the last minute dealt with (or the day after the last all-day
+    // announcement) to today.
+    QDate from = m_doneUpTo.isValid() ? std::min(m_doneUpTo.date(), now.date()) : now.date();
+    if (m_allDayDoneFor.isValid())
+        from = std::min(from, std::min(m_allDayDoneFor.addDays(1), now.date()));
+    const auto plans = plans::readPlansOn(m_planFile, plans::DaySet::between(from, now.date()));
     if (!plans.ok())
         return; // the next tick tries again, and catches up what this one missed
     const QList<Announcement> due = dueReminders(plans.value, m_doneUpTo, m_allDayDoneFor, now);

@@ -30,18 +30,22 @@ public:
         return !atEnd();
     }
 
-    RecordEntry next() {
+    // The next record's bytes; `fields` is left empty when they are not a record we understand.
+    QByteArrayView next(std::optional<Fields>& fields) {
         const qsizetype start = m_pos;
-        Fields fields;
-        if (parseRecord(fields))
-            return {m_data.sliced(start, m_pos - start).toByteArray(), std::move(fields)};
+        Fields parsed;
+        if (parseRecord(parsed)) {
+            fields = std::move(parsed);
+            return m_data.sliced(start, m_pos - start);
+        }
+        fields.reset();
         // Not a record we understand: keep its first physical line as it is and resume after it.
         m_pos = start;
         while (!atEnd() && m_data[m_pos] != '\n')
             ++m_pos;
         if (!atEnd())
             ++m_pos;
-        return {m_data.sliced(start, m_pos - start).toByteArray(), std::nullopt};
+        return m_data.sliced(start, m_pos - start);
     }
 
 private:
@@ -130,13 +134,22 @@ QString describe(const QString& path, const QString& what) {
 
 } // namespace
 
-QList<RecordEntry> parseRecords(QByteArrayView contents) {
+void scanRecords(QByteArrayView contents, const RecordVisitor& visit) {
     if (contents.startsWith(kUtf8Bom))
         contents = contents.sliced(3);
-    QList<RecordEntry> entries;
     RecordParser parser(contents);
-    while (parser.skipBlankLines())
-        entries.append(parser.next());
+    std::optional<Fields> fields;
+    while (parser.skipBlankLines()) {
+        const QByteArrayView raw = parser.next(fields);
+        visit(raw, fields);
+    }
+}
+
+QList<RecordEntry> parseRecords(QByteArrayView contents) {
+    QList<RecordEntry> entries;
+    scanRecords(contents, [&entries](QByteArrayView raw, std::optional<Fields>& fields) {
+        entries.append({raw.toByteArray(), std::move(fields)});
+    });
     return entries;
 }
 
@@ -166,18 +179,30 @@ QByteArray entryBytes(const RecordEntry& entry) {
     return ended ? entry.raw : entry.raw + "\r\n";
 }
 
-Loaded<QList<RecordEntry>> readRecordFile(const QString& path) {
+IoResult scanRecordFile(const QString& path, const RecordVisitor& visit) {
     QFile file(path);
     if (!file.exists())
-        return {};
+        return IoResult::success();
     if (QFileInfo(path).isDir())
-        return {{}, describe(path, QObject::tr("is a folder, not a data file."))};
+        return IoResult::failure(describe(path, QObject::tr("is a folder, not a data file.")));
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, describe(path, QObject::tr("cannot be read: %1").arg(file.errorString()))};
+        return IoResult::failure(describe(path, QObject::tr("cannot be read: %1").arg(file.errorString())));
+    // Read, not mapped: another program cutting the file short must not bring this one down.
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {{}, describe(path, QObject::tr("cannot be read: %1").arg(file.errorString()))};
-    return {parseRecords(contents), {}};
+        return IoResult::failure(describe(path, QObject::tr("cannot be read: %1").arg(file.errorString())));
+    scanRecords(contents, visit);
+    return IoResult::success();
+}
+
+Loaded<QList<RecordEntry>> readRecordFile(const QString& path) {
+    QList<RecordEntry> entries;
+    const IoResult read = scanRecordFile(path, [&entries](QByteArrayView raw, std::optional<Fields>& fields) {
+        entries.append({raw.toByteArray(), std::move(fields)});
+    });
+    if (!read)
+        return {{}, read.error};
+    return {std::move(entries), {}};
 }
 
 IoResult rewriteRecordFile(const QString& path, const QByteArray& input) {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <variant>
 
@@ -22,6 +23,12 @@ struct RecordEntry {
     QByteArray raw;
     std::optional<Fields> fields;
 };
+
+// Sees each record of some contents in turn without keeping them: `raw` is the record's bytes, `fields` what
+// was parsed (empty for a damaged line), which the visitor may take.
+using RecordVisitor = std::function<void(QByteArrayView raw, std::optional<Fields>& fields)>;
+void scanRecords(QByteArrayView contents, const RecordVisitor& visit);
+IoResult scanRecordFile(const QString& path, const RecordVisitor& visit);
 
 // Splits file contents into records. Never fails: what cannot be parsed becomes an unparsed entry of one
 // physical line, and parsing goes on with the next line.
