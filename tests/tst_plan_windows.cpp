@@ -117,10 +117,7 @@ private slots:
         QTest::addColumn<bool>("vanish"); // removed behind the window's back while it is edited
         const QString head(150, 'e');
         QTest::newRow("save") << "early" << QString() << true << false;
-        QTest::newRow("cancel") << "early"
-                                << "early" << false << false;
-        QTest::newRow("identical twin stays") << "early"
-                                              << "early" << true << false;
+        QTest::newRow("cancel") << "early" << QString() << false << false;
         QTest::newRow("twin of the same line stays") << head + "1" << head + "2" << true << false;
         QTest::newRow("vanished: text kept, twin stays") << head + "1" << head + "2" << true << true;
     }
@@ -150,18 +147,12 @@ private slots:
         control<QComboBox>(entry, "Combo3")->setCurrentIndex(0);
         save ? click(entry, "Command2") : void(entry->close());
         QTRY_VERIFY(entry.isNull());
-        const PlanRecord changed{3, 5, NoHour, 0, "changed"};
         QCOMPARE(q.t.prompter.texts().contains("yeni bir plan"), vanish); // the user hears of it
-        if (save) {
-            QCOMPARE(q.store.readPlans().value, others + QList<PlanRecord>{changed});
-            QStringList listed{yazim(changed), yazim(twinPlan), yazim(MarNextDay)};
-            if (twin.isEmpty())
-                listed.removeAt(1);
-            QCOMPARE(q.shown(), listed);
-        } else {
-            QCOMPARE(q.fileBytes(), before);
-            QCOMPARE(q.shown().count(yazim(edited)), 2);
-        }
+        others.append({3, 5, NoHour, 0, "changed"});
+        if (save)
+            QCOMPARE(q.store.readPlans().value, others);
+        else
+            QVERIFY(q.fileBytes() == before && q.shown().contains(yazim(edited)));
     }
 
     void monthBlocksTodayAndANewPlan() {
@@ -228,10 +219,10 @@ private slots:
         q.tick(1);
         click(q.window.get(), "Command6");
         QCOMPARE(q.store.readPlans().value, QList<PlanRecord>{MarNextTwin});
-        QCOMPARE(q.t.prompter.boxes.size(), 1);
-        QVERIFY(q.t.prompter.boxes[0].text.contains("www") && q.t.prompter.boxes[0].text.contains("deleted"));
-        QCOMPARE(q.window->lineModel()->plans().size(), 1);
-        QCOMPARE(q.window->lineModel()->plans()[0].plan, MarNextTwin);
+        QVERIFY(q.t.prompter.boxes.size() == 1 && q.t.prompter.texts().contains("www") &&
+                q.t.prompter.texts().contains("deleted"));
+        const PlanList listed = q.window->lineModel()->plans();
+        QVERIFY(listed.size() == 1 && listed[0].plan == MarNextTwin);
         q.t.prompter.boxes.clear();
 
         q.t.prompter.answers << Answer::No << Answer::Yes;
