@@ -26,15 +26,16 @@ int main() {
 
     volatile int sink = 0;
     const double plain = medianMs(Runs, [&] { sink = sink + plainReadAndParse(path); });
-    const QString someLine = store.monthLines(6).value.value(10);
+    const PlanRecord somePlan = store.readPlans().value.value(PlanCount / 2);
 
     const double readAll = medianMs(Runs, [&] { sink = sink + int(store.readPlans().value.size()); });
-    const double month = medianMs(Runs, [&] { sink = sink + int(store.monthLines(6).value.size()); });
-    const double day = medianMs(Runs, [&] { sink = sink + int(store.dayLines(6, 15).value.size()); });
-    const double find = medianMs(Runs, [&] { sink = sink + int(store.findPlanText(someLine).value.size()); });
     const double remove = medianMs(Runs, [&] {
         restore();
-        sink = sink + int(store.removePlansByLine({someLine}).value.size());
+        sink = sink + int(store.removePlans({somePlan}).value.size());
+    });
+    const double replace = medianMs(Runs, [&] {
+        restore();
+        sink = sink + int(store.replacePlan(somePlan, {6, 1, 25, 0, QStringLiteral("x")}).value);
     });
     const double plainRestore = medianMs(Runs, [&] { restore(); });
     const double append = medianMs(Runs, [&] {
@@ -42,10 +43,8 @@ int main() {
     });
 
     report("plan_store.readPlans (10k)", readAll, "ms", "plain read-and-parse", plain);
-    report("plan_store.monthLines (10k)", month, "ms", "plain read-and-parse", plain);
-    report("plan_store.dayLines (10k)", day, "ms", "plain read-and-parse", plain);
-    report("plan_store.findPlanText (10k)", find, "ms", "plain read-and-parse", plain);
-    report("plan_store.removePlansByLine (10k)", remove - plainRestore, "ms", "plain read-and-parse", plain);
+    report("plan_store.removePlans (10k)", remove - plainRestore, "ms", "plain read-and-parse", plain);
+    report("plan_store.replacePlan (10k)", replace - plainRestore, "ms", "plain read-and-parse", plain);
     report("plan_store.appendPlan (10k)", append, "ms", "plain read-and-parse", plain);
     return 0;
 }

@@ -10,6 +10,10 @@ using velkor::testing::readAll;
 using velkor::testing::writeAll;
 using namespace velkor::plans;
 
+namespace {
+const PlanRecord Edited{6, 2, 9, 30, "edited"};
+}
+
 class TestPlanStore : public QObject {
     Q_OBJECT
 
@@ -48,33 +52,12 @@ private slots:
     }
 
     void planLinePositions() {
-        const QString timed = yazim(3, 5, 9, 30, QStringLiteral("Dentist"));
-        QCOMPARE(timed, QStringLiteral(" 05. 03  09:30   Dentist"));
-        QCOMPARE(timed.mid(1, 2), QStringLiteral("05"));
-        QCOMPARE(timed.mid(5, 2), QStringLiteral("03"));
-        QCOMPARE(timed.mid(9, 5), QStringLiteral("09:30"));
-        QCOMPARE(timed.mid(17), QStringLiteral("Dentist"));
-
-        const QString allDay = yazim(12, 31, NoHour, 0, QStringLiteral("Yılbaşı"));
-        QCOMPARE(allDay.mid(9, 5), QStringLiteral("     "));
-        QCOMPARE(allDay.mid(21), QString::fromUtf8("Yılbaşı"));
-        QCOMPARE(allDay,
+        QCOMPARE(yazim(3, 5, 9, 30, QStringLiteral("Dentist")), QStringLiteral(" 05. 03  09:30   Dentist"));
+        QCOMPARE(yazim(12, 31, NoHour, 0, QStringLiteral("Yılbaşı")),
                  QStringLiteral(" 31. 12") + QString(14, QLatin1Char(' ')) + QString::fromUtf8("Yılbaşı"));
-
         // A hand-edited minute shows no time: the text follows the date and three blanks.
         QCOMPARE(yazim(1, 2, 10, 15, QStringLiteral("x")), QStringLiteral(" 02. 01   x"));
         QCOMPARE(yazim(1, 2, 14, 0, QString(200, QLatin1Char('a'))).size(), PlanLineLength);
-    }
-
-    void linesSortByDayThenTime() {
-        QStringList lines{yazim(3, 10, 0, 30, QStringLiteral("a")), yazim(3, 9, 23, 30, QStringLiteral("b")),
-                          yazim(3, 10, NoHour, 0, QStringLiteral("z")),
-                          yazim(3, 10, 13, 0, QStringLiteral("c"))};
-        lines.sort();
-        QCOMPARE(lines, (QStringList{yazim(3, 9, 23, 30, QStringLiteral("b")),
-                                     yazim(3, 10, NoHour, 0, QStringLiteral("z")),
-                                     yazim(3, 10, 0, 30, QStringLiteral("a")),
-                                     yazim(3, 10, 13, 0, QStringLiteral("c"))}));
     }
 
     void appendAndReadBack() {
@@ -89,39 +72,48 @@ private slots:
         QCOMPARE(quoteSafe(QStringLiteral("say \"hi\"")), QStringLiteral("say ''hi''"));
     }
 
-    void listsAndFindByMonthAndDay() {
-        for (const PlanRecord& p :
-             {PlanRecord{3, 5, 9, 30, QStringLiteral("a")}, PlanRecord{1, 5, NoHour, 0, QStringLiteral("b")},
-              PlanRecord{3, 6, 10, 0, QStringLiteral("c")},
-              PlanRecord{2, 31, NoHour, 0, QStringLiteral("feb")}})
-            QVERIFY(store().appendPlan(p).ok());
-        QCOMPARE(store().monthLines(3).value, (QStringList{yazim(3, 5, 9, 30, QStringLiteral("a")),
-                                                           yazim(3, 6, 10, 0, QStringLiteral("c"))}));
-        QCOMPARE(store().dayLines(3, 6).value, QStringList{yazim(3, 6, 10, 0, QStringLiteral("c"))});
-        QCOMPARE(store().monthLines(2).value.size(), 1); // 31 February is listed like any other day
-        QVERIFY(store().monthLines(4).value.isEmpty());
-        QCOMPARE(store().findPlanText(yazim(1, 5, NoHour, 0, QStringLiteral("b"))).value,
-                 QStringLiteral("b"));
-        const auto missing = store().findPlanText(QStringLiteral("no such line"));
-        QVERIFY(missing.ok());
-        QVERIFY(missing.value.isEmpty());
+    // Edits and deletes take out exactly the records chosen, one file record for each, and no other.
+    void rewritesActOnWholeRecords_data() {
+        QTest::addColumn<QList<PlanRecord>>("file");
+        QTest::addColumn<QList<PlanRecord>>("chosen");
+        QTest::addColumn<bool>("edit"); // replace the one chosen plan by Edited
+        QTest::addColumn<QList<PlanRecord>>("left");
+        QTest::addColumn<QList<PlanRecord>>("missing");
+        const PlanRecord same{5, 1, 8, 0, "same"}, stays{7, 7, NoHour, 0, "stays"};
+        const PlanRecord longA{6, 1, 8, 0, QString(160, 'x') + "A"},
+            longB{6, 1, 8, 0, QString(160, 'x') + "B"};
+        using L = QList<PlanRecord>;
+        QTest::newRow("one of two identical")
+            << L{same, stays, same} << L{same} << false << L{stays, same} << L{};
+        QTest::newRow("both identical") << L{same, stays, same} << L{same, same} << false << L{stays} << L{};
+        QTest::newRow("same first 150 characters") << L{longA, longB} << L{longB} << false << L{longA} << L{};
+        QTest::newRow("gone, nothing else removed")
+            << L{longA, same} << L{longB, same} << false << L{longA} << L{longB};
+        QTest::newRow("chosen twice, held once")
+            << L{same, stays} << L{same, same} << false << L{stays} << L{same};
+        QTest::newRow("edit keeps its twin")
+            << L{longA, longB, stays} << L{longA} << true << L{longB, stays, Edited} << L{};
+        QTest::newRow("edit of a gone plan is added")
+            << L{longB} << L{longA} << true << L{longB, Edited} << L{longA};
     }
-
-    void identicalLinesAreOnePlan() {
-        const QString longA = QString(160, QLatin1Char('x')) + QStringLiteral("A");
-        const QString longB = QString(160, QLatin1Char('x')) + QStringLiteral("B");
-        for (const PlanRecord& p :
-             {PlanRecord{5, 1, 8, 0, QStringLiteral("same")}, PlanRecord{6, 1, 8, 0, longA},
-              PlanRecord{5, 1, 8, 0, QStringLiteral("same")}, PlanRecord{6, 1, 8, 0, longB},
-              PlanRecord{7, 7, NoHour, 0, QStringLiteral("stays")}})
+    void rewritesActOnWholeRecords() {
+        QFETCH(QList<PlanRecord>, file);
+        QFETCH(QList<PlanRecord>, chosen);
+        QFETCH(bool, edit);
+        QFETCH(QList<PlanRecord>, left);
+        QFETCH(QList<PlanRecord>, missing);
+        for (const PlanRecord& p : file)
             QVERIFY(store().appendPlan(p).ok());
-        // Lines equal past 150 characters: the first one in the file gives the full text.
-        QCOMPARE(store().findPlanText(yazim(6, 1, 8, 0, longB)).value, longA);
-        const auto dropped =
-            store().removePlansByLine({yazim(5, 1, 8, 0, QStringLiteral("same")), yazim(6, 1, 8, 0, longA)});
-        QVERIFY(dropped.ok());
-        QCOMPARE(dropped.value, longB); // the last one dropped
-        QCOMPARE(store().readPlans().value, (QList<PlanRecord>{{7, 7, NoHour, 0, QStringLiteral("stays")}}));
+        if (edit) {
+            const auto found = store().replacePlan(chosen.value(0), Edited);
+            QVERIFY(found.ok());
+            QCOMPARE(found.value, missing.isEmpty());
+        } else {
+            const auto gone = store().removePlans(chosen);
+            QVERIFY(gone.ok());
+            QCOMPARE(gone.value, missing);
+        }
+        QCOMPARE(store().readPlans().value, left);
     }
 
     void rewritesKeepWhatTheyDoNotUnderstand() {
@@ -129,13 +121,10 @@ private slots:
             path(),
             "1,1,25,0,\"one\"\r\nnot a plan at all\r\n1,2,3\r\n2,2,25,0,\"two\"\r\n99999,1,1,1,\"x\"\r\n");
         QCOMPARE(store().readPlans().value.size(), 2);
-        QVERIFY(store().removePlansByLine({yazim(1, 1, NoHour, 0, QStringLiteral("one"))}).ok());
+        QVERIFY(store().removePlans({{1, 1, NoHour, 0, QStringLiteral("one")}}).value.isEmpty());
         QCOMPARE(readAll(path()),
                  QByteArray("not a plan at all\r\n1,2,3\r\n2,2,25,0,\"two\"\r\n99999,1,1,1,\"x\"\r\n"));
-        QVERIFY(store()
-                    .replacePlansByLine(yazim(2, 2, NoHour, 0, QStringLiteral("two")),
-                                        {2, 3, 10, 30, QStringLiteral("moved")})
-                    .ok());
+        QVERIFY(store().replacePlan({2, 2, NoHour, 0, QStringLiteral("two")}, {2, 3, 10, 30, "moved"}).value);
         QCOMPARE(readAll(path()),
                  QByteArray("not a plan at all\r\n1,2,3\r\n99999,1,1,1,\"x\"\r\n2,3,10,30,\"moved\"\r\n"));
         QVERIFY(store().clearPlans().ok());
@@ -145,8 +134,8 @@ private slots:
 
     void emptyFileGivesEmptyResults() {
         QVERIFY(writeAll(path(), ""));
-        QVERIFY(store().monthLines(1).value.isEmpty());
-        QVERIFY(store().removePlansByLine({QStringLiteral("x")}).ok());
+        QVERIFY(store().readPlans().value.isEmpty());
+        QCOMPARE(store().removePlans({Edited}).value, QList<PlanRecord>{Edited});
         QCOMPARE(readAll(path()), QByteArray());
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("temp.kyt"))));
     }

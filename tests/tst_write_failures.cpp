@@ -70,7 +70,7 @@ private slots:
         const plans::PlanStore store(disk.file("myfile.kyt"));
         const QList<IoResult> results{
             store.appendPlan({1, 1, 25, 0, QString(9000, QLatin1Char('x'))}),
-            IoResult::failure(store.removePlansByLine({plans::yazim(3, 15, 9, 30, "Dentist")}).error),
+            IoResult::failure(store.removePlans({{3, 15, 9, 30, "Dentist"}}).error),
             shell::Bookkeeping(QDir(disk.path())).writeLastExit(QDateTime(QDate(2026, 4, 1), QTime(8, 0))),
             lang::writeLanguageSetting(disk.file("options.prg"), Language::English),
             notebook::writeNote(disk.file("notes.kyt"), QString(8000, QLatin1Char('n'))),

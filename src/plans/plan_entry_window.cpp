@@ -19,6 +19,16 @@ namespace {
 const QString NewMode = QStringLiteral("new");
 const QString TodayMode = QStringLiteral("yepnew");
 
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The slot showing a plan's time; -1 for a time that no slot shows (midnight, a hand-edited minute).
+int slotShowing(int hour, int minute) {
+    const int slot = hour * 2 + minute / 30;
+    return slotTime(slot) == SlotTime{hour, minute} ? slot : -1;
+}
+
 template <typename T> T* named(QWidget* parent, const char* name) {
     auto* widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(name));
@@ -141,15 +151,14 @@ void PlanEntryWindow::chooseMonth(int month) {
     m_month->setCurrentIndex(month >= 1 && month <= m_month->count() ? month - 1 : -1);
 }
 
-void PlanEntryWindow::editPlan(const QString& line, const QString& text) {
-    m_editedLine = line;
-    chooseDay(line.mid(1, 2).toInt());
-    chooseMonth(line.mid(5, 2).toInt());
-    m_text->setPlainText(text);
-    const QString time = line.mid(9, 5);
-    if (time != QString(5, QLatin1Char(' '))) {
-        // A time no slot shows (a hand-edited minute) leaves the box unchosen, but shown.
-        m_slot->setCurrentIndex(int(timeSlots().indexOf(time)));
+void PlanEntryWindow::editPlan(const PlanRecord& plan) {
+    m_original = plan;
+    chooseDay(plan.day);
+    chooseMonth(plan.month);
+    m_text->setPlainText(plan.text);
+    if (plan.hasTime()) {
+        // A time no slot shows leaves the box unchosen, but shown.
+        m_slot->setCurrentIndex(slotShowing(plan.hour, plan.minute));
         m_slot->setVisible(true);
     }
 }
@@ -198,13 +207,28 @@ void PlanEntryWindow::save() {
         m_text->setPlainText(safe);
     const PlanRecord plan = planFromControls();
     const PlanStore store(m_ctx.dataFile(QStringLiteral("myfile.kyt")));
-    const IoResult stored = editing() && !m_editedLine.isEmpty()
-                                ? store.replacePlansByLine(m_editedLine, plan)
-                                : store.appendPlan(plan);
-    if (!stored) {
+    QString error;
+    bool originalGone = false;
+    if (editing() && m_original) {
+        const Loaded<bool> replaced = store.replacePlan(*m_original, plan);
+        error = replaced.error;
+        originalGone = replaced.ok() && !replaced.value;
+    } else {
+        error = store.appendPlan(plan).error;
+    }
+    if (!error.isEmpty()) {
         // The window stays open, so nothing typed is lost.
-        m_ctx.prompter->fail(QString(), stored.error);
+        m_ctx.prompter->fail(QString(), error);
         return;
+    }
+    if (originalGone) {
+        m_ctx.prompter->warn(
+            QString(), m_ctx.turkish() ? s("Düzeltilen plan artık plan dosyasında yok (başka bir program "
+                                           "değiştirmiş olabilir). Yazdıklarınız yeni bir plan olarak "
+                                           "kaydedildi.")
+                                       : s("The plan you edited is no longer in the plan file (another "
+                                           "program may have changed it). What you typed was stored as "
+                                           "a new plan."));
     }
     m_saved = true;
     close();

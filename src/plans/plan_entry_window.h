@@ -32,9 +32,9 @@ public:
     // The openers' choice of day and month; a value the box does not hold leaves it unchosen.
     void chooseDay(int day);
     void chooseMonth(int month);
-    // "old": fills the boxes from a listed plan. Saving then replaces every plan shown as `line`; the file
-    // keeps the plan untouched until then.
-    void editPlan(const QString& line, const QString& text);
+    // "old": fills the boxes from a listed plan. Saving then replaces exactly that plan; the file keeps it
+    // untouched until then.
+    void editPlan(const PlanRecord& plan);
 
     // Shows the window modal over the whole program and returns at once; the work is done when it closes.
     void openModal();
@@ -61,7 +61,7 @@ private:
 
     AppContext& m_ctx;
     QString m_mode;
-    QString m_editedLine;
+    std::optional<PlanRecord> m_original;
     bool m_saved = false;
     bool m_unloaded = false;
 

@@ -1,17 +1,15 @@
 #include "plans/plan_line_model.h"
 
-#include <QSet>
-
 namespace velkor::plans {
 
 int PlanLineModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    return parent.isValid() ? 0 : int(m_plans.size());
 }
 
 QVariant PlanLineModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_lines.size())
+    if (!index.isValid() || index.row() >= m_plans.size())
         return {};
-    const QString& line = m_lines.at(index.row());
+    const QString& line = m_plans.at(index.row()).line;
     switch (role) {
     case Qt::DisplayRole: {
         // A plan of several lines stays on one row of the list.
@@ -19,8 +17,6 @@ QVariant PlanLineModel::data(const QModelIndex& index, int role) const {
         shown.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         return shown;
     }
-    case LineRole:
-        return line;
     case Qt::CheckStateRole:
         return m_ticks[size_t(index.row())] ? Qt::Checked : Qt::Unchecked;
     default:
@@ -29,7 +25,7 @@ QVariant PlanLineModel::data(const QModelIndex& index, int role) const {
 }
 
 bool PlanLineModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::CheckStateRole || !index.isValid() || index.row() >= m_lines.size())
+    if (role != Qt::CheckStateRole || !index.isValid() || index.row() >= m_plans.size())
         return false;
     const bool tick = value.value<Qt::CheckState>() == Qt::Checked;
     const size_t row = size_t(index.row());
@@ -49,48 +45,43 @@ Qt::ItemFlags PlanLineModel::flags(const QModelIndex& index) const {
 }
 
 bool PlanLineModel::ticked(int row) const {
-    return row >= 0 && row < m_lines.size() && m_ticks[size_t(row)];
+    return row >= 0 && row < m_plans.size() && m_ticks[size_t(row)];
 }
 
-QStringList PlanLineModel::tickedLines() const {
-    QStringList lines;
-    for (qsizetype row = 0; row < m_lines.size(); ++row) {
+QList<PlanRecord> PlanLineModel::tickedPlans() const {
+    QList<PlanRecord> plans;
+    for (qsizetype row = 0; row < m_plans.size(); ++row) {
         if (m_ticks[size_t(row)])
-            lines.append(m_lines.at(row));
+            plans.append(m_plans.at(row).plan);
     }
-    return lines;
+    return plans;
 }
 
-void PlanLineModel::setLines(QStringList lines) {
+void PlanLineModel::setPlans(PlanList plans) {
     beginResetModel();
-    m_lines = std::move(lines);
-    m_ticks.assign(size_t(m_lines.size()), false);
+    m_plans = std::move(plans);
+    m_ticks.assign(size_t(m_plans.size()), false);
     m_tickCount = 0;
     endResetModel();
 }
 
-int PlanLineModel::removeLines(const QStringList& lines) {
-    const QSet<QString> gone(lines.begin(), lines.end());
-    int removed = 0;
+void PlanLineModel::removeTicked() {
     // From the end, so the rows still to visit keep their numbers; runs of rows go in one step.
-    for (qsizetype row = m_lines.size() - 1; row >= 0;) {
-        if (!gone.contains(m_lines.at(row))) {
+    for (qsizetype row = m_plans.size() - 1; row >= 0;) {
+        if (!m_ticks[size_t(row)]) {
             --row;
             continue;
         }
         qsizetype first = row;
-        while (first > 0 && gone.contains(m_lines.at(first - 1)))
+        while (first > 0 && m_ticks[size_t(first - 1)])
             --first;
         beginRemoveRows({}, int(first), int(row));
-        for (qsizetype r = first; r <= row; ++r)
-            m_tickCount -= m_ticks[size_t(r)] ? 1 : 0;
-        m_lines.remove(first, row - first + 1);
+        m_plans.remove(first, row - first + 1);
         m_ticks.erase(m_ticks.begin() + first, m_ticks.begin() + row + 1);
+        m_tickCount -= row - first + 1;
         endRemoveRows();
-        removed += int(row - first + 1);
         row = first - 1;
     }
-    return removed;
 }
 
 } // namespace velkor::plans

@@ -4,37 +4,40 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <array>
-#include <optional>
 
 namespace velkor::plans {
 
-// Puts the lines of one block in list order: by day, plans without a time first, then by time, then by
-// text. The date and time sit at fixed places, so they compare as plain characters; only the text is
-// compared as words of the user's language.
-void sortBlock(QStringList& lines);
+// One entry of a plan list: the whole record, so that an edit or a delete finds exactly this plan again,
+// and the line it shows as.
+struct ListedPlan {
+    PlanRecord plan;
+    QString line;
 
-// The shown lines after a sorted block joins them at the end, or at the top.
-QStringList withBlockAppended(const QStringList& shown, QStringList block);
-QStringList withBlockOnTop(QStringList block, const QStringList& shown);
+    explicit ListedPlan(PlanRecord p) : plan(std::move(p)), line(yazim(plan)) {}
+};
+using PlanList = QList<ListedPlan>;
+
+// A part of a list: every plan of a month (day 0), or of one day.
+struct Block {
+    int month = 0;
+    int day = 0;
+    friend bool operator==(const Block&, const Block&) = default;
+};
+
+// Puts the entries of one block in list order: by day, plans without a time first, then by time, then by
+// text. The date and time sit at fixed places of a line, so they compare as plain characters; only the
+// text is compared as words of the user's language. Entries showing the same line keep their order.
+void sortBlock(PlanList& block);
+
+// The plans of the blocks, block after block, each block sorted. Plans of no real month are in none.
+PlanList listBlocks(const QList<PlanRecord>& plans, const QList<Block>& blocks);
 
 // Month 1..12 to flag; index 0 is unused.
 using MonthFlags = std::array<bool, 13>;
-// Each month's plan lines in file order; index 0 is unused. Plans of no real month are in none.
-using MonthBlocks = std::array<QStringList, 13>;
-
-MonthBlocks monthBlocks(const QList<PlanRecord>& plans);
-QStringList dayBlock(const QList<PlanRecord>& plans, int month, int day);
-
-// The rebuild after a plan was stored: each flagged month inserted at the top in turn, so December's block
-// ends up first.
-QStringList relistLines(MonthBlocks blocks, const MonthFlags& flags);
-// Every month, January's block first.
-QStringList allPlanLines(MonthBlocks blocks);
-
-// The text of the last plan in file order that shows as `line`: the one an edit starts from.
-std::optional<QString> lastTextFor(const QList<PlanRecord>& plans, const QString& line);
+// The blocks of the rebuild after a plan was stored: each flagged month inserted at the top in turn, so
+// December's block ends up first.
+QList<Block> relistBlocks(const MonthFlags& flags);
 
 } // namespace velkor::plans

@@ -24,6 +24,21 @@ constexpr int DetailHiddenTop = 3500;
 constexpr int ClientWidth = 9600;
 constexpr int ClientHeight = 3450;
 
+// The lines of some plans for a message: one a line, at most ten.
+QString shortList(const QList<PlanRecord>& plans) {
+    constexpr qsizetype Most = 10;
+    QStringList lines;
+    for (qsizetype i = 0; i < plans.size() && i < Most; ++i)
+        lines.append(yazim(plans[i]).simplified());
+    if (plans.size() > Most)
+        lines.append(QStringLiteral("…"));
+    return lines.join(u'\n');
+}
+
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
 template <typename T> T* named(QWidget* parent, const char* name) {
     auto* widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(name));
@@ -139,10 +154,12 @@ void PlanQueryWindow::choose(int index) {
 
 void PlanQueryWindow::addMonth(int month) {
     if (!m_ctx.state.monthFlags[month]) {
-        const Loaded<QStringList> block = store().monthLines(month);
-        if (!block.ok())
-            return report(block.error);
-        m_model->setLines(withBlockAppended(m_model->lines(), block.value));
+        const Loaded<QList<PlanRecord>> plans = store().readPlans();
+        if (!plans.ok())
+            return report(plans.error);
+        const Block block{month, 0};
+        m_model->setPlans(m_model->plans() + listBlocks(plans.value, {block}));
+        m_blocks.append(block);
         m_ctx.state.monthFlags[month] = true;
     }
     updateLineButtons();
@@ -150,36 +167,44 @@ void PlanQueryWindow::addMonth(int month) {
 
 void PlanQueryWindow::showToday() {
     const QDate today = m_ctx.clock->now().date();
-    const Loaded<QStringList> block = store().dayLines(today.month(), today.day());
-    if (!block.ok())
-        return report(block.error);
+    if (!showBlocks({{today.month(), today.day()}}))
+        return;
     m_ctx.state.monthFlags.fill(false);
-    m_model->setLines(withBlockAppended({}, block.value));
     updateLineButtons();
 }
 
 void PlanQueryWindow::showAll() {
-    const Loaded<QList<PlanRecord>> plans = store().readPlans();
-    if (!plans.ok())
-        return report(plans.error);
+    QList<Block> months;
+    for (int month = 1; month <= 12; ++month)
+        months.append({month, 0});
+    if (!showBlocks(months))
+        return;
     m_ctx.state.monthFlags.fill(true);
-    m_model->setLines(allPlanLines(monthBlocks(plans.value)));
     m_deleteButton->setEnabled(false);
     updateLineButtons();
 }
 
 void PlanQueryWindow::clearList() {
     m_ctx.state.monthFlags.fill(false);
+    m_blocks.clear();
     m_model->clear();
     m_editButton->setEnabled(false);
     m_detailButton->setEnabled(false);
 }
 
 void PlanQueryWindow::reList() {
+    showBlocks(relistBlocks(m_ctx.state.monthFlags));
+}
+
+bool PlanQueryWindow::showBlocks(const QList<Block>& blocks) {
     const Loaded<QList<PlanRecord>> plans = store().readPlans();
-    if (!plans.ok())
-        return report(plans.error);
-    m_model->setLines(relistLines(monthBlocks(plans.value), m_ctx.state.monthFlags));
+    if (!plans.ok()) {
+        report(plans.error);
+        return false;
+    }
+    m_blocks = blocks;
+    m_model->setPlans(listBlocks(plans.value, blocks));
+    return true;
 }
 
 void PlanQueryWindow::updateLineButtons() {
@@ -192,11 +217,11 @@ void PlanQueryWindow::updateDeleteButton() {
     m_deleteButton->setEnabled(m_model->anyTicked());
 }
 
-std::optional<QString> PlanQueryWindow::selectedLine() const {
+std::optional<ListedPlan> PlanQueryWindow::selectedPlan() const {
     const QModelIndexList rows = m_list->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    if (rows.isEmpty() || rows.first().row() >= m_model->rowCount())
         return std::nullopt;
-    return rows.first().data(PlanLineModel::LineRole).toString();
+    return m_model->plans().at(rows.first().row());
 }
 
 void PlanQueryWindow::deleteAll() {
@@ -221,33 +246,25 @@ void PlanQueryWindow::newPlan() {
 }
 
 void PlanQueryWindow::editSelected() {
-    const std::optional<QString> line = selectedLine();
-    if (!line)
+    const std::optional<ListedPlan> selected = selectedPlan();
+    if (!selected)
         return;
     // The plan stays in the file while it is edited; saving replaces it.
-    const Loaded<QList<PlanRecord>> plans = store().readPlans();
-    if (!plans.ok())
-        return report(plans.error);
     m_ctx.state.entryMode = QStringLiteral("old");
-    m_ctx.state.selDay = line->mid(1, 2);
-    m_ctx.state.selMonth = line->mid(5, 2);
-    m_ctx.state.selHour = line->mid(9, 5);
+    m_ctx.state.selDay = selected->line.mid(1, 2);
+    m_ctx.state.selMonth = selected->line.mid(5, 2);
+    m_ctx.state.selHour = selected->line.mid(9, 5);
     PlanEntryWindow* entry = makeEntryWindow();
-    entry->editPlan(*line, lastTextFor(plans.value, *line).value_or(QString()));
+    entry->editPlan(selected->plan);
     entry->openModal();
 }
 
 void PlanQueryWindow::showDetail() {
-    const std::optional<QString> line = selectedLine();
-    if (!line)
-        return;
-    // A plan no longer in the file shows an empty text.
-    const Loaded<QString> text = store().findPlanText(*line);
-    if (!text.ok())
-        return report(text.error);
-    m_detailText->setPlainText(text.value);
-    m_detailPanel->move(0, 0);
-    m_detailPanel->raise();
+    if (const std::optional<ListedPlan> selected = selectedPlan()) {
+        m_detailText->setPlainText(selected->plan.text);
+        m_detailPanel->move(0, 0);
+        m_detailPanel->raise();
+    }
 }
 
 void PlanQueryWindow::hideDetail() {
@@ -256,16 +273,30 @@ void PlanQueryWindow::hideDetail() {
 
 void PlanQueryWindow::deleteTicked() {
     m_deleteButton->setEnabled(false);
-    const QStringList lines = m_model->tickedLines();
-    if (lines.isEmpty())
+    const QList<PlanRecord> chosen = m_model->tickedPlans();
+    if (chosen.isEmpty())
         return;
-    if (const Loaded<QString> removed = store().removePlansByLine(lines); !removed.ok()) {
-        report(removed.error);
+    const Loaded<QList<PlanRecord>> missing = store().removePlans(chosen);
+    if (!missing.ok()) {
+        report(missing.error);
         updateDeleteButton();
         return;
     }
-    // Every plan shown as a ticked line has left the file, so every entry showing it goes too.
-    m_model->removeLines(lines);
+    if (missing.value.isEmpty()) {
+        m_model->removeTicked();
+        return;
+    }
+    // The file was changed behind the list's back: show it as it is now and say which plans were not found.
+    showBlocks(m_blocks);
+    m_ctx.prompter->warn(QString(),
+                         (m_ctx.turkish() ? s("Şu planlar artık plan dosyasında yok (başka bir "
+                                              "program değiştirmiş olabilir):\n\n%1\n\nBaşka plan "
+                                              "silinmedi; liste dosyadan yenilendi.")
+                                          : s("These plans are no longer in the plan file (another "
+                                              "program may have changed it):\n\n%1\n\nNo other "
+                                              "plan was deleted; the list shows the file as it is "
+                                              "now."))
+                             .arg(shortList(missing.value)));
 }
 
 } // namespace velkor::plans

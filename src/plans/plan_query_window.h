@@ -2,6 +2,7 @@
 
 #include "lang/language_aware.h"
 #include "lang/vocabulary.h"
+#include "plans/plan_listing.h"
 #include "plans/plan_store.h"
 #include "support/app_context.h"
 
@@ -46,6 +47,7 @@ private:
     void showToday();
     void showAll();
     void clearList();
+    bool showBlocks(const QList<Block>& blocks);
     void updateLineButtons();
     void updateDeleteButton();
 
@@ -57,12 +59,14 @@ private:
     void deleteTicked();
 
     PlanEntryWindow* makeEntryWindow();
-    std::optional<QString> selectedLine() const;
+    std::optional<ListedPlan> selectedPlan() const;
     PlanStore store() const;
     void report(const QString& error);
 
     AppContext& m_ctx;
     PlanLineModel* m_model = nullptr;
+    // What the list shows, in order, so that it can be built again from the file.
+    QList<Block> m_blocks;
     QListWidget* m_chooser = nullptr;
     QListView* m_list = nullptr;
     QLabel* m_heading = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QString>
 #include <QStringList>
 
@@ -7,7 +8,7 @@ namespace velkor::plans {
 
 // Hour of a plan that has no time of day.
 constexpr int NoHour = 25;
-// A plan's display line is cut to this many characters; plans equal up to here are one plan to the lists.
+// A plan's display line is cut to this many characters, so different plans can show the same line.
 constexpr int PlanLineLength = 150;
 constexpr int SlotCount = 48;
 
@@ -21,6 +22,10 @@ struct PlanRecord {
     bool hasTime() const { return hour != NoHour; }
     friend bool operator==(const PlanRecord&, const PlanRecord&) = default;
 };
+
+inline size_t qHash(const PlanRecord& plan, size_t seed = 0) noexcept {
+    return qHashMulti(seed, plan.month, plan.day, plan.hour, plan.minute, plan.text);
+}
 
 struct SlotTime {
     int hour = NoHour;

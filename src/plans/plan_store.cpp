@@ -1,5 +1,6 @@
 #include "plans/plan_store.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace velkor::plans {
@@ -10,33 +11,9 @@ bool smallNumber(const std::optional<qint64>& n) {
     return n && *n >= 0 && *n <= 255;
 }
 
-// Tells which plans show as one of the given lines. Day and month sit at fixed places of a line, so most
-// plans are ruled out without building their line.
-class LineMatcher {
-public:
-    explicit LineMatcher(const QStringList& lines) : m_lines(lines.begin(), lines.end()) {
-        for (const QString& line : lines) {
-            bool dayOk = false, monthOk = false;
-            const int day = QStringView(line).mid(1, 2).toInt(&dayOk);
-            const int month = QStringView(line).mid(5, 2).toInt(&monthOk);
-            if (!dayOk || !monthOk || line.size() < 7 || line[3] != QLatin1Char('.')) {
-                m_anyDate = true; // a line of a form we cannot take apart: compare every plan
-                continue;
-            }
-            m_dates.insert(month * 100 + day);
-        }
-    }
-    bool matches(const PlanRecord& plan) const {
-        if (!m_anyDate && !m_dates.contains(plan.month * 100 + plan.day))
-            return false;
-        return m_lines.contains(yazim(plan));
-    }
-
-private:
-    QSet<QString> m_lines;
-    QSet<int> m_dates;
-    bool m_anyDate = false;
-};
+int dateKey(const PlanRecord& plan) {
+    return plan.month * 256 + plan.day;
+}
 
 } // namespace
 
@@ -72,74 +49,53 @@ Loaded<QList<PlanRecord>> PlanStore::readPlans() const {
     return {std::move(plans), {}};
 }
 
-template <typename Keep> Loaded<QStringList> PlanStore::linesWhere(Keep keep) const {
-    auto plans = readPlans();
-    if (!plans.ok())
-        return {{}, plans.error};
-    QStringList lines;
-    for (const PlanRecord& plan : plans.value) {
-        if (keep(plan))
-            lines.append(yazim(plan));
-    }
-    return {std::move(lines), {}};
-}
-
-Loaded<QStringList> PlanStore::monthLines(int month) const {
-    return linesWhere([month](const PlanRecord& p) { return p.month == month; });
-}
-
-Loaded<QStringList> PlanStore::dayLines(int month, int day) const {
-    return linesWhere([month, day](const PlanRecord& p) { return p.month == month && p.day == day; });
-}
-
-Loaded<QString> PlanStore::findPlanText(const QString& line) const {
-    auto plans = readPlans();
-    if (!plans.ok())
-        return {{}, plans.error};
-    const LineMatcher matcher({line});
-    for (const PlanRecord& plan : plans.value) {
-        if (matcher.matches(plan))
-            return {plan.text, {}};
-    }
-    return {};
-}
-
-Loaded<QString> PlanStore::removePlansByLine(const QStringList& lines) const {
+Loaded<QList<PlanRecord>> PlanStore::rewrite(const QList<PlanRecord>& chosen,
+                                             const std::optional<PlanRecord>& added) const {
     auto records = readRecordFile(m_path);
     if (!records.ok())
         return {{}, records.error};
-    const LineMatcher matcher(lines);
-    QString lastDropped;
-    QList<QByteArray> kept;
-    kept.reserve(records.value.size());
-    for (const RecordEntry& entry : records.value) {
-        const auto plan = toPlan(entry);
-        if (plan && matcher.matches(*plan)) {
-            lastDropped = plan->text;
-            continue;
-        }
-        kept.append(entryBytes(entry));
+    // How many copies of each chosen plan are still to go: a multiset, so one pass over the file suffices.
+    // The dates rule most records out before their text is hashed.
+    QHash<PlanRecord, int> toGo;
+    QSet<int> dates;
+    for (const PlanRecord& plan : chosen) {
+        ++toGo[plan];
+        dates.insert(dateKey(plan));
     }
-    if (IoResult written = rewriteRecordFile(m_path, kept); !written)
-        return {{}, written.error};
-    return {lastDropped, {}};
-}
-
-IoResult PlanStore::replacePlansByLine(const QString& line, const PlanRecord& replacement) const {
-    auto records = readRecordFile(m_path);
-    if (!records.ok())
-        return IoResult::failure(records.error);
-    const LineMatcher matcher({line});
     QList<QByteArray> kept;
     kept.reserve(records.value.size() + 1);
     for (const RecordEntry& entry : records.value) {
-        const auto plan = toPlan(entry);
-        if (plan && matcher.matches(*plan))
-            continue;
+        if (const auto plan = toPlan(entry); plan && dates.contains(dateKey(*plan))) {
+            if (const auto left = toGo.find(*plan); left != toGo.end() && *left > 0) {
+                --*left;
+                continue;
+            }
+        }
         kept.append(entryBytes(entry));
     }
-    kept.append(encodeRecord(toFields(replacement)));
-    return rewriteRecordFile(m_path, kept);
+    QList<PlanRecord> missing;
+    for (const PlanRecord& plan : chosen) {
+        if (auto left = toGo.find(plan); *left > 0) {
+            --*left;
+            missing.append(plan);
+        }
+    }
+    if (added)
+        kept.append(encodeRecord(toFields(*added)));
+    else if (missing.size() == chosen.size())
+        return {std::move(missing), {}}; // nothing to change: the file stays as it is
+    if (IoResult written = rewriteRecordFile(m_path, kept); !written)
+        return {{}, written.error};
+    return {std::move(missing), {}};
+}
+
+Loaded<QList<PlanRecord>> PlanStore::removePlans(const QList<PlanRecord>& chosen) const {
+    return rewrite(chosen, std::nullopt);
+}
+
+Loaded<bool> PlanStore::replacePlan(const PlanRecord& original, const PlanRecord& edited) const {
+    const auto missing = rewrite({original}, edited);
+    return {missing.ok() && missing.value.isEmpty(), missing.error};
 }
 
 IoResult PlanStore::clearPlans() const {

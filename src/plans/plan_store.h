@@ -6,7 +6,8 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
+
+#include <optional>
 
 namespace velkor::plans {
 
@@ -20,14 +21,12 @@ public:
 
     IoResult appendPlan(const PlanRecord& plan) const;
     Loaded<QList<PlanRecord>> readPlans() const;
-    Loaded<QStringList> monthLines(int month) const;
-    Loaded<QStringList> dayLines(int month, int day) const;
-    // The whole text of the first plan shown as `line`; empty when no plan shows so.
-    Loaded<QString> findPlanText(const QString& line) const;
-    // Drops every plan shown as one of `lines`; gives the text of the last one dropped.
-    Loaded<QString> removePlansByLine(const QStringList& lines) const;
-    // Drops every plan shown as `line` and adds `replacement` at the end, in one rewrite.
-    IoResult replacePlansByLine(const QString& line, const PlanRecord& replacement) const;
+    // Removes one record of the file for each chosen plan, so two identical plans chosen once lose one
+    // copy. Gives the chosen plans the file no longer holds; nothing is removed in their place.
+    Loaded<QList<PlanRecord>> removePlans(const QList<PlanRecord>& chosen) const;
+    // Removes `original` and adds `edited` at the end, in one rewrite. False when the file no longer held
+    // `original`: `edited` is added all the same.
+    Loaded<bool> replacePlan(const PlanRecord& original, const PlanRecord& edited) const;
     // Removes every plan.
     IoResult clearPlans() const;
 
@@ -35,7 +34,8 @@ public:
     static Fields toFields(const PlanRecord& plan);
 
 private:
-    template <typename Keep> Loaded<QStringList> linesWhere(Keep keep) const;
+    Loaded<QList<PlanRecord>> rewrite(const QList<PlanRecord>& chosen,
+                                      const std::optional<PlanRecord>& added) const;
 
     QString m_path;
 };

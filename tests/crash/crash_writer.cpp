@@ -55,8 +55,7 @@ void writeForever(const Stores& s) {
 
     for (qint64 step = 0;; ++step, ++plan, ++entry, ++name) {
         s.plans.appendPlan(planNumber(plan));
-        if (plan % 5 == 4 && oldest < plan &&
-            s.plans.removePlansByLine({plans::yazim(planNumber(oldest))}).ok())
+        if (plan % 5 == 4 && oldest < plan && s.plans.removePlans({planNumber(oldest)}).ok())
             ++oldest;
 
         const auto added =
