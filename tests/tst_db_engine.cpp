@@ -1,4 +1,4 @@
-#include "diary/db_engine.h"
+#include "db/db_engine.h"
 #include "fakes/file_helpers.h"
 
 #include <QSqlDatabase>
@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace velkor;
-using namespace velkor::diary;
+using namespace velkor::db;
 using namespace Qt::StringLiterals;
 
 namespace {

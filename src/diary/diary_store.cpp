@@ -6,7 +6,7 @@ namespace velkor::diary {
 
 namespace {
 
-QList<Column> historyColumns() {
+QList<db::Column> historyColumns() {
     const QString text = QStringLiteral("TEXT");
     return {
         {QStringLiteral("RecordNo"), QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")},
@@ -18,7 +18,7 @@ QList<Column> historyColumns() {
     };
 }
 
-QList<Column> filesColumns() {
+QList<db::Column> filesColumns() {
     return {{QStringLiteral("RecordNo"), QStringLiteral("INTEGER")},
             {QStringLiteral("FilePath"), QStringLiteral("TEXT")}};
 }
@@ -32,7 +32,7 @@ QStringList entryColumns(EntryFields fields) {
     return columns;
 }
 
-DiaryEntry toEntry(const RowView& row) {
+DiaryEntry toEntry(const db::RowView& row) {
     return {
         static_cast<qint32>(row.number(0)), row.text(1), row.text(2), row.text(3), row.text(4), row.text(5)};
 }
@@ -55,7 +55,7 @@ Loaded<std::optional<DiaryEntry>> DiaryStore::findEntry(qint32 recordNo) const {
     Loaded<std::optional<DiaryEntry>> result;
     const IoResult walked =
         m_history.walk({entryColumns(EntryFields::All), QStringLiteral("RecordNo = ?"), {recordNo}},
-                       [&](const RowView& row) {
+                       [&](const db::RowView& row) {
                            if (!result.value)
                                result.value = toEntry(row);
                        });
@@ -66,15 +66,15 @@ Loaded<std::optional<DiaryEntry>> DiaryStore::findEntry(qint32 recordNo) const {
 
 Loaded<QList<DiaryEntry>> DiaryStore::readEntries(EntryFields fields) const {
     Loaded<QList<DiaryEntry>> result;
-    const IoResult walked = m_history.walk({entryColumns(fields), {}, {}},
-                                           [&](const RowView& row) { result.value.append(toEntry(row)); });
+    const IoResult walked = m_history.walk(
+        {entryColumns(fields), {}, {}}, [&](const db::RowView& row) { result.value.append(toEntry(row)); });
     if (!walked)
         return failed<QList<DiaryEntry>>(walked.error);
     return result;
 }
 
 Loaded<qint32> DiaryStore::addEntry(const DiaryEntry& entry) const {
-    const Loaded<ChangeOutcome> added = m_history.change(
+    const Loaded<db::ChangeOutcome> added = m_history.change(
         {{QStringLiteral(
               "INSERT INTO Table1 (RecordSubject, RecordContent, RecordDay, RecordMonth, RecordYear) "
               "VALUES (?, ?, ?, ?, ?)"),
@@ -88,7 +88,7 @@ Loaded<std::optional<qint32>> DiaryStore::updateNewRecordNumber() const {
     Loaded<std::optional<qint32>> result;
     const IoResult walked = m_history.walk(
         {{QStringLiteral("RecordNo")}, QStringLiteral("rowid = (SELECT max(rowid) FROM Table1)"), {}},
-        [&](const RowView& row) { result.value = static_cast<qint32>(row.number(0)); });
+        [&](const db::RowView& row) { result.value = static_cast<qint32>(row.number(0)); });
     if (!walked)
         return failed<std::optional<qint32>>(walked.error);
     return result;
@@ -97,7 +97,7 @@ Loaded<std::optional<qint32>> DiaryStore::updateNewRecordNumber() const {
 IoResult DiaryStore::updateEntry(qint32 recordNo, const DiaryEntry& entry) const {
     QVariantList values = entryValues(entry);
     values.append(recordNo);
-    const Loaded<ChangeOutcome> updated = m_history.change(
+    const Loaded<db::ChangeOutcome> updated = m_history.change(
         {{QStringLiteral(
               "UPDATE Table1 SET RecordSubject = ?, RecordContent = ?, RecordDay = ?, RecordMonth = ?, "
               "RecordYear = ? WHERE RecordNo = ?"),
@@ -116,7 +116,7 @@ Loaded<QStringList> DiaryStore::listFiles(qint32 recordNo) const {
     Loaded<QStringList> result;
     const IoResult walked =
         m_files.walk({{QStringLiteral("FilePath")}, QStringLiteral("RecordNo = ?"), {recordNo}},
-                     [&](const RowView& row) { result.value.append(row.text(0)); });
+                     [&](const db::RowView& row) { result.value.append(row.text(0)); });
     if (!walked)
         return failed<QStringList>(walked.error);
     return result;
@@ -124,7 +124,7 @@ Loaded<QStringList> DiaryStore::listFiles(qint32 recordNo) const {
 
 Loaded<bool> DiaryStore::attachFile(qint32 recordNo, const QString& path) const {
     // The test and the insert are one statement, so a link cannot be doubled between them.
-    const Loaded<ChangeOutcome> added = m_files.change(
+    const Loaded<db::ChangeOutcome> added = m_files.change(
         {{QStringLiteral("INSERT INTO Table1 (RecordNo, FilePath) SELECT ?, ? WHERE NOT EXISTS "
                          "(SELECT 1 FROM Table1 WHERE RecordNo = ? AND FilePath = ?)"),
           {recordNo, path, recordNo, path}}});
@@ -134,7 +134,7 @@ Loaded<bool> DiaryStore::attachFile(qint32 recordNo, const QString& path) const 
 }
 
 IoResult DiaryStore::detachFile(qint32 recordNo, const QString& path) const {
-    const Loaded<ChangeOutcome> removed = m_files.change(
+    const Loaded<db::ChangeOutcome> removed = m_files.change(
         {{QStringLiteral("DELETE FROM Table1 WHERE RecordNo = ? AND FilePath = ?"), {recordNo, path}}});
     return removed.ok() ? IoResult::success() : IoResult::failure(removed.error);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diary/db_engine.h"
+#include "db/db_engine.h"
 #include "diary/diary_entry.h"
 #include "support/io_result.h"
 
@@ -22,8 +22,8 @@ class DiaryStore {
 public:
     explicit DiaryStore(const QDir& dataDir);
 
-    const Database& history() const { return m_history; }
-    const Database& files() const { return m_files; }
+    const db::Database& history() const { return m_history; }
+    const db::Database& files() const { return m_files; }
 
     // nullopt when no entry has that number.
     Loaded<std::optional<DiaryEntry>> findEntry(qint32 recordNo) const;
@@ -44,8 +44,8 @@ public:
     IoResult detachFile(qint32 recordNo, const QString& path) const;
 
 private:
-    Database m_history;
-    Database m_files;
+    db::Database m_history;
+    db::Database m_files;
 };
 
 } // namespace velkor::diary

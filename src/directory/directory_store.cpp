@@ -7,10 +7,10 @@ namespace velkor::directory {
 
 namespace {
 
-using diary::RowView;
-using diary::Statement;
+using db::RowView;
+using db::Statement;
 
-QList<diary::Column> columns() {
+QList<db::Column> columns() {
     const QString text = QStringLiteral("TEXT");
     return {{QStringLiteral("RecordName"), text},
             {QStringLiteral("RecordTel"), text},
@@ -43,7 +43,7 @@ Statement deleteByName(const QString& name) {
     return {QStringLiteral("DELETE FROM Table1 WHERE RecordName = ?"), {name}};
 }
 
-IoResult outcome(const Loaded<diary::ChangeOutcome>& changed) {
+IoResult outcome(const Loaded<db::ChangeOutcome>& changed) {
     return changed.ok() ? IoResult::success() : IoResult::failure(changed.error);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diary/db_engine.h"
+#include "db/db_engine.h"
 #include "directory/dir_record.h"
 #include "support/io_result.h"
 
@@ -24,7 +24,7 @@ class DirectoryStore {
 public:
     explicit DirectoryStore(const QDir& dataDir);
 
-    const diary::Database& database() const { return m_db; }
+    const db::Database& database() const { return m_db; }
 
     // Creates the file with its table when missing; refuses (and leaves alone) a file that is no database.
     IoResult ensureCreated() const;
@@ -45,7 +45,7 @@ public:
     IoResult rename(const DirRecord& record, SaveWrite write, const QString& oldName) const;
 
 private:
-    diary::Database m_db;
+    db::Database m_db;
 };
 
 } // namespace velkor::directory

@@ -1,4 +1,4 @@
-#include "diary/db_engine.h"
+#include "db/db_engine.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace velkor::diary {
+namespace velkor::db {
 
 namespace {
 
@@ -268,4 +268,4 @@ QByteArray Database::fingerprint() const {
     return print;
 }
 
-} // namespace velkor::diary
+} // namespace velkor::db

@@ -12,7 +12,7 @@
 
 class QSqlQuery;
 
-namespace velkor::diary {
+namespace velkor::db {
 
 // One column of a database's Table1: its name and its SQLite declaration ("TEXT",
 // "INTEGER PRIMARY KEY AUTOINCREMENT", ...).
@@ -86,4 +86,4 @@ private:
     QList<Column> m_columns;
 };
 
-} // namespace velkor::diary
+} // namespace velkor::db
