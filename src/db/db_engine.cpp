@@ -235,8 +235,8 @@ Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const
         if (!query.exec())
             return query.lastError();
         outcome.rowsAffected += std::max(0, query.numRowsAffected());
-        if (statement.sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive))
-            outcome.lastInsertId = query.lastInsertId().toLongLong();
+        if (query.isSelect() && query.next())
+            outcome.returned = query.value(0);
         return std::nullopt;
     };
     std::optional<QSqlError> failed = run({createStatement(), {}});

@@ -51,8 +51,8 @@ private:
 using Row = QVariantList;
 
 struct ChangeOutcome {
-    qint64 lastInsertId = -1; // rowid given to the last INSERT, -1 when there was none
-    qint64 rowsAffected = 0;  // summed over all statements
+    QVariant returned;       // first value of the last statement that returned a row (RETURNING)
+    qint64 rowsAffected = 0; // summed over all statements
 };
 
 // A database file in DataDir holding one table, Table1, opened for each call and closed before it returns.

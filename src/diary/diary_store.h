@@ -29,7 +29,8 @@ public:
     Loaded<std::optional<DiaryEntry>> findEntry(qint32 recordNo) const;
     // Every entry in the order added.
     Loaded<QList<DiaryEntry>> readEntries(EntryFields fields = EntryFields::All) const;
-    // Adds a row (the entry's own number is ignored) and gives the number the store chose for it.
+    // Adds a row numbered one above the largest number held, whatever the column's declaration (the
+    // entry's own number is ignored), and gives that number.
     Loaded<qint32> addEntry(const DiaryEntry& entry) const;
     // The number of the row added last; nullopt while the diary is empty.
     Loaded<std::optional<qint32>> updateNewRecordNumber() const;
