@@ -26,6 +26,8 @@ struct Column {
 struct Statement {
     QString sql;
     QVariantList values;
+    // The statement is about one row that must still be there: touching none voids the whole change.
+    bool needsRow = false;
 };
 
 // Which rows and columns a read wants: no columns means every column of the table, no condition every row.
@@ -53,6 +55,7 @@ using Row = QVariantList;
 struct ChangeOutcome {
     QVariant returned;       // first value of the last statement that returned a row (RETURNING)
     qint64 rowsAffected = 0; // summed over all statements
+    bool rowGone = false;    // a statement's row was not there: nothing was changed
 };
 
 // A database file in DataDir holding one table, Table1, opened for each call and closed before it returns.
@@ -70,7 +73,8 @@ public:
     IoResult walk(const Selection& selection, const std::function<void(const RowView&)>& visit) const;
     Loaded<QList<Row>> read(const Selection& selection = {}) const;
 
-    // Runs the statements in one transaction: either all of them take effect or none does.
+    // Runs the statements in one transaction: either all of them take effect or none does (an error, or
+    // rowGone when a statement found no row it needs).
     Loaded<ChangeOutcome> change(const QList<Statement>& statements) const;
 
     // Differs whenever the file may hold other rows than when it was taken (SQLite's change counter, the
