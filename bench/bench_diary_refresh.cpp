@@ -48,7 +48,7 @@ bool fill(const DiaryStore& store) {
     const char* words[] = {"Toplantı", "İstanbul", "Alışveriş", "Doktor", "Gezi", "Okul", "Spor",  "Kitap",
                            "Ödeme",    "Işık",     "Çarşı",     "Bayram", "Ev",   "İş",   "Yemek", "Tatil"};
     QRandomGenerator random(2026);
-    QList<Statement> inserts;
+    QList<db::Statement> inserts;
     inserts.reserve(EntryCount);
     for (int i = 0; i < EntryCount; ++i) {
         const QString subject = i % 2000 == 7 ? QStringLiteral("Zeytin hasadı %1").arg(i)
@@ -64,7 +64,7 @@ bool fill(const DiaryStore& store) {
               QStringLiteral("%1").arg(random.bounded(1, 13), 2, 10, QLatin1Char('0')),
               QString::number(random.bounded(1990, 2031))}});
     }
-    const Loaded<ChangeOutcome> added = store.history().change(inserts);
+    const Loaded<db::ChangeOutcome> added = store.history().change(inserts);
     if (!added.ok())
         std::fprintf(stderr, "%s\n", qPrintable(added.error));
     return added.ok();

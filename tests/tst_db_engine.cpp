@@ -1,4 +1,4 @@
-#include "diary/db_engine.h"
+#include "db/db_engine.h"
 #include "fakes/file_helpers.h"
 
 #include <QSqlDatabase>
@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace velkor;
-using namespace velkor::diary;
+using namespace velkor::db;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -19,8 +19,8 @@ struct Fixture {
                 {{u"No"_s, u"INTEGER PRIMARY KEY AUTOINCREMENT"_s}, {u"Name"_s, u"TEXT"_s}}};
 };
 
-Statement insertName(const QString& name) {
-    return {u"INSERT INTO Table1 (Name) VALUES (?)"_s, {name}};
+Statement insertName(const QString& name, const QString& returning = {}) {
+    return {u"INSERT INTO Table1 (Name) VALUES (?) "_s + returning, {name}};
 }
 
 } // namespace
@@ -34,13 +34,14 @@ private slots:
         QVERIFY(!QFile::exists(f.db.path())); // reading a missing file creates nothing
         const QString typed = u"x'); DROP TABLE Table1; --"_s;
         QVERIFY(f.db.change({insertName(typed), insertName(QString())}).ok());
-        QCOMPARE(f.db.change({insertName(u"it's"_s)}).value.lastInsertId, 3);
+        QCOMPARE(f.db.change({insertName(u"it's"_s, u"RETURNING No"_s)}).value.returned.toInt(), 3);
         QVERIFY(!f.db.read().value.at(1).at(1).toString().isNull()); // an empty text box is no NULL
 
         const Statement takenNumber{u"INSERT INTO Table1 (No, Name) VALUES (?, ?)"_s, {1, u"x"_s}};
         QVERIFY(f.db.change({insertName(u"lost"_s), takenNumber}).error.contains(u"history.mdb"_s));
         QVERIFY(f.db.change({{u"DELETE FROM Table1 WHERE No = ?"_s, {3}}}).ok());
-        QCOMPARE(f.db.change({insertName(u"n"_s)}).value.lastInsertId, 4); // numbers are never reused
+        QCOMPARE(f.db.change({insertName(u"n"_s, u"RETURNING No"_s)}).value.returned.toInt(),
+                 4); // never reused
         QCOMPARE(f.db.read().value, (QList<Row>{{1, typed}, {2, QString()}, {4, u"n"_s}}));
     }
 

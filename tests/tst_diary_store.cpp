@@ -70,6 +70,48 @@ private slots:
         QCOMPARE(store.listFiles(2).value, QStringList{shared});
     }
 
+    // Tables made by another tool: numbers kept as text (9 sorts after 10), or a RecordNo that SQLite does
+    // not fill in itself.
+    void foreignNumberColumnsStillNumberAndLinkEntries_data() {
+        QTest::addColumn<QString>("declaration");
+        QTest::newRow("ours") << s("INTEGER PRIMARY KEY AUTOINCREMENT");
+        QTest::newRow("INTEGER without key") << s("INTEGER");
+        QTest::newRow("no type, text numbers") << QString();
+        QTest::newRow("TEXT") << s("TEXT");
+    }
+    void foreignNumberColumnsStillNumberAndLinkEntries() {
+        QFETCH(QString, declaration);
+        QTemporaryDir dir;
+        // Rows 10 and 9 (the last is not the largest), the number as text in every column.
+        const auto seed = [&](const char* file, const QStringList& others) {
+            QList<db::Column> columns{{s("RecordNo"), declaration}};
+            for (const QString& name : others)
+                columns.append({name, {}});
+            const QString insert = s("INSERT INTO Table1 VALUES (?%1)").arg(s(", ?").repeated(others.size()));
+            const db::Database foreign(QDir(dir.path()), s(file), columns);
+            for (const char* number : {"10", "9"})
+                QVERIFY(foreign.change({{insert, QVariantList(others.size() + 1, s(number))}}).ok());
+        };
+        seed("history.mdb",
+             {s("RecordSubject"), s("RecordContent"), s("RecordDay"), s("RecordMonth"), s("RecordYear")});
+        seed("files.mdb", {s("FilePath")});
+        const DiaryStore store{QDir(dir.path())};
+
+        const DiaryEntry first = added(store, entry("a"));
+        const DiaryEntry second = added(store, entry("b"));
+        QCOMPARE(QList<qint32>({first.recordNo, second.recordNo}), QList<qint32>({11, 12}));
+        DiaryEntry changed = entry("changed");
+        changed.recordNo = first.recordNo;
+        QVERIFY(store.updateEntry(first.recordNo, changed).ok());
+        QCOMPARE(store.findEntry(first.recordNo).value, std::optional<DiaryEntry>(changed));
+        QCOMPARE(store.findEntry(10).value->subject, s("10"));
+        QCOMPARE(store.attachFile(10, s("10")).value, false); // the link stored as text is found
+        QVERIFY(store.attachFile(first.recordNo, s("/a")).value && store.detachFile(10, s("10")).ok());
+        QCOMPARE(store.listFiles(first.recordNo).value, QStringList{s("/a")});
+        QCOMPARE(store.listFiles(9).value, QStringList{s("9")});
+        QCOMPARE(store.listFiles(10).value, QStringList{});
+    }
+
     void foreignDatabasesAreLeftAloneWithAClearError() {
         QTemporaryDir dir;
         const DiaryStore store{QDir(dir.path())};

@@ -59,66 +59,83 @@ private slots:
         QCOMPARE(matchingNames(records, text), expected.split(QLatin1Char('|'), Qt::SkipEmptyParts));
     }
 
-    void removeTakesExactlyThatNameAndAFailedRenameNothing() {
+    void removeTakesThatOneRowAndAFailedChangeNothing() {
         TestContext t;
         const DirectoryStore store = seeded(t, "Kaya/1;kaya/2;Kaya/3");
-        QVERIFY(store.remove(s("Kaya")).ok());
-        QCOMPARE(store.readAll().value, rows("kaya/2"));
-        // A trigger that refuses the delete of the old row: the new row must not stay either.
+        QCOMPARE(store.remove({3, s("Kaya")}).value, RowChange::Done);
+        QCOMPARE(store.readAll().value, rows("Kaya/1;kaya/2")); // its twin stays
+        // Row 3 is given to a new row by another program, and row 2 never held Kaya: neither is touched.
+        store.save(rows("Deniz").value(0), SaveWrite::Insert);
+        for (const RowRef& gone : {RowRef{3, s("Kaya")}, RowRef{2, s("Kaya")}})
+            QCOMPARE(store.remove(gone).value, RowChange::Gone);
+        // A trigger that refuses the delete of the entry's own row: the rows of the name taken keep theirs.
         const QString veto =
             s("CREATE TRIGGER keep BEFORE DELETE ON Table1 BEGIN SELECT RAISE(ABORT, 'x'); END");
         QVERIFY(store.database().change({{veto, {}}}).ok());
-        QVERIFY(store.rename(rows("Deniz").value(0), SaveWrite::Insert, s("kaya"))
+        QVERIFY(store.change({1, s("Kaya")}, rows("kaya/9").value(0), SaveWrite::Overwrite)
                     .error.contains(s("rehber.mdb")));
-        QCOMPARE(store.readAll().value, rows("kaya/2"));
+        QCOMPARE(store.readAll().value, rows("Kaya/1;kaya/2;Deniz"));
     }
 
     void saverOutcomes_data() {
         QTest::addColumn<Language>("language");
-        QTest::addColumn<QString>("oldName"); // empty for a new entry
+        QTest::addColumn<QString>("inHand"); // "rowid:name"; empty for a new entry
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<QString>("shown"); // the texts of the boxes, in order
         QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("oldNameAfter");
+        QTest::addColumn<QString>("inHandAfter");
         const auto tr = Language::Turkish;
         const QString ask = s("Uyarı!: Yazdığınız isim zaten rehberde kayıtlı. Üstüne kayıt yapılsın mı?");
-        const QString before = s("Ali'nin/1;Kaya/1/it's\r\n2");
+        const QString gone = s("Bu kayıt rehberde artık yok: başka bir program onu değiştirmiş ya da silmiş. "
+                               "Hiçbir şey değiştirilmedi.");
+        const QString before = s("Ali'nin/1;Kaya/1/it's\r\n2;Kaya/3");
+        const QList<Answer> yes{Answer::Yes};
 
         QTest::newRow("new, name taken, No")
             << tr << QString() << s("Kaya/2") << QList<Answer>{Answer::No} << ask << before << QString();
         QTest::newRow("new, kaya is not Kaya") << tr << QString() << s("kaya/2") << QList<Answer>{}
                                                << s("Kayıt Yapıldı") << before + s(";kaya/2") << QString();
-        QTest::newRow("change number only") << tr << s("Kaya") << s("Kaya/9/x") << QList<Answer>{}
-                                            << s("Kayıt Güncellendi") << s("Ali'nin/1;Kaya/9/x") << s("Kaya");
+        QTest::newRow("new, name of two rows, Yes: both overwritten")
+            << tr << QString() << s("Kaya/5") << yes << ask + s("|Kayıt Yapıldı")
+            << s("Ali'nin/1;Kaya/5;Kaya/5") << QString();
+        QTest::newRow("change number only: its twin stays")
+            << tr << s("2:Kaya") << s("Kaya/9/x") << QList<Answer>{} << s("Kayıt Güncellendi")
+            << s("Ali'nin/1;Kaya/9/x;Kaya/3") << s("2:Kaya");
         QTest::newRow("rename to a new name leaves one row")
-            << tr << s("Kaya") << s("Deniz/1/x") << QList<Answer>{} << s("Kayıt Güncellendi")
-            << s("Ali'nin/1;Deniz/1/x") << s("Deniz");
+            << tr << s("3:Kaya") << s("Deniz/1/x") << QList<Answer>{} << s("Kayıt Güncellendi")
+            << s("Ali'nin/1;Kaya/1/it's\r\n2;Deniz/1/x") << s("3:Deniz");
         QTest::newRow("rename onto another entry, Yes")
-            << Language::English << s("Kaya") << s("Ali'nin/7") << QList<Answer>{Answer::Yes}
+            << Language::English << s("2:Kaya") << s("Ali'nin/7") << yes
             << s("Uyarı!: This name  already exists. Do you want to replace it?|Record Updated")
-            << s("Ali'nin/7") << s("Ali'nin");
+            << s("Ali'nin/7;Kaya/3") << s("1:Ali'nin");
+        QTest::newRow("own row given to another name meanwhile")
+            << tr << s("1:Kaya") << s("Kaya/9") << QList<Answer>{} << gone << before << s("1:Kaya");
+        QTest::newRow("own row gone, rename onto another entry, Yes")
+            << tr << s("9:Kaya") << s("Ali'nin/7") << yes << ask + u'|' + gone << before << s("9:Kaya");
     }
     void saverOutcomes() {
         QFETCH(Language, language);
-        QFETCH(QString, oldName);
+        QFETCH(QString, inHand);
         QFETCH(QString, boxes);
         QFETCH(QList<Answer>, answers);
         QFETCH(QString, shown);
         QFETCH(QString, after);
-        QFETCH(QString, oldNameAfter);
+        QFETCH(QString, inHandAfter);
         TestContext t;
         t.ctx.state.language = language;
-        const DirectoryStore store = seeded(t, "Ali'nin/1;Kaya/1/it's\r\n2");
+        const DirectoryStore store = seeded(t, "Ali'nin/1;Kaya/1/it's\r\n2;Kaya/3");
         t.prompter.answers.append(answers);
-        const EditorMode mode = oldName.isEmpty() ? EditorMode::NewEntry : EditorMode::Change;
-        RecordSaver(t.ctx).save(mode, rows(boxes.toUtf8().constData()).value(0), oldName);
+        const EditorMode mode = inHand.isEmpty() ? EditorMode::NewEntry : EditorMode::Change;
+        RowRef row{inHand.section(u':', 0, 0).toLongLong(), inHand.section(u':', 1)};
+        RecordSaver(t.ctx).save(mode, rows(boxes.toUtf8().constData()).value(0), row);
         QStringList texts;
         for (const auto& box : t.prompter.boxes)
             texts.append(box.kind == BoxKind::Question ? box.title + s(": ") + box.text : box.text);
         QCOMPARE(texts.join(QLatin1Char('|')), shown);
         QCOMPARE(store.readAll().value, rows(after.toUtf8().constData()));
-        QCOMPARE(oldName, oldNameAfter);
+        if (mode == EditorMode::Change)
+            QCOMPARE(QString::number(row.rowId) + u':' + row.name, inHandAfter);
     }
 };
 

@@ -1,4 +1,6 @@
 #include "directory/directory_editor_window.h"
+#include "directory/directory_search.h"
+#include "directory/directory_texts.h"
 #include "directory/directory_window.h"
 #include "directory/port_choice.h"
 #include "fakes/fake_services.h"
@@ -12,7 +14,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
-#include <QStringListModel>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace velkor;
@@ -39,7 +41,11 @@ QString text(QWidget* window, std::initializer_list<const char*> names) {
 }
 
 QStringList listed(QWidget* window) {
-    return qobject_cast<QStringListModel*>(child<QListView>(window, "List1")->model())->stringList();
+    const QAbstractItemModel* model = child<QListView>(window, "List1")->model();
+    QStringList names;
+    for (int row = 0; row < model->rowCount(); ++row)
+        names.append(model->index(row, 0).data().toString());
+    return names;
 }
 
 void clickName(QWidget* window, const QString& name, bool twice = false) {
@@ -55,10 +61,10 @@ void press(QWidget* window, const char* button) {
 }
 
 void seed(const TestContext& t) {
-    for (const DirRecord& entry : QList<DirRecord>{{u"Kaya"_s, u"0 123"_s, u"Ankara"_s},
+    for (const DirRecord& entry : QList<DirRecord>{{u"Kaya"_s, u"0212"_s, u"Ankara"_s},
                                                    {u"ince"_s, u"0532"_s, u"İzmir"_s},
                                                    {u"Ali'nin"_s, QString(), u"Muğla\nMerkez"_s},
-                                                   {u"Kaya"_s, u"0212"_s, {}},
+                                                   {u"Kaya"_s, u"0 123"_s, {}},
                                                    {u"Ilgın"_s, u"05\r\nATZ"_s, {}},
                                                    {u"Kontrol"_s, u"\r\n"_s, {}}})
         QVERIFY(DirectoryStore(t.ctx.dataDir).save(entry, SaveWrite::Insert).ok());
@@ -112,25 +118,60 @@ private slots:
         search->selectAll();
         QTest::keyClicks(search, u"k"_s);
         QTRY_COMPARE(listed(w).size(), 3);
-        clickName(w, u"Kaya"_s); // two rows of that name: the last one is shown
+        clickName(w, u"Kaya"_s); // two rows of that name: each line shows its own
         QCOMPARE(text(w, {"Label1", "Text2"}), u"Kaya|0212"_s);
         QVERIFY(child(w, "Command2")->isEnabled() && child(w, "Command4")->isEnabled());
         o.window->applyLanguage(Language::English); // words only: the search and the choice stay
         QCOMPARE(text(w, {"Command4", "Text1", "Label1"}), u"Delete|k|Kaya"_s);
 
-        press(w, "Command3"); // the shown row's address: none
-        press(w, "Command4");
-        QCOMPARE(o.t.prompter.texts(), u"|Kayıt silindi."_s);
+        press(w, "Command3"); // the shown row's address
+        press(w, "Command4"); // that row only
+        QCOMPARE(o.t.prompter.texts(), u"Ankara|Kayıt silindi."_s);
         QCOMPARE(text(w, {"Label1", "Text2"}), u"|"_s);
         QVERIFY(!child(w, "Command2")->isEnabled() && !child(w, "Command4")->isEnabled());
-        QTRY_COMPARE(listed(w), QStringList{u"Kontrol"_s}); // searched again with the same text
+        QTRY_COMPARE(listed(w), (QStringList{u"Kaya"_s, u"Kontrol"_s})); // searched again with the same text
 
         // A search empties the list, but the entry shown is still the one a delete takes.
         clickName(w, u"Kontrol"_s);
         QTest::keyClicks(search, u"x"_s);
         press(w, "Command4");
-        QCOMPARE(DirectoryStore(o.t.ctx.dataDir).readAll().value.size(), 3);
-        QVERIFY(DirectoryStore(o.t.ctx.dataDir).entriesNamed(u"Kontrol"_s).value.isEmpty());
+        QCOMPARE(DirectoryStore(o.t.ctx.dataDir).readAll().value.size(), 4);
+        QVERIFY(!matchingNames(DirectoryStore(o.t.ctx.dataDir).readAll().value, {}).contains(u"Kontrol"_s));
+    }
+
+    // Another program changes the rows behind the window's back: the lines still listed stand for rows
+    // that are gone; choosing, editing or deleting them says so and writes nothing.
+    void rowsGoneBehindTheWindowsBack_data() {
+        QTest::addColumn<QStringList>("sql"); // on the rows of the first Kaya and of Ilgın
+        QTest::newRow("deleted") << QStringList{u"DELETE FROM Table1 WHERE rowid IN (1, 5)"_s};
+        QTest::newRow("renamed") << QStringList{
+            u"UPDATE Table1 SET RecordName = 'Yeni' WHERE rowid IN (1, 5)"_s};
+        QTest::newRow("their rowids given to new rows")
+            << QStringList{u"DELETE FROM Table1 WHERE rowid IN (1, 5)"_s,
+                           u"INSERT INTO Table1 (rowid, RecordName) VALUES (1, 'Kaya2'), (5, 'Yeni')"_s};
+    }
+    void rowsGoneBehindTheWindowsBack() {
+        QFETCH(QStringList, sql);
+        Opened o;
+        QWidget* w = o.w();
+        QTRY_COMPARE(listed(w), AllNames);
+        clickName(w, u"Ilgın"_s);
+        const DirectoryStore store(o.t.ctx.dataDir);
+        for (const QString& statement : sql)
+            QVERIFY(store.database().change({{statement, {}}}).ok());
+        const QList<DirRecord> theirs = store.readAll().value;
+        QSignalSpy editing(o.window.data(), &DirectoryWindow::editorRequested);
+
+        clickName(w, u"Kaya"_s); // the first Kaya
+        QCOMPARE(o.t.prompter.boxes.size(), 1);
+        clickName(w, u"Kaya"_s, true); // the double click that follows adds no second message
+        press(w, "Command4");          // Ilgın
+        const QString gone = directory::texts::rowGone(Language::Turkish);
+        QCOMPARE(o.t.prompter.texts(), gone + u'|' + gone);
+        QCOMPARE(editing.count(), 0);
+        QCOMPARE(text(w, {"Label1"}), u"Ilgın"_s);
+        QCOMPARE(store.readAll().value, theirs);
+        QTRY_VERIFY(!listed(w).contains(u"Ilgın"_s)); // searched again
     }
 
     void unusableDatabasesGiveAnEmptyListAndClearMessages() {
@@ -157,7 +198,7 @@ private slots:
         t.ctx.state.language = Language::English;
         const DirRecord longOne{QString(60, u'a'), u"0123456789012345678901"_s, QString()};
         QVERIFY(DirectoryStore(t.ctx.dataDir).save(longOne, SaveWrite::Insert).ok());
-        DirectoryEditorWindow editor(t.ctx, {longOne, longOne.name, u"Update"_s});
+        DirectoryEditorWindow editor(t.ctx, {longOne, {1, longOne.name}, u"Update"_s});
         press(&editor, "Command1");
         QCOMPARE(editor.windowTitle() + u'|' + t.prompter.texts(), u"Record|Record Updated"_s);
         QCOMPARE(DirectoryStore(t.ctx.dataDir).readAll().value, QList<DirRecord>{longOne});
@@ -199,8 +240,8 @@ private slots:
         t.prompter.answers.enqueue(Answer::Yes);
         press(editor, "Command1");
         QCOMPARE(t.prompter.boxes.last().text, u"Kayıt Yapıldı"_s);
-        QCOMPARE(DirectoryStore(t.ctx.dataDir).entriesNamed(u"Kaya"_s).value,
-                 (QList<DirRecord>{{u"Kaya"_s, {}, {}}, {u"Kaya"_s, {}, {}}})); // both rows of the name
+        const QList<DirRecord> all = DirectoryStore(t.ctx.dataDir).readAll().value;
+        QCOMPARE(all.count(DirRecord{u"Kaya"_s, {}, {}}), 2); // both rows of the name
     }
 
     void dialWaitsForOkThenAsksForTheHandsetThenHangsUp() {

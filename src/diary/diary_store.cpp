@@ -6,7 +6,7 @@ namespace velkor::diary {
 
 namespace {
 
-QList<Column> historyColumns() {
+QList<db::Column> historyColumns() {
     const QString text = QStringLiteral("TEXT");
     return {
         {QStringLiteral("RecordNo"), QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")},
@@ -18,7 +18,7 @@ QList<Column> historyColumns() {
     };
 }
 
-QList<Column> filesColumns() {
+QList<db::Column> filesColumns() {
     return {{QStringLiteral("RecordNo"), QStringLiteral("INTEGER")},
             {QStringLiteral("FilePath"), QStringLiteral("TEXT")}};
 }
@@ -32,13 +32,22 @@ QStringList entryColumns(EntryFields fields) {
     return columns;
 }
 
-DiaryEntry toEntry(const RowView& row) {
+DiaryEntry toEntry(const db::RowView& row) {
     return {
         static_cast<qint32>(row.number(0)), row.text(1), row.text(2), row.text(3), row.text(4), row.text(5)};
 }
 
 QVariantList entryValues(const DiaryEntry& entry) {
     return {entry.subject, entry.content, entry.day, entry.month, entry.year};
+}
+
+// RecordNo compared as a number, whatever the column's declaration: a table made by another tool may hold
+// the numbers as text in a column without type, where neither 12 nor '12' alone finds both forms. Offering
+// both, rather than a cast, keeps the lookup on the key of our own table.
+const QString NumberIs = QStringLiteral("RecordNo IN (?, ?)");
+
+QVariantList numberValues(qint32 recordNo) {
+    return {recordNo, QString::number(recordNo)};
 }
 
 template <typename T> Loaded<T> failed(const QString& error) {
@@ -53,12 +62,11 @@ DiaryStore::DiaryStore(const QDir& dataDir)
 
 Loaded<std::optional<DiaryEntry>> DiaryStore::findEntry(qint32 recordNo) const {
     Loaded<std::optional<DiaryEntry>> result;
-    const IoResult walked =
-        m_history.walk({entryColumns(EntryFields::All), QStringLiteral("RecordNo = ?"), {recordNo}},
-                       [&](const RowView& row) {
-                           if (!result.value)
-                               result.value = toEntry(row);
-                       });
+    const IoResult walked = m_history.walk({entryColumns(EntryFields::All), NumberIs, numberValues(recordNo)},
+                                           [&](const db::RowView& row) {
+                                               if (!result.value)
+                                                   result.value = toEntry(row);
+                                           });
     if (!walked)
         return failed<std::optional<DiaryEntry>>(walked.error);
     return result;
@@ -66,41 +74,44 @@ Loaded<std::optional<DiaryEntry>> DiaryStore::findEntry(qint32 recordNo) const {
 
 Loaded<QList<DiaryEntry>> DiaryStore::readEntries(EntryFields fields) const {
     Loaded<QList<DiaryEntry>> result;
-    const IoResult walked = m_history.walk({entryColumns(fields), {}, {}},
-                                           [&](const RowView& row) { result.value.append(toEntry(row)); });
+    const IoResult walked = m_history.walk(
+        {entryColumns(fields), {}, {}}, [&](const db::RowView& row) { result.value.append(toEntry(row)); });
     if (!walked)
         return failed<QList<DiaryEntry>>(walked.error);
     return result;
 }
 
 Loaded<qint32> DiaryStore::addEntry(const DiaryEntry& entry) const {
-    const Loaded<ChangeOutcome> added = m_history.change(
+    // The number is chosen inside the insert, so no other writer can take it in between, and it is chosen
+    // by us: a table made by another tool may not number its rows itself. Text numbers count as numbers.
+    const Loaded<db::ChangeOutcome> added = m_history.change(
         {{QStringLiteral(
-              "INSERT INTO Table1 (RecordSubject, RecordContent, RecordDay, RecordMonth, RecordYear) "
-              "VALUES (?, ?, ?, ?, ?)"),
+              "INSERT INTO Table1 (RecordNo, RecordSubject, RecordContent, RecordDay, RecordMonth, "
+              "RecordYear) SELECT coalesce(max(CAST(RecordNo AS INTEGER)), 0) + 1, ?, ?, ?, ?, ? "
+              "FROM Table1 RETURNING RecordNo"),
           entryValues(entry)}});
     if (!added.ok())
         return failed<qint32>(added.error);
-    return {static_cast<qint32>(added.value.lastInsertId), {}};
+    return {added.value.returned.toInt(), {}};
 }
 
 Loaded<std::optional<qint32>> DiaryStore::updateNewRecordNumber() const {
     Loaded<std::optional<qint32>> result;
     const IoResult walked = m_history.walk(
         {{QStringLiteral("RecordNo")}, QStringLiteral("rowid = (SELECT max(rowid) FROM Table1)"), {}},
-        [&](const RowView& row) { result.value = static_cast<qint32>(row.number(0)); });
+        [&](const db::RowView& row) { result.value = static_cast<qint32>(row.number(0)); });
     if (!walked)
         return failed<std::optional<qint32>>(walked.error);
     return result;
 }
 
 IoResult DiaryStore::updateEntry(qint32 recordNo, const DiaryEntry& entry) const {
-    QVariantList values = entryValues(entry);
-    values.append(recordNo);
-    const Loaded<ChangeOutcome> updated = m_history.change(
+    const QVariantList values = entryValues(entry) + numberValues(recordNo);
+    const Loaded<db::ChangeOutcome> updated = m_history.change(
         {{QStringLiteral(
               "UPDATE Table1 SET RecordSubject = ?, RecordContent = ?, RecordDay = ?, RecordMonth = ?, "
-              "RecordYear = ? WHERE RecordNo = ?"),
+              "RecordYear = ? WHERE ") +
+              NumberIs,
           values}});
     if (!updated.ok())
         return IoResult::failure(updated.error);
@@ -114,9 +125,8 @@ IoResult DiaryStore::updateEntry(qint32 recordNo, const DiaryEntry& entry) const
 
 Loaded<QStringList> DiaryStore::listFiles(qint32 recordNo) const {
     Loaded<QStringList> result;
-    const IoResult walked =
-        m_files.walk({{QStringLiteral("FilePath")}, QStringLiteral("RecordNo = ?"), {recordNo}},
-                     [&](const RowView& row) { result.value.append(row.text(0)); });
+    const IoResult walked = m_files.walk({{QStringLiteral("FilePath")}, NumberIs, numberValues(recordNo)},
+                                         [&](const db::RowView& row) { result.value.append(row.text(0)); });
     if (!walked)
         return failed<QStringList>(walked.error);
     return result;
@@ -124,18 +134,20 @@ Loaded<QStringList> DiaryStore::listFiles(qint32 recordNo) const {
 
 Loaded<bool> DiaryStore::attachFile(qint32 recordNo, const QString& path) const {
     // The test and the insert are one statement, so a link cannot be doubled between them.
-    const Loaded<ChangeOutcome> added = m_files.change(
+    const Loaded<db::ChangeOutcome> added = m_files.change(
         {{QStringLiteral("INSERT INTO Table1 (RecordNo, FilePath) SELECT ?, ? WHERE NOT EXISTS "
-                         "(SELECT 1 FROM Table1 WHERE RecordNo = ? AND FilePath = ?)"),
-          {recordNo, path, recordNo, path}}});
+                         "(SELECT 1 FROM Table1 WHERE FilePath = ? AND ") +
+              NumberIs + QLatin1Char(')'),
+          QVariantList{recordNo, path, path} + numberValues(recordNo)}});
     if (!added.ok())
         return failed<bool>(added.error);
     return {added.value.rowsAffected > 0, {}};
 }
 
 IoResult DiaryStore::detachFile(qint32 recordNo, const QString& path) const {
-    const Loaded<ChangeOutcome> removed = m_files.change(
-        {{QStringLiteral("DELETE FROM Table1 WHERE RecordNo = ? AND FilePath = ?"), {recordNo, path}}});
+    const Loaded<db::ChangeOutcome> removed =
+        m_files.change({{QStringLiteral("DELETE FROM Table1 WHERE FilePath = ? AND ") + NumberIs,
+                         QVariantList{path} + numberValues(recordNo)}});
     return removed.ok() ? IoResult::success() : IoResult::failure(removed.error);
 }
 

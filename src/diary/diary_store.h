@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diary/db_engine.h"
+#include "db/db_engine.h"
 #include "diary/diary_entry.h"
 #include "support/io_result.h"
 
@@ -22,14 +22,15 @@ class DiaryStore {
 public:
     explicit DiaryStore(const QDir& dataDir);
 
-    const Database& history() const { return m_history; }
-    const Database& files() const { return m_files; }
+    const db::Database& history() const { return m_history; }
+    const db::Database& files() const { return m_files; }
 
     // nullopt when no entry has that number.
     Loaded<std::optional<DiaryEntry>> findEntry(qint32 recordNo) const;
     // Every entry in the order added.
     Loaded<QList<DiaryEntry>> readEntries(EntryFields fields = EntryFields::All) const;
-    // Adds a row (the entry's own number is ignored) and gives the number the store chose for it.
+    // Adds a row numbered one above the largest number held, whatever the column's declaration (the
+    // entry's own number is ignored), and gives that number.
     Loaded<qint32> addEntry(const DiaryEntry& entry) const;
     // The number of the row added last; nullopt while the diary is empty.
     Loaded<std::optional<qint32>> updateNewRecordNumber() const;
@@ -44,8 +45,8 @@ public:
     IoResult detachFile(qint32 recordNo, const QString& path) const;
 
 private:
-    Database m_history;
-    Database m_files;
+    db::Database m_history;
+    db::Database m_files;
 };
 
 } // namespace velkor::diary

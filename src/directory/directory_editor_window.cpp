@@ -46,7 +46,7 @@ void fill(QLineEdit* box, const QString& text, int limit) {
 
 DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRequest& request,
                                              QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_saver(context), m_oldName(request.oldName) {
+    : QWidget(parent), m_ctx(context), m_saver(context), m_inHand(request.inHand) {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(s("Kayıt"));
     setFixedSize(px(4680), px(3990));
@@ -95,11 +95,11 @@ DirectoryEditorWindow::~DirectoryEditorWindow() {
 
 void DirectoryEditorWindow::onSaveClicked() {
     const DirRecord boxes{m_name->text(), m_tel->text(), m_address->toPlainText()};
-    m_saver.save(editorModeFromCaption(m_save->text()), boxes, m_oldName);
+    m_saver.save(editorModeFromCaption(m_save->text()), boxes, m_inHand);
 }
 
 void DirectoryEditorWindow::closeEvent(QCloseEvent* event) {
-    m_oldName.clear();
+    m_inHand = {};
     m_ctx.state.dirEditorOpen = false;
     event->accept();
     emit closed();

@@ -27,9 +27,6 @@ public:
     DirectoryEditorWindow(AppContext& context, const EditorRequest& request, QWidget* parent = nullptr);
     ~DirectoryEditorWindow() override;
 
-    // The name of the entry in hand; empty for a new entry.
-    const QString& oldName() const { return m_oldName; }
-
 signals:
     // Closed by the user: the directory window is to show again.
     void closed();
@@ -49,7 +46,7 @@ private:
     QLineEdit* m_tel;
     QPlainTextEdit* m_address;
     QPushButton* m_save;
-    QString m_oldName;
+    RowRef m_inHand; // the entry's row; its name is OldName
 };
 
 } // namespace velkor::directory

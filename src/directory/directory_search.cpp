@@ -55,22 +55,10 @@ QStringList matchingNames(const QList<DirRecord>& records, const QString& text) 
     return names;
 }
 
-Loaded<QStringList> findNames(const DirectoryStore& store, const QString& text) {
-    const SearchMatcher matcher(text);
-    Loaded<QStringList> found;
-    const IoResult walked = store.walkNamesAndNumbers([&](const QString& name, const QString& tel) {
-        if (matcher.matches(name, tel))
-            found.value.append(name);
-    });
-    if (!walked)
-        return {{}, walked.error};
-    sortNames(found.value);
-    return found;
-}
+namespace {
 
-void sortNames(QStringList& names) {
-    if (names.size() < 2)
-        return;
+// The positions of `names` in Turkish alphabetical order (ç after c, ı before i, ...), ties in their order.
+std::vector<qsizetype> alphabeticalOrder(const QStringList& names) {
     const QCollator collator(QLocale(QLocale::Turkish, QLocale::Turkey));
     // One key per name, then plain byte comparisons: far cheaper than collating each pair.
     std::vector<std::pair<QCollatorSortKey, qsizetype>> keyed;
@@ -79,11 +67,42 @@ void sortNames(QStringList& names) {
         keyed.emplace_back(collator.sortKey(names.at(i)), i);
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    QStringList sorted;
-    sorted.reserve(names.size());
+    std::vector<qsizetype> order;
+    order.reserve(keyed.size());
     for (const auto& [key, index] : keyed)
-        sorted.append(names.at(index));
-    names = std::move(sorted);
+        order.push_back(index);
+    return order;
+}
+
+template <typename T> QList<T> reordered(const QList<T>& items, const std::vector<qsizetype>& order) {
+    QList<T> result;
+    result.reserve(items.size());
+    for (const qsizetype index : order)
+        result.append(items.at(index));
+    return result;
+}
+
+} // namespace
+
+Loaded<QList<RowRef>> findNames(const DirectoryStore& store, const QString& text) {
+    const SearchMatcher matcher(text);
+    QList<RowRef> found;
+    QStringList names;
+    const IoResult walked =
+        store.walkNamesAndNumbers([&](qint64 rowId, const QString& name, const QString& tel) {
+            if (matcher.matches(name, tel)) {
+                found.append({rowId, name});
+                names.append(name);
+            }
+        });
+    if (!walked)
+        return {{}, walked.error};
+    return {reordered(found, alphabeticalOrder(names)), {}};
+}
+
+void sortNames(QStringList& names) {
+    if (names.size() > 1)
+        names = reordered(names, alphabeticalOrder(names));
 }
 
 } // namespace velkor::directory

@@ -29,8 +29,8 @@ private:
 
 // The names the search text finds, in list order.
 QStringList matchingNames(const QList<DirRecord>& records, const QString& text);
-// The same, read from the store as it goes.
-Loaded<QStringList> findNames(const DirectoryStore& store, const QString& text);
+// The same, read from the store as it goes, each with the row it was read from.
+Loaded<QList<RowRef>> findNames(const DirectoryStore& store, const QString& text);
 
 // Alphabetical by Turkish rules (ç after c, ı before i, ...), whatever the system's locale, so the order
 // agrees with the search fold.

@@ -7,10 +7,10 @@ namespace velkor::directory {
 
 namespace {
 
-using diary::RowView;
-using diary::Statement;
+using db::RowView;
+using db::Statement;
 
-QList<diary::Column> columns() {
+QList<db::Column> columns() {
     const QString text = QStringLiteral("TEXT");
     return {{QStringLiteral("RecordName"), text},
             {QStringLiteral("RecordTel"), text},
@@ -39,11 +39,23 @@ QList<Statement> writeStatements(const DirRecord& record, SaveWrite write) {
              {record.name, record.tel, record.address, record.name}}};
 }
 
-Statement deleteByName(const QString& name) {
-    return {QStringLiteral("DELETE FROM Table1 WHERE RecordName = ?"), {name}};
+const QString RowIs = QStringLiteral("rowid = ? AND RecordName = ?");
+
+QVariantList rowValues(const RowRef& row) {
+    return {row.rowId, row.name};
 }
 
-IoResult outcome(const Loaded<diary::ChangeOutcome>& changed) {
+Statement deleteRow(const RowRef& row) {
+    return {QStringLiteral("DELETE FROM Table1 WHERE ") + RowIs, rowValues(row), true};
+}
+
+Loaded<RowChange> rowChange(const Loaded<db::ChangeOutcome>& changed) {
+    if (!changed.ok())
+        return {{}, changed.error};
+    return {changed.value.rowGone ? RowChange::Gone : RowChange::Done, {}};
+}
+
+IoResult outcome(const Loaded<db::ChangeOutcome>& changed) {
     return changed.ok() ? IoResult::success() : IoResult::failure(changed.error);
 }
 
@@ -65,39 +77,56 @@ Loaded<QList<DirRecord>> DirectoryStore::readAll() const {
     return result;
 }
 
-Loaded<QList<DirRecord>> DirectoryStore::entriesNamed(const QString& name) const {
-    Loaded<QList<DirRecord>> result;
-    const IoResult walked = m_db.walk({AllColumns, QStringLiteral("RecordName = ?"), {name}},
-                                      [&](const RowView& row) { result.value.append(toRecord(row)); });
+Loaded<QList<RowRef>> DirectoryStore::rowsNamed(const QString& name) const {
+    Loaded<QList<RowRef>> result;
+    const IoResult walked = m_db.walk(
+        {{QStringLiteral("rowid"), QStringLiteral("RecordName")}, QStringLiteral("RecordName = ?"), {name}},
+        [&](const RowView& row) {
+            result.value.append({row.number(0), row.text(1)});
+        });
+    if (!walked)
+        return {{}, walked.error};
+    return result;
+}
+
+Loaded<std::optional<DirRecord>> DirectoryStore::entryAt(const RowRef& row) const {
+    Loaded<std::optional<DirRecord>> result;
+    const IoResult walked = m_db.walk({AllColumns, RowIs, rowValues(row)},
+                                      [&](const RowView& found) { result.value = toRecord(found); });
     if (!walked)
         return {{}, walked.error};
     return result;
 }
 
 IoResult DirectoryStore::walkNamesAndNumbers(
-    const std::function<void(const QString& name, const QString& tel)>& visit) const {
-    return m_db.walk({{QStringLiteral("RecordName"), QStringLiteral("RecordTel")}, {}, {}},
-                     [&](const RowView& row) { visit(row.text(0), row.text(1)); });
+    const std::function<void(qint64 rowId, const QString& name, const QString& tel)>& visit) const {
+    return m_db.walk(
+        {{QStringLiteral("rowid"), QStringLiteral("RecordName"), QStringLiteral("RecordTel")}, {}, {}},
+        [&](const RowView& row) { visit(row.number(0), row.text(1), row.text(2)); });
 }
 
-IoResult DirectoryStore::remove(const QString& name) const {
+Loaded<RowChange> DirectoryStore::remove(const RowRef& row) const {
     if (!QFileInfo::exists(m_db.path())) {
-        return IoResult::failure(QStringLiteral("%1\n%2").arg(
-            QDir::toNativeSeparators(m_db.path()), QObject::tr("cannot be found. Nothing was deleted.")));
+        return {{},
+                QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(m_db.path()),
+                                             QObject::tr("cannot be found. Nothing was deleted."))};
     }
-    return outcome(m_db.change({deleteByName(name)}));
+    return rowChange(m_db.change({deleteRow(row)}));
 }
 
 IoResult DirectoryStore::save(const DirRecord& record, SaveWrite write) const {
     return outcome(m_db.change(writeStatements(record, write)));
 }
 
-IoResult DirectoryStore::rename(const DirRecord& record, SaveWrite write, const QString& oldName) const {
-    QList<Statement> statements = writeStatements(record, write);
-    // DeleteOld; renaming an entry to its own name must not delete what was just written.
-    if (oldName != record.name)
-        statements.append(deleteByName(oldName));
-    return outcome(m_db.change(statements));
+Loaded<RowChange> DirectoryStore::change(const RowRef& row, const DirRecord& record, SaveWrite write) const {
+    if (write == SaveWrite::Insert || record.name == row.name) {
+        return rowChange(m_db.change(
+            {{QStringLiteral("UPDATE Table1 SET RecordName = ?, RecordTel = ?, RecordAddress = ? WHERE ") +
+                  RowIs,
+              QVariantList{record.name, record.tel, record.address} + rowValues(row), true}}));
+    }
+    // DeleteOld, guarded first: with the entry in hand gone, the other rows must not change either.
+    return rowChange(m_db.change(QList<Statement>{deleteRow(row)} + writeStatements(record, write)));
 }
 
 } // namespace velkor::directory

@@ -26,6 +26,15 @@ QString addressTitle() {
     return QStringLiteral("Adres");
 }
 
+QString rowGone(Language language) {
+    return pick(
+        language,
+        "Bu kayıt rehberde artık yok: başka bir program onu değiştirmiş ya da silmiş. Hiçbir şey "
+        "değiştirilmedi.",
+        "This entry is no longer in the directory: another program has changed or deleted it. Nothing "
+        "was changed.");
+}
+
 QString duplicateTitle() {
     return QString::fromUtf8("Uyarı!");
 }

@@ -11,6 +11,7 @@ QString recordDeleted(Language language);
 QString deleteFailed(Language language, const QString& error);
 QString listUnreadable(Language language, const QString& error);
 QString addressTitle();
+QString rowGone(Language language);
 
 QString duplicateTitle();
 QString duplicateQuestion(Language language);

@@ -15,7 +15,6 @@
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace velkor::directory {
 
@@ -92,7 +91,7 @@ void DirectoryWindow::buildControls() {
     m_search->setObjectName(QStringLiteral("Text1"));
     m_search->setGeometry(twipsRect(900, 60, 3735, 315));
 
-    m_names = new QStringListModel(this);
+    m_names = new ListedNames(this);
     m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setGeometry(twipsRect(60, 420, 4575, 4740));
@@ -164,19 +163,29 @@ void DirectoryWindow::onPortChosen(int index) {
 }
 
 void DirectoryWindow::onSearchEdited() {
-    m_names->setStringList({});
+    m_names->setRows({});
     m_searchTimer->start();
 }
 
 void DirectoryWindow::refreshList() {
     m_searchTimer->stop();
-    const Loaded<QStringList> found = findNames(m_store, m_search->text());
-    m_names->setStringList(found.value);
-    // Said once per opening, not at every key.
-    if (!found.ok() && !m_readErrorShown) {
-        m_readErrorShown = true;
-        m_ctx.prompter->warn(QString(), texts::listUnreadable(language(), found.error));
-    }
+    const Loaded<QList<RowRef>> found = findNames(m_store, m_search->text());
+    m_names->setRows(found.value);
+    if (!found.ok())
+        sayUnreadable(found.error);
+}
+
+void DirectoryWindow::sayUnreadable(const QString& error) {
+    if (m_readErrorShown)
+        return;
+    m_readErrorShown = true;
+    m_ctx.prompter->warn(QString(), texts::listUnreadable(language(), error));
+}
+
+void DirectoryWindow::sayRowGone(const RowRef& row) {
+    m_goneRow = row;
+    m_ctx.prompter->warn(QString(), texts::rowGone(language()));
+    m_searchTimer->start();
 }
 
 void DirectoryWindow::display(const DirRecord& entry) {
@@ -188,14 +197,18 @@ void DirectoryWindow::display(const DirRecord& entry) {
 void DirectoryWindow::onCurrentChanged(const QModelIndex& index) {
     if (!index.isValid())
         return;
-    const QString chosen = index.data().toString();
-    // The last row of that name is the one shown; with the file unreadable nothing is.
-    const Loaded<QList<DirRecord>> rows = m_store.entriesNamed(chosen);
-    if (!rows.value.isEmpty())
-        display(rows.value.back());
-    if (chosen.isEmpty())
+    const RowRef row = m_names->rowAt(index.row());
+    const Loaded<std::optional<DirRecord>> entry = m_store.entryAt(row);
+    if (entry.ok() && !entry.value) {
+        sayRowGone(row);
         return;
-    m_chosenName = chosen;
+    }
+    // With the file unreadable nothing is shown, yet the line is chosen.
+    if (entry.value)
+        display(*entry.value);
+    if (row.name.isEmpty())
+        return;
+    m_chosen = row;
     if (!m_number->text().isEmpty())
         m_dial->setEnabled(true);
     m_addressButton->setEnabled(true);
@@ -205,14 +218,19 @@ void DirectoryWindow::onCurrentChanged(const QModelIndex& index) {
 void DirectoryWindow::onDoubleClicked(const QModelIndex& index) {
     if (!index.isValid())
         return;
-    const QString chosen = index.data().toString();
-    const Loaded<QList<DirRecord>> rows = m_store.entriesNamed(chosen);
-    if (!rows.value.isEmpty())
-        display(rows.value.front());
-    if (chosen.isEmpty())
+    const RowRef row = m_names->rowAt(index.row());
+    const Loaded<std::optional<DirRecord>> entry = m_store.entryAt(row);
+    if (!entry.ok())
+        sayUnreadable(entry.error);
+    else if (!entry.value && row != m_goneRow) // the click before has said so
+        sayRowGone(row);
+    if (!entry.value)
+        return;
+    display(*entry.value);
+    if (row.name.isEmpty())
         return;
     const QString caption = language() == Language::Turkish ? s("Güncelle") : s("Update");
-    emit editorRequested({{m_name->text(), m_number->text(), m_address}, m_name->text(), caption});
+    emit editorRequested({*entry.value, row, caption});
 }
 
 void DirectoryWindow::onNewClicked() {
@@ -225,12 +243,16 @@ void DirectoryWindow::onAddressClicked() {
 
 void DirectoryWindow::onDeleteClicked() {
     // The entry chosen last, also when a search has emptied the list since: the display still shows it.
-    const IoResult removed = m_store.remove(m_chosenName);
-    if (!removed) {
+    const Loaded<RowChange> removed = m_store.remove(m_chosen);
+    if (!removed.ok()) {
         m_ctx.prompter->fail(QString(), texts::deleteFailed(language(), removed.error));
         return;
     }
-    m_chosenName.clear();
+    if (removed.value == RowChange::Gone) {
+        sayRowGone(m_chosen);
+        return;
+    }
+    m_chosen = {};
     m_name->clear();
     m_number->clear();
     // The dial button cancels a dial under way; it goes grey once that dial has ended.

@@ -2,6 +2,7 @@
 
 #include "directory/directory_store.h"
 #include "directory/editor_request.h"
+#include "directory/listed_names.h"
 #include "directory/modem_dialer.h"
 #include "lang/language_aware.h"
 #include "support/app_context.h"
@@ -15,7 +16,6 @@ class QLineEdit;
 class QListView;
 class QModelIndex;
 class QPushButton;
-class QStringListModel;
 
 namespace velkor::directory {
 
@@ -59,6 +59,10 @@ private:
     // Back to idle after a dial, whichever way it ended.
     void dialEnded();
     void display(const DirRecord& entry);
+    // Said once per opening, not at every key.
+    void sayUnreadable(const QString& error);
+    // The list is searched again, so it shows what the file holds now.
+    void sayRowGone(const RowRef& row);
     Language language() const { return m_ctx.state.language; }
 
     AppContext& m_ctx;
@@ -66,7 +70,7 @@ private:
     QLabel* m_searchLabel;
     QLineEdit* m_search;
     QListView* m_list;
-    QStringListModel* m_names;
+    ListedNames* m_names;
     QLabel* m_hint;
     QLabel* m_name;
     QLineEdit* m_number;
@@ -78,9 +82,10 @@ private:
     QTimer* m_searchTimer;
     ModemDialer* m_dialer;
 
-    QString m_chosenName; // the name chosen in the list, shown in m_name
-    QString m_address;    // address of the entry chosen last
+    RowRef m_chosen;   // the row chosen in the list, shown in m_name
+    QString m_address; // address of the entry chosen last
     bool m_readErrorShown = false;
+    RowRef m_goneRow; // the row last found gone
     bool m_disableDialAfterDial = false;
 };
 

@@ -7,10 +7,10 @@
 namespace velkor::directory {
 
 // What the directory window hands its record editor: empty for a new entry; for a change the entry's
-// texts, its name as the entry in hand, and the save button's caption that tells the mode.
+// texts, its row (whose name is the editor's OldName), and the save button's caption that tells the mode.
 struct EditorRequest {
     DirRecord entry;
-    QString oldName;
+    RowRef inHand;
     QString saveCaption; // empty: as the editor's load leaves it
 };
 

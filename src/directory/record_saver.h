@@ -19,13 +19,15 @@ class RecordSaver {
 public:
     explicit RecordSaver(AppContext& context);
 
-    // Saves the boxes. `oldName` is the name of the entry in hand in a change; after a rename it is the
-    // new name, so that saving again changes that same entry. True when something was written.
-    bool save(EditorMode mode, const DirRecord& boxes, QString& oldName);
+    // Saves the boxes. `inHand` is the row of the entry in a change (its name is OldName); after a save it
+    // is the row that holds the entry now, so that saving again changes that same entry. True when
+    // something was written.
+    bool save(EditorMode mode, const DirRecord& boxes, RowRef& inHand);
 
 private:
     // The write and its outcome message, once the question on a taken name is settled.
-    bool kaydet(EditorMode mode, const DirRecord& boxes, SaveWrite write, QString& oldName);
+    bool kaydet(EditorMode mode, const DirRecord& boxes, SaveWrite write, const QList<RowRef>& sameName,
+                RowRef& inHand);
     Language language() const { return m_ctx.state.language; }
 
     AppContext& m_ctx;

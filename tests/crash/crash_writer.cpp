@@ -42,8 +42,7 @@ struct Stores {
 
 // Plans: "plan <n>" appended, and every fifth step the oldest dropped by a rewrite; what is left is always a
 // run of consecutive numbers. Diary: "entry <n>" added, every third one then updated. Directory: "name <n>"
-// inserted, every fourth one renamed to "renamed <n>" in one transaction. The small files are rewritten
-// with the step's number.
+// inserted, every fourth one renamed to "renamed <n>". The small files are rewritten with the step's number.
 void writeForever(const Stores& s) {
     const QList<plans::PlanRecord> plansBefore = s.plans.readPlans().value;
     qint64 oldest = plansBefore.isEmpty() ? 0 : numberIn(plansBefore.first().text);
@@ -67,13 +66,14 @@ void writeForever(const Stores& s) {
                                               QStringLiteral("02"), QStringLiteral("2026")});
 
         const QString newName = QStringLiteral("name %1").arg(name);
-        if (s.directory
-                .save({newName, QStringLiteral("555 %1").arg(name), QStringLiteral("street")},
-                      directory::SaveWrite::Insert)
-                .ok() &&
-            name % 4 == 3)
-            s.directory.rename({QStringLiteral("renamed %1").arg(name), QStringLiteral("555"), QString()},
-                               directory::SaveWrite::Insert, newName);
+        const IoResult saved =
+            s.directory.save({newName, QStringLiteral("555 %1").arg(name), QStringLiteral("street")},
+                             directory::SaveWrite::Insert);
+        const auto rows = s.directory.rowsNamed(newName);
+        if (saved.ok() && name % 4 == 3 && rows.ok() && !rows.value.isEmpty())
+            s.directory.change(rows.value.first(),
+                               {QStringLiteral("renamed %1").arg(name), QStringLiteral("555"), QString()},
+                               directory::SaveWrite::Insert);
 
         s.files.writeLastExit(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * step));
         lang::writeLanguageSetting(s.file("options.prg"), step % 2 ? Language::English : Language::Turkish);

@@ -12,7 +12,7 @@
 
 class QSqlQuery;
 
-namespace velkor::diary {
+namespace velkor::db {
 
 // One column of a database's Table1: its name and its SQLite declaration ("TEXT",
 // "INTEGER PRIMARY KEY AUTOINCREMENT", ...).
@@ -26,6 +26,8 @@ struct Column {
 struct Statement {
     QString sql;
     QVariantList values;
+    // The statement is about one row that must still be there: touching none voids the whole change.
+    bool needsRow = false;
 };
 
 // Which rows and columns a read wants: no columns means every column of the table, no condition every row.
@@ -51,8 +53,9 @@ private:
 using Row = QVariantList;
 
 struct ChangeOutcome {
-    qint64 lastInsertId = -1; // rowid given to the last INSERT, -1 when there was none
-    qint64 rowsAffected = 0;  // summed over all statements
+    QVariant returned;       // first value of the last statement that returned a row (RETURNING)
+    qint64 rowsAffected = 0; // summed over all statements
+    bool rowGone = false;    // a statement's row was not there: nothing was changed
 };
 
 // A database file in DataDir holding one table, Table1, opened for each call and closed before it returns.
@@ -70,7 +73,8 @@ public:
     IoResult walk(const Selection& selection, const std::function<void(const RowView&)>& visit) const;
     Loaded<QList<Row>> read(const Selection& selection = {}) const;
 
-    // Runs the statements in one transaction: either all of them take effect or none does.
+    // Runs the statements in one transaction: either all of them take effect or none does (an error, or
+    // rowGone when a statement found no row it needs).
     Loaded<ChangeOutcome> change(const QList<Statement>& statements) const;
 
     // Differs whenever the file may hold other rows than when it was taken (SQLite's change counter, the
@@ -86,4 +90,4 @@ private:
     QList<Column> m_columns;
 };
 
-} // namespace velkor::diary
+} // namespace velkor::db

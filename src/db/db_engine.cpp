@@ -1,4 +1,4 @@
-#include "diary/db_engine.h"
+#include "db/db_engine.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace velkor::diary {
+namespace velkor::db {
 
 namespace {
 
@@ -226,6 +226,7 @@ Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const
         return cannotWrite(db.lastError());
 
     ChangeOutcome outcome;
+    bool rowGone = false;
     const auto run = [&](const Statement& statement) -> std::optional<QSqlError> {
         // Each query is finished before the next, so nothing is pending at the commit.
         QSqlQuery query(db);
@@ -234,14 +235,22 @@ Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const
         bindAll(query, statement.values);
         if (!query.exec())
             return query.lastError();
-        outcome.rowsAffected += std::max(0, query.numRowsAffected());
-        if (statement.sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive))
-            outcome.lastInsertId = query.lastInsertId().toLongLong();
+        const int affected = query.numRowsAffected();
+        outcome.rowsAffected += std::max(0, affected);
+        if (query.isSelect() && query.next())
+            outcome.returned = query.value(0);
+        rowGone = statement.needsRow && affected <= 0;
         return std::nullopt;
     };
     std::optional<QSqlError> failed = run({createStatement(), {}});
-    for (qsizetype i = 0; !failed && i < statements.size(); ++i)
+    for (qsizetype i = 0; !failed && !rowGone && i < statements.size(); ++i)
         failed = run(statements.at(i));
+    if (rowGone) {
+        db.rollback();
+        ChangeOutcome none;
+        none.rowGone = true;
+        return {none, {}};
+    }
     if (!failed && !db.commit())
         failed = db.lastError();
     if (failed) {
@@ -268,4 +277,4 @@ QByteArray Database::fingerprint() const {
     return print;
 }
 
-} // namespace velkor::diary
+} // namespace velkor::db
