@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -63,8 +64,6 @@ QString NotebookWindow::path() const {
 
 namespace {
 
-// Beyond this the text box becomes too slow to use; such a note is kept, not shown.
-constexpr qsizetype MaxNoteLength = 1 << 20;
 // Wrapping a longer line costs time that grows with its square.
 constexpr qsizetype MaxWrappedLine = 1 << 16;
 
@@ -80,7 +79,7 @@ qsizetype longestLine(const QString& text) {
 void NotebookWindow::load() {
     // The note opens with its design captions; only a language switch words it otherwise.
     touchFile(path());
-    const Loaded<QString> note = readNote(path());
+    const NoteFile note = readNote(path());
     const bool turkish = m_ctx.turkish();
     if (!note.ok()) {
         m_ctx.prompter->warn(
@@ -89,7 +88,7 @@ void NotebookWindow::load() {
         lock();
         return;
     }
-    if (note.value.size() > MaxNoteLength) {
+    if (note.tooLarge) {
         m_ctx.prompter->warn(QString(), (turkish ? s("%1\nnot defteri için çok büyük; dosya olduğu gibi "
                                                      "bırakıldı.")
                                                  : s("%1\nis too large for the notebook; the file is left as "
@@ -98,11 +97,12 @@ void NotebookWindow::load() {
         lock();
         return;
     }
-    if (longestLine(note.value) > MaxWrappedLine)
-        m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setLineWrapMode(longestLine(note.value) > MaxWrappedLine ? QPlainTextEdit::NoWrap
+                                                                     : QPlainTextEdit::WidgetWidth);
     m_text->setPlainText(note.value);
     // Compare with the text as the editor holds it, so that opening alone never counts as a change.
     m_saved = m_text->toPlainText();
+    m_stamp = note.stamp;
     onTextChanged();
 }
 
@@ -128,7 +128,7 @@ bool NotebookWindow::hasUnsavedChanges() const {
 
 IoResult NotebookWindow::write() {
     const QString text = m_text->toPlainText();
-    const IoResult written = writeNote(path(), text);
+    const IoResult written = writeNote(path(), text, &m_stamp);
     if (written) {
         // The editor keeps the typed quotes; the file holds apostrophes in their place.
         m_saved = text;
@@ -137,23 +137,55 @@ IoResult NotebookWindow::write() {
     return written;
 }
 
-bool NotebookWindow::saveUnsavedChanges() {
-    return write().ok();
+bool NotebookWindow::changedElsewhere() const {
+    // A file that cannot be read to tell is left to the save, which then says what is wrong with it.
+    return !unchangedSince(path(), m_stamp).value_or(true);
 }
 
-bool NotebookWindow::saveAndTell() {
+bool NotebookWindow::saveUnsavedChanges() {
+    if (!changedElsewhere())
+        return write().ok();
+    // Nobody is there to choose between the two notes, so neither is lost: the typed one goes beside the
+    // file, which keeps what the other program wrote.
+    const QFileInfo notes(path());
+    const QString stamp = m_ctx.clock->now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = notes.dir().filePath(s("%1-%2.kyt").arg(notes.completeBaseName(), stamp));
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = notes.dir().filePath(s("%1-%2-%3.kyt").arg(notes.completeBaseName(), stamp).arg(n));
+    return writeNote(aside, m_text->toPlainText()).ok();
+}
+
+NotebookWindow::Saved NotebookWindow::saveAsked() {
+    const bool turkish = m_ctx.turkish();
+    if (changedElsewhere()) {
+        const QString message =
+            turkish ? s("%1\nnot açıldıktan sonra başka bir program tarafından değiştirildi. Hangisi "
+                        "kalsın?")
+                    : s("%1\nhas been changed by another program since the note was opened. Which one "
+                        "should stay?");
+        const int choice = m_ctx.prompter->choose(
+            turkish ? s("UYARI") : s("WARNING"), message.arg(QDir::toNativeSeparators(path())),
+            turkish ? QStringList{s("Benimkini kaydet"), s("Dosyadakini al"), s("Vazgeç")}
+                    : QStringList{s("Keep mine"), s("Take the file's"), s("Cancel")});
+        if (choice == 1) {
+            load();
+            return Saved::TakenFromFile;
+        }
+        if (choice != 0)
+            return Saved::Cancelled;
+    }
     const IoResult written = write();
     if (!written) {
-        const bool turkish = m_ctx.turkish();
         m_ctx.prompter->fail(QString(),
                              (turkish ? s("Not kaydedilemedi:\n%1") : s("The note could not be saved:\n%1"))
                                  .arg(written.error));
+        return Saved::Failed;
     }
-    return written.ok();
+    return Saved::Written;
 }
 
 void NotebookWindow::onSaveClicked() {
-    if (saveAndTell())
+    if (saveAsked() == Saved::Written)
         m_ctx.prompter->inform(QString(), m_ctx.turkish() ? s("Kayıt Yapıldı") : s("Record Saved"));
 }
 
@@ -168,8 +200,9 @@ void NotebookWindow::closeEvent(QCloseEvent* event) {
             m_ctx.prompter->ask(turkish ? s("UYARI") : s("WARNING"),
                                 turkish ? s("Yaptığınız değişiklikleri kaydetmek istiyor musunuz?")
                                         : s("Do you want to save your changes?"));
-        // A save that failed keeps the window open: closing now would lose what was typed.
-        if (save && !saveAndTell()) {
+        // A save that failed or was called off keeps the window open: closing now would lose what was typed.
+        const Saved saved = save ? saveAsked() : Saved::Written;
+        if (saved == Saved::Failed || saved == Saved::Cancelled) {
             event->ignore();
             return;
         }

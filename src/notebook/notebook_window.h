@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lang/language_aware.h"
+#include "notebook/notes_file.h"
 #include "support/app_context.h"
 #include "support/io_result.h"
 #include "support/unsaved_work.h"
@@ -13,7 +14,8 @@ class QPushButton;
 namespace velkor::notebook {
 
 // Form12: the one free-text note. Unsaved changes are told by comparison with the text last read or
-// saved; the undo button's enabled state shows them.
+// saved; the undo button's enabled state shows them. A save never overwrites what another program wrote
+// into the file meanwhile without asking.
 class NotebookWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
     Q_OBJECT
 public:
@@ -34,8 +36,11 @@ private:
     void onTextChanged();
     void onSaveClicked();
     void onUndoClicked();
-    // Saves the editor's text; a failure is told to the user and leaves the changes marked unsaved.
-    bool saveAndTell();
+    enum class Saved { Written, TakenFromFile, Cancelled, Failed };
+    // Saves the editor's text; when the file was changed elsewhere, the user chooses which note stays. A
+    // failure is told to the user and leaves the changes marked unsaved.
+    Saved saveAsked();
+    bool changedElsewhere() const;
     IoResult write();
     QString path() const;
 
@@ -44,6 +49,7 @@ private:
     QPushButton* m_save;
     QPushButton* m_undo;
     QString m_saved;
+    NoteStamp m_stamp;
     bool m_locked = false;
 };
 

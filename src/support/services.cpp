@@ -1,11 +1,18 @@
 #include "support/services.h"
 
+#include "support/long_text.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTableView>
 #include <QUrl>
 
 namespace velkor {
@@ -16,13 +23,81 @@ QString title(const QString& given) {
     return given.isEmpty() ? QStringLiteral("Velkor") : given;
 }
 
+// The whole of a text too long for the label, in a table that lays out only the lines on screen.
+QTableView* longTextView(const QString& text, QSize available) {
+    auto* view = new QTableView;
+    view->setObjectName(QStringLiteral("wholeText"));
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    // Rows of one height are placed by arithmetic, however many there are. Set before the rows come: set
+    // after, each of them would be resized in turn.
+    const QFontMetrics metrics = view->fontMetrics();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(metrics.lineSpacing() + 2);
+    auto* rows = new TextRowsModel(text, view);
+    view->setModel(rows);
+    view->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(rows->longestRow()) +
+                                                   4 * metrics.averageCharWidth());
+    view->setShowGrid(false);
+    view->setWordWrap(false);
+    view->setTextElideMode(Qt::ElideNone);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setMinimumSize(std::min(available.width() / 2, 560), std::min(available.height() / 4, 280));
+    return view;
+}
+
+// Texts in boxes are often the user's own (a plan, an address), never markup. A long one would make the box
+// taller than the screen and slow to lay out: the label shows its start and a list below it the whole.
+// Goes last, after the icon and buttons, since setting those lays the box out anew.
+void setUserText(QMessageBox& box, const QString& text) {
+    box.setTextFormat(Qt::PlainText);
+    const Excerpt excerpt = textExcerpt(text);
+    box.setText(excerpt.text);
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!excerpt.cut || !grid)
+        return;
+    QTableView* view = longTextView(text, box.screen()->availableGeometry().size());
+    // Under the label and above the buttons, where the unused informative text would go.
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    const int label = grid->indexOf(box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")));
+    if (label >= 0)
+        grid->getItemPosition(label, &row, &column, &rowSpan, &columnSpan);
+    if (label >= 0 && !grid->itemAtPosition(row + 1, column))
+        grid->addWidget(view, row + 1, column);
+    else
+        grid->addWidget(view, grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
+
+int Prompter::choose(const QString& title, const QString& text, const QStringList& choices) {
+    return show(BoxKind::Question, title, text) == Answer::Yes ? 0 : int(choices.size()) - 1;
+}
+
+int QtPrompter::choose(const QString& boxTitle, const QString& text, const QStringList& choices) {
+    QMessageBox box;
+    box.setWindowTitle(title(boxTitle));
+    box.setIcon(QMessageBox::NoIcon);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, buttons.size() + 1 == choices.size() ? QMessageBox::RejectRole
+                                                                                  : QMessageBox::AcceptRole));
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+    }
+    setUserText(box, text);
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return int(chosen < 0 ? choices.size() - 1 : chosen);
+}
 
 Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& text) {
     const bool turkish = m_language() == Language::Turkish;
     QMessageBox box;
     box.setWindowTitle(title(boxTitle));
-    box.setText(text);
     switch (kind) {
     case BoxKind::Information:
         box.setIcon(QMessageBox::Information);
@@ -44,6 +119,7 @@ Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& te
             box.addButton(turkish ? QStringLiteral("Hayır") : QStringLiteral("No"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
+        setUserText(box, text);
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
@@ -51,6 +127,7 @@ Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& te
         box.addButton(turkish ? QStringLiteral("Tamam") : QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    setUserText(box, text);
     box.exec();
     return Answer::Ok;
 }

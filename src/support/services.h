@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -39,13 +40,19 @@ public:
     bool ask(const QString& title, const QString& text) {
         return show(BoxKind::Question, title, text) == Answer::Yes;
     }
+    // A question answered by one of the named choices, worded by the caller; returns the index of the one
+    // taken. The first is the default, the last is taken when the box is closed without a choice. Here the
+    // first is offered as Yes and the last as No, for prompters that know no other buttons.
+    virtual int choose(const QString& title, const QString& text, const QStringList& choices);
 };
 
-// QMessageBox with its buttons worded in the program's current language.
+// QMessageBox with its buttons worded in the program's current language. Texts are shown as plain text,
+// and a long one in a scrolling list under its first lines, so that every box fits the screen.
 class QtPrompter final : public Prompter {
 public:
     explicit QtPrompter(std::function<Language()> language) : m_language(std::move(language)) {}
     Answer show(BoxKind kind, const QString& title, const QString& text) override;
+    int choose(const QString& title, const QString& text, const QStringList& choices) override;
 
 private:
     std::function<Language()> m_language;

@@ -29,7 +29,7 @@ struct ShownBox {
     QString text;
 };
 
-// Records every box; answers questions from a queue (No when the queue is empty).
+// Records every box; answers questions from a queue (No when the queue is empty), choices from another.
 class ScriptedPrompter final : public Prompter {
 public:
     Answer show(BoxKind kind, const QString& title, const QString& text) override {
@@ -40,6 +40,14 @@ public:
             return Answer::Ok;
         return answers.isEmpty() ? Answer::No : answers.dequeue();
     }
+    // Answered from `picks`; the last choice (the escape) when it is empty.
+    int choose(const QString& title, const QString& text, const QStringList& named) override {
+        boxes.append({BoxKind::Question, title, text});
+        offered.append(named);
+        if (onShow)
+            onShow();
+        return picks.isEmpty() ? int(named.size()) - 1 : picks.dequeue();
+    }
     // The texts of the boxes shown so far, joined by "|".
     QString texts() const {
         QStringList all;
@@ -49,6 +57,8 @@ public:
     }
     QList<ShownBox> boxes;
     QQueue<Answer> answers;
+    QQueue<int> picks;
+    QList<QStringList> offered;   // the choices of each choose(), in turn
     std::function<void()> onShow; // runs while "the box is open"
 };
 

@@ -1,0 +1,75 @@
+#include "support/services.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+using namespace velkor;
+using namespace Qt::StringLiterals;
+
+class TestMessageBoxes : public QObject {
+    Q_OBJECT
+private slots:
+    // Whatever the user's text, the box fits the screen and shows it as typed: a long one starts in the
+    // label, and all of it is in a list below, one row a line (a very long line goes on in the next row).
+    void boxShowsUserTextPlainAndFitsTheScreen_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("choices"); // empty: an information box
+        QTest::addColumn<int>("rows");            // of the list with the whole text; 0: none
+        QString lines;
+        for (int i = 0; i < 200000; ++i)
+            lines += u"line %1\n"_s.arg(i);
+        lines.chop(1);
+        QTest::newRow("markup in an address") << u"Apt <B blok>\nNo 5"_s << QStringList() << 0;
+        QTest::newRow("five megabytes on one line") << QString(5'000'000, u'x') << QStringList() << 5000;
+        QTest::newRow("many lines, three choices")
+            << lines << QStringList{u"Keep"_s, u"Take"_s, u"Cancel"_s} << 200000;
+    }
+    void boxShowsUserTextPlainAndFitsTheScreen() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, choices);
+        QFETCH(int, rows);
+        QSize size, available;
+        QLabel* label = nullptr;
+        QString labelText, whole;
+        int format = -1, rowCount = 0;
+        // Looked at and closed from inside the box's own event loop; checked once it is gone.
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            size = box->frameGeometry().size();
+            available = box->screen()->availableGeometry().size();
+            label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
+            labelText = label->text().remove(QChar(0x200B)); // places to wrap
+            format = label->textFormat();
+            if (auto* list = box->findChild<QAbstractItemView*>()) {
+                rowCount = list->model()->rowCount();
+                for (int row = 0; row < rowCount; ++row)
+                    whole += list->model()->index(row, 0).data().toString();
+            }
+            for (QAbstractButton* button : box->buttons()) {
+                if (choices.isEmpty() || button->text() == choices[1])
+                    button->click();
+            }
+        });
+        QtPrompter prompter([] { return Language::English; });
+        if (choices.isEmpty())
+            QCOMPARE(prompter.show(BoxKind::Information, QString(), text), Answer::Ok);
+        else
+            QCOMPARE(prompter.choose(QString(), text, choices), 1);
+        QVERIFY2(size.width() <= available.width() && size.height() <= available.height(),
+                 qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
+        QCOMPARE(format, int(Qt::PlainText));
+        QVERIFY(labelText.size() < 1000 && text.startsWith(labelText.chopped(rows ? 1 : 0)));
+        QCOMPARE(rowCount, rows);
+        if (rows)
+            QCOMPARE(whole, QString(text).remove(u'\n'));
+    }
+};
+
+QTEST_MAIN(TestMessageBoxes)
+#include "tst_message_boxes.moc"
