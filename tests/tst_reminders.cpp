@@ -192,7 +192,7 @@ private slots:
                 }
                 QCOMPARE(timer.queued(), 2);
                 // An exit now must not swallow what is waiting.
-                QCOMPARE(timer.settledUpTo(t.clock.now()), at(2026, 3, 5, 9, 29));
+                QCOMPARE(timer.settledUpTo(t.clock.now()), minuteOf(at(2026, 3, 5, 9, 29)));
             }
             --depth;
         };
@@ -202,8 +202,8 @@ private slots:
         timer.start(t.clock.now());
         QCOMPARE(shownTexts(t.prompter), (QStringList{"first", "second", "third"}));
         QCOMPARE(deepest, 1);                                      // one box at a time
-        QCOMPARE(stamps, QList<QDateTime>{at(2026, 3, 5, 9, 32)}); // stamped once all were closed
-        QCOMPARE(timer.settledUpTo(at(2026, 3, 5, 9, 32, 40)), at(2026, 3, 5, 9, 32));
+        QCOMPARE(stamps, QList<QDateTime>{minuteOf(at(2026, 3, 5, 9, 32))}); // stamped once all were closed
+        QCOMPARE(timer.settledUpTo(at(2026, 3, 5, 9, 32, 40)), minuteOf(at(2026, 3, 5, 9, 32)));
     }
 
     void startUpCatchesUpThenTicksAndStamps() {
@@ -233,7 +233,41 @@ private slots:
         MainForm form(t.ctx);
         t.prompter.onShow = [&] { form.finish(); }; // the user picks "Programı Kapat" from the tray menu
         QVERIFY(form.start());
-        QCOMPARE(shell::Bookkeeping(t.ctx.dataDir).readLastExit().value, at(2026, 3, 3, 18, 0));
+        QCOMPARE(shell::Bookkeeping(t.ctx.dataDir).readLastExit().value, minuteOf(at(2026, 3, 3, 18, 0)));
+    }
+
+    // Many missed plans come in one list, in the chosen language, with one beep; a stamp later than now
+    // (a clock that was fast) announces nothing and is put right.
+    void startUpListsManyInTheChosenLanguageAndMendsAFutureStamp_data() {
+        QTest::addColumn<QDateTime>("lastExit");
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("six missed") << at(2026, 3, 3, 18, 0) << 6 << 1;
+        QTest::newRow("stamp tomorrow") << at(2026, 3, 6, 18, 0) << 0 << 0;
+    }
+    void startUpListsManyInTheChosenLanguageAndMendsAFutureStamp() {
+        QFETCH(QDateTime, lastExit);
+        QFETCH(int, listed);
+        QFETCH(int, beeps);
+        TestContext t;
+        QList<PlanRecord> plans;
+        for (int i = 0; i < 6; ++i)
+            plans.append({3, 4, 8 + i, 0, QStringLiteral("missed %1").arg(5 - i)});
+        store(t, plans);
+        QVERIFY(writeAll(t.file(QStringLiteral("options.prg")), "\"eng\"\r\n"));
+        QVERIFY(shell::Bookkeeping(t.ctx.dataDir).writeLastExit(lastExit));
+        t.clock.set(at(2026, 3, 5, 9, 0, 30));
+        MainForm form(t.ctx);
+        QVERIFY(form.start());
+        QCOMPARE(t.prompter.lists.size(), listed ? 1 : 0);
+        QCOMPARE(t.beeper.count, beeps);
+        if (listed) {
+            QCOMPARE(t.prompter.lists[0].size(), listed);
+            QCOMPARE(t.prompter.lists[0][0], (QStringList{"4 March 2026, Wednesday", "08:00", "missed 5"}));
+            QCOMPARE(t.prompter.boxes.size(), 1);
+            QVERIFY(t.prompter.boxes[0].text.contains(QStringLiteral("6 plans")));
+        }
+        QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))), QByteArray("2026,3,5,9,0\r\n"));
     }
 };
 

@@ -64,7 +64,8 @@ Loaded<std::optional<QDateTime>> Bookkeeping::readLastExit() const {
     const QDate date{int(*y), int(*mo), int(*d)};
     if (!date.isValid())
         return unreadable();
-    return {QDateTime(date, QTime{int(*h), int(*mi)}), {}};
+    // A wall reading: a stamp inside a skipped daylight-saving hour is still the minute it names.
+    return {QDateTime(date, QTime{int(*h), int(*mi)}, Qt::UTC), {}};
 }
 
 } // namespace velkor::shell

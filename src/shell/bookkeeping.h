@@ -29,7 +29,8 @@ public:
     // Rewrites tarih.kyt as the one record of `moment`, to the minute.
     IoResult writeLastExit(const QDateTime& moment) const;
     // The first record of tarih.kyt; nullopt when the file holds no record. A record that is no moment of
-    // the years 1900 to 9999, or a file that cannot be read, is an error naming the file.
+    // the years 1900 to 9999, or a file that cannot be read, is an error naming the file. The moment is the
+    // wall clock's reading, carried as UTC (see minuteOf).
     Loaded<std::optional<QDateTime>> readLastExit() const;
 
 private:

@@ -16,6 +16,7 @@
 #include "shell/directory_wiring.h"
 #include "shell/help_window.h"
 #include "shell/legacy_files.h"
+#include "shell/reminder_list.h"
 #include "shell/tray_events.h"
 
 #include <QCoreApplication>
@@ -37,8 +38,9 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     initShellResources();
     m_reminders.onNewDay = [this] { refreshIcon(); };
     m_reminders.onAllAnnounced = [this](const QDateTime& upTo) {
-        // A start after a crash then catches up from here, not from the last clean exit.
-        const IoResult written = m_files.writeLastExit(upTo);
+        // A start after a crash then catches up from here, not from the last clean exit. Never a reading
+        // later than now (in a repeated daylight-saving hour the minutes dealt with read later).
+        const IoResult written = m_files.writeLastExit(std::min(upTo, minuteOf(m_ctx.clock->now())));
         if (!written && !m_stampFailureShown) {
             m_stampFailureShown = true;
             m_ctx.prompter->warn(QString(), written.error);
@@ -139,6 +141,8 @@ bool MainForm::start() {
         m_ctx.prompter->fail(QString(), tr("Velkor cannot start:\n%1").arg(r.error));
         return false;
     }
+    // Every box of the start speaks the chosen language.
+    applyLanguage(lang::MainMenu);
     // The small bookkeeping files never stop the program: what cannot be written is told once, and the
     // reminders run all the same.
     QStringList trouble;
@@ -171,7 +175,6 @@ bool MainForm::start() {
         catchUp(lastExit.value);
     if (m_finished)
         return true; // the user ended the program while the missed plans were on screen
-    applyLanguage(lang::MainMenu);
     startReminders();
     // Without a tray nothing else would show the program: the calendar stands in for the icon.
     if (!tray)
@@ -225,8 +228,13 @@ void MainForm::catchUp(const std::optional<QDateTime>& lastExit) {
     const QList<Announcement> missed = shell::catchUp(plans.value, lastExit, now);
     // Until the last box is closed, an exit keeps the old moment so that nothing missed is lost.
     m_catchingUp = true;
-    for (const Announcement& a : missed)
-        m_ctx.prompter->inform(a.title, a.text);
+    if (missed.size() > ReminderTimer::ListThreshold) {
+        m_ctx.beeper->beep();
+        showAnnouncementList(m_ctx, missed);
+    } else {
+        for (const Announcement& a : missed)
+            m_ctx.prompter->inform(a.title, a.text);
+    }
     m_catchingUp = false;
     m_catchUpEnd = now;
 }

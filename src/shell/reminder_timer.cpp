@@ -1,6 +1,7 @@
 #include "shell/reminder_timer.h"
 
 #include "plans/day_set.h"
+#include "shell/reminder_list.h"
 
 #include <algorithm>
 
@@ -37,11 +38,40 @@ void ReminderTimer::scheduleNext() {
         m_timer.start(delayToNextMinute(m_ctx.clock->now()));
 }
 
+bool ReminderTimer::setBack(const QDateTime& moment) const {
+    if (!m_seen)
+        return false;
+    constexpr qint64 Tolerance = 60 * 1000;
+    const qint64 utc = moment.toMSecsSinceEpoch();
+    const qint64 expected = m_seenUtcMs + (m_ctx.clock->monotonicMs() - m_seenMonotonicMs);
+    if (utc < expected - Tolerance)
+        return true;
+    // Daylight saving changes the offset by the zone's own rules, and UTC goes on: not a step. A move to
+    // another zone reads the last tick's instant differently too; if the wall clock then reads earlier
+    // than time going on allows, it was set back.
+    const int seenOffsetNow = QDateTime::fromMSecsSinceEpoch(m_seenUtcMs, Qt::LocalTime).offsetFromUtc();
+    if (seenOffsetNow == m_seenOffset)
+        return false;
+    return utc + moment.offsetFromUtc() * 1000LL < expected + m_seenOffset * 1000LL - Tolerance;
+}
+
 void ReminderTimer::tick() {
     scheduleNext();
     if (m_paused)
         return;
-    const QDateTime now = minuteOf(m_ctx.clock->now());
+    const QDateTime moment = m_ctx.clock->now();
+    const QDateTime now = minuteOf(moment);
+    if (setBack(moment)) {
+        // The minutes from here on arrive again on the wall clock, and are announced again as they do; the
+        // minute landed in has not arrived.
+        m_doneUpTo = now;
+        if (m_allDayDoneFor.isValid())
+            m_allDayDoneFor = std::min(m_allDayDoneFor, now.date());
+    }
+    m_seenUtcMs = moment.toMSecsSinceEpoch();
+    m_seenMonotonicMs = m_ctx.clock->monotonicMs();
+    m_seenOffset = moment.offsetFromUtc();
+    m_seen = true;
     if (now.date() != m_lastTickDate) {
         m_lastTickDate = now.date();
         if (onNewDay)
@@ -50,18 +80,22 @@ void ReminderTimer::tick() {
 
     // The days this tick can announce: from the last minute dealt with (or the day after the last all-day
     // announcement) to today.
-    QDate from = m_doneUpTo.isValid() ? std::min(m_doneUpTo.date(), now.date()) : now.date();
+    QDate from = std::min(m_doneUpTo.date(), now.date());
     if (m_allDayDoneFor.isValid())
         from = std::min(from, std::min(m_allDayDoneFor.addDays(1), now.date()));
     const auto plans = plans::readPlansOn(m_planFile, plans::DaySet::between(from, now.date()));
     if (!plans.ok())
         return; // the next tick tries again, and catches up what this one missed
     const QList<Announcement> due = dueReminders(plans.value, m_doneUpTo, m_allDayDoneFor, now);
-    // Never backwards: after the clock is set back, what was shown is not shown again.
+    // A repeated hour (daylight saving ends) reads earlier than what was dealt with: nothing arrives twice.
     m_doneUpTo = std::max(m_doneUpTo, now);
     m_allDayDoneFor = m_allDayDoneFor.isValid() ? std::max(m_allDayDoneFor, now.date()) : now.date();
-    for (const Announcement& a : due)
-        m_queue.enqueue(a);
+    if (due.size() > ListThreshold) {
+        m_queue.enqueue(due);
+    } else {
+        for (const Announcement& a : due)
+            m_queue.enqueue({a});
+    }
     showQueue();
 }
 
@@ -72,7 +106,10 @@ void ReminderTimer::showQueue() {
     while (!m_queue.isEmpty()) {
         m_onScreen = m_queue.dequeue();
         m_ctx.beeper->beep();
-        m_ctx.prompter->inform(m_onScreen->title, m_onScreen->text);
+        if (m_onScreen->size() == 1)
+            m_ctx.prompter->inform(m_onScreen->first().title, m_onScreen->first().text);
+        else
+            showAnnouncementList(m_ctx, *m_onScreen);
         m_onScreen.reset();
     }
     m_showing = false;
@@ -86,11 +123,14 @@ namespace velkor::shell {
 
 QDateTime ReminderTimer::settledUpTo(const QDateTime& now) const {
     QDateTime settled = std::min(minuteOf(now), m_running ? m_doneUpTo : minuteOf(now));
-    const auto earlier = [&](const Announcement& a) { settled = std::min(settled, a.due.addSecs(-60)); };
+    const auto earlier = [&](const QList<Announcement>& group) {
+        for (const Announcement& a : group)
+            settled = std::min(settled, a.due.addSecs(-60));
+    };
     if (m_onScreen)
         earlier(*m_onScreen);
-    for (const Announcement& a : m_queue)
-        earlier(a);
+    for (const auto& group : m_queue)
+        earlier(group);
     return settled;
 }
 

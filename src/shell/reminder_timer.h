@@ -13,9 +13,13 @@
 
 namespace velkor::shell {
 
-// Announces plans at their minute. Ticks fall on minute boundaries; each covers every minute since the last
-// one it saw, so minutes lost to sleep, a blocked loop or a pause are announced late rather than never.
+// Announces plans when the wall clock shows their minute. Ticks fall on minute boundaries; each covers every
+// wall-clock minute since the last one it saw, so minutes lost to sleep, a blocked loop, a pause or a
+// skipped daylight-saving hour are announced late rather than never, and a repeated hour announces nothing
+// twice. A wall clock set back (against the monotonic clock, or by a move to another time zone) starts
+// again from the new reading: what then arrives again is announced again.
 // Boxes come one at a time from a queue: a tick while a box is open adds to the queue and drops nothing.
+// A tick with more than ListThreshold plans shows them in one list.
 class ReminderTimer final : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +38,9 @@ public:
     // Runs once every box of a tick has been closed, with the minute up to which all is announced.
     std::function<void(const QDateTime&)> onAllAnnounced;
 
+    static constexpr int ListThreshold = 5;
+
+    // The wall reading up to which every minute has been dealt with.
     QDateTime doneUpTo() const { return m_doneUpTo; }
     // The moment up to which every reminder has been seen by the user: `now`, or just before the first one
     // still waiting or on screen. The exit step records it, so an exit never swallows a waiting reminder.
@@ -45,6 +52,8 @@ public:
 private:
     void scheduleNext();
     void showQueue();
+    // True when the wall clock was set back since the last tick.
+    bool setBack(const QDateTime& moment) const;
 
     AppContext& m_ctx;
     QString m_planFile;
@@ -52,8 +61,13 @@ private:
     QDateTime m_doneUpTo;
     QDate m_allDayDoneFor;
     QDate m_lastTickDate;
-    QQueue<Announcement> m_queue;
-    std::optional<Announcement> m_onScreen;
+    QQueue<QList<Announcement>> m_queue; // a single box, or a list
+    std::optional<QList<Announcement>> m_onScreen;
+    // What the last tick saw, to tell a clock set back from time going on.
+    qint64 m_seenUtcMs = 0;
+    qint64 m_seenMonotonicMs = 0;
+    int m_seenOffset = 0;
+    bool m_seen = false;
     bool m_showing = false;
     bool m_paused = false;
     bool m_running = false;

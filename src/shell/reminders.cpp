@@ -67,8 +67,12 @@ QString reminderTitle(const QDate& date, int hour, int minute) {
     return title;
 }
 
+QDateTime wallReading(const QDate& date, const QTime& time) {
+    return QDateTime(date, time, Qt::UTC);
+}
+
 QDateTime minuteOf(const QDateTime& moment) {
-    return QDateTime(moment.date(), QTime(moment.time().hour(), moment.time().minute()));
+    return wallReading(moment.date(), QTime(moment.time().hour(), moment.time().minute()));
 }
 
 QList<Announcement> catchUp(const QList<PlanRecord>& plans, std::optional<QDateTime> lastExit,
@@ -76,7 +80,7 @@ QList<Announcement> catchUp(const QList<PlanRecord>& plans, std::optional<QDateT
     const QDateTime end = minuteOf(now);
     QDateTime last;
     if (!lastExit || !lastExit->isValid() || lastExit->date().year() == FirstStartYear)
-        last = QDateTime(QDate(end.date().year(), end.date().month(), 1), QTime(1, 1));
+        last = wallReading(QDate(end.date().year(), end.date().month(), 1), QTime(1, 1));
     else
         last = minuteOf(*lastExit);
     if (last > end)
@@ -102,8 +106,9 @@ QList<Announcement> catchUp(const QList<PlanRecord>& plans, std::optional<QDateT
                 announce = true;
             if (announce) {
                 const QTime at = plan.hasTime() ? QTime(plan.hour, plan.minute) : QTime(0, 0);
-                found.append({QDateTime(d, at.isValid() ? at : QTime(0, 0)),
-                              planTitle(d.day(), d.month(), plan.hour, plan.minute), plan.text});
+                found.append({wallReading(d, at.isValid() ? at : QTime(0, 0)),
+                              planTitle(d.day(), d.month(), plan.hour, plan.minute), plan.text,
+                              !plan.hasTime()});
             }
         });
     }
@@ -114,7 +119,7 @@ QList<Announcement> dueReminders(const QList<PlanRecord>& plans, const QDateTime
                                  const QDate& allDayDoneFor, const QDateTime& now) {
     const QDateTime end = minuteOf(now);
     const QDateTime earliest = end.addMonths(-12);
-    const QDateTime after = std::max(doneUpTo, earliest); // exclusive
+    const QDateTime after = std::max(minuteOf(doneUpTo), earliest); // exclusive
     QDate firstAllDay = allDayDoneFor.isValid() ? allDayDoneFor.addDays(1) : end.date();
     firstAllDay = std::max(firstAllDay, earliest.date());
 
@@ -122,7 +127,7 @@ QList<Announcement> dueReminders(const QList<PlanRecord>& plans, const QDateTime
     for (const PlanRecord& plan : plans) {
         if (!plan.hasTime()) {
             forEachDateOf(plan, firstAllDay, end.date(), [&](const QDate& d) {
-                due.append({QDateTime(d, QTime(0, 0)), allDayTitle(d), plan.text});
+                due.append({wallReading(d, QTime(0, 0)), allDayTitle(d), plan.text, true});
             });
             continue;
         }
@@ -132,9 +137,9 @@ QList<Announcement> dueReminders(const QList<PlanRecord>& plans, const QDateTime
         if (after >= end)
             continue;
         forEachDateOf(plan, after.date(), end.date(), [&](const QDate& d) {
-            const QDateTime moment(d, at);
+            const QDateTime moment = wallReading(d, at);
             if (moment > after && moment <= end)
-                due.append({moment, reminderTitle(d, plan.hour, plan.minute), plan.text});
+                due.append({moment, reminderTitle(d, plan.hour, plan.minute), plan.text, false});
         });
     }
     // Stable: plans due at the same moment keep their file order.

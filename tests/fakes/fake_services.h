@@ -11,16 +11,25 @@
 
 namespace velkor::testing {
 
+// A clock the test moves: `set` and `advanceSecs` let time pass; `sleep` passes wall time only (a suspend);
+// `step` sets the wall clock forward or back without time passing.
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 3, 5), QTime(9, 0)))
-        : m_now(std::move(start)) {}
-    QDateTime now() const override { return m_now; }
-    void set(const QDateTime& t) { m_now = t; }
-    void advanceSecs(qint64 secs) { m_now = m_now.addSecs(secs); }
+        : m_utc(start.toUTC()) {}
+    QDateTime now() const override { return m_utc.toLocalTime(); }
+    qint64 monotonicMs() const override { return m_monotonic; }
+    void set(const QDateTime& t) {
+        m_monotonic += std::max<qint64>(0, m_utc.msecsTo(t));
+        m_utc = t.toUTC();
+    }
+    void advanceSecs(qint64 secs) { set(m_utc.addSecs(secs)); }
+    void sleep(qint64 secs) { m_utc = m_utc.addSecs(secs); }
+    void step(qint64 secs) { m_utc = m_utc.addSecs(secs); }
 
 private:
-    QDateTime m_now;
+    QDateTime m_utc;
+    qint64 m_monotonic = 1000000;
 };
 
 struct ShownBox {
@@ -48,6 +57,15 @@ public:
             onShow();
         return picks.isEmpty() ? int(named.size()) - 1 : picks.dequeue();
     }
+    // Recorded as an information box of its title and text, its rows kept beside.
+    void showList(const QString& title, const QString& text, const QStringList& columns,
+                  const QList<QStringList>& rows) override {
+        boxes.append({BoxKind::Information, title, text});
+        listColumns.append(columns);
+        lists.append(rows);
+        if (onShow)
+            onShow();
+    }
     // The texts of the boxes shown so far, joined by "|".
     QString texts() const {
         QStringList all;
@@ -58,7 +76,9 @@ public:
     QList<ShownBox> boxes;
     QQueue<Answer> answers;
     QQueue<int> picks;
-    QList<QStringList> offered;   // the choices of each choose(), in turn
+    QList<QStringList> offered;     // the choices of each choose(), in turn
+    QList<QStringList> listColumns; // the columns and rows of each showList(), in turn
+    QList<QList<QStringList>> lists;
     std::function<void()> onShow; // runs while "the box is open"
 };
 

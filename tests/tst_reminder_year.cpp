@@ -1,0 +1,363 @@
+// A year of one user's life with Velkor, lived on a fake clock in several time zones: the real main form,
+// reminder timer, catch-up and bookkeeping files, restarted from the files as the real program would be.
+// An independent account of the wall clock says when each plan's minute (or an all-day plan's day) arrives;
+// every plan must be shown exactly once per arrival, never before it, and at the latest a minute after it
+// (or, when the program was off, asleep or busy, at the first moment it could show it).
+#include "fakes/fake_services.h"
+#include "plans/plan_store.h"
+#include "shell/main_form.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QTest>
+
+#include <ctime>
+#include <memory>
+
+using namespace velkor;
+using velkor::plans::NoHour;
+using velkor::plans::PlanRecord;
+using velkor::testing::TestContext;
+
+namespace {
+
+enum class Event { Start, Exit, Kill, Suspend, BoxOpen, EntryOpen, StepBack, StepForward };
+
+struct Diary {
+    const char* when; // local wall-clock time
+    Event what;
+    qint64 amount; // seconds (minutes for BoxOpen and EntryOpen)
+    const char* why;
+};
+
+constexpr qint64 Hour = 3600, Day = 24 * Hour;
+
+// The year, as the user lived it. Between the lines Velkor runs (or stays off after an exit or a kill).
+const Diary kYear[] = {
+    {"2027-12-31 20:00", Event::Start, 0, "first start, on new year's eve"},
+    {"2028-01-03 18:00", Event::Exit, 0, "a clean exit in the evening"},
+    {"2028-01-04 08:00", Event::Start, 0, "started the next morning"},
+    {"2028-01-10 12:00", Event::Suspend, 5 * Hour, "the lid shut over lunch for five hours"},
+    {"2028-01-20 09:00", Event::Kill, 0, "killed, no exit stamp"},
+    {"2028-01-20 11:00", Event::Start, 0, "started again two hours later"},
+    {"2028-01-25 09:50", Event::BoxOpen, 95, "the 10:00 box left open for 95 minutes"},
+    {"2028-02-05 14:20", Event::EntryOpen, 50, "typing a plan across two plans' minutes"},
+    {"2028-04-10 15:10", Event::StepBack, Hour, "the clock set back an hour"},
+    {"2028-04-20 12:10", Event::StepBack, 3 * Day, "the clock set back three days"},
+    {"2028-05-01 10:00", Event::StepForward, 92 * Day, "a wrong jump of three months"},
+    {"2028-12-20 18:00", Event::Exit, 0, "away for the holidays"},
+    {"2029-01-02 09:00", Event::Start, 0, "back after new year"},
+    {"2029-01-05 12:00", Event::Exit, 0, "the end of the year"},
+};
+
+// The plans of the year, each text unique so that what is shown names its plan.
+const QList<PlanRecord> kPlans = {
+    {12, 31, 23, 30, "new year's eve"},
+    {1, 1, 0, 30, "just after midnight"},
+    {1, 1, NoHour, 0, "new year's day"},
+    {1, 3, 17, 30, "before the exit"},
+    {1, 3, 19, 0, "while off"},
+    {1, 4, 7, 30, "before the morning start"},
+    {1, 4, NoHour, 0, "start day"},
+    {1, 10, 13, 0, "asleep 13:00"},
+    {1, 10, 14, 30, "asleep 14:30"},
+    {1, 10, 16, 0, "asleep 16:00"},
+    {1, 20, 10, 0, "killed meanwhile"},
+    {1, 20, NoHour, 0, "day of the kill"},
+    {1, 25, 10, 0, "box opens"},
+    {1, 25, 10, 30, "box still open"},
+    {1, 25, 11, 0, "box open long"},
+    {2, 5, 14, 30, "while typing 14:30"},
+    {2, 5, 15, 0, "while typing 15:00"},
+    {2, 29, 9, 0, "leap day"},
+    {2, 29, NoHour, 0, "leap day all day"},
+    {2, 30, 9, 0, "30 February"},
+    {2, 30, NoHour, 0, "30 February all day"},
+    {3, 12, 1, 30, "US spring 01:30"},
+    {3, 12, 2, 0, "US spring 02:00"},
+    {3, 12, 2, 30, "US spring 02:30"},
+    {3, 12, 3, 0, "US spring 03:00"},
+    {3, 26, 1, 30, "EU spring 01:30"},
+    {3, 26, 2, 0, "EU spring 02:00"},
+    {3, 26, 2, 30, "EU spring 02:30"},
+    {3, 26, 3, 0, "EU spring 03:00"},
+    {4, 10, 14, 30, "before the hour back"},
+    {4, 10, 15, 0, "at the hour back"},
+    {4, 18, NoHour, 0, "inside the three days"},
+    {4, 19, 12, 0, "noon inside the three days"},
+    {5, 2, 9, 0, "jumped over in May"},
+    {5, 15, NoHour, 0, "jumped over all day"},
+    {6, 1, 8, 0, "jumped over in June"},
+    {7, 30, 9, 0, "jumped over in July"},
+    {8, 1, 9, 30, "just before the landing"},
+    {6, 15, 10, 0, "an ordinary plan"},
+    {10, 29, 1, 30, "EU autumn 01:30"},
+    {10, 29, 2, 0, "EU autumn 02:00"},
+    {10, 29, 2, 30, "EU autumn 02:30"},
+    {10, 29, 3, 0, "EU autumn 03:00"},
+    {11, 5, 1, 30, "US autumn 01:30"},
+    {11, 5, 2, 0, "US autumn 02:00"},
+    {11, 5, 2, 30, "US autumn 02:30"},
+    {11, 5, 3, 0, "US autumn 03:00"},
+    {12, 24, NoHour, 0, "christmas eve"},
+    {12, 28, 10, 0, "between the years"},
+    {8, 15, 12, 0, "an ordinary summer plan"},
+    {12, 26, NoHour, 0, "boxing day"},
+};
+
+QDateTime wall(const char* text) {
+    return QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// The wall clock's reading of an instant, to the minute, without a zone (as the reminders compare them).
+QDateTime readingOf(const QDateTime& instant) {
+    const QDateTime local = instant.toLocalTime();
+    return QDateTime(local.date(), QTime(local.time().hour(), local.time().minute()), Qt::UTC);
+}
+
+struct Arrival {
+    QDateTime at;    // the instant the plan's minute (or day) arrived
+    QDateTime dueBy; // the latest instant it may be shown at; invalid: at the next start
+};
+
+// The independent account: which plans arrive as the wall clock moves.
+class Account {
+public:
+    explicit Account(const QList<PlanRecord>& plans) {
+        for (const PlanRecord& p : plans) {
+            if (p.hasTime())
+                m_timed.insert(key(p.month, p.day, p.hour * 60 + p.minute), p.text);
+            else
+                m_allDay.insert(key(p.month, p.day, 0), p.text);
+        }
+    }
+
+    // Time passes (or jumps forward) to `instant`: every reading above the highest one seen so far arrives,
+    // a skipped daylight-saving hour with the first minute after it; a repeated hour arrives only once.
+    void pass(const QDateTime& instant, const QDateTime& dueBy) {
+        const QDateTime reading = readingOf(instant);
+        for (QDateTime m = m_high.addSecs(60); m <= reading; m = m.addSecs(60)) {
+            if (m.time() == QTime(0, 0))
+                arrive(m_allDay, key(m.date().month(), m.date().day(), 0), instant, dueBy);
+            arrive(m_timed, key(m.date().month(), m.date().day(), m.time().hour() * 60 + m.time().minute()),
+                   instant, dueBy);
+        }
+        m_high = std::max(m_high, reading);
+    }
+    // The wall clock set back: the minute landed in has not arrived; those after it arrive again.
+    void setBack(const QDateTime& instant) { m_high = readingOf(instant); }
+    // A start announces today's all-day plans even when their day arrived while it ran before.
+    void started(const QDateTime& instant, bool dayArrivedMeanwhile) {
+        if (!dayArrivedMeanwhile) {
+            const QDate today = readingOf(instant).date();
+            arrive(m_allDay, key(today.month(), today.day(), 0), instant, instant.addSecs(60));
+        }
+    }
+    void setHigh(const QDateTime& reading) { m_high = reading; }
+    QDateTime high() const { return m_high; }
+    // Arrivals still waiting for the next start are due by then.
+    void dueAtStart(const QDateTime& instant) {
+        for (auto& list : arrivals) {
+            for (Arrival& a : list) {
+                if (!a.dueBy.isValid())
+                    a.dueBy = instant.addSecs(60);
+            }
+        }
+    }
+
+    QHash<QString, QList<Arrival>> arrivals;
+
+private:
+    static qint64 key(int month, int day, int minute) { return (month * 32 + day) * 2000 + minute; }
+    void arrive(const QMultiHash<qint64, QString>& plans, qint64 k, const QDateTime& at,
+                const QDateTime& dueBy) {
+        for (auto it = plans.find(k); it != plans.end() && it.key() == k; ++it)
+            arrivals[it.value()].append({at, dueBy});
+    }
+
+    QMultiHash<qint64, QString> m_timed;
+    QMultiHash<qint64, QString> m_allDay;
+    QDateTime m_high;
+};
+
+// The program as the diary has it: started, stopped, restarted from its files.
+class Life {
+public:
+    Life() : m_account(kPlans) {
+        const plans::PlanStore store(m_t.file(QStringLiteral("myfile.kyt")));
+        for (const PlanRecord& p : kPlans)
+            QVERIFY(store.appendPlan(p).ok());
+        m_t.prompter.onShow = [this] { recordShown(); };
+    }
+
+    void live() {
+        const QDateTime firstStart = wall(kYear[0].when);
+        m_t.clock.set(firstStart.addSecs(-40 * Day));
+        // A first start catches up from 01:01 on the 1st of its month.
+        m_account.setHigh(
+            QDateTime(QDate(firstStart.date().year(), firstStart.date().month(), 1), QTime(1, 1), Qt::UTC));
+        for (const Diary& line : kYear) {
+            m_why = QString::fromLatin1(line.why);
+            runUntil(wall(line.when));
+            happen(line);
+        }
+    }
+
+    QHash<QString, QList<QDateTime>> shown;
+    Account& account() { return m_account; }
+
+private:
+    QDateTime now() const { return m_t.clock.now().toUTC(); }
+
+    // Time goes on to the wall reading `until`, ticking on the half hours while the program runs.
+    void runUntil(const QDateTime& until) {
+        const QDateTime target(until.date(), until.time(), Qt::UTC);
+        while (readingOf(now()) < target) {
+            QDateTime next = now().addSecs(60 * (30 - now().time().minute() % 30));
+            next.setTime(QTime(next.time().hour(), next.time().minute(), 30));
+            if (readingOf(next) > target) // the last stretch, to the minute of the event
+                next = now().addSecs(std::max<qint64>(60, readingOf(now()).secsTo(target)));
+            m_t.clock.set(next);
+            m_account.pass(now(), m_form ? now().addSecs(60) : QDateTime());
+            if (m_form)
+                m_form->reminders().tick();
+        }
+    }
+
+    void happen(const Diary& line) {
+        switch (line.what) {
+        case Event::Start: {
+            const bool dayArrived = m_stoppedOn.isValid() && readingOf(now()).date() != m_stoppedOn;
+            m_account.dueAtStart(now());
+            m_form = std::make_unique<shell::MainForm>(m_t.ctx);
+            m_form->setTrayProbe([] { return true; });
+            QVERIFY(m_form->start());
+            m_account.started(now(), dayArrived || !m_stoppedOn.isValid());
+            break;
+        }
+        case Event::Exit:
+            QVERIFY(m_form->finish());
+            [[fallthrough]];
+        case Event::Kill:
+            m_form.reset();
+            m_stoppedOn = readingOf(now()).date();
+            break;
+        case Event::Suspend:
+            m_t.clock.sleep(line.amount);
+            m_account.pass(now(), now().addSecs(60));
+            m_form->reminders().tick();
+            break;
+        case Event::BoxOpen:
+            m_boxOpenMinutes = int(line.amount);
+            break;
+        case Event::EntryOpen: {
+            m_t.ctx.pauseReminders(true);
+            const QDateTime closes = now().addSecs(line.amount * 60);
+            for (QDateTime t = now().addSecs(60); t <= closes; t = t.addSecs(60)) {
+                m_t.clock.set(t);
+                m_account.pass(now(), closes.addSecs(60));
+                m_form->reminders().tick(); // paused: nothing
+            }
+            m_t.ctx.pauseReminders(false);
+            break;
+        }
+        case Event::StepBack:
+            m_t.clock.step(-line.amount);
+            m_account.setBack(now());
+            m_form->reminders().tick();
+            break;
+        case Event::StepForward:
+            m_t.clock.step(line.amount);
+            m_account.pass(now(), now().addSecs(60));
+            m_form->reminders().tick();
+            break;
+        }
+    }
+
+    void recordShown() {
+        const QDateTime at = now();
+        if (m_t.prompter.lists.size() > m_listsSeen) {
+            m_listsSeen = m_t.prompter.lists.size();
+            for (const QStringList& row : m_t.prompter.lists.last())
+                shown[row.value(2)].append(at);
+        } else {
+            shown[m_t.prompter.boxes.last().text].append(at);
+        }
+        if (m_boxOpenMinutes > 0) {
+            // The box stays on screen while the minutes go by; ticks meanwhile queue what falls due.
+            const QDateTime closes = at.addSecs(m_boxOpenMinutes * 60);
+            m_boxOpenMinutes = 0;
+            for (QDateTime t = at.addSecs(60); t <= closes; t = t.addSecs(60)) {
+                m_t.clock.set(t);
+                m_account.pass(now(), closes.addSecs(60));
+                m_form->reminders().tick();
+            }
+        }
+    }
+
+    TestContext m_t;
+    Account m_account;
+    std::unique_ptr<shell::MainForm> m_form;
+    QDate m_stoppedOn;
+    qsizetype m_listsSeen = 0;
+    int m_boxOpenMinutes = 0;
+    QString m_why;
+};
+
+QString describe(const QList<Arrival>& arrivals, const QList<QDateTime>& shows) {
+    QStringList parts;
+    for (const Arrival& a : arrivals)
+        parts.append(
+            QStringLiteral("arrived %1 due by %2")
+                .arg(a.at.toLocalTime().toString(Qt::ISODate), a.dueBy.toLocalTime().toString(Qt::ISODate)));
+    for (const QDateTime& s : shows)
+        parts.append(QStringLiteral("shown %1").arg(s.toLocalTime().toString(Qt::ISODate)));
+    return parts.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class TestReminderYear : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        qunsetenv("TZ");
+        tzset();
+    }
+
+    void everyPlanOncePerArrival_data() {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("Europe/Berlin") << QByteArray("Europe/Berlin");
+        QTest::newRow("America/New_York") << QByteArray("America/New_York");
+        QTest::newRow("Europe/Istanbul") << QByteArray("Europe/Istanbul");
+    }
+    void everyPlanOncePerArrival() {
+        QFETCH(QByteArray, zone);
+        qputenv("TZ", zone);
+        tzset();
+        // The bookkeeping file is rewritten at every tick: a memory-backed folder keeps the year quick.
+        if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+            qputenv("TMPDIR", "/dev/shm");
+        Life life;
+        life.live();
+        if (QTest::currentTestFailed())
+            return;
+        for (const PlanRecord& plan : kPlans) {
+            const QList<Arrival> arrivals = life.account().arrivals.value(plan.text);
+            QList<QDateTime> shows = life.shown.value(plan.text);
+            std::sort(shows.begin(), shows.end());
+            const QString story = plan.text + QStringLiteral(": ") + describe(arrivals, shows);
+            QVERIFY2(shows.size() == arrivals.size(), qPrintable(story));
+            for (qsizetype i = 0; i < shows.size(); ++i) {
+                QVERIFY2(shows[i] >= arrivals[i].at, qPrintable(QStringLiteral("early: ") + story));
+                QVERIFY2(shows[i] <= arrivals[i].dueBy, qPrintable(QStringLiteral("late: ") + story));
+            }
+        }
+        // The year itself happened: 30 February never came, the leap day did.
+        QVERIFY(life.shown.value(QStringLiteral("30 February")).isEmpty());
+        QCOMPARE(life.shown.value(QStringLiteral("leap day")).size(), 1);
+    }
+};
+
+QTEST_MAIN(TestReminderYear)
+#include "tst_reminder_year.moc"
