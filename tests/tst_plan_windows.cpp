@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace velkor;
@@ -153,6 +154,77 @@ private slots:
             QCOMPARE(q.store.readPlans().value, others);
         else
             QVERIFY(q.fileBytes() == before && q.shown().contains(yazim(edited)));
+    }
+
+    // At SIGTERM or the session's end nobody can answer: what the open entry holds is stored as its button
+    // would store it, once, or kept beside a plan file that cannot take it.
+    void entryOpenAtAnUnattendedExit_data() {
+        QTest::addColumn<QList<PlanRecord>>("edited"); // none: a new plan from a calendar day of March
+        QTest::addColumn<QString>("day");              // the calendar's day
+        QTest::addColumn<QString>("typed");            // null: nothing typed
+        QTest::addColumn<bool>("fileFails");
+        QTest::addColumn<QList<PlanRecord>>("stored"); // the plan file afterwards
+        QTest::addColumn<QList<PlanRecord>>("aside");
+        const PlanRecord midnight{3, 5, 0, 0, "midnight"}; // a time no slot shows
+        const PlanRecord typedOn9th{3, 9, NoHour, 0, "typed"};
+        QTest::newRow("new") << QList<PlanRecord>{} << "9"
+                             << "typed" << false << QList<PlanRecord>{Jan, typedOn9th} << QList<PlanRecord>{};
+        QTest::newRow("new, nothing typed") << QList<PlanRecord>{} << "9" << QString() << false
+                                            << QList<PlanRecord>{Jan} << QList<PlanRecord>{};
+        QTest::newRow("new, no day chosen: today's")
+            << QList<PlanRecord>{} << ""
+            << "typed" << false << QList<PlanRecord>{Jan, {3, 5, NoHour, 0, "typed"}} << QList<PlanRecord>{};
+        QTest::newRow("edit") << QList<PlanRecord>{MarEarly} << ""
+                              << "said \"so\"" << false
+                              << QList<PlanRecord>{Jan, {3, 5, 0, 30, "said ''so''"}} << QList<PlanRecord>{};
+        QTest::newRow("edit, untouched") << QList<PlanRecord>{midnight} << "" << QString() << false
+                                         << QList<PlanRecord>{Jan, midnight} << QList<PlanRecord>{};
+        QTest::newRow("plan file cannot be written")
+            << QList<PlanRecord>{} << "9"
+            << "typed" << true << QList<PlanRecord>{} << QList<PlanRecord>{typedOn9th};
+    }
+    void entryOpenAtAnUnattendedExit() {
+        QFETCH(QList<PlanRecord>, edited);
+        QFETCH(QString, day);
+        QFETCH(QString, typed);
+        QFETCH(bool, fileFails);
+        QFETCH(QList<PlanRecord>, stored);
+        QFETCH(QList<PlanRecord>, aside);
+        TestContext t;
+        shell::MainForm form(t.ctx);
+        QVERIFY(form.start());
+        const PlanStore store(t.file("myfile.kyt"));
+        for (const PlanRecord& plan : QList<PlanRecord>{Jan} + edited)
+            QVERIFY(store.appendPlan(plan));
+        QPointer<PlanEntryWindow> entry;
+        const auto closeEntry = qScopeGuard([&] { delete entry; }); // before the context it works on
+        if (edited.isEmpty()) {
+            t.ctx.state.entryMode = "new";
+            t.ctx.state.selDay = day;
+            t.ctx.state.selMonth = "03";
+            t.ctx.openPlanEntry(nullptr);
+            entry = qobject_cast<PlanEntryWindow*>(QApplication::activeModalWidget());
+        } else {
+            t.ctx.state.entryMode = "old";
+            entry = new PlanEntryWindow(t.ctx);
+            entry->editPlan(edited[0]);
+            entry->openModal();
+        }
+        if (!typed.isNull())
+            typeInto(entry, typed);
+        if (fileFails)
+            QVERIFY(QFile::remove(store.path()) && QDir(t.dir.path()).mkdir("myfile.kyt"));
+
+        // SIGTERM, then the quit that follows it: the work is stored once, a failure ends the program in
+        // error.
+        QCOMPARE(form.exitUnattended(), !fileFails);
+        QVERIFY(form.exitUnattended());
+        QCOMPARE(store.readPlans().value, stored);
+        const QStringList asideFiles = QDir(t.dir.path()).entryList({"myfile-*.kyt"});
+        QCOMPARE(asideFiles.size(), aside.isEmpty() ? 0 : 1);
+        if (!aside.isEmpty())
+            QCOMPARE(PlanStore(t.file(asideFiles[0])).readPlans().value, aside);
+        QVERIFY(entry && entry->isVisible() && t.prompter.boxes.isEmpty());
     }
 
     void monthBlocksTodayAndANewPlan() {

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <cstdio>
+
 namespace velkor::plans {
 
 namespace {
@@ -152,7 +154,7 @@ void PlanEntryWindow::chooseMonth(int month) {
 }
 
 void PlanEntryWindow::editPlan(const PlanRecord& plan) {
-    m_original = plan;
+    m_stored = plan;
     chooseDay(plan.day);
     chooseMonth(plan.month);
     m_text->setPlainText(plan.text);
@@ -161,6 +163,7 @@ void PlanEntryWindow::editPlan(const PlanRecord& plan) {
         m_slot->setCurrentIndex(slotShowing(plan.hour, plan.minute));
         m_slot->setVisible(true);
     }
+    m_untouched = boxes();
 }
 
 void PlanEntryWindow::openModal() {
@@ -198,30 +201,35 @@ PlanRecord PlanEntryWindow::planFromControls() const {
             m_text->toPlainText()};
 }
 
-void PlanEntryWindow::save() {
-    if (!m_saveButton->isEnabled())
-        return;
+PlanEntryWindow::Boxes PlanEntryWindow::boxes() const {
+    return {m_day->currentIndex(), m_month->currentIndex(), m_slot->currentIndex(), m_text->toPlainText()};
+}
+
+PlanRecord PlanEntryWindow::quoteSafePlan() {
     // The file cannot hold a double quote; the box shows what is stored.
     const QString safe = quoteSafe(m_text->toPlainText());
     if (safe != m_text->toPlainText())
         m_text->setPlainText(safe);
-    const PlanRecord plan = planFromControls();
+    return planFromControls();
+}
+
+Loaded<bool> PlanEntryWindow::store(const PlanRecord& plan) const {
     const PlanStore store(m_ctx.dataFile(QStringLiteral("myfile.kyt")));
-    QString error;
-    bool originalGone = false;
-    if (editing() && m_original) {
-        const Loaded<bool> replaced = store.replacePlan(*m_original, plan);
-        error = replaced.error;
-        originalGone = replaced.ok() && !replaced.value;
-    } else {
-        error = store.appendPlan(plan).error;
-    }
-    if (!error.isEmpty()) {
+    if (m_stored)
+        return store.replacePlan(*m_stored, plan);
+    return {true, store.appendPlan(plan).error};
+}
+
+void PlanEntryWindow::save() {
+    if (!m_saveButton->isEnabled())
+        return;
+    const Loaded<bool> stored = store(quoteSafePlan());
+    if (!stored.ok()) {
         // The window stays open, so nothing typed is lost.
-        m_ctx.prompter->fail(QString(), error);
+        m_ctx.prompter->fail(QString(), stored.error);
         return;
     }
-    if (originalGone) {
+    if (!stored.value) {
         m_ctx.prompter->warn(
             QString(), m_ctx.turkish() ? s("Düzeltilen plan artık plan dosyasında yok (başka bir program "
                                            "değiştirmiş olabilir). Yazdıklarınız yeni bir plan olarak "
@@ -232,6 +240,49 @@ void PlanEntryWindow::save() {
     }
     m_saved = true;
     close();
+}
+
+bool PlanEntryWindow::hasUnsavedChanges() const {
+    return m_untouched ? boxes() != *m_untouched : !m_text->toPlainText().isEmpty();
+}
+
+bool PlanEntryWindow::saveUnsavedChanges() {
+    // A plan needs a date: today's is the one the user is most likely to look at next.
+    if (m_day->currentIndex() < 0 || m_month->currentIndex() < 0) {
+        const QDate today = m_ctx.clock->now().date();
+        if (m_day->currentIndex() < 0)
+            chooseDay(today.day());
+        if (m_month->currentIndex() < 0)
+            chooseMonth(today.month());
+        std::fprintf(stderr,
+                     "velkor: the plan being entered had no day or month chosen; it is stored for %s.\n",
+                     qPrintable(s("%1.%2").arg(m_day->currentText(), m_month->currentText())));
+    }
+    const PlanRecord plan = quoteSafePlan();
+    const Loaded<bool> stored = store(plan);
+    if (!stored.ok())
+        return keepAside(plan, stored.error);
+    // From now on the window stands for the stored plan: its button replaces it, a second exit adds nothing.
+    m_stored = plan;
+    m_untouched = boxes();
+    return true;
+}
+
+bool PlanEntryWindow::keepAside(const PlanRecord& plan, const QString& error) {
+    // Beside the plan file, in its layout, so the record can be carried back by hand; appending keeps the
+    // plans of earlier failures.
+    const QString aside = m_ctx.dataFile(
+        s("myfile-%1.kyt").arg(m_ctx.clock->now().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    const IoResult kept = PlanStore(aside).appendPlan(plan);
+    std::fprintf(stderr, "velkor: the plan being entered could not be stored: %s\n", qPrintable(error));
+    if (kept) {
+        std::fprintf(stderr, "velkor: it is kept in %s.\n", qPrintable(QDir::toNativeSeparators(aside)));
+        m_untouched = boxes();
+    } else {
+        std::fprintf(stderr, "velkor: nor could it be kept aside (%s). Its text:\n%s\n",
+                     qPrintable(kept.error), qPrintable(plan.text));
+    }
+    return false;
 }
 
 void PlanEntryWindow::closeEvent(QCloseEvent* event) {
@@ -245,7 +296,7 @@ void PlanEntryWindow::unload() {
         return;
     m_unloaded = true;
     // An edit closed without saving leaves the file as it was; the list is built again all the same.
-    if (m_saved || editing())
+    if (m_saved || m_stored || editing())
         emit reListWanted();
     m_ctx.state.planEntryOpen = false;
     if (m_ctx.pauseReminders)

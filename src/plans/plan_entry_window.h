@@ -4,6 +4,8 @@
 #include "lang/vocabulary.h"
 #include "plans/plan_record.h"
 #include "support/app_context.h"
+#include "support/io_result.h"
+#include "support/unsaved_work.h"
 
 #include <QWidget>
 
@@ -19,8 +21,9 @@ namespace velkor::plans {
 class ClickLabel;
 
 // Adds one plan or changes one (Form3). Opened modal in the mode of state.entryMode: "new" from a calendar
-// day, "yepnew" for today, "old" to change a listed plan. While it is loaded the reminders pause.
-class PlanEntryWindow final : public QWidget, public lang::LanguageAware {
+// day, "yepnew" for today, "old" to change a listed plan. While it is loaded the reminders pause. At an
+// exit nobody can answer, typed work is stored as the button would store it.
+class PlanEntryWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
     Q_OBJECT
 public:
     explicit PlanEntryWindow(AppContext& context, QWidget* parent = nullptr);
@@ -41,6 +44,12 @@ public:
 
     bool editing() const { return m_mode == QLatin1String("old"); }
 
+    // A new plan's text, or an edit that changed any box.
+    bool hasUnsavedChanges() const override;
+    // Stores the plan and keeps the window open. A day or month not chosen is taken from today; a plan
+    // the plan file cannot take goes to a file beside it. Both are said on stderr.
+    bool saveUnsavedChanges() override;
+
 signals:
     // The window closed after storing a plan or after an edit, so the plan lists are to be built again.
     void reListWanted();
@@ -58,10 +67,24 @@ private:
     void save();
     void unload();
     PlanRecord planFromControls() const;
+    PlanRecord quoteSafePlan();
+    Loaded<bool> store(const PlanRecord& plan) const;
+    bool keepAside(const PlanRecord& plan, const QString& error);
+
+    // What the boxes hold: tells typed work from what the window was opened with.
+    struct Boxes {
+        int day, month, slot;
+        QString text;
+        bool operator==(const Boxes&) const = default;
+    };
+    Boxes boxes() const;
 
     AppContext& m_ctx;
     QString m_mode;
-    std::optional<PlanRecord> m_original;
+    // The plan in the file this window stands for: the one edited, or the one stored at a session end.
+    std::optional<PlanRecord> m_stored;
+    // The boxes as they stood when that plan was filled in or stored; none: a new plan, empty at start.
+    std::optional<Boxes> m_untouched;
     bool m_saved = false;
     bool m_unloaded = false;
 

@@ -355,8 +355,8 @@ bool MainForm::finish() {
 }
 
 bool MainForm::exitUnattended() {
-    m_windows.closeWindowsForExit(false);
-    return finish();
+    const bool workSaved = m_windows.closeWindowsForExit(false);
+    return finish() && workSaved;
 }
 
 void MainForm::exitFromMenu() {

@@ -33,7 +33,8 @@ public:
     bool finish();
     bool finished() const { return m_finished; }
     // Ends the program where nobody can answer (SIGTERM, end of the session): the open windows' typed work
-    // is saved without asking, then the exit step. False when the exit moment could not be written.
+    // is saved without asking, then the exit step. False when the exit moment or some typed work could not
+    // be written.
     bool exitUnattended();
 
     void handleTrayEvent(QSystemTrayIcon::ActivationReason reason);
