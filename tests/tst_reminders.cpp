@@ -6,6 +6,8 @@
 #include "shell/reminders.h"
 
 #include <QFile>
+
+#include <ctime>
 #include <QTest>
 
 using namespace velkor;
@@ -204,6 +206,27 @@ private slots:
         QCOMPARE(deepest, 1);                                      // one box at a time
         QCOMPARE(stamps, QList<QDateTime>{minuteOf(at(2026, 3, 5, 9, 32))}); // stamped once all were closed
         QCOMPARE(timer.settledUpTo(at(2026, 3, 5, 9, 32, 40)), minuteOf(at(2026, 3, 5, 9, 32)));
+    }
+
+    // A flight west: the same instants read earlier, and the morning's plans come again as it arrives again.
+    void aMoveWestIsAClockSetBack() {
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        TestContext t;
+        store(t, {{6, 1, 10, 0, "ten"}});
+        ReminderTimer timer(t.ctx, t.file(QStringLiteral("myfile.kyt")));
+        t.clock.set(at(2026, 6, 1, 10, 0, 30));
+        timer.start(t.clock.now());
+        t.clock.advanceSecs(2 * 3600);
+        timer.tick();
+        qputenv("TZ", "America/New_York"); // 12:00:30 in Berlin is 06:00:30 there
+        tzset();
+        timer.tick();
+        t.clock.set(at(2026, 6, 1, 10, 0, 30));
+        timer.tick();
+        qunsetenv("TZ");
+        tzset();
+        QCOMPARE(shownTexts(t.prompter), (QStringList{"ten", "ten"}));
     }
 
     void startUpCatchesUpThenTicksAndStamps() {
