@@ -44,15 +44,22 @@ public:
     // taken. The first is the default, the last is taken when the box is closed without a choice. Here the
     // first is offered as Yes and the last as No, for prompters that know no other buttons.
     virtual int choose(const QString& title, const QString& text, const QStringList& choices);
+    // A window of many lines at once: a short text over a table of `rows` under `columns`, shown in the
+    // given order and closed with one button. Returns once it is closed.
+    virtual void showList(const QString& title, const QString& text, const QStringList& columns,
+                          const QList<QStringList>& rows) = 0;
 };
 
 // QMessageBox with its buttons worded in the program's current language. Texts are shown as plain text,
-// and a long one in a scrolling list under its first lines, so that every box fits the screen.
+// and a long one in a scrolling list under its first lines, so that every box fits the screen. The list
+// window is a dialog of the same kind, a cell's whole text shown under the table when its row is chosen.
 class QtPrompter final : public Prompter {
 public:
     explicit QtPrompter(std::function<Language()> language) : m_language(std::move(language)) {}
     Answer show(BoxKind kind, const QString& title, const QString& text) override;
     int choose(const QString& title, const QString& text, const QStringList& choices) override;
+    void showList(const QString& title, const QString& text, const QStringList& columns,
+                  const QList<QStringList>& rows) override;
 
 private:
     std::function<Language()> m_language;

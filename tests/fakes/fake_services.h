@@ -48,6 +48,15 @@ public:
             onShow();
         return picks.isEmpty() ? int(named.size()) - 1 : picks.dequeue();
     }
+    // Recorded as an information box of its title and text, its rows kept beside.
+    void showList(const QString& title, const QString& text, const QStringList& columns,
+                  const QList<QStringList>& rows) override {
+        boxes.append({BoxKind::Information, title, text});
+        listColumns.append(columns);
+        lists.append(rows);
+        if (onShow)
+            onShow();
+    }
     // The texts of the boxes shown so far, joined by "|".
     QString texts() const {
         QStringList all;
@@ -58,7 +67,9 @@ public:
     QList<ShownBox> boxes;
     QQueue<Answer> answers;
     QQueue<int> picks;
-    QList<QStringList> offered;   // the choices of each choose(), in turn
+    QList<QStringList> offered;     // the choices of each choose(), in turn
+    QList<QStringList> listColumns; // the columns and rows of each showList(), in turn
+    QList<QList<QStringList>> lists;
     std::function<void()> onShow; // runs while "the box is open"
 };
 
