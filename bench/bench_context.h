@@ -16,6 +16,11 @@ public:
         std::fprintf(stderr, "box: %s %s\n", qPrintable(title), qPrintable(text));
         return Answer::No;
     }
+    void showList(const QString& title, const QString& text, const QStringList&,
+                  const QList<QStringList>& rows) override {
+        std::fprintf(stderr, "list: %s %s (%lld rows)\n", qPrintable(title), qPrintable(text),
+                     static_cast<long long>(rows.size()));
+    }
 };
 
 class SilentBeeper final : public Beeper {

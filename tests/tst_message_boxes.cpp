@@ -2,10 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -68,6 +70,69 @@ private slots:
         QCOMPARE(rowCount, rows);
         if (rows)
             QCOMPARE(whole, QString(text).remove(u'\n'));
+    }
+
+    // Many lines at once: every row in the given order, each cell on one line as typed (a long one cut
+    // short, its whole text under the table once its row is chosen), in a window that fits the screen and
+    // closes with its one button, worded in the program's language.
+    void listShowsEveryRowPlainAndFitsTheScreen_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("English") << int(Language::English) << u"OK"_s;
+        QTest::newRow("Turkish") << int(Language::Turkish) << u"Tamam"_s;
+    }
+    void listShowsEveryRowPlainAndFitsTheScreen() {
+        QFETCH(int, language);
+        QFETCH(QString, button);
+        QList<QStringList> rows;
+        for (int i = 0; i < 2000; ++i)
+            rows.append({u"%1.3.2026"_s.arg(i), u"09:30"_s, u"plan %1"_s.arg(i)});
+        rows[7][2] = u"<b>milk</b>\r\nbread"_s;
+        rows[1500][2] = QString(1'000'000, u'y');
+        QSize size, available;
+        int format = -1;
+        QString mismatch, detail;
+        QStringList buttons;
+        bool closedByButton = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            size = window->frameGeometry().size();
+            available = window->screen()->availableGeometry().size();
+            format = window->findChild<QLabel*>()->textFormat();
+            auto* table = window->findChild<QTableView*>(u"listRows"_s);
+            const QAbstractItemModel* model = table->model();
+            if (model->rowCount() != rows.size())
+                mismatch = u"%1 rows"_s.arg(model->rowCount());
+            for (int row = 0; row < model->rowCount() && mismatch.isEmpty(); ++row) {
+                for (int column = 0; column < 3; ++column) {
+                    const QString given = rows.value(row).value(column);
+                    const QString shown = model->index(row, column).data().toString();
+                    const QString typed = QString(shown).replace(QChar(0x21B5), u"\r\n"_s);
+                    const bool cut = typed.endsWith(QChar(0x2026)) && given.startsWith(typed.chopped(1));
+                    if (shown.size() > 1000 || shown.contains(u'\n') || (typed != given && !cut))
+                        mismatch = u"row %1: %2"_s.arg(row).arg(shown.left(80));
+                }
+            }
+            table->selectRow(1500);
+            const QAbstractItemModel* lines = window->findChild<QTableView*>(u"listDetail"_s)->model();
+            for (int row = 0; row < lines->rowCount(); ++row)
+                detail += lines->index(row, 0).data().toString();
+            const QList<QAbstractButton*> all = window->findChild<QDialogButtonBox*>()->buttons();
+            for (QAbstractButton* each : all)
+                buttons.append(each->text());
+            all.first()->click();
+            closedByButton = !window->isVisible();
+            window->reject();
+        });
+        QtPrompter prompter([language] { return Language(language); });
+        prompter.showList(QString(), u"<i>Missed</i> plans"_s, {u"Date"_s, u"Time"_s, u"Plan"_s}, rows);
+        QVERIFY2(size.width() <= available.width() && size.height() <= available.height(),
+                 qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
+        QCOMPARE(format, int(Qt::PlainText));
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        QCOMPARE(detail, rows[1500].join(QString()));
+        QCOMPARE(buttons, QStringList{button});
+        QVERIFY(closedByButton);
     }
 };
 

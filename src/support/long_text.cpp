@@ -9,6 +9,8 @@ constexpr qsizetype ExcerptLength = 600;
 constexpr qsizetype BreakAfter = 40;
 // Long enough for any line typed by hand; a longer one continues on the next row.
 constexpr qsizetype RowLength = 1000;
+// More than a cell as wide as the screen shows.
+constexpr qsizetype CellLength = 300;
 
 // `length` characters of `text` from `start`, one fewer when that would split a surrogate pair.
 qsizetype whole(QStringView text, qsizetype start, qsizetype length) {
@@ -91,6 +93,54 @@ QVariant TextRowsModel::data(const QModelIndex& index, int role) const {
 
 QString TextRowsModel::longestRow() const {
     return row(m_longest).toString();
+}
+
+TextTableModel::TextTableModel(QStringList columns, QList<QStringList> rows, QObject* parent)
+    : QAbstractTableModel(parent), m_columns(std::move(columns)), m_rows(std::move(rows)) {}
+
+int TextTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int TextTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant TextTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    const QStringList& cells = m_rows[index.row()];
+    if (index.column() >= cells.size())
+        return {};
+    const QString& cell = cells[index.column()];
+    const qsizetype length = whole(cell, 0, std::min(CellLength, cell.size()));
+    QString shown;
+    shown.reserve(length + 1);
+    for (qsizetype i = 0; i < length; ++i) {
+        const QChar c = cell[i];
+        if (c == u'\r' && i + 1 < length && cell[i + 1] == u'\n')
+            continue; // one break, one symbol
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            shown.append(QChar(0x21B5)); // the return arrow
+        else if (c.category() == QChar::Other_Control)
+            shown.append(u' '); // a tab or a stray control character would show as a box
+        else
+            shown.append(c);
+    }
+    if (length < cell.size())
+        shown.append(QChar(0x2026));
+    return shown;
+}
+
+QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_columns.size())
+        return m_columns[section];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+QString TextTableModel::wholeRow(int row) const {
+    return row >= 0 && row < m_rows.size() ? m_rows[row].join(u'\n') : QString();
 }
 
 } // namespace velkor

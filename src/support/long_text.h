@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QAbstractTableModel>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace velkor {
 
@@ -34,6 +36,26 @@ private:
     QString m_text;
     QList<qsizetype> m_starts; // where each row begins; it ends at the next one, before a line break
     qsizetype m_longest = 0;
+};
+
+// Rows of texts under named columns, for a table view of rows of one height: a cell shows on one line,
+// its line breaks as a symbol, and a long one cut short, so that thousands of rows lay out at once.
+class TextTableModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    TextTableModel(QStringList columns, QList<QStringList> rows, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The cells of a row as given, one a line.
+    QString wholeRow(int row) const;
+
+private:
+    QStringList m_columns;
+    QList<QStringList> m_rows;
 };
 
 } // namespace velkor

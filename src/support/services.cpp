@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -12,8 +14,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace velkor {
 
@@ -23,27 +28,40 @@ QString title(const QString& given) {
     return given.isEmpty() ? QStringLiteral("Velkor") : given;
 }
 
-// The whole of a text too long for the label, in a table that lays out only the lines on screen.
-QTableView* longTextView(const QString& text, QSize available) {
+// A table of the lines of a text, of any length, laid out only where on screen.
+QTableView* textRowsView() {
     auto* view = new QTableView;
-    view->setObjectName(QStringLiteral("wholeText"));
     view->horizontalHeader()->hide();
     view->verticalHeader()->hide();
     // Rows of one height are placed by arithmetic, however many there are. Set before the rows come: set
     // after, each of them would be resized in turn.
-    const QFontMetrics metrics = view->fontMetrics();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(metrics.lineSpacing() + 2);
-    auto* rows = new TextRowsModel(text, view);
-    view->setModel(rows);
-    view->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(rows->longestRow()) +
-                                                   4 * metrics.averageCharWidth());
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().lineSpacing() + 2);
     view->setShowGrid(false);
     view->setWordWrap(false);
     view->setTextElideMode(Qt::ElideNone);
     view->setSelectionMode(QAbstractItemView::NoSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    return view;
+}
+
+// Puts `text` into a view from textRowsView(), in place of what it showed.
+void setWholeText(QTableView* view, const QString& text) {
+    QAbstractItemModel* old = view->model();
+    auto* rows = new TextRowsModel(text, view);
+    view->setModel(rows);
+    delete old;
+    const QFontMetrics metrics = view->fontMetrics();
+    view->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(rows->longestRow()) +
+                                                   4 * metrics.averageCharWidth());
+}
+
+// The whole of a text too long for the label.
+QTableView* longTextView(const QString& text, QSize available) {
+    QTableView* view = textRowsView();
+    view->setObjectName(QStringLiteral("wholeText"));
+    setWholeText(view, text);
     view->setMinimumSize(std::min(available.width() / 2, 560), std::min(available.height() / 4, 280));
     return view;
 }
@@ -68,6 +86,59 @@ void setUserText(QMessageBox& box, const QString& text) {
         grid->addWidget(view, row + 1, column);
     else
         grid->addWidget(view, grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+QString okText(Language language) {
+    return language == Language::Turkish ? QStringLiteral("Tamam") : QStringLiteral("OK");
+}
+
+// The rows in a table over a view of the whole of the chosen one: a cell shows one line of its text.
+QWidget* rowsAndDetail(QDialog& dialog, const QStringList& columns, const QList<QStringList>& rows) {
+    auto* table = new QTableView;
+    table->setObjectName(QStringLiteral("listRows"));
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 4);
+    auto* model = new TextTableModel(columns, rows, table);
+    table->setModel(model);
+    table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideRight);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setAlternatingRowColors(true);
+    // The last column takes the width the others leave. They are measured by their texts alone, on the first
+    // thousand rows: the view would lay out each cell to measure it.
+    const QFontMetrics metrics = table->fontMetrics();
+    const int margin = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1) +
+                       metrics.averageCharWidth();
+    for (int column = 0; column + 1 < model->columnCount(); ++column) {
+        int width = table->horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < std::min(model->rowCount(), 1000); ++row)
+            width = std::max(width,
+                             metrics.horizontalAdvance(model->index(row, column).data().toString()) + margin);
+        table->horizontalHeader()->resizeSection(column, width);
+    }
+    table->horizontalHeader()->setStretchLastSection(true);
+
+    QTableView* detail = textRowsView();
+    detail->setObjectName(QStringLiteral("listDetail"));
+    detail->setMinimumHeight(4 * detail->verticalHeader()->defaultSectionSize());
+    QObject::connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, detail,
+                     [model, detail](const QModelIndex& current) {
+                         setWholeText(detail, model->wholeRow(current.row()));
+                     });
+    if (model->rowCount() > 0)
+        table->selectRow(0);
+    setWholeText(detail, model->wholeRow(0));
+
+    auto* splitter = new QSplitter(Qt::Vertical, &dialog);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(table);
+    splitter->addWidget(detail);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    return splitter;
 }
 
 } // namespace
@@ -123,13 +194,41 @@ Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& te
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
-    QPushButton* ok =
-        box.addButton(turkish ? QStringLiteral("Tamam") : QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(okText(m_language()), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     setUserText(box, text);
     box.exec();
     return Answer::Ok;
+}
+
+void QtPrompter::showList(const QString& windowTitle, const QString& text, const QStringList& columns,
+                          const QList<QStringList>& rows) {
+    QDialog dialog;
+    dialog.setWindowTitle(title(windowTitle));
+    auto* label = new QLabel;
+    label->setObjectName(QStringLiteral("listText"));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setText(textExcerpt(text).text);
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton(okText(m_language()), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(rowsAndDetail(dialog, columns, rows), 1);
+    layout->addWidget(buttons);
+
+    // Wide enough for a plan of a few words, as tall as the rows need, never past the screen. A window
+    // frame comes around it, so a little is left over.
+    const QSize available = dialog.screen()->availableGeometry().size() * 9 / 10;
+    const int line = dialog.fontMetrics().lineSpacing() + 4;
+    const QSize wanted(dialog.fontMetrics().averageCharWidth() * 100,
+                       dialog.sizeHint().height() + line * int(std::min<qsizetype>(rows.size(), 30)));
+    dialog.setMaximumSize(available);
+    dialog.resize(wanted.boundedTo(available));
+    dialog.exec();
 }
 
 void SystemBeeper::beep() {
