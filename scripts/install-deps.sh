@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ ccache clang-format
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev
   qt6-qpa-plugins libgl-dev
-  xvfb xauth trayer xdotool x11-utils imagemagick strace
+  xvfb xauth trayer xdotool x11-utils imagemagick strace procps
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for the fuzz targets.
