@@ -108,6 +108,13 @@ private slots:
         QWidget* w = o.w();
         QTRY_COMPARE(listed(w), AllNames); // the first tick lists everyone
         QVERIFY(!child(w, "Command2")->isEnabled() && !child(w, "Command4")->isEnabled());
+        // Tabbing in makes the first line current, yet chooses nothing; the keyboard's selection does.
+        auto* list = child<QListView>(w, "List1");
+        QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(list, &tabbedIn);
+        QVERIFY(list->currentIndex().isValid() && !child(w, "Command4")->isEnabled());
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(text(w, {"Label1"}), AllNames.at(1));
         auto* search = child<QLineEdit>(w, "Text1");
         QTest::keyClicks(search, u"05"_s);  // by number
         QCOMPARE(listed(w), QStringList{}); // emptied at once, filled by the timer

@@ -57,8 +57,13 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     m_searchTimer->setInterval(SearchDelayMs);
     connect(m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
     connect(m_search, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &DirectoryWindow::onCurrentChanged);
+    // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen,
+    // and "Sil" must not reach an entry nobody chose.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& chosen) {
+                if (!chosen.isEmpty())
+                    onLineChosen(chosen.indexes().constFirst());
+            });
     connect(m_list, &QListView::doubleClicked, this, &DirectoryWindow::onDoubleClicked);
     connect(m_new, &QPushButton::clicked, this, &DirectoryWindow::onNewClicked);
     connect(m_dial, &QPushButton::clicked, this, &DirectoryWindow::onDialClicked);
@@ -194,7 +199,7 @@ void DirectoryWindow::display(const DirRecord& entry) {
     m_address = entry.address;
 }
 
-void DirectoryWindow::onCurrentChanged(const QModelIndex& index) {
+void DirectoryWindow::onLineChosen(const QModelIndex& index) {
     if (!index.isValid())
         return;
     const RowRef row = m_names->rowAt(index.row());

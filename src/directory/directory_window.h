@@ -47,7 +47,7 @@ private:
     void buildControls();
     void loadPortChoice();
     void onSearchEdited();
-    void onCurrentChanged(const QModelIndex& index);
+    void onLineChosen(const QModelIndex& index);
     void onDoubleClicked(const QModelIndex& index);
     void onNewClicked();
     void onAddressClicked();
