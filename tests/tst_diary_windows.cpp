@@ -277,7 +277,8 @@ private slots:
 
         QTest::keyClicks(content, u"typed"_s);
         d.gnlk->trigger(); // asks about the typed work (No), then both go
-        QCOMPARE(d.t.prompter.texts(), u"Kayıt Güncellendi|Yaptığınız değişiklikleri kaydetmek istiyor musunuz?"_s);
+        QCOMPARE(d.t.prompter.texts(),
+                 u"Kayıt Güncellendi|Yaptığınız değişiklikleri kaydetmek istiyor musunuz?"_s);
         QVERIFY(!d.editor() && !d.browser() && !d.gnlk->isChecked() && !d.t.ctx.state.diaryEditorOpen);
         QVERIFY(d.openBrowser() && d.gnlk->isChecked());
     }

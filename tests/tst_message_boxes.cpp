@@ -93,11 +93,13 @@ private slots:
         if (fileThere)
             QVERIFY(testing::writeAll(document, "%PDF"));
         if (!opener.isNull()) {
-            QVERIFY(testing::writeAll(script, "#!/bin/sh\necho \"$1\" > \"$0.ran\"\n" + opener.toUtf8() + "\n"));
+            QVERIFY(
+                testing::writeAll(script, "#!/bin/sh\necho \"$1\" > \"$0.ran\"\n" + opener.toUtf8() + "\n"));
             QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         }
         QCOMPARE(DesktopFileOpener({script}).open(document), opened);
-        QCOMPARE(testing::readAll(script + u".ran"_s), fileThere && !opener.isNull() ? document.toUtf8() + "\n" : "");
+        QCOMPARE(testing::readAll(script + u".ran"_s),
+                 fileThere && !opener.isNull() ? document.toUtf8() + "\n" : "");
     }
 };
 

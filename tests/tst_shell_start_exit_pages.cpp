@@ -228,7 +228,8 @@ private slots:
 
     // Typed notebook text at the end: asked about where someone can answer, saved where nobody can.
     void exitWithUnsavedNotebookText_data() {
-        QTest::addColumn<int>("how"); // the choice taken at the exit item's question; -1 SIGTERM, -2 session end
+        QTest::addColumn<int>(
+            "how"); // the choice taken at the exit item's question; -1 SIGTERM, -2 session end
         QTest::addColumn<bool>("saveFails");
         QTest::addColumn<QByteArray>("notes");
         QTest::addColumn<bool>("ends");

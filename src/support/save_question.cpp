@@ -7,10 +7,9 @@ SaveChoice askToSave(Prompter& prompter, Language language, const QString& title
     if (!atExit)
         return prompter.ask(title, question) ? SaveChoice::Save : SaveChoice::Discard;
     const bool turkish = language == Language::Turkish;
-    const QString text =
-        (turkish ? QStringLiteral("«%1» penceresinde kaydedilmemiş değişiklikler var.\n%2")
-                 : QStringLiteral("The window “%1” holds unsaved changes.\n%2"))
-            .arg(windowName, question);
+    const QString text = (turkish ? QStringLiteral("«%1» penceresinde kaydedilmemiş değişiklikler var.\n%2")
+                                  : QStringLiteral("The window “%1” holds unsaved changes.\n%2"))
+                             .arg(windowName, question);
     const QStringList choices =
         turkish ? QStringList{QStringLiteral("Kaydet"), QStringLiteral("Kaydetme"), QStringLiteral("Vazgeç")}
                 : QStringList{QStringLiteral("Save"), QStringLiteral("Don't Save"), QStringLiteral("Cancel")};

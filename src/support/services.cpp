@@ -188,4 +188,5 @@ std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString&
 
 } // namespace velkor
 
-void velkor::QtPrompter::showList(const QString&, const QString&, const QStringList&, const QList<QStringList>&) {}
+void velkor::QtPrompter::showList(const QString&, const QString&, const QStringList&,
+                                  const QList<QStringList>&) {}
