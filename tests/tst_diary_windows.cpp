@@ -3,6 +3,7 @@
 #include "fakes/file_helpers.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
+#include "support/typed_text.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -256,7 +257,7 @@ private slots:
         year->setText(u"1999"_s);
         content->setPlainText(u"changed"_s);
         child(editor, "Command2")->click();
-        QCOMPARE((QStringList{subject->text(), month->currentText(), year->text(), content->toPlainText()}),
+        QCOMPARE((QStringList{subject->text(), month->currentText(), year->text(), typedText(*content)}),
                  (QStringList{longSubject, u"03"_s, u"2026"_s, notes}));
         QVERIFY(!editor->hasUnsavedChanges() && !child(editor, "Command2")->isEnabled());
         month->setCurrentIndex(11);

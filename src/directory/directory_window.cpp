@@ -168,15 +168,14 @@ QString DirectoryWindow::chosenPortName() const {
 }
 
 void DirectoryWindow::showDialState() {
-    setWindowTitle(m_dialer->isActive() ? texts::dialWaiting(language(), m_title, chosenPortName())
-                                        : m_title);
+    setWindowTitle(m_dialPort.isEmpty() ? m_title : texts::dialWaiting(language(), m_title, m_dialPort));
 }
 
 void DirectoryWindow::loadPortChoice() {
     for (int i = 0; i < PortCount; ++i)
         m_ports->addItem(portName(i));
     const QString path = m_ctx.dataFile(portChoiceFileName());
-    const PortChoice stored = loadPortChoice(path);
+    const PortChoice stored = directory::loadPortChoice(path);
     // The ports the machine has, and the stored one even while it is unplugged.
     QList<PortOffer> offers = machinePorts();
     if (!stored.device.isEmpty() && std::none_of(offers.cbegin(), offers.cend(), [&](const PortOffer& o) {
@@ -317,6 +316,7 @@ void DirectoryWindow::onDialClicked() {
         return;
     m_dial->setText(texts::cancelCaption(language()));
     if (m_dialer->dial(serialDeviceName(chosenPortName()), number)) {
+        m_dialPort = chosenPortName();
         showDialState();
         return;
     }
@@ -349,6 +349,7 @@ void DirectoryWindow::onRefused(ModemResult result) {
 
 void DirectoryWindow::dialEnded() {
     m_dial->setText(texts::dialCaption(language()));
+    m_dialPort.clear();
     showDialState();
     if (m_disableDialAfterDial) {
         m_disableDialAfterDial = false;

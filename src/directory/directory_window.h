@@ -82,7 +82,8 @@ private:
     QLabel* m_name;
     QLineEdit* m_number;
     QComboBox* m_ports;
-    QString m_title; // without the dial's state
+    QString m_title;    // without the dial's state
+    QString m_dialPort; // while a dial waits
     QPushButton* m_new;
     QPushButton* m_dial;
     QPushButton* m_addressButton;
