@@ -3,6 +3,7 @@
 #include "fakes/file_helpers.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
+#include "support/typed_text.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -91,6 +92,9 @@ private slots:
         QWidget* browser = d.openBrowser(3);
         QVERIFY(browser && d.gnlk->isChecked() && d.t.ctx.state.diaryBrowserOpen);
         QCOMPARE(d.subjects(), (QStringList{u"İstanbul gezisi"_s, u"Toplantı"_s, u"istanbul"_s}));
+        QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason); // current, not chosen
+        QCoreApplication::sendEvent(d.list(), &tabbedIn);
+        QVERIFY(d.list()->currentIndex().isValid() && !child(browser, "Command3")->isEnabled());
 
         auto* period = child<QComboBox>(browser, "Combo4");
         auto* month = child<QComboBox>(browser, "Combo1");
@@ -239,7 +243,9 @@ private slots:
 
     void updateModeUndoesKeepsFilesOfItsEntryAndAsksOnTheMenuItem() {
         Diary d;
-        const qint32 no = d.add("05", "03", "2026", "Toplantı", u"notes"_s);
+        // Stored longer than one may type, with a non-breaking space: both come back as they were.
+        const QString longSubject = u"Toplantı "_s + QString(52, u'x'), notes = u"10\u00a0km"_s;
+        const qint32 no = d.add("05", "03", "2026", longSubject, notes);
         QVERIFY(d.openBrowser(1));
         DiaryEditorWindow* editor = d.editLine(0);
         QVERIFY(editor && !d.browser() && !editor->hasUnsavedChanges());
@@ -247,14 +253,17 @@ private slots:
         auto* month = child<QComboBox>(editor, "Combo2");
         auto* year = child<QLineEdit>(editor, "Text2");
         auto* content = child<QPlainTextEdit>(editor, "Text3");
-        QTest::keyClicks(subject, u" 2"_s);
         month->setCurrentIndex(11);
         year->setText(u"1999"_s);
         content->setPlainText(u"changed"_s);
         child(editor, "Command2")->click();
-        QCOMPARE((QStringList{subject->text(), month->currentText(), year->text(), content->toPlainText()}),
-                 (QStringList{u"Toplantı"_s, u"03"_s, u"2026"_s, u"notes"_s}));
+        QCOMPARE((QStringList{subject->text(), month->currentText(), year->text(), typedText(*content)}),
+                 (QStringList{longSubject, u"03"_s, u"2026"_s, notes}));
         QVERIFY(!editor->hasUnsavedChanges() && !child(editor, "Command2")->isEnabled());
+        month->setCurrentIndex(11);
+        child(editor, "Command1")->click();
+        QCOMPARE(d.store.readEntries().value,
+                 (QList<DiaryEntry>{{no, longSubject, notes, u"05"_s, u"12"_s, u"2026"_s}}));
 
         const QString file = u"/d/O'Neil.doc"_s;
         d.t.chooser.paths << file << file;
@@ -267,9 +276,10 @@ private slots:
         child(editor, "Command5")->click();
         QVERIFY(files->count() == 0 && d.store.listFiles(no).value.isEmpty());
 
-        QTest::keyClicks(subject, u"typed"_s);
+        QTest::keyClicks(content, u"typed"_s);
         d.gnlk->trigger(); // asks about the typed work (No), then both go
-        QCOMPARE(d.t.prompter.boxes.size(), 1);
+        QCOMPARE(d.t.prompter.texts(),
+                 u"Kayıt Güncellendi|Yaptığınız değişiklikleri kaydetmek istiyor musunuz?"_s);
         QVERIFY(!d.editor() && !d.browser() && !d.gnlk->isChecked() && !d.t.ctx.state.diaryEditorOpen);
         QVERIFY(d.openBrowser() && d.gnlk->isChecked());
     }

@@ -108,6 +108,13 @@ private slots:
         QWidget* w = o.w();
         QTRY_COMPARE(listed(w), AllNames); // the first tick lists everyone
         QVERIFY(!child(w, "Command2")->isEnabled() && !child(w, "Command4")->isEnabled());
+        // Tabbing in makes the first line current, yet chooses nothing; the keyboard's selection does.
+        auto* list = child<QListView>(w, "List1");
+        QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(list, &tabbedIn);
+        QVERIFY(list->currentIndex().isValid() && !child(w, "Command4")->isEnabled());
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(text(w, {"Label1"}), AllNames.at(1));
         auto* search = child<QLineEdit>(w, "Text1");
         QTest::keyClicks(search, u"05"_s);  // by number
         QCOMPARE(listed(w), QStringList{}); // emptied at once, filled by the timer
@@ -304,11 +311,22 @@ private slots:
 
     void aFailedDialSaysWhy() {
         Opened o;
+        // A port the machine reported is kept by its path beside index 0 and chosen again at the next load.
+        QVERIFY(testing::writeAll(o.t.file(u"comayar.kyt"_s), "0,\"/dev/velkor-none\"\r\n"));
+        delete o.window;
+        o.window = new DirectoryWindow(o.t.ctx);
+        o.window->show();
         o.window->dialer().setTimeout(std::chrono::milliseconds(1));
         o.device = u"/dev/velkor-none"_s;
-        child<QComboBox>(o.w(), "Combo1")->setCurrentIndex(2);
         o.dial(u"ince"_s);
-        QCOMPARE(o.t.prompter.texts(), u"COM3 : erişilemiyor. COM port ayarını değiştirip deneyin."_s);
+        QCOMPARE(o.asked, QStringList{u"/dev/velkor-none"_s});
+        QCOMPARE(o.t.prompter.texts(),
+                 u"/dev/velkor-none : erişilemiyor. COM port ayarını değiştirip deneyin."_s);
+        child<QComboBox>(o.w(), "Combo1")->setCurrentIndex(2);
+        QCOMPARE(testing::readAll(o.t.file(u"comayar.kyt"_s)), QByteArray("2\r\n"));
+        press(o.w(), "Command2");
+        QCOMPARE(o.t.prompter.boxes.last().text,
+                 u"COM3 : erişilemiyor. COM port ayarını değiştirip deneyin."_s);
         QCOMPARE(text(o.w(), {"Command2"}), u"Çevir"_s);
 
         o.device = o.modem.path(); // a port that opens, a modem that never answers
@@ -317,6 +335,16 @@ private slots:
         QCOMPARE(o.modem.received(), QByteArray("ATDT0532;\rATH\r"));
         QCOMPARE(o.modem.openedByProgram(), 0);
         QCOMPARE(text(o.w(), {"Command2"}), u"Çevir"_s);
+
+        // A modem that gives up ends the dial at once; meanwhile the title says what the dial waits for.
+        o.window->dialer().setTimeout(ModemDialer::DefaultTimeout);
+        press(o.w(), "Command2");
+        QTRY_VERIFY(o.modem.received().endsWith("ATH\rATDT0532;\r"));
+        QCOMPARE(o.w()->windowTitle(), u"Rehber – COM3 üzerinden aranıyor, modemin yanıtı (OK) bekleniyor"_s);
+        o.modem.send("ATDT0532;\r\r\nBUSY\r\n");
+        QTRY_COMPARE(o.t.prompter.boxes.last().text, u"Aranan numara meşgul (BUSY)."_s);
+        QVERIFY(o.modem.received().endsWith("ATDT0532;\rATH\r") && o.modem.openedByProgram() == 0);
+        QCOMPARE(text(o.w(), {"Command2"}) + u'|' + o.w()->windowTitle(), u"Çevir|Rehber"_s);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "fakes/file_helpers.h"
 #include "support/services.h"
 
 #include <QAbstractItemView>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -133,6 +135,36 @@ private slots:
         QCOMPARE(detail, rows[1500].join(QString()));
         QCOMPARE(buttons, QStringList{button});
         QVERIFY(closedByButton);
+    }
+
+    // The desktop's opener is a program: its exit status tells whether the file found a program.
+    void fileOpenerGoesByTheOpenersExitStatus_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("opener succeeds") << u"exit 0"_s << true << true;
+        QTest::newRow("no program for the file") << u"exit 3"_s << true << false;
+        QTest::newRow("the program failed") << u"exit 4"_s << true << false;
+        QTest::newRow("opener killed") << u"kill -9 $$"_s << true << false;
+        QTest::newRow("no opener at all") << QString() << true << false;
+        QTest::newRow("file missing: opener not run") << u"exit 0"_s << false << false;
+    }
+    void fileOpenerGoesByTheOpenersExitStatus() {
+        QFETCH(QString, opener);
+        QFETCH(bool, fileThere);
+        QFETCH(bool, opened);
+        QTemporaryDir dir;
+        const QString script = dir.filePath(u"opener"_s), document = dir.filePath(u"rapor.pdf"_s);
+        if (fileThere)
+            QVERIFY(testing::writeAll(document, "%PDF"));
+        if (!opener.isNull()) {
+            QVERIFY(
+                testing::writeAll(script, "#!/bin/sh\necho \"$1\" > \"$0.ran\"\n" + opener.toUtf8() + "\n"));
+            QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        QCOMPARE(DesktopFileOpener({script}).open(document), opened);
+        QCOMPARE(testing::readAll(script + u".ran"_s),
+                 fileThere && !opener.isNull() ? document.toUtf8() + "\n" : "");
     }
 };
 

@@ -20,7 +20,28 @@ private slots:
 #endif
     }
 
-    void echoThenOkOnALaterReadEndsTheWait() {
+    // The reply gathers every read of one dial; "OK" lets the user pick up, a failure line ends the dial
+    // at once, hung up. The last piece only completes it.
+    void replyEndsTheWait_data() {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("last");
+        QTest::addColumn<int>("result"); // ModemResult
+        const QByteArray echo = "ATDT0 123;\r";
+        QTest::newRow("echo, then OK split over two reads")
+            << echo + "\r\nO" << QByteArray("K\r\n") << int(ModemResult::Ok);
+        QTest::newRow("ERROR") << echo + "\r\nERR" << QByteArray("OR\r\n") << int(ModemResult::Error);
+        QTest::newRow("BUSY") << echo + "\r\nBUSY" << QByteArray("\r\n") << int(ModemResult::Busy);
+        QTest::newRow("NO DIALTONE") << echo + "\r\nNO" << QByteArray(" DIALTONE\r\n")
+                                     << int(ModemResult::NoDialtone);
+        QTest::newRow("NO CARRIER") << echo + "\r\nNO " << QByteArray("CARRIER\r")
+                                    << int(ModemResult::NoCarrier);
+        QTest::newRow("NO ANSWER") << echo + "\r\nNO ANS" << QByteArray("WER\n")
+                                   << int(ModemResult::NoAnswer);
+    }
+    void replyEndsTheWait() {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, last);
+        QFETCH(int, result);
         PtyModem modem;
         QtSerialLine* line = nullptr;
         ModemDialer dialer([&] {
@@ -29,19 +50,25 @@ private slots:
             return made;
         });
         QSignalSpy answered(&dialer, &ModemDialer::answered);
+        QSignalSpy refused(&dialer, &ModemDialer::refused);
         QVERIFY2(dialer.dial(modem.path(), QStringLiteral("0 123")), qPrintable(dialer.errorString()));
         QTRY_COMPARE(modem.received(), QByteArray("ATDT0 123;\r"));
         QCOMPARE(modem.openedByProgram(), 1);
 
-        // The echo, and the answer split over two reads.
         QSignalSpy reads(line, &SerialLine::readyRead);
-        modem.send("ATDT0 123;\r\r\nO");
+        modem.send(first);
         QTRY_VERIFY(reads.count() >= 1);
         QCoreApplication::processEvents();
-        QCOMPARE(answered.count(), 0);
-        modem.send("K\r\n");
-        QTRY_COMPARE(answered.count(), 1);
-        dialer.hangUp();
+        QVERIFY(answered.isEmpty() && refused.isEmpty() && dialer.isActive());
+        modem.send(last);
+        if (result == int(ModemResult::Ok)) {
+            QTRY_COMPARE(answered.count(), 1);
+            dialer.hangUp();
+        } else {
+            QTRY_COMPARE(refused.count(), 1);
+            QCOMPARE(refused.first().first().value<ModemResult>(), ModemResult(result));
+            QVERIFY(answered.isEmpty() && !dialer.isActive());
+        }
         QCOMPARE(modem.received(), QByteArray("ATDT0 123;\rATH\r"));
         QCOMPARE(modem.openedByProgram(), 0);
     }

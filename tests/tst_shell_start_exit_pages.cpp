@@ -228,14 +228,16 @@ private slots:
 
     // Typed notebook text at the end: asked about where someone can answer, saved where nobody can.
     void exitWithUnsavedNotebookText_data() {
-        QTest::addColumn<int>("how"); // an answer to the exit item's question; -1 SIGTERM, -2 session end
+        QTest::addColumn<int>(
+            "how"); // the choice taken at the exit item's question; -1 SIGTERM, -2 session end
         QTest::addColumn<bool>("saveFails");
         QTest::addColumn<QByteArray>("notes");
         QTest::addColumn<bool>("ends");
         const QByteArray typed = "\"typed\"\r\n";
-        QTest::newRow("Yes") << int(Answer::Yes) << false << typed << true;
-        QTest::newRow("No") << int(Answer::No) << false << QByteArray() << true;
-        QTest::newRow("Yes, but the save fails") << int(Answer::Yes) << true << QByteArray() << false;
+        QTest::newRow("Save") << 0 << false << typed << true;
+        QTest::newRow("Don't save") << 1 << false << QByteArray() << true;
+        QTest::newRow("Cancel: the program goes on") << 2 << false << QByteArray() << false;
+        QTest::newRow("Save, but the save fails") << 0 << true << QByteArray() << false;
         QTest::newRow("SIGTERM") << -1 << false << typed << true;
         QTest::newRow("session about to end") << -2 << false << typed << false;
     }
@@ -250,6 +252,8 @@ private slots:
         form.menu()->findChild<QAction*>(u"ntd"_s)->trigger();
         QPointer<QWidget> notebook = form.windows().loaded(lang::Notebook);
         QTest::keyClicks(notebook->findChild<QPlainTextEdit*>(u"Text1"_s), u"typed"_s);
+        form.menu()->findChild<QAction*>(u"ntd"_s)->trigger(); // holding typed text: comes to the front
+        QVERIFY(notebook && notebook->isVisible() && t.prompter.boxes.isEmpty());
         if (saveFails)
             QVERIFY(QFile::remove(t.file(u"notes.kyt"_s)) && QDir(t.dir.path()).mkdir(u"notes.kyt"_s));
         if (how == -1) {
@@ -261,8 +265,10 @@ private slots:
         } else if (how == -2) {
             QVERIFY(form.windows().saveUnsavedWork());
         } else {
-            t.prompter.answers.enqueue(Answer(how));
+            t.prompter.picks.enqueue(how);
             form.menu()->findChild<QAction*>(u"kpt"_s)->trigger();
+            QVERIFY(t.prompter.boxes.first().text.startsWith(u"«Not Defteri» penceresinde"_s));
+            QCOMPARE(t.prompter.offered.first().size(), 3);
         }
         QCOMPARE(form.finished(), ends);               // the exit step runs only at the end
         QCOMPARE(t.prompter.boxes.isEmpty(), how < 0); // asked only where someone can answer

@@ -119,8 +119,12 @@ void DiaryBrowserWindow::buildControls() {
     // Any edit by the user, pasting included, so the list always answers the text in the box.
     connect(m_search, &QLineEdit::textEdited, this, &DiaryBrowserWindow::scheduleRefresh);
     connect(m_yearBar, &QScrollBar::valueChanged, this, &DiaryBrowserWindow::yearScrolled);
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &DiaryBrowserWindow::lineChosen);
+    // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& chosen) {
+                if (!chosen.isEmpty())
+                    lineChosen(chosen.indexes().constFirst());
+            });
     connect(m_list, &QListView::doubleClicked, this, &DiaryBrowserWindow::showEntryPanel);
     connect(m_closePanelButton, &QPushButton::clicked, this, &DiaryBrowserWindow::closeEntryPanel);
     connect(m_files, &QListWidget::itemClicked, m_openButton, [this] { m_openButton->setEnabled(true); });

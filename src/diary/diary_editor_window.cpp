@@ -5,6 +5,8 @@
 #include "diary/diary_texts.h"
 #include "lang/captions.h"
 #include "lang/vocabulary.h"
+#include "support/save_question.h"
+#include "support/typed_text.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -135,12 +137,14 @@ void DiaryEditorWindow::display(const DiaryEntry& entry) {
     choosePosition(m_day, entry.day);
     choosePosition(m_month, entry.month);
     m_year->setText(entry.year);
+    // The limit is for typing: a longer stored subject comes in whole, or a save would cut it.
+    m_subject->setMaxLength(std::max(SubjectLength, int(entry.subject.size())));
     m_subject->setText(entry.subject);
     m_content->setPlainText(entry.content);
 }
 
 DiaryEntry DiaryEditorWindow::typedEntry() const {
-    return {m_ctx.state.diaryRecordNo, m_subject->text(),      m_content->toPlainText(),
+    return {m_ctx.state.diaryRecordNo, m_subject->text(),      typedText(*m_content),
             m_day->currentText(),      m_month->currentText(), m_year->text()};
 }
 
@@ -267,11 +271,14 @@ void DiaryEditorWindow::refillFiles() {
 
 void DiaryEditorWindow::closeEvent(QCloseEvent* event) {
     const Language language = m_ctx.state.language;
-    if (hasUnsavedChanges() && m_ctx.prompter->ask(saveQuestionTitle(language), saveQuestion(language)) &&
-        !save(Announce::Yes)) {
-        // The user has been told why; the typed work stays on screen rather than being dropped.
-        event->ignore();
-        return;
+    if (hasUnsavedChanges()) {
+        const SaveChoice choice = askToSave(*m_ctx.prompter, language, saveQuestionTitle(language),
+                                            saveQuestion(language), windowTitle(), closingForExit());
+        // A failed save has told the user why; the typed work stays on screen rather than being dropped.
+        if (choice == SaveChoice::Stay || (choice == SaveChoice::Save && !save(Announce::Yes))) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
     m_closed = true;

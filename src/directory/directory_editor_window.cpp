@@ -1,6 +1,7 @@
 #include "directory/directory_editor_window.h"
 
 #include "support/geometry.h"
+#include "support/typed_text.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -94,7 +95,7 @@ DirectoryEditorWindow::~DirectoryEditorWindow() {
 }
 
 void DirectoryEditorWindow::onSaveClicked() {
-    const DirRecord boxes{m_name->text(), m_tel->text(), m_address->toPlainText()};
+    const DirRecord boxes{m_name->text(), m_tel->text(), typedText(*m_address)};
     m_saver.save(editorModeFromCaption(m_save->text()), boxes, m_inHand);
 }
 

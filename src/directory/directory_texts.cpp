@@ -69,10 +69,9 @@ QString cancelCaption(Language language) {
     return pick(language, "Vazgeç", "Cancel");
 }
 
-QString portUnavailable(Language language, int portNumber) {
-    return QStringLiteral("COM%1").arg(portNumber) +
-           pick(language, " : erişilemiyor. COM port ayarını değiştirip deneyin.",
-                " : not available. Change the COM port to another port.");
+QString portUnavailable(Language language, const QString& port) {
+    return port + pick(language, " : erişilemiyor. COM port ayarını değiştirip deneyin.",
+                       " : not available. Change the COM port to another port.");
 }
 
 QString pickUpPhone(Language language) {
@@ -86,6 +85,30 @@ QString modemSilent(Language language) {
                 "doğru olduğunu denetleyin.",
                 "The modem did not answer, so the call was cancelled. Check that the modem is connected and "
                 "switched on, and that the COM port is the right one.");
+}
+
+QString dialWaiting(Language language, const QString& title, const QString& port) {
+    return pick(language, "%1 – %2 üzerinden aranıyor, modemin yanıtı (OK) bekleniyor",
+                "%1 – dialling on %2, waiting for the modem to answer OK")
+        .arg(title, port);
+}
+
+QString modemRefused(Language language, ModemResult result) {
+    switch (result) {
+    case ModemResult::Busy:
+        return pick(language, "Aranan numara meşgul (BUSY).", "The number is busy (BUSY).");
+    case ModemResult::NoDialtone:
+        return pick(language, "Çevir sesi yok: telefon hattı modeme takılı mı? (NO DIALTONE)",
+                    "No dial tone: is the telephone line plugged into the modem? (NO DIALTONE)");
+    case ModemResult::NoCarrier:
+        return pick(language, "Arama kurulamadı (NO CARRIER).", "The call could not be made (NO CARRIER).");
+    case ModemResult::NoAnswer:
+        return pick(language, "Aranan numara cevap vermedi (NO ANSWER).",
+                    "The number did not answer (NO ANSWER).");
+    default:
+        return pick(language, "Modem çevirme komutunu kabul etmedi (ERROR).",
+                    "The modem refused the dial command (ERROR).");
+    }
 }
 
 QString portChoiceNotSaved(Language language, const QString& error) {

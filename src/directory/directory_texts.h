@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory/modem_commands.h"
 #include "support/services.h"
 
 #include <QString>
@@ -22,7 +23,10 @@ QString saveFailed(Language language, const QString& error);
 
 QString dialCaption(Language language);
 QString cancelCaption(Language language);
-QString portUnavailable(Language language, int portNumber);
+QString portUnavailable(Language language, const QString& port);
+// The window's title while a dial waits for the modem on `port`.
+QString dialWaiting(Language language, const QString& title, const QString& port);
+QString modemRefused(Language language, ModemResult result);
 QString pickUpPhone(Language language);
 QString modemSilent(Language language);
 QString portChoiceNotSaved(Language language, const QString& error);

@@ -8,6 +8,7 @@
 #include "lang/vocabulary.h"
 #include "support/geometry.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -15,6 +16,8 @@
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace velkor::directory {
 
@@ -57,8 +60,13 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     m_searchTimer->setInterval(SearchDelayMs);
     connect(m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
     connect(m_search, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &DirectoryWindow::onCurrentChanged);
+    // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen,
+    // and "Sil" must not reach an entry nobody chose.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& chosen) {
+                if (!chosen.isEmpty())
+                    onLineChosen(chosen.indexes().constFirst());
+            });
     connect(m_list, &QListView::doubleClicked, this, &DirectoryWindow::onDoubleClicked);
     connect(m_new, &QPushButton::clicked, this, &DirectoryWindow::onNewClicked);
     connect(m_dial, &QPushButton::clicked, this, &DirectoryWindow::onDialClicked);
@@ -66,6 +74,7 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     connect(m_delete, &QPushButton::clicked, this, &DirectoryWindow::onDeleteClicked);
     connect(m_dialer, &ModemDialer::answered, this, &DirectoryWindow::onAnswered);
     connect(m_dialer, &ModemDialer::timedOut, this, &DirectoryWindow::onTimedOut);
+    connect(m_dialer, &ModemDialer::refused, this, &DirectoryWindow::onRefused);
 
     // The directory is delivered with the program; made here when it is not, so the first save has a
     // table to go to. A file that is no database stays as it is, and the search says so.
@@ -138,26 +147,56 @@ int DirectoryWindow::windowCode() const {
 }
 
 void DirectoryWindow::applyLanguage(Language language) {
+    if (!m_title.isEmpty())
+        setWindowTitle(m_title);
     lang::applyCaptions(this, lang::Directory, language);
+    m_title = windowTitle();
     // Words only: a dial under way keeps its cancel button.
     if (m_dialer->isActive())
         m_dial->setText(texts::cancelCaption(language));
+    showDialState();
+}
+
+PortChoice DirectoryWindow::chosenPort() const {
+    const QString device = m_ports->currentData().toString();
+    return device.isEmpty() ? PortChoice{std::max(m_ports->currentIndex(), 0), {}} : PortChoice{0, device};
+}
+
+QString DirectoryWindow::chosenPortName() const {
+    const PortChoice port = chosenPort();
+    return port.device.isEmpty() ? portName(port.index) : port.device;
+}
+
+void DirectoryWindow::showDialState() {
+    setWindowTitle(m_dialPort.isEmpty() ? m_title : texts::dialWaiting(language(), m_title, m_dialPort));
 }
 
 void DirectoryWindow::loadPortChoice() {
     for (int i = 0; i < PortCount; ++i)
         m_ports->addItem(portName(i));
     const QString path = m_ctx.dataFile(portChoiceFileName());
-    m_ports->setCurrentIndex(loadPortIndex(path));
+    const PortChoice stored = directory::loadPortChoice(path);
+    // The ports the machine has, and the stored one even while it is unplugged.
+    QList<PortOffer> offers = machinePorts();
+    if (!stored.device.isEmpty() && std::none_of(offers.cbegin(), offers.cend(), [&](const PortOffer& o) {
+            return o.device == stored.device;
+        }))
+        offers.prepend({stored.device, stored.device});
+    for (const PortOffer& offer : std::as_const(offers))
+        m_ports->addItem(offer.label, offer.device);
+    m_ports->setCurrentIndex(stored.device.isEmpty() ? stored.index : m_ports->findData(stored.device));
+    // The list opens as wide as its labels, however narrow the box.
+    m_ports->view()->setMinimumWidth(m_ports->view()->sizeHintForColumn(0) +
+                                     2 * m_ports->view()->frameWidth());
     // The choice made at load is written too, so the file always holds the port in use.
-    savePortIndex(path, m_ports->currentIndex());
+    savePortChoice(path, chosenPort());
     connect(m_ports, &QComboBox::currentIndexChanged, this, &DirectoryWindow::onPortChosen);
 }
 
 void DirectoryWindow::onPortChosen(int index) {
     if (index < 0)
         return;
-    const IoResult saved = savePortIndex(m_ctx.dataFile(portChoiceFileName()), index);
+    const IoResult saved = savePortChoice(m_ctx.dataFile(portChoiceFileName()), chosenPort());
     if (!saved)
         m_ctx.prompter->warn(QString(), texts::portChoiceNotSaved(language(), saved.error));
 }
@@ -194,7 +233,7 @@ void DirectoryWindow::display(const DirRecord& entry) {
     m_address = entry.address;
 }
 
-void DirectoryWindow::onCurrentChanged(const QModelIndex& index) {
+void DirectoryWindow::onLineChosen(const QModelIndex& index) {
     if (!index.isValid())
         return;
     const RowRef row = m_names->rowAt(index.row());
@@ -276,11 +315,13 @@ void DirectoryWindow::onDialClicked() {
     if (number.isEmpty())
         return;
     m_dial->setText(texts::cancelCaption(language()));
-    const int port = m_ports->currentIndex();
-    if (m_dialer->dial(serialDeviceName(portName(port)), number))
+    if (m_dialer->dial(serialDeviceName(chosenPortName()), number)) {
+        m_dialPort = chosenPortName();
+        showDialState();
         return;
+    }
     QPointer<DirectoryWindow> alive(this);
-    m_ctx.prompter->warn(QString(), texts::portUnavailable(language(), port + 1));
+    m_ctx.prompter->warn(QString(), texts::portUnavailable(language(), chosenPortName()));
     if (alive)
         dialEnded();
 }
@@ -301,8 +342,15 @@ void DirectoryWindow::onTimedOut() {
     m_ctx.prompter->warn(QString(), texts::modemSilent(language()));
 }
 
+void DirectoryWindow::onRefused(ModemResult result) {
+    dialEnded();
+    m_ctx.prompter->warn(QString(), texts::modemRefused(language(), result));
+}
+
 void DirectoryWindow::dialEnded() {
     m_dial->setText(texts::dialCaption(language()));
+    m_dialPort.clear();
+    showDialState();
     if (m_disableDialAfterDial) {
         m_disableDialAfterDial = false;
         m_dial->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "directory/editor_request.h"
 #include "directory/listed_names.h"
 #include "directory/modem_dialer.h"
+#include "directory/port_choice.h"
 #include "lang/language_aware.h"
 #include "support/app_context.h"
 
@@ -47,7 +48,7 @@ private:
     void buildControls();
     void loadPortChoice();
     void onSearchEdited();
-    void onCurrentChanged(const QModelIndex& index);
+    void onLineChosen(const QModelIndex& index);
     void onDoubleClicked(const QModelIndex& index);
     void onNewClicked();
     void onAddressClicked();
@@ -56,8 +57,14 @@ private:
     void onDialClicked();
     void onAnswered();
     void onTimedOut();
+    void onRefused(velkor::directory::ModemResult result);
     // Back to idle after a dial, whichever way it ended.
     void dialEnded();
+    // The port list's choice, and the name it goes by in messages ("COM3", "/dev/ttyUSB0").
+    PortChoice chosenPort() const;
+    QString chosenPortName() const;
+    // While a dial waits, the title says for what and on which port.
+    void showDialState();
     void display(const DirRecord& entry);
     // Said once per opening, not at every key.
     void sayUnreadable(const QString& error);
@@ -75,6 +82,8 @@ private:
     QLabel* m_name;
     QLineEdit* m_number;
     QComboBox* m_ports;
+    QString m_title;    // without the dial's state
+    QString m_dialPort; // while a dial waits
     QPushButton* m_new;
     QPushButton* m_dial;
     QPushButton* m_addressButton;

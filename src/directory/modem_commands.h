@@ -13,7 +13,9 @@ QString dialableNumber(const QString& shown);
 QByteArray dialCommand(const QString& number);
 QByteArray hangUpCommand();
 
-// The modem's answer, anywhere in what it has sent since the dial command.
-bool replyHasOk(const QByteArray& reply);
+// What the modem has said so far since the dial command: "OK" anywhere, or a failure as a whole result
+// line, so that digits or letters of the echoed command never read as one.
+enum class ModemResult { Pending, Ok, Error, Busy, NoDialtone, NoCarrier, NoAnswer };
+ModemResult modemResult(const QByteArray& reply);
 
 } // namespace velkor::directory

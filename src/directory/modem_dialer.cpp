@@ -42,8 +42,15 @@ void ModemDialer::onReadyRead() {
         return;
     // The echo of the command and the answer may come in separate pieces.
     m_reply += m_line->readAll();
-    if (!replyHasOk(m_reply))
+    const ModemResult result = modemResult(m_reply);
+    if (result == ModemResult::Pending)
         return;
+    if (result != ModemResult::Ok) {
+        // Nothing more will come: the wait ends now, not at the timeout.
+        hangUp();
+        QTimer::singleShot(0, this, [this, result] { emit refused(result); });
+        return;
+    }
     m_answered = true;
     m_timeout.stop();
     // Told from the event loop, not from inside the port's notification: the listener shows a modal box

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory/modem_commands.h"
 #include "support/serial_line.h"
 
 #include <QByteArray>
@@ -12,8 +13,8 @@
 namespace velkor::directory {
 
 // One voice call at a time through a Hayes modem: the dial command goes out, the reply is gathered from
-// the line's readyRead until "OK" arrives, and the caller hangs up once the user has the handset. All of
-// it is driven by signals; nothing waits in a loop.
+// the line's readyRead until "OK" or a failure arrives, and the caller hangs up once the user has the
+// handset. All of it is driven by signals; nothing waits in a loop.
 class ModemDialer final : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +44,8 @@ signals:
     void answered();
     // No "OK" in time; the modem has been hung up already.
     void timedOut();
+    // The modem gave up on the dial (busy, no dial tone, ...); it has been hung up already.
+    void refused(velkor::directory::ModemResult result);
 
 private:
     void onReadyRead();

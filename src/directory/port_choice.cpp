@@ -3,6 +3,7 @@
 #include "support/record_file.h"
 
 #include <QRegularExpression>
+#include <QSerialPortInfo>
 
 namespace velkor::directory {
 
@@ -10,17 +11,26 @@ QString portChoiceFileName() {
     return QStringLiteral("comayar.kyt");
 }
 
-int loadPortIndex(const QString& path) {
+PortChoice loadPortChoice(const QString& path) {
     touchFile(path);
     const Loaded<QList<RecordEntry>> records = readRecordFile(path);
     if (!records.ok() || records.value.isEmpty() || !records.value.front().fields)
-        return 0;
-    const std::optional<qint64> index = numberAt(*records.value.front().fields, 0);
-    return index && *index >= 0 && *index < PortCount ? int(*index) : 0;
+        return {};
+    const Fields& fields = *records.value.front().fields;
+    const std::optional<qint64> index = numberAt(fields, 0);
+    PortChoice choice;
+    if (index && *index >= 0 && *index < PortCount)
+        choice.index = int(*index);
+    choice.device = stringAt(fields, 1).value_or(QString());
+    if (!choice.device.isEmpty())
+        choice.index = 0;
+    return choice;
 }
 
-IoResult savePortIndex(const QString& path, int index) {
-    return rewriteRecordFile(path, encodeRecord({qint64(index)}));
+IoResult savePortChoice(const QString& path, const PortChoice& choice) {
+    if (choice.device.isEmpty())
+        return rewriteRecordFile(path, encodeRecord({qint64(choice.index)}));
+    return rewriteRecordFile(path, encodeRecord({qint64(0), choice.device}));
 }
 
 QString portName(int index) {
@@ -37,6 +47,27 @@ QString serialDeviceName(const QString& port) {
         return port;
     return QStringLiteral("/dev/ttyS%1").arg(match.captured(1).toInt() - 1);
 #endif
+}
+
+QList<PortOffer> machinePorts() {
+    QList<PortOffer> offers;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        const QString name = port.portName();
+#ifndef Q_OS_WIN
+        // Other kinds (consoles, Bluetooth, pseudo-terminals) are no place for a modem.
+        if (!name.startsWith(u"ttyS") && !name.startsWith(u"ttyUSB") && !name.startsWith(u"ttyACM"))
+            continue;
+#endif
+        bool isCom = false;
+        for (int i = 0; i < PortCount; ++i)
+            isCom = isCom || serialDeviceName(portName(i)) == port.systemLocation();
+        if (isCom)
+            continue;
+        const QString description = port.description().isEmpty() ? port.manufacturer() : port.description();
+        offers.append({port.systemLocation(),
+                       description.isEmpty() ? name : QStringLiteral("%1 – %2").arg(name, description)});
+    }
+    return offers;
 }
 
 } // namespace velkor::directory

@@ -6,6 +6,8 @@
 #include "notebook/wrapping_button.h"
 #include "support/geometry.h"
 #include "support/record_file.h"
+#include "support/save_question.h"
+#include "support/typed_text.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -101,7 +103,7 @@ void NotebookWindow::load() {
                                                                      : QPlainTextEdit::WidgetWidth);
     m_text->setPlainText(note.value);
     // Compare with the text as the editor holds it, so that opening alone never counts as a change.
-    m_saved = m_text->toPlainText();
+    m_saved = typedText(*m_text);
     m_stamp = note.stamp;
     onTextChanged();
 }
@@ -119,7 +121,7 @@ void NotebookWindow::applyLanguage(Language language) {
 }
 
 void NotebookWindow::onTextChanged() {
-    m_undo->setEnabled(!m_locked && m_text->toPlainText() != m_saved);
+    m_undo->setEnabled(!m_locked && typedText(*m_text) != m_saved);
 }
 
 bool NotebookWindow::hasUnsavedChanges() const {
@@ -127,7 +129,7 @@ bool NotebookWindow::hasUnsavedChanges() const {
 }
 
 IoResult NotebookWindow::write() {
-    const QString text = m_text->toPlainText();
+    const QString text = typedText(*m_text);
     const IoResult written = writeNote(path(), text, &m_stamp);
     if (written) {
         // The editor keeps the typed quotes; the file holds apostrophes in their place.
@@ -152,7 +154,7 @@ bool NotebookWindow::saveUnsavedChanges() {
     QString aside = notes.dir().filePath(s("%1-%2.kyt").arg(notes.completeBaseName(), stamp));
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = notes.dir().filePath(s("%1-%2-%3.kyt").arg(notes.completeBaseName(), stamp).arg(n));
-    return writeNote(aside, m_text->toPlainText()).ok();
+    return writeNote(aside, typedText(*m_text)).ok();
 }
 
 NotebookWindow::Saved NotebookWindow::saveAsked() {
@@ -196,12 +198,15 @@ void NotebookWindow::onUndoClicked() {
 void NotebookWindow::closeEvent(QCloseEvent* event) {
     if (hasUnsavedChanges()) {
         const bool turkish = m_ctx.turkish();
-        const bool save =
-            m_ctx.prompter->ask(turkish ? s("UYARI") : s("WARNING"),
-                                turkish ? s("Yaptığınız değişiklikleri kaydetmek istiyor musunuz?")
-                                        : s("Do you want to save your changes?"));
+        const SaveChoice choice =
+            askToSave(*m_ctx.prompter, m_ctx.state.language, turkish ? s("UYARI") : s("WARNING"),
+                      turkish ? s("Yaptığınız değişiklikleri kaydetmek istiyor musunuz?")
+                              : s("Do you want to save your changes?"),
+                      windowTitle(), closingForExit());
         // A save that failed or was called off keeps the window open: closing now would lose what was typed.
-        const Saved saved = save ? saveAsked() : Saved::Written;
+        const Saved saved = choice == SaveChoice::Save      ? saveAsked()
+                            : choice == SaveChoice::Discard ? Saved::Written
+                                                            : Saved::Cancelled;
         if (saved == Saved::Failed || saved == Saved::Cancelled) {
             event->ignore();
             return;

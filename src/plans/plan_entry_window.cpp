@@ -5,6 +5,7 @@
 #include "plans/click_label.h"
 #include "plans/plan_store.h"
 #include "support/geometry.h"
+#include "support/typed_text.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -186,7 +187,7 @@ void PlanEntryWindow::focusText() {
 
 void PlanEntryWindow::updateSaveButton() {
     // The chain already orders the input; the day and month checks guard a plan opened with no valid date.
-    m_saveButton->setEnabled(!m_text->toPlainText().isEmpty() && m_day->currentIndex() >= 0 &&
+    m_saveButton->setEnabled(!typedText(*m_text).isEmpty() && m_day->currentIndex() >= 0 &&
                              m_month->currentIndex() >= 0);
 }
 
@@ -198,17 +199,17 @@ void PlanEntryWindow::toggleTimeBox() {
 PlanRecord PlanEntryWindow::planFromControls() const {
     const SlotTime time = slotTime(m_slot->currentIndex());
     return {m_month->currentIndex() + 1, m_day->currentIndex() + 1, time.hour, time.minute,
-            m_text->toPlainText()};
+            typedText(*m_text)};
 }
 
 PlanEntryWindow::Boxes PlanEntryWindow::boxes() const {
-    return {m_day->currentIndex(), m_month->currentIndex(), m_slot->currentIndex(), m_text->toPlainText()};
+    return {m_day->currentIndex(), m_month->currentIndex(), m_slot->currentIndex(), typedText(*m_text)};
 }
 
 PlanRecord PlanEntryWindow::quoteSafePlan() {
     // The file cannot hold a double quote; the box shows what is stored.
-    const QString safe = quoteSafe(m_text->toPlainText());
-    if (safe != m_text->toPlainText())
+    const QString safe = quoteSafe(typedText(*m_text));
+    if (safe != typedText(*m_text))
         m_text->setPlainText(safe);
     return planFromControls();
 }
@@ -243,7 +244,7 @@ void PlanEntryWindow::save() {
 }
 
 bool PlanEntryWindow::hasUnsavedChanges() const {
-    return m_untouched ? boxes() != *m_untouched : !m_text->toPlainText().isEmpty();
+    return m_untouched ? boxes() != *m_untouched : !typedText(*m_text).isEmpty();
 }
 
 bool PlanEntryWindow::saveUnsavedChanges() {

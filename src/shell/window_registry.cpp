@@ -72,7 +72,9 @@ bool WindowRegistry::unload(int code) {
 
 void WindowRegistry::toggle(int code) {
     QWidget* window = loaded(code);
-    if (window && window->isVisible())
+    // A window holding typed work comes to the front instead: its menu item is no way to lose it.
+    const auto* work = dynamic_cast<const UnsavedWork*>(window);
+    if (window && window->isVisible() && !(work && work->hasUnsavedChanges()))
         unload(code);
     else
         show(code);
@@ -125,9 +127,17 @@ bool WindowRegistry::closeWindowsForExit(bool interactive) {
         return saveUnsavedWork();
     // Only windows holding typed work have anything to ask; the rest simply end with the program.
     for (QWidget* window : windowsWithWork()) {
-        const auto* work = dynamic_cast<UnsavedWork*>(window);
-        if (work->hasUnsavedChanges() && !closeForExit(window))
+        auto* work = dynamic_cast<UnsavedWork*>(window);
+        if (!work->hasUnsavedChanges())
+            continue;
+        work->setClosingForExit(true);
+        if (!closeForExit(window)) {
+            work->setClosingForExit(false);
+            // The user stays with this window's work: it is shown, not left behind another one.
+            window->raise();
+            window->activateWindow();
             return false;
+        }
     }
     return true;
 }

@@ -3,22 +3,31 @@
 #include "support/long_text.h"
 
 #include <QApplication>
+<<<<<<< HEAD
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+=======
+>>>>>>> failures-said
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+<<<<<<< HEAD
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+=======
+#include <QStandardPaths>
+#include <QTableView>
+>>>>>>> failures-said
 
 namespace velkor {
 
@@ -235,11 +244,43 @@ void SystemBeeper::beep() {
     QApplication::beep();
 }
 
+namespace {
+
+QStringList desktopOpener() {
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!xdgOpen.isEmpty())
+        return {xdgOpen};
+    const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+    if (!gio.isEmpty())
+        return {gio, QStringLiteral("open")};
+    return {};
+}
+
+} // namespace
+
 bool DesktopFileOpener::open(const QString& path) {
-    // The desktop's opener is started in the background and cannot report a missing file; say so here.
     if (!QFileInfo(path).isFile())
         return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QStringList arguments = m_command.isEmpty() ? desktopOpener() : m_command;
+    if (arguments.isEmpty())
+        return false;
+    auto* process = new QProcess;
+    process->setProgram(arguments.takeFirst());
+    process->setArguments(arguments << QFileInfo(path).absoluteFilePath());
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start();
+    if (process->waitForFinished(m_waitMs) || process->state() == QProcess::NotRunning) {
+        // Not started, or ended: only a clean exit means that a program has the file.
+        const bool opened = process->error() == QProcess::UnknownError &&
+                            process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        delete process;
+        return opened;
+    }
+    // Some openers stay until the program they started ends; that program has the file. Left unowned, the
+    // process is not killed when the object would go, and ends on its own.
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return true;
 }
 
 std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString& dialogTitle,
@@ -254,3 +295,9 @@ std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString&
 }
 
 } // namespace velkor
+<<<<<<< HEAD
+=======
+
+void velkor::QtPrompter::showList(const QString&, const QString&, const QStringList&,
+                                  const QList<QStringList>&) {}
+>>>>>>> failures-said

@@ -94,9 +94,18 @@ public:
     virtual bool open(const QString& path) = 0;
 };
 
+// Runs the desktop's opener as a program and waits a few seconds for its exit status, which tells whether
+// a program took the file: xdg-open, or gio open where that is missing.
 class DesktopFileOpener final : public FileOpener {
 public:
+    // `command`: the opener and its first arguments, the path going last; empty for the desktop's own.
+    explicit DesktopFileOpener(QStringList command = {}, int waitMs = 5000)
+        : m_command(std::move(command)), m_waitMs(waitMs) {}
     bool open(const QString& path) override;
+
+private:
+    QStringList m_command;
+    int m_waitMs;
 };
 
 // The open-file dialog.

@@ -10,6 +10,16 @@ public:
     virtual bool hasUnsavedChanges() const = 0;
     // Saves without asking; false when saving failed.
     virtual bool saveUnsavedChanges() = 0;
+
+    // Set by the exit step around the window's close: its question then names the window and can keep
+    // it open, which keeps the program running.
+    void setClosingForExit(bool exiting) { m_closingForExit = exiting; }
+
+protected:
+    bool closingForExit() const { return m_closingForExit; }
+
+private:
+    bool m_closingForExit = false;
 };
 
 } // namespace velkor

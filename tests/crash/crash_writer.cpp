@@ -78,7 +78,7 @@ void writeForever(const Stores& s) {
         s.files.writeLastExit(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * step));
         lang::writeLanguageSetting(s.file("options.prg"), step % 2 ? Language::English : Language::Turkish);
         notebook::writeNote(s.file("notes.kyt"), QStringLiteral("note\nline %1").arg(step));
-        directory::savePortIndex(s.file("comayar.kyt"), int(step % directory::PortCount));
+        directory::savePortChoice(s.file("comayar.kyt"), {int(step % directory::PortCount), {}});
     }
 }
 
