@@ -3,12 +3,8 @@
 #include "support/long_text.h"
 
 #include <QApplication>
-<<<<<<< HEAD
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
-=======
->>>>>>> failures-said
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -18,16 +14,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-<<<<<<< HEAD
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
-=======
-#include <QStandardPaths>
-#include <QTableView>
->>>>>>> failures-said
 
 namespace velkor {
 
@@ -295,9 +287,3 @@ std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString&
 }
 
 } // namespace velkor
-<<<<<<< HEAD
-=======
-
-void velkor::QtPrompter::showList(const QString&, const QString&, const QStringList&,
-                                  const QList<QStringList>&) {}
->>>>>>> failures-said
