@@ -1,5 +1,6 @@
 #include "calendar/month_browser_window.h"
 
+#include "lang/captions.h"
 #include "lang/vocabulary.h"
 #include "support/geometry.h"
 
@@ -73,9 +74,10 @@ MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
     m_redraw.setInterval(RedrawDelayMs);
     connect(&m_redraw, &QTimer::timeout, this, &MonthBrowserWindow::redraw);
 
-    placeBesideCalendar();
     m_language = m_ctx.state.language;
-    applyLanguage(m_language);
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_language);
+    placeBesideCalendar();
     // Drawn at once, so the window never shows an empty grid.
     redraw();
 }

@@ -1,6 +1,7 @@
 #include "calendar/month_calendar_window.h"
 
 #include "calendar/month_browser_window.h"
+#include "lang/captions.h"
 #include "lang/vocabulary.h"
 #include "support/geometry.h"
 
@@ -56,7 +57,9 @@ MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, BrowserLink browser, Q
     connect(&m_watch, &QTimer::timeout, this, &MonthCalendarWindow::watchDate);
     scheduleWatch();
 
-    applyLanguage(m_ctx.state.language);
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.state.language);
+    placeNearTray();
 }
 
 int MonthCalendarWindow::windowCode() const {

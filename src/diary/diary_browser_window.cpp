@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <QStyle>
 #include <QTimer>
 
 namespace velkor::diary {
@@ -58,7 +59,9 @@ DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, DiaryLinks links, QW
     setFixedSize(px(7920), px(6480));
     buildControls();
 
-    applyLanguage(m_ctx.state.language);
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.state.language);
+    alignColumns();
     const int year = m_ctx.clock->now().date().year();
     m_year->setText(QString::number(year + (m_yearBar->value() - YearBarMiddle)));
     m_period->setCurrentIndex(static_cast<int>(Period::Date));
@@ -103,6 +106,7 @@ void DiaryBrowserWindow::buildControls() {
 
     m_panel = control<QGroupBox>(this, "Frame2", twipsRect(60, 780, 7740, 4740));
     m_panel->setTitle(QString::fromLatin1(PanelPlaceholder));
+    m_panel->setAutoFillBackground(true); // the list and its headers must not show through
     m_panel->hide();
     m_content = control<QPlainTextEdit>(m_panel, "Text3", twipsRect(120, 300, 7500, 2640));
     m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -133,8 +137,31 @@ void DiaryBrowserWindow::buildControls() {
     connect(m_editButton, &QPushButton::clicked, this, &DiaryBrowserWindow::editChosen);
 }
 
+void DiaryBrowserWindow::alignColumns() {
+    // A line is the date, five spaces, the subject: the rule goes into the gap and each header over its
+    // column, wherever the font present puts them.
+    auto* rule = findChild<QFrame*>(QStringLiteral("Frame1"));
+    auto* dateHead = findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* subjectHead = findChild<QLabel*>(QStringLiteral("Label2"));
+    const QFontMetrics metrics(m_list->font());
+    const int textLeft = m_list->x() + m_list->viewport()->x() +
+                         m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
+    const QString date = QStringLiteral("00/00/0000");
+    const int dateEnd = textLeft + metrics.horizontalAdvance(date);
+    const int subjectLeft = textLeft + metrics.horizontalAdvance(date + QStringLiteral("     "));
+    rule->move((dateEnd + subjectLeft - rule->width()) / 2, rule->y());
+    dateHead->setGeometry(textLeft, dateHead->y(), rule->x() - textLeft, dateHead->height());
+    subjectHead->setGeometry(subjectLeft, subjectHead->y(), m_list->geometry().right() - subjectLeft,
+                             subjectHead->height());
+}
+
 void DiaryBrowserWindow::applyLanguage(Language language) {
     lang::applyCaptions(this, windowCode(), language);
+    // The headers stand over their columns; the spaces that placed them for Tahoma would push them off.
+    for (const char* head : {"Label1", "Label2"}) {
+        if (auto* label = findChild<QLabel*>(QLatin1String(head)))
+            label->setText(label->text().trimmed());
+    }
     const int period = std::max(m_period->currentIndex(), 0);
     const int month = std::max(m_month->currentIndex(), 0);
     {

@@ -43,6 +43,7 @@ protected:
 
 private:
     void buildControls();
+    void alignColumns();
     void scheduleRefresh();
     void periodChosen();
     void yearScrolled(int value);

@@ -46,7 +46,8 @@ DiaryEditorWindow::DiaryEditorWindow(AppContext& context, DiaryLinks links, Edit
     setFixedSize(px(7920), px(6000));
     buildControls();
 
-    applyLanguage(m_ctx.state.language);
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.state.language);
     m_year->setText(QString::number(m_ctx.clock->now().date().year() + (m_yearBar->value() - YearBarMiddle)));
     if (m_ctx.state.diaryRecordNo != -1)
         loadEntry();

@@ -1,5 +1,6 @@
 #include "directory/directory_editor_window.h"
 
+#include "lang/captions.h"
 #include "support/geometry.h"
 #include "support/typed_text.h"
 
@@ -86,6 +87,7 @@ DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRe
     if (!request.saveCaption.isEmpty())
         m_save->setText(request.saveCaption);
 
+    lang::fitLayout(this, EditorWindowCode);
     m_ctx.state.dirEditorOpen = true;
     connect(m_save, &QPushButton::clicked, this, &DirectoryEditorWindow::onSaveClicked);
 }

@@ -80,7 +80,8 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     // table to go to. A file that is no database stays as it is, and the search says so.
     m_store.ensureCreated();
     loadPortChoice();
-    applyLanguage(language());
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, language());
     // The first tick lists the whole directory.
     m_searchTimer->start();
 }

@@ -1,12 +1,15 @@
 #include "lang/captions.h"
 
 #include "lang/vocabulary.h"
+#include "support/geometry.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+
+#include <algorithm>
 
 namespace velkor::lang {
 
@@ -38,6 +41,40 @@ void applyCaptions(QObject* window, int code, Language language) {
         for (QObject* control : named)
             setCaption(control, caption.in(language));
     }
+}
+
+} // namespace velkor::lang
+
+namespace velkor::lang {
+
+namespace {
+
+qreal captionOverflow(const QWidget* window, int code) {
+    qreal most = 1.0;
+    for (const Caption& caption : captions(code)) {
+        if (caption.control.isEmpty())
+            continue;
+        for (const QWidget* control : window->findChildren<QWidget*>(caption.control)) {
+            most = std::max(
+                {most, textOverflow(control, caption.turkish), textOverflow(control, caption.english)});
+        }
+    }
+    return most;
+}
+
+} // namespace
+
+void fitLayout(QWidget* window, int code) {
+    scaleLayout(window, std::max(layoutOverflow(window), captionOverflow(window, code)));
+}
+
+void fitLayout(QWidget* window, LanguageAware& aware, Language shown) {
+    qreal most = captionOverflow(window, aware.windowCode());
+    for (Language language : {shown == Language::Turkish ? Language::English : Language::Turkish, shown}) {
+        aware.applyLanguage(language);
+        most = std::max(most, layoutOverflow(window));
+    }
+    scaleLayout(window, most);
 }
 
 } // namespace velkor::lang

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "lang/language_aware.h"
 #include "support/services.h"
 
 class QObject;
+class QWidget;
 
 namespace velkor::lang {
 
@@ -12,5 +14,16 @@ void applyCaptions(QObject* window, int code, Language language);
 
 // Sets the visible text of one control, whatever kind it is.
 void setCaption(QObject* control, const QString& text);
+
+} // namespace velkor::lang
+
+namespace velkor::lang {
+
+// Grows the window's whole layout until every control's words fit it in either language: the caption
+// rows of `code` in both languages and whatever the controls show now.
+void fitLayout(QWidget* window, int code);
+// The same for a window that words itself: it is put into the other language and back to `shown`, so the
+// words it sets itself (lists, heads, buttons) are measured too. A switch later never grows it.
+void fitLayout(QWidget* window, LanguageAware& aware, Language shown);
 
 } // namespace velkor::lang

@@ -197,6 +197,11 @@ QString planEntryButton(const QString& current, Language language) {
     return current == s("Ekle") || current == s("Add") ? s("Add") : s("Save");
 }
 
+QString hourLinkTip(Language language) {
+    return language == Language::Turkish ? s("Saat seçmek için tıklayın (bir daha tıklamak kutuyu gizler)")
+                                         : s("Click to choose an hour (click again to hide the box)");
+}
+
 QString diaryEditorTitle(const QString& current, Language language) {
     QString title = pairFor(current, language, "Kayıt Ekleme", "Add Record");
     return pairFor(title, language, "Kayıt Düzeltme", "Edit Record");

@@ -53,6 +53,8 @@ QStringList twoDigitNumbers(int count);
 // Captions that translate only what they recognise, so a window may set them in either language.
 QString planEntryTitle(const QString& current, Language language);
 QString planEntryButton(const QString& current, Language language);
+// The tip of the plan entry's hour caption, which shows and hides the hour box.
+QString hourLinkTip(Language language);
 QString diaryEditorTitle(const QString& current, Language language);
 QString diaryEditorButton(const QString& current, Language language);
 

@@ -50,6 +50,7 @@ NotebookWindow::NotebookWindow(AppContext& context, QWidget* parent)
     m_undo->setGeometry(twipsRect(3360, 3660, 1215, 495));
     m_undo->setEnabled(false);
 
+    lang::fitLayout(this, lang::Notebook);
     load();
     connect(m_text, &QPlainTextEdit::textChanged, this, &NotebookWindow::onTextChanged);
     connect(m_save, &QPushButton::clicked, this, &NotebookWindow::onSaveClicked);

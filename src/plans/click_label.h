@@ -1,15 +1,22 @@
 #pragma once
 
+#include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
 namespace velkor::plans {
 
-// A caption that answers a click.
+// A caption that answers a click, and looks like a link so the user knows it does: link colour, a
+// hand cursor, underlined under the pointer.
 class ClickLabel final : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr) : QLabel(parent) {
+        setCursor(Qt::PointingHandCursor);
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::Link));
+        setPalette(colours);
+    }
 
 signals:
     void clicked();
@@ -19,6 +26,21 @@ protected:
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             emit clicked();
         QLabel::mouseReleaseEvent(event);
+    }
+    void enterEvent(QEnterEvent* event) override {
+        underline(true);
+        QLabel::enterEvent(event);
+    }
+    void leaveEvent(QEvent* event) override {
+        underline(false);
+        QLabel::leaveEvent(event);
+    }
+
+private:
+    void underline(bool on) {
+        QFont shown = font();
+        shown.setUnderline(on);
+        setFont(shown);
     }
 };
 

@@ -47,8 +47,9 @@ PlanEntryWindow::PlanEntryWindow(AppContext& context, QWidget* parent)
         m_ctx.pauseReminders(true);
     m_ctx.state.planEntryOpen = true;
     build();
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.state.language);
     placeOnScreen();
-    applyLanguage(m_ctx.state.language);
     if (m_mode == TodayMode) {
         const QDate today = m_ctx.clock->now().date();
         chooseDay(today.day());
@@ -82,7 +83,6 @@ void PlanEntryWindow::build() {
     m_slotLabel = named<ClickLabel>(this, "Label3");
     m_slotLabel->setText(QStringLiteral("Saat"));
     m_slotLabel->setGeometry(twipsRect(2640, 180, 1200, 255));
-    m_slotLabel->setCursor(Qt::PointingHandCursor);
 
     m_day = named<QComboBox>(this, "Combo1");
     m_day->setGeometry(twipsRect(240, 435, 960, 315));
@@ -144,6 +144,7 @@ void PlanEntryWindow::applyLanguage(Language language) {
     m_saveButton->setText(
         lang::planEntryButton(editing() ? QStringLiteral("Kaydet") : QStringLiteral("Ekle"), language));
     lang::applyCaptions(this, lang::PlanEntry, language);
+    m_slotLabel->setToolTip(lang::hourLinkTip(language));
 }
 
 void PlanEntryWindow::chooseDay(int day) {

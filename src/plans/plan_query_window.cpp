@@ -61,7 +61,8 @@ PlanQueryWindow::PlanQueryWindow(AppContext& context, QWidget* parent)
     const int screenWidth = shown ? shown->geometry().width() : 0;
     move((screenWidth - frameGeometry().width()) / 2, height() / 3);
     m_ctx.state.monthFlags.fill(false);
-    applyLanguage(m_ctx.state.language);
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.state.language);
 }
 
 void PlanQueryWindow::build() {
@@ -268,7 +269,7 @@ void PlanQueryWindow::showDetail() {
 }
 
 void PlanQueryWindow::hideDetail() {
-    m_detailPanel->move(0, px(DetailHiddenTop));
+    m_detailPanel->move(0, height() + 1);
 }
 
 void PlanQueryWindow::deleteTicked() {

@@ -1,0 +1,167 @@
+// Every window, in both languages, at the scale the test runs under (QT_SCALE_FACTOR): each control's
+// words fit it and no visible control covers a sibling.
+#include "diary/diary_store.h"
+#include "fakes/fake_services.h"
+#include "lang/vocabulary.h"
+#include "shell/main_form.h"
+#include "support/geometry.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOption>
+#include <QTest>
+
+using namespace velkor;
+using velkor::testing::TestContext;
+
+namespace {
+
+// Where the style draws a control's words, measured by the style itself.
+int wordsRoom(const QWidget* w) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool check = qobject_cast<const QCheckBox*>(w) != nullptr;
+        return button->style()
+            ->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option,
+                             button)
+            .width();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        return combo->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+            .width();
+    }
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(w))
+        return view->viewport()->width() - 4;
+    if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        return group->style()
+            ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group)
+            .width();
+    }
+    return qobject_cast<const QLabel*>(w)->contentsRect().width();
+}
+
+QStringList wordsOf(const QWidget* w) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return {button->text()};
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->wordWrap() || label->textFormat() == Qt::RichText ? QStringList()
+                                                                        : QStringList{label->text()};
+    if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        return {group->title()};
+    QStringList words;
+    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+        for (int i = 0; i < combo->count(); ++i)
+            words.append(combo->itemText(i));
+    } else if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {
+        for (int row = 0; view->model() && row < view->model()->rowCount(); ++row)
+            words.append(view->model()->index(row, 0).data().toString());
+    }
+    return words;
+}
+
+// The rule of the diary's list is drawn on the list on purpose.
+bool mayOverlap(const QWidget* a, const QWidget* b) {
+    const QSet<QString> pair{a->objectName(), b->objectName()};
+    return pair == QSet<QString>{QStringLiteral("Frame1"), QStringLiteral("List1")};
+}
+
+QStringList faults(const QWidget* window) {
+    QStringList found;
+    const QString where = window->objectName() + QLatin1Char('/');
+    const QList<QWidget*> controls = placedControls(window);
+    for (const QWidget* w : controls) {
+        // A panel waiting beyond the window's edge is not shown.
+        if (!w->isVisibleTo(window) || !w->parentWidget()->rect().intersects(w->geometry()))
+            continue;
+        if (const auto* area = qobject_cast<const QAbstractScrollArea*>(w);
+            area && area->verticalScrollBar()->maximum() > 0 &&
+            !area->verticalScrollBar()->isVisibleTo(window))
+            found.append(where + w->objectName() + QStringLiteral(" hides the rest of its text"));
+        if (!w->parentWidget()->rect().contains(w->geometry()))
+            found.append(where + w->objectName() + QStringLiteral(" is cut by its parent's edge"));
+        for (const QString& text : wordsOf(w)) {
+            const QFontMetrics metrics = w->fontMetrics();
+            if (metrics.horizontalAdvance(text) > wordsRoom(w) || metrics.height() > w->height())
+                found.append(where + w->objectName() + QStringLiteral(" clips \"%1\"").arg(text));
+        }
+        for (const QWidget* other : controls) {
+            if (other != w && other->parentWidget() == w->parentWidget() && other->isVisibleTo(window) &&
+                w < other && w->geometry().intersects(other->geometry()) && !mayOverlap(w, other))
+                found.append(where + w->objectName() + QStringLiteral(" overlaps ") + other->objectName());
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+class TestWindowFit : public QObject {
+    Q_OBJECT
+private slots:
+    void everyWindowFitsItsWordsInBothLanguages() {
+        TestContext t;
+        t.ctx.programDir = QStringLiteral(VELKOR_SOURCE_DIR); // the shipped pages
+        shell::MainForm form(t.ctx);
+        form.setTrayProbe([] { return true; });
+        QVERIFY(form.start());
+        const diary::DiaryEntry entry{-1, QStringLiteral("Dentist"), QString(), "28", "03", "2026"};
+        QVERIFY(diary::DiaryStore(t.ctx.dataDir).addEntry(entry).ok());
+        auto openWindows = [&form] {
+            for (int code : {lang::MonthCalendar, lang::MonthBrowser, lang::PlanQuery, lang::Directory,
+                             lang::Notebook, lang::About, lang::Help, lang::DiaryBrowser})
+                QVERIFY(form.windows().show(code));
+            // A line of the diary's list, so its columns show.
+            const auto* lines = form.windows().loaded(lang::DiaryBrowser)->findChild<QListView*>("List1");
+            QTRY_VERIFY(lines->model()->rowCount() == 1);
+        };
+        // Then the windows opened from others; the diary editor takes the browser's place, the directory
+        // hides behind its editor.
+        auto openEditors = [&form] {
+            for (auto [code, name] : {std::pair{lang::PlanQuery, "Command2"},
+                                      {lang::Directory, "Command1"},
+                                      {lang::DiaryBrowser, "Command2"}})
+                form.windows().loaded(code)->findChild<QPushButton*>(QLatin1String(name))->click();
+        };
+        for (const auto& [open, expected] :
+             {std::pair<std::function<void()>, int>{openWindows, 8}, {openEditors, 9}}) {
+            open();
+            for (const char* language : {"eng", "trk"}) {
+                form.menu()->findChild<QAction*>(QLatin1String(language))->trigger();
+                QStringList found;
+                int windows = 0;
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (!window->isVisible() || window->objectName().isEmpty())
+                        continue;
+                    found += faults(window);
+                    ++windows;
+                    // VELKOR_SHOTS=<dir> keeps a picture of each window to look at.
+                    if (const QString shots = qEnvironmentVariable("VELKOR_SHOTS"); !shots.isEmpty())
+                        window->grab().save(
+                            QStringLiteral("%1/%2-%3.png").arg(shots, window->objectName(), language));
+                }
+                QCOMPARE(windows, expected);
+                QVERIFY2(found.isEmpty(), qPrintable(language + QStringLiteral(":\n") + found.join(u'\n')));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestWindowFit)
+#include "tst_window_fit.moc"
