@@ -50,9 +50,11 @@ const QList<Caption>& captions(int code) {
         {s("Command3"), s("Düzelt"), s("Edit")},
         {s("Command4"), s("Detay"), s("Detail")},
         {s("Command6"), s("Seçilenleri Sil"), s("Delete Selected")},
+        {s("Frame3"), s("Detay"), s("Detail")},
+        {s("Command5"), s("Kapat"), s("Close")},
     };
     static const QList<Caption> help{{QString(), s("Yardım"), s("Help")}};
-    static const QList<Caption> about{{QString(), s("Velkor Hakkına"), s("About Velkor")}};
+    static const QList<Caption> about{{QString(), s("Velkor Hakkında"), s("About Velkor")}};
     static const QList<Caption> diaryBrowser{
         {QString(), s("Günlük"), s("Daily")},
         {s("Label1"), s("                   Tarih"), s("                 Date")},
@@ -124,13 +126,6 @@ QStringList monthNames(Language language) {
                  "October", "November", "December"});
 }
 
-QStringList diaryMonthNames(Language language) {
-    QStringList names = monthNames(language);
-    if (language == Language::English)
-        names[7] = s("Agust");
-    return names;
-}
-
 QStringList upperMonthNames(Language language) {
     if (language == Language::Turkish)
         return list({"OCAK", "ŞUBAT", "MART", "NİSAN", "MAYIS", "HAZİRAN", "TEMMUZ", "AĞUSTOS", "EYLÜL",
@@ -161,6 +156,15 @@ QStringList diaryPeriodChoices(Language language) {
         return list({"Tüm Kayıtlar", "tarihine eşit", "yılına eşit", "yılı ve öncesi", "yılı ve sonrası"});
     return list(
         {"All Records", "selected date", "selected year", "selected year and before", "selected and after"});
+}
+
+QString deleteAllTitle(Language language) {
+    return language == Language::Turkish ? s("UYARI!") : s("WARNING!");
+}
+
+QString deleteAllQuestion(Language language) {
+    return language == Language::Turkish ? s("Tüm planlarınızı silmek istediğinizden emin misiniz?")
+                                         : s("Are you sure you want to delete all your plans?");
 }
 
 QStringList twoDigitNumbers(int count) {

@@ -225,9 +225,8 @@ std::optional<ListedPlan> PlanQueryWindow::selectedPlan() const {
 }
 
 void PlanQueryWindow::deleteAll() {
-    // The same Turkish question in both languages.
-    if (!m_ctx.prompter->ask(QStringLiteral("UYARI!"),
-                             QString::fromUtf8("Tüm planlarınızı silmek istediğinizden emin misiniz?")))
+    if (!m_ctx.prompter->ask(lang::deleteAllTitle(m_ctx.state.language),
+                             lang::deleteAllQuestion(m_ctx.state.language)))
         return;
     if (const IoResult cleared = store().clearPlans(); !cleared)
         return report(cleared.error);
