@@ -18,7 +18,7 @@ QStringList list(std::initializer_list<const char*> items) {
 } // namespace
 
 const QList<int>& switchOrder() {
-    static const QList<int> order{1, 2, 4, 5, 6, 7, 8, 9, 10, 12};
+    static const QList<int> order{1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     return order;
 }
 
@@ -88,6 +88,11 @@ const QList<Caption>& captions(int code) {
         {s("Command3"), s("Adres"), s("Address")},
         {s("Command4"), s("Sil"), s("Delete")},
     };
+    static const QList<Caption> directoryEditor{
+        {QString(), s("Kayıt"), s("Record")},         {s("Label1"), s(" İsim"), s("Name")},
+        {s("Label2"), s(" Telefon"), s("Telephone")}, {s("Label3"), s(" Adres"), s("Address")},
+        {s("Command1"), s("Kaydet"), s("Save")},
+    };
     static const QList<Caption> notebook{
         {QString(), s("Not Defteri"), s("Notebook")},
         {s("Command1"), s("Kaydet"), s("Save")},
@@ -111,6 +116,8 @@ const QList<Caption>& captions(int code) {
         return diaryEditor;
     case Directory:
         return directory;
+    case DirectoryEditor:
+        return directoryEditor;
     case Notebook:
         return notebook;
     default:
@@ -189,16 +196,15 @@ QString pairFor(const QString& current, Language language, const char* turkish, 
 } // namespace
 
 QString planEntryTitle(const QString& current, Language language) {
-    if (language == Language::Turkish)
-        return current; // the window sets its Turkish titles itself
     QString title = pairFor(current, language, "Kayıt Ekleme", "Add Record");
     return pairFor(title, language, "Kayıt Düzeltme", "Edit Record");
 }
 
 QString planEntryButton(const QString& current, Language language) {
+    const bool add = current == s("Ekle") || current == s("Add");
     if (language == Language::Turkish)
-        return current;
-    return current == s("Ekle") || current == s("Add") ? s("Add") : s("Save");
+        return add ? s("Ekle") : s("Kaydet");
+    return add ? s("Add") : s("Save");
 }
 
 QString diaryEditorTitle(const QString& current, Language language) {

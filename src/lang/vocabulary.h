@@ -20,6 +20,7 @@ enum WindowCode : int {
     DiaryBrowser = 8,
     DiaryEditor = 9,
     Directory = 10,
+    DirectoryEditor = 11,
     Notebook = 12,
 };
 

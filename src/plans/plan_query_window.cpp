@@ -122,6 +122,9 @@ void PlanQueryWindow::build() {
 
 void PlanQueryWindow::applyLanguage(Language language) {
     lang::applyCaptions(this, lang::PlanQuery, language);
+    // The entry window belongs to this one and follows it.
+    for (PlanEntryWindow* entry : findChildren<PlanEntryWindow*>())
+        entry->applyLanguage(language);
     // Words only: the chooser keeps the entry it had.
     const int row = m_chooser->currentRow();
     const bool selected = row >= 0 && m_chooser->item(row)->isSelected();
