@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ ccache clang-format
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev qt6-translations-l10n
   qt6-qpa-plugins libgl-dev
   xvfb xauth trayer xdotool x11-utils imagemagick strace procps
 )

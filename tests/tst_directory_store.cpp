@@ -107,7 +107,7 @@ private slots:
             << s("Ali'nin/1;Kaya/1/it's\r\n2;Deniz/1/x") << s("3:Deniz");
         QTest::newRow("rename onto another entry, Yes")
             << Language::English << s("2:Kaya") << s("Ali'nin/7") << yes
-            << s("Uyarı!: This name  already exists. Do you want to replace it?|Record Updated")
+            << s("Warning!: This name  already exists. Do you want to replace it?|Record Updated")
             << s("Ali'nin/7;Kaya/3") << s("1:Ali'nin");
         QTest::newRow("own row given to another name meanwhile")
             << tr << s("1:Kaya") << s("Kaya/9") << QList<Answer>{} << gone << before << s("1:Kaya");

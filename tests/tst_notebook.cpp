@@ -132,12 +132,12 @@ private slots:
         QCOMPARE(readAll(nb.path()), askedAgain ? file : QByteArray("\"again\"\r\n"));
     }
 
-    void firstStartOpensAnEmptyNoteInItsDesignCaptions() {
-        Notebook nb;                                 // the first window makes the file
-        nb.t.ctx.state.language = Language::English; // the notebook follows only a switch
+    void firstStartOpensAnEmptyNoteInTheLanguage() {
+        Notebook nb; // the first window makes the file
+        nb.t.ctx.state.language = Language::English;
         nb.open();
         QVERIFY(QFile::exists(nb.path()) && nb.text->toPlainText().isEmpty() && !nb.undo->isEnabled());
-        QCOMPARE(nb.window->windowTitle(), u"Not Defteri"_s);
+        QCOMPARE(nb.window->windowTitle(), u"Notebook"_s);
 
         nb.text->setPlainText(u"saved"_s);
         nb.save->click();

@@ -62,7 +62,7 @@ private slots:
                               << QStringList{u"Yardım"_s, u"Help"_s};
         QTest::newRow("about") << int(lang::About)
                                << QStringList{u"help/about_tr.htm"_s, u"help/about_eng.htm"_s}
-                               << QStringList{u"Velkor Hakkına"_s, u"About Velkor"_s};
+                               << QStringList{u"Velkor Hakkında"_s, u"About Velkor"_s};
     }
     void pagesAndTitlesFollowTheLanguage() {
         QFETCH(int, code);

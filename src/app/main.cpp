@@ -1,3 +1,4 @@
+#include "lang/translations.h"
 #include "shell/autostart_writer.h"
 #include "shell/data_folder.h"
 #include "shell/exit_signals.h"
@@ -20,6 +21,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     AppContext context;
+    // Until options.prg is found, the program speaks Turkish.
+    lang::useLanguage(context.state.language);
     SystemClock clock;
     QtPrompter prompter([&context] { return context.state.language; });
     SystemBeeper beeper;

@@ -169,7 +169,7 @@ void DiaryBrowserWindow::applyLanguage(Language language) {
         const QSignalBlocker periodBlocker(m_period);
         const QSignalBlocker monthBlocker(m_month);
         m_month->clear();
-        m_month->addItems(lang::diaryMonthNames(language));
+        m_month->addItems(lang::monthNames(language));
         m_month->setCurrentIndex(month);
         m_period->clear();
         m_period->addItems(lang::diaryPeriodChoices(language));

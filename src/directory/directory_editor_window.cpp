@@ -1,6 +1,7 @@
 #include "directory/directory_editor_window.h"
 
 #include "lang/captions.h"
+#include "lang/vocabulary.h"
 #include "support/geometry.h"
 #include "support/typed_text.h"
 
@@ -73,14 +74,7 @@ DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRe
     m_save->setObjectName(QStringLiteral("Command1"));
     m_save->setGeometry(twipsRect(1740, 3240, 1215, 495));
 
-    // The editor's only language step, made as it loads.
-    if (m_ctx.state.language == Language::English) {
-        setWindowTitle(s("Record"));
-        m_nameLabel->setText(s("Name"));
-        m_telLabel->setText(s("Telephone"));
-        m_addressLabel->setText(s("Address"));
-        m_save->setText(s("Save"));
-    }
+    applyLanguage(m_ctx.state.language);
     fill(m_name, request.entry.name, NameLimit);
     fill(m_tel, request.entry.tel, TelLimit);
     m_address->setPlainText(request.entry.address);
@@ -90,6 +84,10 @@ DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRe
     lang::fitLayout(this, EditorWindowCode);
     m_ctx.state.dirEditorOpen = true;
     connect(m_save, &QPushButton::clicked, this, &DirectoryEditorWindow::onSaveClicked);
+}
+
+void DirectoryEditorWindow::applyLanguage(Language language) {
+    lang::applyCaptions(this, lang::DirectoryEditor, language);
 }
 
 DirectoryEditorWindow::~DirectoryEditorWindow() {

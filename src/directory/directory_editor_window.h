@@ -2,6 +2,7 @@
 
 #include "directory/editor_request.h"
 #include "directory/record_saver.h"
+#include "lang/language_aware.h"
 #include "support/app_context.h"
 
 #include <QWidget>
@@ -18,9 +19,11 @@ constexpr int EditorWindowCode = 11;
 
 // Form11, the record editor: adds an entry or changes the one in hand. It takes the directory window's
 // place while open; the tray ignores clicks meanwhile.
-class DirectoryEditorWindow final : public QWidget {
+class DirectoryEditorWindow final : public QWidget, public lang::LanguageAware {
     Q_OBJECT
 public:
+    int windowCode() const override { return EditorWindowCode; }
+    void applyLanguage(Language language) override;
     static constexpr int NameLimit = 50;
     static constexpr int TelLimit = 20;
 

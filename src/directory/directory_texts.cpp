@@ -22,8 +22,8 @@ QString listUnreadable(Language language, const QString& error) {
     return pick(language, "Rehber okunamadı:\n%1", "The directory could not be read:\n%1").arg(error);
 }
 
-QString addressTitle() {
-    return QStringLiteral("Adres");
+QString addressTitle(Language language) {
+    return pick(language, "Adres", "Address");
 }
 
 QString rowGone(Language language) {
@@ -35,8 +35,8 @@ QString rowGone(Language language) {
         "was changed.");
 }
 
-QString duplicateTitle() {
-    return QString::fromUtf8("Uyarı!");
+QString duplicateTitle(Language language) {
+    return pick(language, "Uyarı!", "Warning!");
 }
 
 QString duplicateQuestion(Language language) {

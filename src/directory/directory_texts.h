@@ -11,10 +11,10 @@ namespace velkor::directory::texts {
 QString recordDeleted(Language language);
 QString deleteFailed(Language language, const QString& error);
 QString listUnreadable(Language language, const QString& error);
-QString addressTitle();
+QString addressTitle(Language language);
 QString rowGone(Language language);
 
-QString duplicateTitle();
+QString duplicateTitle(Language language);
 QString duplicateQuestion(Language language);
 QString blankName(Language language);
 QString recordSaved(Language language);

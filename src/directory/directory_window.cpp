@@ -278,7 +278,7 @@ void DirectoryWindow::onNewClicked() {
 }
 
 void DirectoryWindow::onAddressClicked() {
-    m_ctx.prompter->inform(texts::addressTitle(), m_address);
+    m_ctx.prompter->inform(texts::addressTitle(language()), m_address);
 }
 
 void DirectoryWindow::onDeleteClicked() {

@@ -23,7 +23,7 @@ bool RecordSaver::save(EditorMode mode, const DirRecord& boxes, RowRef& inHand) 
     if (!sameName.value.isEmpty()) {
         // Keeping its own name is no clash; taking another entry's name needs the user's word.
         if (boxes.name != inHand.name &&
-            !m_ctx.prompter->ask(texts::duplicateTitle(), texts::duplicateQuestion(language())))
+            !m_ctx.prompter->ask(texts::duplicateTitle(language()), texts::duplicateQuestion(language())))
             return false;
         write = SaveWrite::Overwrite;
     }

@@ -18,7 +18,7 @@ QStringList list(std::initializer_list<const char*> items) {
 } // namespace
 
 const QList<int>& switchOrder() {
-    static const QList<int> order{1, 2, 4, 5, 6, 7, 8, 9, 10, 12};
+    static const QList<int> order{1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     return order;
 }
 
@@ -50,9 +50,11 @@ const QList<Caption>& captions(int code) {
         {s("Command3"), s("Düzelt"), s("Edit")},
         {s("Command4"), s("Detay"), s("Detail")},
         {s("Command6"), s("Seçilenleri Sil"), s("Delete Selected")},
+        {s("Frame3"), s("Detay"), s("Detail")},
+        {s("Command5"), s("Kapat"), s("Close")},
     };
     static const QList<Caption> help{{QString(), s("Yardım"), s("Help")}};
-    static const QList<Caption> about{{QString(), s("Velkor Hakkına"), s("About Velkor")}};
+    static const QList<Caption> about{{QString(), s("Velkor Hakkında"), s("About Velkor")}};
     static const QList<Caption> diaryBrowser{
         {QString(), s("Günlük"), s("Daily")},
         {s("Label1"), s("                   Tarih"), s("                 Date")},
@@ -86,6 +88,11 @@ const QList<Caption>& captions(int code) {
         {s("Command3"), s("Adres"), s("Address")},
         {s("Command4"), s("Sil"), s("Delete")},
     };
+    static const QList<Caption> directoryEditor{
+        {QString(), s("Kayıt"), s("Record")},         {s("Label1"), s(" İsim"), s("Name")},
+        {s("Label2"), s(" Telefon"), s("Telephone")}, {s("Label3"), s(" Adres"), s("Address")},
+        {s("Command1"), s("Kaydet"), s("Save")},
+    };
     static const QList<Caption> notebook{
         {QString(), s("Not Defteri"), s("Notebook")},
         {s("Command1"), s("Kaydet"), s("Save")},
@@ -109,6 +116,8 @@ const QList<Caption>& captions(int code) {
         return diaryEditor;
     case Directory:
         return directory;
+    case DirectoryEditor:
+        return directoryEditor;
     case Notebook:
         return notebook;
     default:
@@ -122,13 +131,6 @@ QStringList monthNames(Language language) {
                      "Ekim", "Kasım", "Aralık"});
     return list({"January", "February", "March", "April", "May", "June", "July", "August", "September",
                  "October", "November", "December"});
-}
-
-QStringList diaryMonthNames(Language language) {
-    QStringList names = monthNames(language);
-    if (language == Language::English)
-        names[7] = s("Agust");
-    return names;
 }
 
 QStringList upperMonthNames(Language language) {
@@ -163,6 +165,15 @@ QStringList diaryPeriodChoices(Language language) {
         {"All Records", "selected date", "selected year", "selected year and before", "selected and after"});
 }
 
+QString deleteAllTitle(Language language) {
+    return language == Language::Turkish ? s("UYARI!") : s("WARNING!");
+}
+
+QString deleteAllQuestion(Language language) {
+    return language == Language::Turkish ? s("Tüm planlarınızı silmek istediğinizden emin misiniz?")
+                                         : s("Are you sure you want to delete all your plans?");
+}
+
 QStringList twoDigitNumbers(int count) {
     QStringList items;
     for (int i = 1; i <= count; ++i)
@@ -185,16 +196,15 @@ QString pairFor(const QString& current, Language language, const char* turkish, 
 } // namespace
 
 QString planEntryTitle(const QString& current, Language language) {
-    if (language == Language::Turkish)
-        return current; // the window sets its Turkish titles itself
     QString title = pairFor(current, language, "Kayıt Ekleme", "Add Record");
     return pairFor(title, language, "Kayıt Düzeltme", "Edit Record");
 }
 
 QString planEntryButton(const QString& current, Language language) {
+    const bool add = current == s("Ekle") || current == s("Add");
     if (language == Language::Turkish)
-        return current;
-    return current == s("Ekle") || current == s("Add") ? s("Add") : s("Save");
+        return add ? s("Ekle") : s("Kaydet");
+    return add ? s("Add") : s("Save");
 }
 
 QString hourLinkTip(Language language) {

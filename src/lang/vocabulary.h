@@ -20,6 +20,7 @@ enum WindowCode : int {
     DiaryBrowser = 8,
     DiaryEditor = 9,
     Directory = 10,
+    DirectoryEditor = 11,
     Notebook = 12,
 };
 
@@ -38,8 +39,7 @@ struct Caption {
 // The plain caption rows of a window code (the rows that set a fixed text); empty for other codes.
 const QList<Caption>& captions(int code);
 
-QStringList monthNames(Language language);      // plan query list
-QStringList diaryMonthNames(Language language); // diary browser list ("Agust" in English)
+QStringList monthNames(Language language);
 QStringList upperMonthNames(Language language); // month browser title
 // The weekday head of label index 48 (Monday) down to 42 (Sunday).
 QString weekdayHead(int labelIndex, Language language);
@@ -47,6 +47,9 @@ QString weekdayHead(int labelIndex, Language language);
 QStringList planQueryChoices(Language language);
 // The five period filters of the diary browser.
 QStringList diaryPeriodChoices(Language language);
+// The question before every plan is deleted.
+QString deleteAllTitle(Language language);
+QString deleteAllQuestion(Language language);
 // Two-digit day and month items of the entry windows.
 QStringList twoDigitNumbers(int count);
 

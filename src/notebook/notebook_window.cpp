@@ -51,6 +51,8 @@ NotebookWindow::NotebookWindow(AppContext& context, QWidget* parent)
     m_undo->setEnabled(false);
 
     lang::fitLayout(this, lang::Notebook);
+    // Opens in the current language like every other window.
+    applyLanguage(m_ctx.state.language);
     load();
     connect(m_text, &QPlainTextEdit::textChanged, this, &NotebookWindow::onTextChanged);
     connect(m_save, &QPushButton::clicked, this, &NotebookWindow::onSaveClicked);
@@ -80,7 +82,6 @@ qsizetype longestLine(const QString& text) {
 } // namespace
 
 void NotebookWindow::load() {
-    // The note opens with its design captions; only a language switch words it otherwise.
     touchFile(path());
     const NoteFile note = readNote(path());
     const bool turkish = m_ctx.turkish();

@@ -123,6 +123,9 @@ void PlanQueryWindow::build() {
 
 void PlanQueryWindow::applyLanguage(Language language) {
     lang::applyCaptions(this, lang::PlanQuery, language);
+    // The entry window belongs to this one and follows it.
+    for (PlanEntryWindow* entry : findChildren<PlanEntryWindow*>())
+        entry->applyLanguage(language);
     // Words only: the chooser keeps the entry it had.
     const int row = m_chooser->currentRow();
     const bool selected = row >= 0 && m_chooser->item(row)->isSelected();
@@ -226,9 +229,8 @@ std::optional<ListedPlan> PlanQueryWindow::selectedPlan() const {
 }
 
 void PlanQueryWindow::deleteAll() {
-    // The same Turkish question in both languages.
-    if (!m_ctx.prompter->ask(QStringLiteral("UYARI!"),
-                             QString::fromUtf8("Tüm planlarınızı silmek istediğinizden emin misiniz?")))
+    if (!m_ctx.prompter->ask(lang::deleteAllTitle(m_ctx.state.language),
+                             lang::deleteAllQuestion(m_ctx.state.language)))
         return;
     if (const IoResult cleared = store().clearPlans(); !cleared)
         return report(cleared.error);

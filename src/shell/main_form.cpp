@@ -5,6 +5,7 @@
 #include "lang/captions.h"
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
+#include "lang/translations.h"
 #include "lang/vocabulary.h"
 #include "notebook/notebook_window.h"
 #include "plans/day_set.h"
@@ -137,12 +138,12 @@ void MainForm::registerWindows() {
 }
 
 bool MainForm::start() {
+    // Every box of the start speaks the chosen language.
+    applyLanguage(lang::MainMenu);
     if (IoResult r = m_files.ensurePlanFile(); !r) {
         m_ctx.prompter->fail(QString(), tr("Velkor cannot start:\n%1").arg(r.error));
         return false;
     }
-    // Every box of the start speaks the chosen language.
-    applyLanguage(lang::MainMenu);
     // The small bookkeeping files never stop the program: what cannot be written is told once, and the
     // reminders run all the same.
     QStringList trouble;
@@ -311,9 +312,11 @@ void MainForm::applyLanguage(int code) {
             lang::readLanguageSetting(m_ctx.dataFile(QStringLiteral("options.prg")));
         if (!setting.error.isEmpty())
             m_ctx.prompter->warn(QString(), setting.error);
+        if (setting.language)
+            m_ctx.state.language = *setting.language;
+        lang::useLanguage(m_ctx.state.language);
         if (!setting.language)
             return;
-        m_ctx.state.language = *setting.language;
         m_trk->setChecked(m_ctx.state.language == Language::Turkish);
         m_eng->setChecked(m_ctx.state.language == Language::English);
         lang::applyCaptions(m_menu, code, m_ctx.state.language);
@@ -330,6 +333,7 @@ void MainForm::switchLanguage(Language language) {
     if (!written)
         m_ctx.prompter->warn(QString(), written.error);
     m_ctx.state.language = language;
+    lang::useLanguage(language);
     m_trk->setChecked(language == Language::Turkish);
     m_eng->setChecked(language == Language::English);
     lang::applyCaptions(m_menu, lang::MainMenu, language);

@@ -1,5 +1,7 @@
 #include "shell/reminder_list.h"
 
+#include "lang/translations.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -10,8 +12,7 @@ void showAnnouncementList(AppContext& context, QList<Announcement> announcements
     std::stable_sort(announcements.begin(), announcements.end(),
                      [](const Announcement& a, const Announcement& b) { return a.due < b.due; });
     const bool turkish = context.turkish();
-    const QLocale locale = turkish ? QLocale(QLocale::Turkish, QLocale::Turkey)
-                                   : QLocale(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale locale = lang::locale(context.state.language);
     QList<QStringList> rows;
     rows.reserve(announcements.size());
     for (const Announcement& a : announcements) {

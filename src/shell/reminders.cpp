@@ -55,7 +55,8 @@ QString planTitle(int day, int month, int hour, int minute) {
 }
 
 QString allDayTitle(const QDate& date) {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    // The default locale is the program language's.
+    return QLocale().toString(date, QLocale::ShortFormat);
 }
 
 QString reminderTitle(const QDate& date, int hour, int minute) {
