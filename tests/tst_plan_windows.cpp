@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -352,8 +353,14 @@ private slots:
         QVERIFY(!form.reminders().paused());
         QCOMPARE(linesOf(query), (QStringList{yazim(MarEarly), yazim(3, 9, NoHour, 0, "from the calendar")}));
 
-        // The program ending with plan entry open: the windows go with the form, nothing reaches back.
+        // The query's words stay its own: the entry it opened keeps its "Add" when the language changes.
         click(query, "Command2");
+        auto* fromQuery = qobject_cast<PlanEntryWindow*>(QApplication::activeModalWidget());
+        QVERIFY(fromQuery);
+        form.menu()->findChild<QAction*>("trk")->trigger();
+        QCOMPARE(control<QPushButton>(fromQuery, "Command2")->text(), "Ekle");
+        QCOMPARE(control<QPushButton>(query, "Command2")->text(), "Yeni");
+        // The program ending with plan entry open: the windows go with the form, nothing reaches back.
         QVERIFY(t.ctx.state.planEntryOpen);
     }
 };

@@ -29,6 +29,20 @@ void setCaption(QObject* control, const QString& text) {
     }
 }
 
+namespace {
+
+// A window's caption never reaches a control of another window it owns (the plan entry opened from the
+// plan query shares control names with it); a submenu belongs to its menu.
+bool partOf(const QObject* control, const QObject* window) {
+    const auto* widget = qobject_cast<const QWidget*>(control);
+    const auto* top = qobject_cast<const QWidget*>(window);
+    if (!widget || !top || widget->window() == top->window())
+        return true;
+    return qobject_cast<const QMenu*>(widget->window()) != nullptr;
+}
+
+} // namespace
+
 void applyCaptions(QObject* window, int code, Language language) {
     for (const Caption& caption : captions(code)) {
         if (caption.control.isEmpty()) {
@@ -38,8 +52,10 @@ void applyCaptions(QObject* window, int code, Language language) {
         }
         // A menu's action and its submenu share a name; set both so the menu shows the word.
         const QList<QObject*> named = window->findChildren<QObject*>(caption.control);
-        for (QObject* control : named)
-            setCaption(control, caption.in(language));
+        for (QObject* control : named) {
+            if (partOf(control, window))
+                setCaption(control, caption.in(language));
+        }
     }
 }
 
