@@ -40,7 +40,7 @@ wait_for() {
   return 1
 }
 
-wait_for 50 xdotool search --class trayer || fail "the tray host did not start"
+wait_for 150 xdotool search --class trayer || fail "the tray host did not start"
 
 start_velkor() {
   (cd "$work/app" && exec ./velkor >"$work/app/velkor.log" 2>&1) &
