@@ -3,6 +3,7 @@
 #include "diary/diary_store.h"
 #include "fakes/fake_services.h"
 #include "lang/vocabulary.h"
+#include "plans/plan_store.h"
 #include "shell/main_form.h"
 #include "support/geometry.h"
 
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOption>
@@ -110,6 +112,42 @@ QStringList faults(const QWidget* window) {
     return found;
 }
 
+// Each word of the plan list's heading starts within its column of the first line as the list draws it.
+QStringList headingFaults(const QWidget* window) {
+    const auto* list = window->findChild<QListView*>(QStringLiteral("List1"));
+    const auto* heading = window->findChild<QLabel*>(QStringLiteral("Label8"));
+    const QModelIndex first = list->model()->index(0, 0);
+    const QString line = first.data().toString();
+    QStyleOptionViewItem item;
+    item.initFrom(list->viewport());
+    item.font = list->font();
+    item.fontMetrics = QFontMetrics(item.font);
+    item.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    item.text = line;
+    item.rect = list->visualRect(first);
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int lineLeft = list->viewport()->mapTo(window, QPoint()).x() + margin +
+                         list->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, list).x();
+    const QFontMetrics metrics(list->font());
+    auto at = [&](qsizetype column) { return lineLeft + metrics.horizontalAdvance(line.left(column)); };
+    const QString text = heading->text();
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    const QList<std::pair<int, int>> columns{{at(1), at(7)}, {at(9), at(14)}, {at(17), at(line.size())}};
+    QStringList found;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const QString word = words.value(i);
+        const int x = heading->mapTo(window, heading->contentsRect().topLeft()).x() +
+                      heading->fontMetrics().horizontalAdvance(text.left(text.indexOf(word)));
+        if (word.isEmpty() || x < columns[i].first || x >= columns[i].second)
+            found.append(QStringLiteral("Label8: \"%1\" at %2, its column %3..%4")
+                             .arg(word)
+                             .arg(x)
+                             .arg(columns[i].first)
+                             .arg(columns[i].second));
+    }
+    return found;
+}
+
 } // namespace
 
 class TestWindowFit : public QObject {
@@ -123,6 +161,8 @@ private slots:
         QVERIFY(form.start());
         const diary::DiaryEntry entry{-1, QStringLiteral("Dentist"), QString(), "28", "03", "2026"};
         QVERIFY(diary::DiaryStore(t.ctx.dataDir).addEntry(entry).ok());
+        QVERIFY(plans::PlanStore(t.ctx.dataFile(QStringLiteral("myfile.kyt")))
+                    .appendPlan({3, 5, 9, 30, QStringLiteral("Dentist")}));
         auto openWindows = [&form] {
             for (int code : {lang::MonthCalendar, lang::MonthBrowser, lang::PlanQuery, lang::Directory,
                              lang::Notebook, lang::About, lang::Help, lang::DiaryBrowser})
@@ -130,6 +170,9 @@ private slots:
             // A line of the diary's list, so its columns show.
             const auto* lines = form.windows().loaded(lang::DiaryBrowser)->findChild<QListView*>("List1");
             QTRY_VERIFY(lines->model()->rowCount() == 1);
+            // And a plan listed under the records' heading.
+            auto* chooser = form.windows().loaded(lang::PlanQuery)->findChild<QListWidget*>("List2");
+            emit chooser->pressed(chooser->model()->index(13, 0));
         };
         // Then the windows opened from others; the diary editor takes the browser's place, the directory
         // hides behind its editor.
@@ -150,6 +193,8 @@ private slots:
                     if (!window->isVisible() || window->objectName().isEmpty())
                         continue;
                     found += faults(window);
+                    if (window->objectName() == QLatin1String("Form5"))
+                        found += headingFaults(window);
                     ++windows;
                     // VELKOR_SHOTS=<dir> keeps a picture of each window to look at.
                     if (const QString shots = qEnvironmentVariable("VELKOR_SHOTS"); !shots.isEmpty())

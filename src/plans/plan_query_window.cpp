@@ -7,6 +7,7 @@
 #include "plans/plan_listing.h"
 #include "support/geometry.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -14,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace velkor::plans {
 
@@ -23,6 +26,11 @@ namespace {
 constexpr int DetailHiddenTop = 3500;
 constexpr int ClientWidth = 9600;
 constexpr int ClientHeight = 3450;
+// Where a plan line puts the day, the time and the text (from 0); an untimed plan's text starts later, still
+// under the text's heading.
+constexpr qsizetype DayColumn = 1;
+constexpr qsizetype TimeColumn = 9;
+constexpr qsizetype TextColumn = 17;
 
 // The lines of some plans for a message: one a line, at most ten.
 QString shortList(const QList<PlanRecord>& plans) {
@@ -63,6 +71,7 @@ PlanQueryWindow::PlanQueryWindow(AppContext& context, QWidget* parent)
     m_ctx.state.monthFlags.fill(false);
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this, *this, m_ctx.state.language);
+    alignHeading();
 }
 
 void PlanQueryWindow::build() {
@@ -75,13 +84,18 @@ void PlanQueryWindow::build() {
     m_chooser->setGeometry(twipsRect(120, 120, 1815, 3195));
     m_chooser->setSelectionMode(QAbstractItemView::SingleSelection);
 
+    // The lines keep their columns by character count, so they and their heading take a fixed-pitch font.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(font().pointSizeF());
     m_heading = named<QLabel>(this, "Label8");
     m_heading->setGeometry(twipsRect(2055, 120, 5745, 240));
+    m_heading->setFont(fixed);
 
     m_model = new PlanLineModel(this);
     m_list = named<QListView>(this, "List1");
     m_list->setGeometry(twipsRect(2055, 360, 5745, 2955));
     m_list->setModel(m_model);
+    m_list->setFont(fixed);
     m_list->setUniformItemSizes(true); // thousands of lines lay out at once
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -123,6 +137,7 @@ void PlanQueryWindow::build() {
 
 void PlanQueryWindow::applyLanguage(Language language) {
     lang::applyCaptions(this, lang::PlanQuery, language);
+    alignHeading();
     // The entry window belongs to this one and follows it.
     for (PlanEntryWindow* entry : findChildren<PlanEntryWindow*>())
         entry->applyLanguage(language);
@@ -135,6 +150,31 @@ void PlanQueryWindow::applyLanguage(Language language) {
         m_chooser->setCurrentRow(row, selected ? QItemSelectionModel::ClearAndSelect
                                                : QItemSelectionModel::NoUpdate);
     }
+}
+
+void PlanQueryWindow::alignHeading() {
+    // Each word of the heading goes to the column of the lines it names, and the heading starts where the
+    // lines' text does, past the tick box.
+    const QStringList words = m_heading->text().split(u' ', Qt::SkipEmptyParts);
+    if (words.size() == 3) {
+        QString text = QString(DayColumn, u' ') + words[0];
+        text = (text + u' ').leftJustified(TimeColumn) + words[1];
+        text = (text + u' ').leftJustified(TextColumn) + words[2];
+        m_heading->setText(text);
+    }
+    QStyleOptionViewItem item;
+    item.initFrom(m_list->viewport());
+    item.font = m_list->font();
+    item.fontMetrics = QFontMetrics(item.font);
+    item.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    item.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    item.text = m_heading->text();
+    item.rect = QRect(0, 0, m_list->viewport()->width(), item.fontMetrics.height());
+    const QStyle* style = m_list->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
+    const int left = m_list->x() + m_list->viewport()->x() +
+                     style->subElementRect(QStyle::SE_ItemViewItemText, &item, m_list).x() + margin;
+    m_heading->setGeometry(left, m_heading->y(), m_list->geometry().right() + 1 - left, m_heading->height());
 }
 
 PlanStore PlanQueryWindow::store() const {

@@ -42,6 +42,7 @@ public:
 
 private:
     void build();
+    void alignHeading();
     void choose(int index);
     void addMonth(int month);
     void showToday();
