@@ -273,9 +273,10 @@ void DiaryEditorWindow::refillFiles() {
 void DiaryEditorWindow::closeEvent(QCloseEvent* event) {
     const Language language = m_ctx.state.language;
     if (hasUnsavedChanges()) {
-        const SaveChoice choice =
-            askToSave(*m_ctx.prompter, language, lang::diary::saveQuestionTitle(language),
-                      lang::diary::saveQuestion(language), windowTitle(), closingForExit());
+        const QString question = lang::diary::saveQuestion(language);
+        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::diary::saveQuestionTitle(language),
+                                            question, lang::unsavedAtExit(language, windowTitle(), question),
+                                            lang::unsavedAtExitChoices(language), closingForExit());
         // A failed save has told the user why; the typed work stays on screen rather than being dropped.
         if (choice == SaveChoice::Stay || (choice == SaveChoice::Save && !save(Announce::Yes))) {
             event->ignore();

@@ -16,6 +16,18 @@ QString pick(Language language, const char* turkish, const char* english) {
 
 } // namespace
 
+QString unsavedAtExit(Language language, const QString& windowName, const QString& question) {
+    return pick(language, "«%1» penceresinde kaydedilmemiş değişiklikler var.\n%2",
+                "The window “%1” holds unsaved changes.\n%2")
+        .arg(windowName, question);
+}
+
+QStringList unsavedAtExitChoices(Language language) {
+    if (language == Language::Turkish)
+        return {s("Kaydet"), s("Kaydetme"), s("Vazgeç")};
+    return {s("Save"), s("Don't Save"), s("Cancel")};
+}
+
 namespace diary {
 
 Notice openFailureNotice(const QString& lineText, Language language) {

@@ -16,6 +16,15 @@ struct Notice {
 
 } // namespace velkor::lang
 
+namespace velkor::lang {
+
+// A window's question about its unsaved work when the program exits: it names the window.
+QString unsavedAtExit(Language language, const QString& windowName, const QString& question);
+// Save, don't save, stay.
+QStringList unsavedAtExitChoices(Language language);
+
+} // namespace velkor::lang
+
 namespace velkor::lang::diary {
 
 // The box shown when the file of a list line cannot be opened, chosen by the line's last three characters

@@ -188,9 +188,10 @@ void NotebookWindow::onUndoClicked() {
 void NotebookWindow::closeEvent(QCloseEvent* event) {
     if (hasUnsavedChanges()) {
         const Language language = m_ctx.state.language;
-        const SaveChoice choice =
-            askToSave(*m_ctx.prompter, language, lang::notebook::saveQuestionTitle(language),
-                      lang::notebook::saveQuestion(language), windowTitle(), closingForExit());
+        const QString question = lang::notebook::saveQuestion(language);
+        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::notebook::saveQuestionTitle(language),
+                                            question, lang::unsavedAtExit(language, windowTitle(), question),
+                                            lang::unsavedAtExitChoices(language), closingForExit());
         // A save that failed or was called off keeps the window open: closing now would lose what was typed.
         const Saved saved = choice == SaveChoice::Save      ? saveAsked()
                             : choice == SaveChoice::Discard ? Saved::Written
