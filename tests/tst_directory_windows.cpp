@@ -1,11 +1,11 @@
 #include "directory/directory_editor_window.h"
 #include "directory/directory_search.h"
-#include "directory/directory_texts.h"
 #include "directory/directory_window.h"
 #include "directory/port_choice.h"
 #include "fakes/fake_services.h"
 #include "fakes/file_helpers.h"
 #include "fakes/pty_modem.h"
+#include "lang/messages.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
 
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(o.t.prompter.boxes.size(), 1);
         clickName(w, u"Kaya"_s, true); // the double click that follows adds no second message
         press(w, "Command4");          // Ilgın
-        const QString gone = directory::texts::rowGone(Language::Turkish);
+        const QString gone = lang::directory::rowGone(Language::Turkish);
         QCOMPARE(o.t.prompter.texts(), gone + u'|' + gone);
         QCOMPARE(editing.count(), 0);
         QCOMPARE(text(w, {"Label1"}), u"Ilgın"_s);

@@ -30,10 +30,10 @@ QStringList wordsOf(Language language) {
         return QString::fromUtf8(
                    "Kaydet Sil Kapat Günlük Rehber Detay Yeni Tarih Saat Konu Kayıt Ekle UYARI Uyarı "
                    "Adres Yapıştır Hakkında Defteri okunamıyor yazılamıyor değil okunamadı çalışıyor "
-                   "klasör Geri")
+                   "klasör Geri Aralık Pazartesi")
             .split(u' ');
     return QStringLiteral("Save Delete Close Daily Directory Notebook Detail New Date Record Subject WARNING "
-                          "Warning Address Paste About cannot could not folder Undo Dec Edit")
+                          "Warning Address Paste About cannot could not folder Undo Dec Edit December Monday")
         .split(u' ');
 }
 
@@ -125,19 +125,27 @@ private slots:
         QTest::newRow("English, then Turkish") << Language::English;
     }
     // Every window opened from the menu, and boxes raised on purpose: a failing bookkeeping file, a missed
-    // plan, the delete-all question and a plan file that cannot be cleared. Then the same after a switch.
+    // plan, one falling due and a list of them, the delete-all question and a plan file that cannot be
+    // cleared. Then the same after a switch.
     void everyTextFollowsTheLanguage() {
         QFETCH(Language, first);
         const Language second = first == Language::Turkish ? Language::English : Language::Turkish;
         TestContext t;
         t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
         QVERIFY(writeAll(t.file("options.prg"), first == Language::Turkish ? "\"tr\"\r\n" : "\"eng\"\r\n"));
-        QVERIFY(writeAll(t.file("myfile.kyt"), "12,7,9,30,\"x\"\r\n"));
+        QVERIFY(writeAll(t.file("myfile.kyt"), "12,7,9,30,\"x\"\r\n12,7,10,30,\"x\"\r\n" +
+                                                   QByteArray("12,7,11,0,\"x\"\r\n").repeated(6)));
         QVERIFY(writeAll(t.file("tarih.kyt"), "2026,12,6,8,0\r\n"));
         QVERIFY(QDir(t.dir.path()).mkdir("sc.kyt"));
         shell::MainForm form(t.ctx);
         form.setTrayProbe([] { return true; });
         QVERIFY(form.start());
+        // A plan falling due while the program runs: its box is titled with the date.
+        t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 31)));
+        form.reminders().tick();
+        t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(11, 1)));
+        form.reminders().tick(); // too many for boxes: a list of dated rows
+        QCOMPARE(t.prompter.lists.size(), 1);
 
         const auto walk = [&](Language language, bool open) {
             const std::pair<const char*, int> items[] = {
@@ -170,6 +178,9 @@ private slots:
                     collect(texts, window);
             for (const testing::ShownBox& box : t.prompter.boxes)
                 texts.append({QStringLiteral("box"), box.title + u'\n' + box.text});
+            for (const QList<QStringList>& rows : t.prompter.lists)
+                for (const QStringList& row : rows)
+                    texts.append({QStringLiteral("list"), row.join(u' ')});
             for (const QStringList& choices : t.prompter.offered)
                 texts.append({QStringLiteral("choice"), choices.join(u' ')});
             const QStringList found =
@@ -181,6 +192,7 @@ private slots:
 
         // The switch: open windows follow, and new boxes speak the new language.
         t.prompter.boxes.clear();
+        t.prompter.lists.clear();
         form.menu()->findChild<QAction*>(second == Language::Turkish ? "trk" : "eng")->trigger();
         walk(second, false);
     }

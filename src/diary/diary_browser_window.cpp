@@ -1,8 +1,8 @@
 #include "diary/diary_browser_window.h"
 
 #include "diary/controls.h"
-#include "diary/diary_texts.h"
 #include "lang/captions.h"
+#include "lang/messages.h"
 #include "lang/vocabulary.h"
 
 #include <QCloseEvent>
@@ -271,7 +271,7 @@ void DiaryBrowserWindow::openChosenFile() {
         if (m_ctx.fileOpener->open(path))
             return;
     }
-    const Notice notice = openFailureNotice(path, m_ctx.state.language);
+    const lang::Notice notice = lang::diary::openFailureNotice(path, m_ctx.state.language);
     m_ctx.prompter->show(notice.kind, notice.title, notice.text);
 }
 

@@ -2,8 +2,8 @@
 
 #include "diary/controls.h"
 #include "diary/diary_listing.h"
-#include "diary/diary_texts.h"
 #include "lang/captions.h"
+#include "lang/messages.h"
 #include "lang/vocabulary.h"
 #include "support/save_question.h"
 #include "support/typed_text.h"
@@ -57,7 +57,7 @@ DiaryEditorWindow::DiaryEditorWindow(AppContext& context, DiaryLinks links, Edit
     follow(m_links.unloadBrowser);
 
     if (mode == EditorMode::Update) {
-        setWindowTitle(updateTitle(m_ctx.state.language));
+        setWindowTitle(lang::diary::updateTitle(m_ctx.state.language));
         setMode(EditorMode::Update);
         m_attachButton->setEnabled(true); // files need the entry's number, which an update has
     }
@@ -110,7 +110,7 @@ void DiaryEditorWindow::buildControls() {
 
 void DiaryEditorWindow::applyLanguage(Language language) {
     lang::applyCaptions(this, windowCode(), language);
-    setWindowTitle(editorTitle(windowTitle(), language));
+    setWindowTitle(lang::diary::editorTitle(windowTitle(), language));
     m_saveButton->setText(lang::diaryEditorButton(m_saveButton->text(), language));
     if (m_day->count() > 0)
         return; // a switch keeps the date: the items are numbers in both languages
@@ -161,7 +161,7 @@ void DiaryEditorWindow::setClean() {
 
 void DiaryEditorWindow::setMode(EditorMode mode) {
     m_mode = mode;
-    m_saveButton->setText(saveButtonCaption(mode, m_ctx.state.language));
+    m_saveButton->setText(lang::diary::saveButtonCaption(mode == EditorMode::Add, m_ctx.state.language));
 }
 
 bool DiaryEditorWindow::hasUnsavedChanges() const {
@@ -180,8 +180,8 @@ bool DiaryEditorWindow::save(Announce announce) {
     const Language language = m_ctx.state.language;
     if (m_subject->text().isEmpty()) {
         if (announce == Announce::Yes)
-            m_ctx.prompter->inform(QString(), emptySubjectNotice(language));
-        m_subject->setText(defaultSubject(language));
+            m_ctx.prompter->inform(QString(), lang::diary::emptySubjectNotice(language));
+        m_subject->setText(lang::diary::defaultSubject(language));
     }
     const EditorMode savedAs = m_mode;
     if (savedAs == EditorMode::Add) {
@@ -204,7 +204,7 @@ bool DiaryEditorWindow::save(Announce announce) {
         }
     }
     if (announce == Announce::Yes)
-        m_ctx.prompter->inform(QString(), savedNotice(savedAs, language));
+        m_ctx.prompter->inform(QString(), lang::diary::savedNotice(savedAs == EditorMode::Add, language));
     setClean();
     return true;
 }
@@ -273,8 +273,10 @@ void DiaryEditorWindow::refillFiles() {
 void DiaryEditorWindow::closeEvent(QCloseEvent* event) {
     const Language language = m_ctx.state.language;
     if (hasUnsavedChanges()) {
-        const SaveChoice choice = askToSave(*m_ctx.prompter, language, saveQuestionTitle(language),
-                                            saveQuestion(language), windowTitle(), closingForExit());
+        const QString question = lang::diary::saveQuestion(language);
+        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::diary::saveQuestionTitle(language),
+                                            question, lang::unsavedAtExit(language, windowTitle(), question),
+                                            lang::unsavedAtExitChoices(language), closingForExit());
         // A failed save has told the user why; the typed work stays on screen rather than being dropped.
         if (choice == SaveChoice::Stay || (choice == SaveChoice::Save && !save(Announce::Yes))) {
             event->ignore();

@@ -1,10 +1,10 @@
 #include "directory/directory_window.h"
 
 #include "directory/directory_search.h"
-#include "directory/directory_texts.h"
 #include "directory/modem_commands.h"
 #include "directory/port_choice.h"
 #include "lang/captions.h"
+#include "lang/messages.h"
 #include "lang/vocabulary.h"
 #include "support/geometry.h"
 
@@ -136,7 +136,8 @@ void DirectoryWindow::buildControls() {
     numberColours.setColor(QPalette::Text, Qt::white);
     m_number->setPalette(numberColours);
 
-    m_dial = button(this, "Command2", texts::dialCaption(Language::Turkish), twipsRect(3900, 5460, 735, 345));
+    m_dial = button(this, "Command2", lang::directory::dialCaption(Language::Turkish),
+                    twipsRect(3900, 5460, 735, 345));
     m_addressButton = button(this, "Command3", s("Adres"), twipsRect(3900, 5820, 735, 345));
     m_dial->setEnabled(false);
     m_addressButton->setEnabled(false);
@@ -154,7 +155,7 @@ void DirectoryWindow::applyLanguage(Language language) {
     m_title = windowTitle();
     // Words only: a dial under way keeps its cancel button.
     if (m_dialer->isActive())
-        m_dial->setText(texts::cancelCaption(language));
+        m_dial->setText(lang::directory::cancelCaption(language));
     showDialState();
 }
 
@@ -169,7 +170,8 @@ QString DirectoryWindow::chosenPortName() const {
 }
 
 void DirectoryWindow::showDialState() {
-    setWindowTitle(m_dialPort.isEmpty() ? m_title : texts::dialWaiting(language(), m_title, m_dialPort));
+    setWindowTitle(m_dialPort.isEmpty() ? m_title
+                                        : lang::directory::dialWaiting(language(), m_title, m_dialPort));
 }
 
 void DirectoryWindow::loadPortChoice() {
@@ -199,7 +201,7 @@ void DirectoryWindow::onPortChosen(int index) {
         return;
     const IoResult saved = savePortChoice(m_ctx.dataFile(portChoiceFileName()), chosenPort());
     if (!saved)
-        m_ctx.prompter->warn(QString(), texts::portChoiceNotSaved(language(), saved.error));
+        m_ctx.prompter->warn(QString(), lang::directory::portChoiceNotSaved(language(), saved.error));
 }
 
 void DirectoryWindow::onSearchEdited() {
@@ -219,12 +221,12 @@ void DirectoryWindow::sayUnreadable(const QString& error) {
     if (m_readErrorShown)
         return;
     m_readErrorShown = true;
-    m_ctx.prompter->warn(QString(), texts::listUnreadable(language(), error));
+    m_ctx.prompter->warn(QString(), lang::directory::listUnreadable(language(), error));
 }
 
 void DirectoryWindow::sayRowGone(const RowRef& row) {
     m_goneRow = row;
-    m_ctx.prompter->warn(QString(), texts::rowGone(language()));
+    m_ctx.prompter->warn(QString(), lang::directory::rowGone(language()));
     m_searchTimer->start();
 }
 
@@ -278,14 +280,14 @@ void DirectoryWindow::onNewClicked() {
 }
 
 void DirectoryWindow::onAddressClicked() {
-    m_ctx.prompter->inform(texts::addressTitle(language()), m_address);
+    m_ctx.prompter->inform(lang::directory::addressTitle(language()), m_address);
 }
 
 void DirectoryWindow::onDeleteClicked() {
     // The entry chosen last, also when a search has emptied the list since: the display still shows it.
     const Loaded<RowChange> removed = m_store.remove(m_chosen);
     if (!removed.ok()) {
-        m_ctx.prompter->fail(QString(), texts::deleteFailed(language(), removed.error));
+        m_ctx.prompter->fail(QString(), lang::directory::deleteFailed(language(), removed.error));
         return;
     }
     if (removed.value == RowChange::Gone) {
@@ -303,7 +305,7 @@ void DirectoryWindow::onDeleteClicked() {
     m_addressButton->setEnabled(false);
     m_delete->setEnabled(false);
     m_searchTimer->start();
-    m_ctx.prompter->inform(QString(), texts::recordDeleted(language()));
+    m_ctx.prompter->inform(QString(), lang::directory::recordDeleted(language()));
 }
 
 void DirectoryWindow::onDialClicked() {
@@ -315,14 +317,14 @@ void DirectoryWindow::onDialClicked() {
     const QString number = dialableNumber(m_number->text());
     if (number.isEmpty())
         return;
-    m_dial->setText(texts::cancelCaption(language()));
+    m_dial->setText(lang::directory::cancelCaption(language()));
     if (m_dialer->dial(serialDeviceName(chosenPortName()), number)) {
         m_dialPort = chosenPortName();
         showDialState();
         return;
     }
     QPointer<DirectoryWindow> alive(this);
-    m_ctx.prompter->warn(QString(), texts::portUnavailable(language(), chosenPortName()));
+    m_ctx.prompter->warn(QString(), lang::directory::portUnavailable(language(), chosenPortName()));
     if (alive)
         dialEnded();
 }
@@ -330,7 +332,7 @@ void DirectoryWindow::onDialClicked() {
 void DirectoryWindow::onAnswered() {
     QPointer<DirectoryWindow> alive(this);
     m_ctx.beeper->beep();
-    m_ctx.prompter->inform(QString(), texts::pickUpPhone(language()));
+    m_ctx.prompter->inform(QString(), lang::directory::pickUpPhone(language()));
     // Closed while the message was up: the dialer went with the window and hung up then.
     if (!alive)
         return;
@@ -340,16 +342,22 @@ void DirectoryWindow::onAnswered() {
 
 void DirectoryWindow::onTimedOut() {
     dialEnded();
-    m_ctx.prompter->warn(QString(), texts::modemSilent(language()));
+    m_ctx.prompter->warn(QString(), lang::directory::modemSilent(language()));
 }
 
 void DirectoryWindow::onRefused(ModemResult result) {
     dialEnded();
-    m_ctx.prompter->warn(QString(), texts::modemRefused(language(), result));
+    using lang::directory::ModemRefusal;
+    const ModemRefusal refusal = result == ModemResult::Busy         ? ModemRefusal::Busy
+                                 : result == ModemResult::NoDialtone ? ModemRefusal::NoDialtone
+                                 : result == ModemResult::NoCarrier  ? ModemRefusal::NoCarrier
+                                 : result == ModemResult::NoAnswer   ? ModemRefusal::NoAnswer
+                                                                     : ModemRefusal::Error;
+    m_ctx.prompter->warn(QString(), lang::directory::modemRefused(language(), refusal));
 }
 
 void DirectoryWindow::dialEnded() {
-    m_dial->setText(texts::dialCaption(language()));
+    m_dial->setText(lang::directory::dialCaption(language()));
     m_dialPort.clear();
     showDialState();
     if (m_disableDialAfterDial) {

@@ -1,6 +1,6 @@
 #include "directory/record_saver.h"
 
-#include "directory/directory_texts.h"
+#include "lang/messages.h"
 
 namespace velkor::directory {
 
@@ -16,14 +16,14 @@ bool RecordSaver::save(EditorMode mode, const DirRecord& boxes, RowRef& inHand) 
     const Loaded<QList<RowRef>> sameName = m_store.rowsNamed(boxes.name);
     if (!sameName.ok()) {
         // Without knowing whether the name is taken, a write could leave two entries of one name.
-        m_ctx.prompter->fail(QString(), texts::saveFailed(language(), sameName.error));
+        m_ctx.prompter->fail(QString(), lang::directory::saveFailed(language(), sameName.error));
         return false;
     }
     SaveWrite write = SaveWrite::Insert;
     if (!sameName.value.isEmpty()) {
         // Keeping its own name is no clash; taking another entry's name needs the user's word.
-        if (boxes.name != inHand.name &&
-            !m_ctx.prompter->ask(texts::duplicateTitle(language()), texts::duplicateQuestion(language())))
+        if (boxes.name != inHand.name && !m_ctx.prompter->ask(lang::directory::duplicateTitle(language()),
+                                                              lang::directory::duplicateQuestion(language())))
             return false;
         write = SaveWrite::Overwrite;
     }
@@ -33,7 +33,7 @@ bool RecordSaver::save(EditorMode mode, const DirRecord& boxes, RowRef& inHand) 
 bool RecordSaver::kaydet(EditorMode mode, const DirRecord& boxes, SaveWrite write,
                          const QList<RowRef>& sameName, RowRef& inHand) {
     if (boxes.name.isEmpty()) {
-        m_ctx.prompter->warn(QString(), texts::blankName(language()));
+        m_ctx.prompter->warn(QString(), lang::directory::blankName(language()));
         return false;
     }
     // A new entry overwrites every row of a taken name: the question was about the name, and none of those
@@ -47,17 +47,18 @@ bool RecordSaver::kaydet(EditorMode mode, const DirRecord& boxes, SaveWrite writ
         written = m_store.change(inHand, boxes, write);
     }
     if (!written.ok()) {
-        m_ctx.prompter->fail(QString(), texts::saveFailed(language(), written.error));
+        m_ctx.prompter->fail(QString(), lang::directory::saveFailed(language(), written.error));
         return false;
     }
     if (written.value == RowChange::Gone) {
-        m_ctx.prompter->warn(QString(), texts::rowGone(language()));
+        m_ctx.prompter->warn(QString(), lang::directory::rowGone(language()));
         return false;
     }
     if (mode == EditorMode::Change && boxes.name != inHand.name)
         inHand = write == SaveWrite::Overwrite ? sameName.first() : RowRef{inHand.rowId, boxes.name};
-    m_ctx.prompter->inform(QString(), mode == EditorMode::NewEntry ? texts::recordSaved(language())
-                                                                   : texts::recordUpdated(language()));
+    m_ctx.prompter->inform(QString(), mode == EditorMode::NewEntry
+                                          ? lang::directory::recordSaved(language())
+                                          : lang::directory::recordUpdated(language()));
     return true;
 }
 

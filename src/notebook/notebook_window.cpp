@@ -1,6 +1,7 @@
 #include "notebook/notebook_window.h"
 
 #include "lang/captions.h"
+#include "lang/messages.h"
 #include "lang/vocabulary.h"
 #include "notebook/notes_file.h"
 #include "notebook/wrapping_button.h"
@@ -84,20 +85,14 @@ qsizetype longestLine(const QString& text) {
 void NotebookWindow::load() {
     touchFile(path());
     const NoteFile note = readNote(path());
-    const bool turkish = m_ctx.turkish();
     if (!note.ok()) {
-        m_ctx.prompter->warn(
-            QString(),
-            (turkish ? s("Not okunamadı:\n%1") : s("The note could not be read:\n%1")).arg(note.error));
+        m_ctx.prompter->warn(QString(), lang::notebook::unreadable(m_ctx.state.language, note.error));
         lock();
         return;
     }
     if (note.tooLarge) {
-        m_ctx.prompter->warn(QString(), (turkish ? s("%1\nnot defteri için çok büyük; dosya olduğu gibi "
-                                                     "bırakıldı.")
-                                                 : s("%1\nis too large for the notebook; the file is left as "
-                                                     "it is."))
-                                            .arg(QDir::toNativeSeparators(path())));
+        m_ctx.prompter->warn(
+            QString(), lang::notebook::tooLarge(m_ctx.state.language, QDir::toNativeSeparators(path())));
         lock();
         return;
     }
@@ -160,17 +155,12 @@ bool NotebookWindow::saveUnsavedChanges() {
 }
 
 NotebookWindow::Saved NotebookWindow::saveAsked() {
-    const bool turkish = m_ctx.turkish();
     if (changedElsewhere()) {
-        const QString message =
-            turkish ? s("%1\nnot açıldıktan sonra başka bir program tarafından değiştirildi. Hangisi "
-                        "kalsın?")
-                    : s("%1\nhas been changed by another program since the note was opened. Which one "
-                        "should stay?");
+        const Language language = m_ctx.state.language;
         const int choice = m_ctx.prompter->choose(
-            turkish ? s("UYARI") : s("WARNING"), message.arg(QDir::toNativeSeparators(path())),
-            turkish ? QStringList{s("Benimkini kaydet"), s("Dosyadakini al"), s("Vazgeç")}
-                    : QStringList{s("Keep mine"), s("Take the file's"), s("Cancel")});
+            lang::notebook::saveQuestionTitle(language),
+            lang::notebook::changedElsewhere(language, QDir::toNativeSeparators(path())),
+            lang::notebook::changedChoices(language));
         if (choice == 1) {
             load();
             return Saved::TakenFromFile;
@@ -180,9 +170,7 @@ NotebookWindow::Saved NotebookWindow::saveAsked() {
     }
     const IoResult written = write();
     if (!written) {
-        m_ctx.prompter->fail(QString(),
-                             (turkish ? s("Not kaydedilemedi:\n%1") : s("The note could not be saved:\n%1"))
-                                 .arg(written.error));
+        m_ctx.prompter->fail(QString(), lang::notebook::saveFailed(m_ctx.state.language, written.error));
         return Saved::Failed;
     }
     return Saved::Written;
@@ -190,7 +178,7 @@ NotebookWindow::Saved NotebookWindow::saveAsked() {
 
 void NotebookWindow::onSaveClicked() {
     if (saveAsked() == Saved::Written)
-        m_ctx.prompter->inform(QString(), m_ctx.turkish() ? s("Kayıt Yapıldı") : s("Record Saved"));
+        m_ctx.prompter->inform(QString(), lang::notebook::saved(m_ctx.state.language));
 }
 
 void NotebookWindow::onUndoClicked() {
@@ -199,12 +187,11 @@ void NotebookWindow::onUndoClicked() {
 
 void NotebookWindow::closeEvent(QCloseEvent* event) {
     if (hasUnsavedChanges()) {
-        const bool turkish = m_ctx.turkish();
-        const SaveChoice choice =
-            askToSave(*m_ctx.prompter, m_ctx.state.language, turkish ? s("UYARI") : s("WARNING"),
-                      turkish ? s("Yaptığınız değişiklikleri kaydetmek istiyor musunuz?")
-                              : s("Do you want to save your changes?"),
-                      windowTitle(), closingForExit());
+        const Language language = m_ctx.state.language;
+        const QString question = lang::notebook::saveQuestion(language);
+        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::notebook::saveQuestionTitle(language),
+                                            question, lang::unsavedAtExit(language, windowTitle(), question),
+                                            lang::unsavedAtExitChoices(language), closingForExit());
         // A save that failed or was called off keeps the window open: closing now would lose what was typed.
         const Saved saved = choice == SaveChoice::Save      ? saveAsked()
                             : choice == SaveChoice::Discard ? Saved::Written

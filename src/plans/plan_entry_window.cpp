@@ -1,6 +1,7 @@
 #include "plans/plan_entry_window.h"
 
 #include "lang/captions.h"
+#include "lang/messages.h"
 #include "lang/vocabulary.h"
 #include "plans/click_label.h"
 #include "plans/plan_store.h"
@@ -232,13 +233,7 @@ void PlanEntryWindow::save() {
         return;
     }
     if (!stored.value) {
-        m_ctx.prompter->warn(
-            QString(), m_ctx.turkish() ? s("Düzeltilen plan artık plan dosyasında yok (başka bir program "
-                                           "değiştirmiş olabilir). Yazdıklarınız yeni bir plan olarak "
-                                           "kaydedildi.")
-                                       : s("The plan you edited is no longer in the plan file (another "
-                                           "program may have changed it). What you typed was stored as "
-                                           "a new plan."));
+        m_ctx.prompter->warn(QString(), lang::plans::editedPlanGone(m_ctx.state.language));
     }
     m_saved = true;
     close();

@@ -1,6 +1,7 @@
 #include "plans/plan_query_window.h"
 
 #include "lang/captions.h"
+#include "lang/messages.h"
 #include "lang/vocabulary.h"
 #include "plans/plan_entry_window.h"
 #include "plans/plan_line_model.h"
@@ -41,10 +42,6 @@ QString shortList(const QList<PlanRecord>& plans) {
     if (plans.size() > Most)
         lines.append(QStringLiteral("…"));
     return lines.join(u'\n');
-}
-
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
 }
 
 template <typename T> T* named(QWidget* parent, const char* name) {
@@ -332,14 +329,7 @@ void PlanQueryWindow::deleteTicked() {
     // The file was changed behind the list's back: show it as it is now and say which plans were not found.
     showBlocks(m_blocks);
     m_ctx.prompter->warn(QString(),
-                         (m_ctx.turkish() ? s("Şu planlar artık plan dosyasında yok (başka bir "
-                                              "program değiştirmiş olabilir):\n\n%1\n\nBaşka plan "
-                                              "silinmedi; liste dosyadan yenilendi.")
-                                          : s("These plans are no longer in the plan file (another "
-                                              "program may have changed it):\n\n%1\n\nNo other "
-                                              "plan was deleted; the list shows the file as it is "
-                                              "now."))
-                             .arg(shortList(missing.value)));
+                         lang::plans::tickedPlansGone(m_ctx.state.language, shortList(missing.value)));
 }
 
 } // namespace velkor::plans

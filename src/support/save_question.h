@@ -3,6 +3,7 @@
 #include "support/services.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace velkor {
 
@@ -10,8 +11,9 @@ enum class SaveChoice { Save, Discard, Stay };
 
 // The question of a window's close step about its unsaved work. On an ordinary close it is the window's
 // own Yes/No question. At exit it names the window and offers to stay open, which keeps the program
-// running; closing that box without a choice stays too.
-SaveChoice askToSave(Prompter& prompter, Language language, const QString& title, const QString& question,
-                     const QString& windowName, bool atExit);
+// running; closing that box without a choice stays too. `atExitText` and `atExitChoices` (save, don't save,
+// stay) are its words, in the window's language.
+SaveChoice askToSave(Prompter& prompter, const QString& title, const QString& question,
+                     const QString& atExitText, const QStringList& atExitChoices, bool atExit);
 
 } // namespace velkor
