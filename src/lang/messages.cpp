@@ -244,13 +244,13 @@ QString saved(Language language) {
     return pick(language, "Kayıt Yapıldı", "Record Saved");
 }
 
+// The same question as the diary editor asks.
 QString saveQuestionTitle(Language language) {
-    return pick(language, "UYARI", "WARNING");
+    return diary::saveQuestionTitle(language);
 }
 
 QString saveQuestion(Language language) {
-    return pick(language, "Yaptığınız değişiklikleri kaydetmek istiyor musunuz?",
-                "Do you want to save your changes?");
+    return diary::saveQuestion(language);
 }
 
 } // namespace notebook
