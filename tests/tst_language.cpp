@@ -46,28 +46,6 @@ private slots:
         QCOMPARE(readAll(path), QByteArray("\"eng\"\r\n"));
     }
 
-    void tablesAreCompleteInBothLanguages() {
-        for (Language l : {Language::Turkish, Language::English}) {
-            QCOMPARE(monthNames(l).size(), 12);
-            QCOMPARE(upperMonthNames(l).size(), 12);
-            QCOMPARE(planQueryChoices(l).size(), 15);
-            QCOMPARE(diaryPeriodChoices(l).size(), 5);
-            for (int i = 42; i <= 48; ++i)
-                QVERIFY(!weekdayHead(i, l).isEmpty());
-            for (int code : switchOrder() + QList<int>{PlanEntry}) {
-                for (const Caption& c : captions(code))
-                    QVERIFY2(!c.turkish.isEmpty() && !c.english.isEmpty(), qPrintable(c.control));
-            }
-        }
-        QCOMPARE(upperMonthNames(Language::English)[5], QStringLiteral("JUN"));
-        QCOMPARE(upperMonthNames(Language::Turkish)[3], QString::fromUtf8("NİSAN"));
-        QCOMPARE(weekdayHead(48, Language::Turkish), QStringLiteral("Pt"));
-        QCOMPARE(weekdayHead(42, Language::English), QStringLiteral("Su"));
-        QVERIFY(weekdayHead(41, Language::English).isEmpty());
-        QVERIFY(captions(13).isEmpty());
-        QCOMPARE(twoDigitNumbers(31).last(), QStringLiteral("31"));
-    }
-
     void conditionalCaptionsTranslateOnlyWhatTheyKnow() {
         QCOMPARE(planEntryTitle(QString::fromUtf8("Kayıt Düzeltme"), Language::English),
                  QStringLiteral("Edit Record"));

@@ -152,33 +152,6 @@ private slots:
         QCOMPARE(t.prompter.boxes[3].title, allDayTitle(QDate(2026, 3, 6)));
     }
 
-    void minutesNotSeenAreAnnouncedLate() {
-        TestContext t;
-        store(t, {{3, 5, 10, 0, "ten"},
-                  {3, 5, 11, 30, "half eleven"},
-                  {3, 6, NoHour, 0, "tomorrow"},
-                  {3, 6, 7, 0, "seven"},
-                  {3, 6, 9, 0, "not yet"}});
-        ReminderTimer timer(t.ctx, t.file(QStringLiteral("myfile.kyt")));
-        t.clock.set(at(2026, 3, 5, 9, 0));
-        timer.start(t.clock.now());
-
-        // Paused while a plan is being entered: nothing, then everything at once on resume.
-        timer.setPaused(true);
-        t.clock.set(at(2026, 3, 5, 10, 5));
-        timer.tick();
-        QVERIFY(t.prompter.boxes.isEmpty());
-        timer.setPaused(false);
-        QCOMPARE(shownTexts(t.prompter), QStringList{"ten"});
-
-        // The machine sleeps overnight.
-        t.clock.set(at(2026, 3, 6, 8, 15));
-        timer.tick();
-        QCOMPARE(shownTexts(t.prompter), (QStringList{"ten", "half eleven", "tomorrow", "seven"}));
-        QCOMPARE(t.prompter.boxes[1].title, reminderTitle(QDate(2026, 3, 5), 11, 30));
-        QCOMPARE(t.prompter.boxes[3].title, reminderTitle(QDate(2026, 3, 6), 7, 0));
-    }
-
     void aBoxLeftOpenQueuesTheNextMinute() {
         TestContext t;
         store(t, {{3, 5, 9, 30, "first"}, {3, 5, 9, 31, "second"}, {3, 5, 9, 32, "third"}});
