@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "lang/translations.h"
 #include "shell/autostart_writer.h"
 #include "shell/data_folder.h"
@@ -14,6 +15,13 @@
 using namespace velkor;
 
 int main(int argc, char* argv[]) {
+    // Options are served without a display, so scripts and packaging tools can run them anywhere.
+    if (app::wantsCommandLine(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Velkor"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(VELKOR_VERSION));
+        return app::runCommandLine(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velkor"));
     QApplication::setApplicationVersion(QStringLiteral(VELKOR_VERSION));
