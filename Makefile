@@ -1,7 +1,7 @@
 # Front door: `make run` starts Velkor, `make test` builds and runs every test.
 BUILD_DIR := build
 
-.PHONY: deps configure build run test test-asan bench fuzz clean format
+.PHONY: deps configure build run test test-asan bench fuzz mutants clean format
 
 deps:
 	@./scripts/install-deps.sh
@@ -29,6 +29,10 @@ fuzz: configure
 	@cmake --build --preset default --target crash_writer
 	@./tests/crash/crash_test.sh $(BUILD_DIR)/tests/crash_writer 200
 
+# Plants each fault of mutants/ in turn and shows which tests notice it (M=name-part picks some).
+mutants: deps
+	@./scripts/mutants.sh $(M)
+
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)
 
@@ -36,4 +40,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) build-asan build-fuzz
+	@rm -rf $(BUILD_DIR) build-asan build-fuzz build-mutants
