@@ -11,29 +11,42 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace velkor;
 using velkor::testing::readAll;
 using velkor::testing::writeAll;
 
 namespace {
 
-// A small filesystem of its own, filled to the last byte: every write fails with "no space left".
+// A place where every write fails with "no space left": a small filesystem of its own filled to the last
+// byte where mounting is allowed, else a limit on file sizes (no root needed) that stops every write
+// beyond what is already there.
 class FullDisk {
 public:
-    FullDisk() {
-        if (!m_mountPoint.isValid())
-            return;
-        m_mounted = QProcess::execute(QStringLiteral("mount"),
-                                      {"-t", "tmpfs", "-o", "size=256k", "tmpfs", m_mountPoint.path()}) == 0;
+    explicit FullDisk(bool mount) {
+        if (mount && m_dir.isValid())
+            m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                          {"-t", "tmpfs", "-o", "size=256k", "tmpfs", m_dir.path()}) == 0;
     }
     ~FullDisk() {
+        if (m_limited)
+            setrlimit(RLIMIT_FSIZE, &m_oldLimit);
         if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), {m_mountPoint.path()});
+            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
     }
-    bool mounted() const { return m_mounted; }
-    QString path() const { return m_mountPoint.path(); }
+    bool usable() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
     QString file(const QString& name) const { return QDir(path()).filePath(name); }
-    void fill() {
+    bool fill() {
+        if (!m_mounted) {
+            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the process
+            rlimit none{};
+            getrlimit(RLIMIT_FSIZE, &m_oldLimit);
+            none.rlim_max = m_oldLimit.rlim_max;
+            return m_limited = setrlimit(RLIMIT_FSIZE, &none) == 0;
+        }
         QFile filler(file(QStringLiteral("filler")));
         filler.open(QIODevice::WriteOnly);
         const QByteArray block(4096, 'x');
@@ -43,11 +56,14 @@ public:
         last.open(QIODevice::WriteOnly);
         while (last.write("x", 1) == 1 && last.flush()) {
         }
+        return true;
     }
 
 private:
-    QTemporaryDir m_mountPoint;
+    QTemporaryDir m_dir;
     bool m_mounted = false;
+    bool m_limited = false;
+    rlimit m_oldLimit{};
 };
 
 } // namespace
@@ -56,16 +72,21 @@ class TestWriteFailures : public QObject {
     Q_OBJECT
 private slots:
     // On a full disk every store says which file failed and leaves the old content as it was.
+    void fullDiskKeepsOldContent_data() {
+        QTest::addColumn<bool>("mount");
+        QTest::newRow("full filesystem") << true;
+        QTest::newRow("file size limit") << false;
+    }
     void fullDiskKeepsOldContent() {
-        FullDisk disk;
-        if (!disk.mounted())
-            QSKIP("this machine does not allow mounting a small filesystem");
+        QFETCH(bool, mount);
+        FullDisk disk(mount);
+        QVERIFY(disk.usable());
         const QByteArray plans("3,15,9,30,\"Dentist\"\r\n12,31,25,0,\"New year\"\r\n");
         QVERIFY(writeAll(disk.file("myfile.kyt"), plans));
         QVERIFY(writeAll(disk.file("tarih.kyt"), "2026,3,5,9,0\r\n"));
         QVERIFY(writeAll(disk.file("options.prg"), "\"tr\"\r\n"));
         QVERIFY(writeAll(disk.file("notes.kyt"), "\"old note\"\r\n"));
-        disk.fill();
+        QVERIFY(disk.fill());
 
         const plans::PlanStore store(disk.file("myfile.kyt"));
         const QList<IoResult> results{
