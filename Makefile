@@ -1,7 +1,7 @@
 # Front door: `make run` starts Velkor, `make test` builds and runs every test.
 BUILD_DIR := build
 
-.PHONY: deps configure build run test test-asan bench fuzz mutants clean format
+.PHONY: deps configure build run test test-asan bench fuzz mutants clean format package
 
 deps:
 	@./scripts/install-deps.sh
@@ -17,6 +17,10 @@ run: build
 
 test: build
 	@ctest --preset default
+
+# A Debian package of the installed layout, in build/.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 test-asan: deps
 	@cmake --preset asan >/dev/null

@@ -79,20 +79,31 @@ private slots:
     }
 
     void trayEventsAreFiltered_data() {
+        QTest::addColumn<TrayProtocol>("protocol");
         QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
         QTest::addColumn<int>("editorOpen"); // 1: plan entry, 2: directory record editor
         QTest::addColumn<TrayAction>("action");
-        QTest::newRow("double click") << QSystemTrayIcon::DoubleClick << 0 << TrayAction::ToggleCalendar;
-        QTest::newRow("right button") << QSystemTrayIcon::Context << 0 << TrayAction::ShowMenu;
-        QTest::newRow("left click") << QSystemTrayIcon::Trigger << 0 << TrayAction::None;
-        QTest::newRow("plan entry open") << QSystemTrayIcon::Context << 1 << TrayAction::None;
-        QTest::newRow("dir editor open") << QSystemTrayIcon::DoubleClick << 2 << TrayAction::None;
+        const auto x = TrayProtocol::XEmbed, sni = TrayProtocol::StatusNotifier;
+        QTest::newRow("double click") << x << QSystemTrayIcon::DoubleClick << 0 << TrayAction::ToggleCalendar;
+        QTest::newRow("right button") << x << QSystemTrayIcon::Context << 0 << TrayAction::ShowMenu;
+        QTest::newRow("left click") << x << QSystemTrayIcon::Trigger << 0 << TrayAction::None;
+        QTest::newRow("plan entry open") << x << QSystemTrayIcon::Context << 1 << TrayAction::None;
+        QTest::newRow("dir editor open") << x << QSystemTrayIcon::DoubleClick << 2 << TrayAction::None;
+        // A StatusNotifier host activates with one click and never sends a double click.
+        QTest::newRow("SNI activate") << sni << QSystemTrayIcon::Trigger << 0 << TrayAction::ToggleCalendar;
+        QTest::newRow("SNI context menu") << sni << QSystemTrayIcon::Context << 0 << TrayAction::ShowMenu;
+        QTest::newRow("SNI, plan entry open") << sni << QSystemTrayIcon::Trigger << 1 << TrayAction::None;
     }
     void trayEventsAreFiltered() {
+        QFETCH(TrayProtocol, protocol);
         QFETCH(QSystemTrayIcon::ActivationReason, reason);
         QFETCH(int, editorOpen);
         QFETCH(TrayAction, action);
         Shell s;
+        s.form.useTrayProtocol(protocol);
+        // The host shows the exported menu itself; an XEmbed icon's menu comes from the right button's event.
+        QCOMPARE(s.form.trayIcon()->contextMenu(),
+                 protocol == TrayProtocol::StatusNotifier ? s.form.menu() : nullptr);
         s.t.ctx.state.planEntryOpen = editorOpen == 1;
         s.t.ctx.state.dirEditorOpen = editorOpen == 2;
         s.form.handleTrayEvent(reason); // with a tray the calendar is not shown at start

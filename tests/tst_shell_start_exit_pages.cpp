@@ -52,26 +52,38 @@ struct TemporaryConfigHome {
 class TestStartExitPages : public QObject {
     Q_OBJECT
 private slots:
-    // The pages live beside the program, not with the data; a missing one says which file it looked for.
+    // The pages live beside a portable program and in share/velkor of an installed one (bin/velkor), never
+    // with the data; a missing or unreadable one says which file it looked for.
     void pagesAndTitlesFollowTheLanguage_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QStringList>("pages"); // Turkish, then English
         QTest::addColumn<QStringList>("titles");
-        QTest::newRow("help") << int(lang::Help)
-                              << QStringList{u"help/tr/help_tr.htm"_s, u"help/eng/help_eng.htm"_s}
-                              << QStringList{u"Yardım"_s, u"Help"_s};
-        QTest::newRow("about") << int(lang::About)
-                               << QStringList{u"help/about_tr.htm"_s, u"help/about_eng.htm"_s}
-                               << QStringList{u"Velkor Hakkında"_s, u"About Velkor"_s};
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("englishFault"); // what stands where the English page should be
+        const QStringList help{u"help/tr/help_tr.htm"_s, u"help/eng/help_eng.htm"_s};
+        const QStringList helpTitles{u"Yardım"_s, u"Help"_s};
+        QTest::newRow("help, portable")
+            << int(lang::Help) << help << helpTitles << false << u"page not found"_s;
+        QTest::newRow("about, installed")
+            << int(lang::About) << QStringList{u"help/about_tr.htm"_s, u"help/about_eng.htm"_s}
+            << QStringList{u"Velkor Hakkında"_s, u"About Velkor"_s} << true << u"page not found"_s;
+        QTest::newRow("help, installed, a folder for a page")
+            << int(lang::Help) << help << helpTitles << true << u"page cannot be read"_s;
     }
     void pagesAndTitlesFollowTheLanguage() {
         QFETCH(int, code);
         QFETCH(QStringList, pages);
         QFETCH(QStringList, titles);
+        QFETCH(bool, installed);
+        QFETCH(QString, englishFault);
         TestContext t;
-        QTemporaryDir programDir;
-        t.ctx.programDir = programDir.path();
-        QVERIFY(writeAll(programDir.filePath(pages[0]), "<p>page " + pages[0].toUtf8() + "</p>"));
+        QTemporaryDir root;
+        const QDir pagesDir(installed ? root.filePath(u"Kurulum ğış/share/velkor"_s) : root.path());
+        t.ctx.programDir = installed ? root.filePath(u"Kurulum ğış/bin"_s) : root.path();
+        QVERIFY(QDir().mkpath(t.ctx.programDir));
+        QVERIFY(writeAll(pagesDir.filePath(pages[0]), "<p>page " + pages[0].toUtf8() + "</p>"));
+        if (englishFault == u"page cannot be read"_s)
+            QVERIFY(pagesDir.mkpath(pages[1]));
         std::unique_ptr<PageWindow> window(
             code == lang::Help ? static_cast<PageWindow*>(new HelpWindow(t.ctx)) : new AboutWindow(t.ctx));
         QCOMPARE(window->windowTitle(), titles[0]);
@@ -79,8 +91,8 @@ private slots:
 
         window->applyLanguage(Language::English);
         QCOMPARE(window->windowTitle(), titles[1]);
-        QVERIFY(shown(*window).startsWith(u"page not found"_s));
-        QVERIFY(shown(*window).contains(QDir::toNativeSeparators(programDir.filePath(pages[1]))));
+        QCOMPARE(shown(*window),
+                 englishFault + u": "_s + QDir::toNativeSeparators(pagesDir.filePath(pages[1])));
     }
 
     void shippedPagesCoverMenuVersionAndLicence() {

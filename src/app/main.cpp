@@ -7,6 +7,7 @@
 #include "shell/single_instance.h"
 #include "support/app_context.h"
 #include "support/data_dir.h"
+#include "support/program_layout.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -25,6 +26,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velkor"));
     QApplication::setApplicationVersion(QStringLiteral(VELKOR_VERSION));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELKOR_APP_ID));
     // A tray program: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -47,7 +50,8 @@ int main(int argc, char* argv[]) {
     context.programDir = QCoreApplication::applicationDirPath();
 
     const DataDirChoice choice =
-        chooseDataDir(context.programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        chooseDataDir(programLayout(context.programDir).portableDataDir,
+                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (choice.dir.isEmpty()) {
         prompter.fail(QString(),
                       QObject::tr("Velkor cannot start:\nneither %1 nor the user's data folder can be "

@@ -1,6 +1,7 @@
 #include "shell/about_window.h"
 
 #include "lang/vocabulary.h"
+#include "shell/pages.h"
 
 namespace velkor::shell {
 
@@ -11,8 +12,7 @@ AboutWindow::AboutWindow(AppContext& context, QWidget* parent)
 }
 
 QString AboutWindow::relativePage(Language language) const {
-    return language == Language::Turkish ? QStringLiteral("help/about_tr.htm")
-                                         : QStringLiteral("help/about_eng.htm");
+    return aboutPage(language);
 }
 
 } // namespace velkor::shell

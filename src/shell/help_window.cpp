@@ -1,6 +1,7 @@
 #include "shell/help_window.h"
 
 #include "lang/vocabulary.h"
+#include "shell/pages.h"
 
 namespace velkor::shell {
 
@@ -11,8 +12,7 @@ HelpWindow::HelpWindow(AppContext& context, QWidget* parent)
 }
 
 QString HelpWindow::relativePage(Language language) const {
-    return language == Language::Turkish ? QStringLiteral("help/tr/help_tr.htm")
-                                         : QStringLiteral("help/eng/help_eng.htm");
+    return helpPage(language);
 }
 
 } // namespace velkor::shell

@@ -52,6 +52,7 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     registerWindows();
     m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/velkor/velkor.png")), this);
     connect(m_tray, &QSystemTrayIcon::activated, this, &MainForm::handleTrayEvent);
+    useTrayProtocol(currentTrayProtocol());
 
     m_iconTimer.setObjectName(QStringLiteral("Timer1"));
     m_iconTimer.setSingleShot(true);
@@ -259,8 +260,14 @@ void MainForm::refreshIcon() {
     m_iconTimer.start();
 }
 
+void MainForm::useTrayProtocol(TrayProtocol protocol) {
+    m_trayProtocol = protocol;
+    // An XEmbed icon leaves the menu to the right button's event, as the no-tray calendar does.
+    m_tray->setContextMenu(protocol == TrayProtocol::StatusNotifier ? m_menu : nullptr);
+}
+
 void MainForm::handleTrayEvent(QSystemTrayIcon::ActivationReason reason) {
-    switch (trayActionFor(reason, m_ctx.state)) {
+    switch (trayActionFor(reason, m_ctx.state, m_trayProtocol)) {
     case TrayAction::ToggleCalendar:
         toggleCalendar();
         break;

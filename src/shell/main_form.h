@@ -2,6 +2,7 @@
 
 #include "shell/bookkeeping.h"
 #include "shell/reminder_timer.h"
+#include "shell/tray_protocol.h"
 #include "shell/window_registry.h"
 #include "support/app_context.h"
 
@@ -52,6 +53,9 @@ public:
     ReminderTimer& reminders() { return m_reminders; }
     QString trayTip() const;
     int iconDay() const { return m_iconDay; }
+    // Sets how tray events read; a StatusNotifier host gets the menu too, to show it itself. The desktop's
+    // protocol is taken at construction; tests choose one.
+    void useTrayProtocol(TrayProtocol protocol);
     // Whether the desktop shows a tray now; tests replace the question.
     void setTrayProbe(std::function<bool()> probe) { m_trayAvailable = std::move(probe); }
 
@@ -89,6 +93,7 @@ private:
     QMenu* m_menu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QTimer m_iconTimer;
+    TrayProtocol m_trayProtocol = TrayProtocol::XEmbed;
     int m_iconDay = 0;
     bool m_finished = false;
     QPointer<QAction> m_trk;

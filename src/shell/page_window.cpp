@@ -2,6 +2,7 @@
 
 #include "lang/captions.h"
 #include "support/geometry.h"
+#include "support/program_layout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ PageWindow::PageWindow(AppContext& context, int code, const QString& designTitle
 }
 
 void PageWindow::applyLanguage(Language language) {
-    m_pagePath = QDir(m_ctx.programDir).filePath(relativePage(language));
+    m_pagePath = velkor::pagePath(m_ctx.programDir, relativePage(language));
     const QFileInfo page(m_pagePath);
     if (page.isFile() && page.isReadable()) {
         const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
@@ -30,10 +31,12 @@ void PageWindow::applyLanguage(Language language) {
         else
             m_browser->setSource(url);
     } else {
-        // A missing page still gets a window that says what it looked for.
+        // A missing or unreadable page still gets a window that says what it looked for.
         m_browser->setSource(QUrl());
-        m_browser->setHtml(QStringLiteral("<p>page not found: <code>%1</code></p>")
-                               .arg(QDir::toNativeSeparators(m_pagePath).toHtmlEscaped()));
+        m_browser->setHtml(
+            QStringLiteral("<p>%1: <code>%2</code></p>")
+                .arg(page.exists() ? QStringLiteral("page cannot be read") : QStringLiteral("page not found"),
+                     QDir::toNativeSeparators(m_pagePath).toHtmlEscaped()));
     }
     lang::applyCaptions(this, m_code, language);
 }

@@ -9,8 +9,8 @@ class QTextBrowser;
 
 namespace velkor::shell {
 
-// A window showing one of the HTML pages that ship below the program's directory, in the current
-// language. The browser `w1` fills it but for a 2-pixel margin.
+// A window showing one of the HTML pages that ship with the program (beside it, or in its share folder), in
+// the current language. The browser `w1` fills it but for a 2-pixel margin.
 class PageWindow : public QWidget, public lang::LanguageAware {
     Q_OBJECT
 public:
@@ -22,7 +22,7 @@ public:
     QString pagePath() const { return m_pagePath; }
 
 protected:
-    // `twipsWidth` × `twipsHeight` is the client area; the pages are relative to the program's directory.
+    // `twipsWidth` × `twipsHeight` is the client area; the pages are found from the program's directory.
     // The derived window loads its first page once it is complete (the page name is its own).
     PageWindow(AppContext& context, int code, const QString& designTitle, int twipsWidth, int twipsHeight,
                QWidget* parent);

@@ -33,7 +33,7 @@ struct SharedState {
 // Everything the program's parts need from outside themselves, made once in main() and handed down.
 struct AppContext {
     QDir dataDir;
-    QString programDir; // where the executable and its help pages live
+    QString programDir; // where the executable lives; its help pages are found from there
     SharedState state;
     Clock* clock = nullptr;
     Prompter* prompter = nullptr;

@@ -1,0 +1,21 @@
+#include "support/program_layout.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace velkor {
+
+ProgramLayout programLayout(const QString& programDir) {
+    const QDir dir(programDir);
+    // Pages beside the program make it portable wherever it stands, a folder named bin included.
+    if (QFileInfo(dir.filePath(QStringLiteral("help"))).isDir() ||
+        dir.dirName() != QStringLiteral(VELKOR_INSTALL_BINDIR))
+        return {false, programDir, programDir};
+    return {true, QDir::cleanPath(dir.filePath(QStringLiteral(VELKOR_PAGES_FROM_BINDIR))), QString()};
+}
+
+QString pagePath(const QString& programDir, const QString& relativePage) {
+    return QDir(programLayout(programDir).pagesDir).filePath(relativePage);
+}
+
+} // namespace velkor
