@@ -251,8 +251,9 @@ Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const
         none.rowGone = true;
         return {none, {}};
     }
-    if (!failed && !db.commit())
-        failed = db.lastError();
+    // Committed by statement: the driver's own commit drops SQLite's error code, and with it the words.
+    if (QSqlQuery commit(db); !failed && !commit.exec(QStringLiteral("COMMIT")))
+        failed = commit.lastError();
     if (failed) {
         db.rollback();
         return cannotWrite(*failed);
