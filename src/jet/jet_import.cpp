@@ -74,6 +74,14 @@ bool sameValue(const QVariant& stored, const QVariant& readBack) {
 
 using Rows = QList<db::Row>;
 
+// Size and time of last change, taken at once (QFileInfo would look only when first asked).
+using FileStamp = std::pair<qint64, QDateTime>;
+
+FileStamp stampOf(const QString& path) {
+    const QFileInfo info(path);
+    return {info.size(), info.lastModified()};
+}
+
 class FileImport {
 public:
     FileImport(const db::Database& target, JetReader& reader, const StepHook& step)
@@ -88,7 +96,7 @@ public:
                 m_path, QObject::tr("is in use by another program. Please try again when it has finished."));
             return result;
         }
-        const QFileInfo before(m_path);
+        const FileStamp before = stampOf(m_path);
         const Loaded<Rows> rows = readTable();
         if (!rows.ok()) {
             result.error = rows.error;
@@ -105,8 +113,7 @@ public:
         }
         m_step(ImportStep::Checked);
 
-        const QFileInfo after(m_path);
-        if (after.size() != before.size() || after.lastModified() != before.lastModified()) {
+        if (stampOf(m_path) != before) {
             result.error = describe(m_path, QObject::tr("changed while it was being carried over."));
             return finish(result);
         }
