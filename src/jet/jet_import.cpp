@@ -186,7 +186,6 @@ private:
     }
 
     IoResult stage(const Rows& rows) {
-        removeLeftovers(m_path);
         QStringList names;
         for (const db::Column& column : m_target.columns())
             names.append(column.name);
