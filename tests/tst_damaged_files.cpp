@@ -67,10 +67,13 @@ private slots:
         QTest::newRow("a 20 MB note") << Files{{"notes.kyt", "\"" + QByteArray(20 << 20, 'n') + "\"\r\n"}}
                                       << true << "notes.kyt" << QStringList{"notes.kyt"} << 0;
         const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + garbage(4000);
-        QTest::newRow("old Jet diary") << Files{{"history.mdb", jet}, {"files.mdb", jet}} << true
-                                       << "history.mdb" << QStringList{"history.mdb", "files.mdb"} << 0;
+        // The start tries to carry them over and says why it could not, once.
+        QTest::newRow("old Jet diary")
+            << Files{{"history.mdb", jet}, {"files.mdb", jet}} << true << "history.mdb\nbozuk ya da şifreli"
+            << QStringList{"history.mdb", "files.mdb"} << 0;
         QTest::newRow("old Jet directory")
-            << Files{{"rehber.mdb", jet}} << true << "rehber.mdb" << QStringList{"rehber.mdb"} << 0;
+            << Files{{"rehber.mdb", jet}} << true << "rehber.mdb\nbozuk ya da şifreli"
+            << QStringList{"rehber.mdb"} << 0;
         QTest::newRow("garbage databases")
             << Files{{"history.mdb", garbage(5000)},
                      {"files.mdb", garbage(100)},

@@ -227,11 +227,16 @@ Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const
 
     ChangeOutcome outcome;
     bool rowGone = false;
+    // A run of statements with the same text (many rows inserted at once) is prepared once.
+    QSqlQuery query(db);
+    QString prepared;
     const auto run = [&](const Statement& statement) -> std::optional<QSqlError> {
-        // Each query is finished before the next, so nothing is pending at the commit.
-        QSqlQuery query(db);
-        if (!query.prepare(statement.sql))
-            return query.lastError();
+        if (statement.sql != prepared) {
+            prepared.clear();
+            if (!query.prepare(statement.sql))
+                return query.lastError();
+            prepared = statement.sql;
+        }
         bindAll(query, statement.values);
         if (!query.exec())
             return query.lastError();
@@ -239,12 +244,15 @@ Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const
         outcome.rowsAffected += std::max(0, affected);
         if (query.isSelect() && query.next())
             outcome.returned = query.value(0);
+        // Finished before the next statement, so nothing is pending at the commit.
+        query.finish();
         rowGone = statement.needsRow && affected <= 0;
         return std::nullopt;
     };
     std::optional<QSqlError> failed = run({createStatement(), {}});
     for (qsizetype i = 0; !failed && !rowGone && i < statements.size(); ++i)
         failed = run(statements.at(i));
+    query = QSqlQuery();
     if (rowGone) {
         db.rollback();
         ChangeOutcome none;

@@ -67,6 +67,7 @@ public:
     Database(const QDir& dataDir, QString fileName, QList<Column> columns);
 
     const QString& fileName() const { return m_fileName; }
+    const QList<Column>& columns() const { return m_columns; }
     QString path() const;
 
     // Calls `visit` for each selected row in the order the rows were added.

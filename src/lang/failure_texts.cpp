@@ -52,6 +52,22 @@ QString turkishOf(const QString& english) {
             {"holds no diary entry number %1 any more; nothing was saved.",
              "artık %1 numaralı günlük kaydını içermiyor; hiçbir şey kaydedilmedi."},
             {"cannot be found. Nothing was deleted.", "bulunamıyor. Hiçbir şey silinmedi."},
+            // the older release's Jet databases
+            {"is damaged or encrypted and cannot be read.", "bozuk ya da şifreli; okunamıyor."},
+            {"holds no table named %1.", "%1 adlı bir tablo içermiyor."},
+            {"is not an Access database.", "bir Access veritabanı değil."},
+            {"No database is open.", "Açık bir veritabanı yok."},
+            {"has no column %1 in its table %2.", "%2 tablosunda %1 sütunu yok."},
+            {"is damaged: %1 of the %2 rows of its table %3 could be read.",
+             "bozuk: %3 tablosunun %2 satırından yalnızca %1 tanesi okunabildi."},
+            {"changed while it was being carried over.", "aktarılırken değişti."},
+            {"could not be kept as %1: %2", "%1 olarak saklanamadı: %2"},
+            {"could not be replaced by the new database: %1", "yeni veritabanıyla değiştirilemedi: %1"},
+            {"could not be carried over:\n%1", "aktarılamadı:\n%1"},
+            {"could not be carried over: the new database holds %1 rows, the original %2.",
+             "aktarılamadı: yeni veritabanında %1 satır var, asıl dosyada %2."},
+            {"could not be carried over: row %1 of the new database differs from the original.",
+             "aktarılamadı: yeni veritabanının %1. satırı asıl dosyadakinden farklı."},
             // modem
             {"No serial port is available.", "Kullanılabilir seri port yok."},
         };

@@ -327,4 +327,32 @@ QString usedHere(Language language, const QString& programDir, const QString& da
 
 } // namespace data_folder
 
+namespace old_databases {
+
+QString carriedLine(Language language, const QString& fileName, qint64 entries, const QString& keptAs) {
+    return pick(language, "%1: %2 kayıt aktarıldı. Asıl dosya şurada saklanıyor:\n%3",
+                "%1: %2 entries carried over. The original is kept as:\n%3")
+        .arg(fileName)
+        .arg(entries)
+        .arg(keptAs);
+}
+
+QString carriedOver(Language language, const QStringList& lines) {
+    return pick(language, "Eski sürümün veritabanları aktarıldı.\n\n%1",
+                "The databases of the older release have been carried over.\n\n%1")
+        .arg(lines.join(QStringLiteral("\n\n")));
+}
+
+QString notCarriedOver(Language language, const QStringList& failures) {
+    return pick(
+               language,
+               "Eski sürümün veritabanı aktarılamadı. Asıl dosyaya dokunulmadı; Velkor onsuz çalışmaya devam "
+               "ediyor.\n\n%1",
+               "A database of the older release could not be carried over. The original was left untouched; "
+               "Velkor goes on without it.\n\n%1")
+        .arg(failures.join(QStringLiteral("\n\n")));
+}
+
+} // namespace old_databases
+
 } // namespace velkor::lang

@@ -111,3 +111,14 @@ QString copiedHere(Language language, const QString& programDir, const QString& 
 QString usedHere(Language language, const QString& programDir, const QString& dataDir);
 
 } // namespace velkor::lang::data_folder
+
+namespace velkor::lang::old_databases {
+
+// One line of the message below: a database carried over, its number of entries, where its original is.
+QString carriedLine(Language language, const QString& fileName, qint64 entries, const QString& keptAs);
+// The one message after the older release's databases were carried over, one line for each.
+QString carriedOver(Language language, const QStringList& lines);
+// The databases that stayed as they were, each with its path and the reason.
+QString notCarriedOver(Language language, const QStringList& failures);
+
+} // namespace velkor::lang::old_databases

@@ -2,6 +2,7 @@
 
 #include "calendar/month_browser_window.h"
 #include "calendar/month_calendar_window.h"
+#include "jet/mdb_reader.h"
 #include "lang/captions.h"
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
@@ -17,6 +18,7 @@
 #include "shell/directory_wiring.h"
 #include "shell/help_window.h"
 #include "shell/legacy_files.h"
+#include "shell/old_databases.h"
 #include "shell/reminder_list.h"
 #include "shell/tray_events.h"
 
@@ -167,6 +169,9 @@ bool MainForm::start() {
                                             .arg(trouble.join(QStringLiteral("\n\n"))));
     if (first.ok() && first.value)
         createStartupShortcut();
+    // Before any window reads the diary or the directory.
+    jet::MdbReader jetReader;
+    carryOverOldDatabases(m_ctx.dataDir, m_ctx.state.language, *m_ctx.prompter, jetReader);
 
     const bool tray = m_trayAvailable();
     if (!tray)

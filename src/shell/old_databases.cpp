@@ -1,0 +1,27 @@
+#include "shell/old_databases.h"
+
+#include "diary/diary_store.h"
+#include "directory/directory_store.h"
+#include "jet/jet_import.h"
+#include "lang/messages.h"
+
+namespace velkor::shell {
+
+void carryOverOldDatabases(const QDir& dataDir, Language language, Prompter& prompter,
+                           jet::JetReader& reader) {
+    const diary::DiaryStore diary(dataDir);
+    const directory::DirectoryStore directory(dataDir);
+    const jet::ImportOutcome outcome =
+        jet::importJetFiles({diary.history(), diary.files(), directory.database()}, reader);
+    if (!outcome.carried.isEmpty()) {
+        QStringList lines;
+        for (const jet::Carried& carried : outcome.carried)
+            lines.append(lang::old_databases::carriedLine(language, carried.fileName, carried.rows,
+                                                          QDir::toNativeSeparators(carried.keptAs)));
+        prompter.inform(QString(), lang::old_databases::carriedOver(language, lines));
+    }
+    if (!outcome.failures.isEmpty())
+        prompter.warn(QString(), lang::old_databases::notCarriedOver(language, outcome.failures));
+}
+
+} // namespace velkor::shell
