@@ -94,6 +94,7 @@ Component planEvent(const PlanRecord& plan, const ExportZone& local, int thisYea
         start.is_date = 0;
         start.hour = plan.hour;
         start.minute = plan.minute;
+        start.second = 0;
         end = icaltime_add(start, icaldurationtype_from_int(30 * 60));
         // Wall-clock times named by TZID, except UTC, which libical writes with its Z.
         if (local.zone == icaltimezone_get_utc_timezone())
