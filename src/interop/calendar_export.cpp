@@ -146,7 +146,7 @@ Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files,
     addText(j, icalproperty_new_summary(entry.subject.toUtf8().constData()), entry.subject);
     addText(j, icalproperty_new_description(entry.content.toUtf8().constData()), entry.content);
     for (const QString& path : files) {
-        const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
+        const QByteArray uri = fileUri(path);
         icalcomponent_add_property(j, icalproperty_new_attach(icalattach_new_from_url(uri.constData())));
     }
     return journal;

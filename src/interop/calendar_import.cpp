@@ -184,11 +184,42 @@ QStringList attachedFiles(icalcomponent* journal) {
         // Only links to files: the diary keeps paths, never the files themselves.
         if (!attach || !icalattach_get_is_url(attach))
             continue;
-        const QUrl url = QUrl::fromEncoded(QByteArray(icalattach_get_url(attach)));
-        if (url.isLocalFile() && !files.contains(url.toLocalFile()))
-            files.append(url.toLocalFile());
+        const QString path = pathOfUri(QByteArray(icalattach_get_url(attach)));
+        if (!path.isEmpty() && !files.contains(path))
+            files.append(path);
     }
     return files;
+}
+
+// libical drops the blanks that open a value; a text may begin with them, so they are taken from the
+// component's own line of that property (not from a nested alarm's).
+QString withLeadingBlanks(const QByteArray& text, const QByteArray& name, const QString& value) {
+    int depth = 0;
+    for (const QByteArray& line : text.split('\n')) {
+        const QByteArray upper = line.left(16).toUpper();
+        if (upper.startsWith("BEGIN:"))
+            ++depth;
+        else if (upper.startsWith("END:"))
+            --depth;
+        if (depth != 1 || !upper.startsWith(name) ||
+            (line.size() > name.size() && line[name.size()] != ':' && line[name.size()] != ';'))
+            continue;
+        bool quoted = false;
+        for (qsizetype i = name.size(); i < line.size(); ++i) {
+            if (line[i] == '"')
+                quoted = !quoted;
+            if (line[i] != ':' || quoted)
+                continue;
+            qsizetype blanks = 0;
+            while (i + 1 + blanks < line.size() &&
+                   (line[i + 1 + blanks] == ' ' || line[i + 1 + blanks] == '\t'))
+                ++blanks;
+            const QString opening = QString::fromLatin1(line.sliced(i + 1, blanks));
+            return value.startsWith(opening) ? value : opening + value;
+        }
+        break;
+    }
+    return value;
 }
 
 QString entryKey(const diary::DiaryEntry& e) {
@@ -213,7 +244,8 @@ struct Reading {
             return zones.add(c);
         if (name == "VEVENT") {
             ReadEvent event{propertyText(c, ICAL_SUMMARY_PROPERTY, unknownCharset),
-                            propertyText(c, ICAL_DESCRIPTION_PROPERTY, unknownCharset),
+                            withLeadingBlanks(text, "DESCRIPTION",
+                                              propertyText(c, ICAL_DESCRIPTION_PROPERTY, unknownCharset)),
                             startOf(c),
                             {}};
             event.leftOut = notAPlan(c, event.start);
@@ -221,8 +253,10 @@ struct Reading {
             return;
         }
         ReadJournal journal;
-        journal.added.entry.subject = propertyText(c, ICAL_SUMMARY_PROPERTY, unknownCharset);
-        journal.added.entry.content = propertyText(c, ICAL_DESCRIPTION_PROPERTY, unknownCharset);
+        journal.added.entry.subject =
+            withLeadingBlanks(text, "SUMMARY", propertyText(c, ICAL_SUMMARY_PROPERTY, unknownCharset));
+        journal.added.entry.content = withLeadingBlanks(
+            text, "DESCRIPTION", propertyText(c, ICAL_DESCRIPTION_PROPERTY, unknownCharset));
         journal.added.files = attachedFiles(c);
         journal.start = startOf(c);
         for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_X_PROPERTY); p;

@@ -1,6 +1,7 @@
 #include "interop/calendar_text.h"
 
 #include <QStringList>
+#include <QUrl>
 
 namespace velkor::interop {
 
@@ -22,6 +23,30 @@ QString joinedText(const QString& summary, const QString& description) {
 
 QString planTextOut(const QString& text) {
     return QString(text).replace(QStringLiteral("''"), QStringLiteral("\""));
+}
+
+namespace {
+
+bool windowsPath(QStringView path) {
+    return path.size() >= 3 && path[0].isLetter() && path[1] == u':' && (path[2] == u'\\' || path[2] == u'/');
+}
+
+} // namespace
+
+QByteArray fileUri(const QString& path) {
+    if (windowsPath(path))
+        return QUrl::fromLocalFile(u'/' + QString(path).replace(u'\\', u'/')).toEncoded();
+    return QUrl::fromLocalFile(path).toEncoded();
+}
+
+QString pathOfUri(const QByteArray& uri) {
+    const QUrl url = QUrl::fromEncoded(uri);
+    if (!url.isLocalFile())
+        return {};
+    const QString path = url.toLocalFile();
+    if (path.startsWith(u'/') && windowsPath(QStringView(path).sliced(1)))
+        return path.sliced(1).replace(u'/', u'\\');
+    return path;
 }
 
 } // namespace velkor::interop

@@ -17,4 +17,10 @@ QString joinedText(const QString& summary, const QString& description);
 // A plan's text never holds a double quote; it stands there as two apostrophes, which go out as the quote.
 QString planTextOut(const QString& text);
 
+// A diary file's path as a file URI and back. Paths of the older Windows release (C:\\...) travel as
+// Windows file URIs (file:///C:/...) and come back with their backslashes.
+QByteArray fileUri(const QString& path);
+// Empty when the URI names no local file.
+QString pathOfUri(const QByteArray& uri);
+
 } // namespace velkor::interop
