@@ -6,8 +6,16 @@
 #include "diary/diary_store.h"
 #include "interop/calendar_transfer.h"
 #include "interop/exchange.h"
+#include "lang/vocabulary.h"
+#include "plans/plan_line_model.h"
+#include "plans/plan_query_window.h"
 #include "plans/plan_store.h"
+#include "shell/main_form.h"
 #include "shell/single_instance.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
 
 #include <QProcess>
 #include <QtTest>
@@ -271,6 +279,33 @@ private slots:
         QCOMPARE(imported.plansAdded, Count);
     }
 
+    // The Records window's menu: an import shows in the open list, an export says what it wrote.
+    void recordsWindowImportAndExport() {
+        TestContext t;
+        shell::MainForm form(t.ctx);
+        QVERIFY(form.start());
+        form.menu()->findChild<QAction*>("plnlr")->trigger();
+        auto* query = qobject_cast<plans::PlanQueryWindow*>(form.windows().loaded(lang::PlanQuery));
+        QVERIFY(query);
+        auto* chooser = query->findChild<QListWidget*>("List2");
+        emit chooser->pressed(chooser->model()->index(plans::PlanQueryWindow::AllPlans, 0));
+        QCOMPARE(query->lineModel()->rowCount(), 0);
+
+        QVERIFY(writeAll(t.file("in.ics"),
+                         calendar(yearly(";VALUE=DATE:20200101", "New") +
+                                  "BEGIN:VEVENT\r\nDTSTART:20200101T100000Z\r\nEND:VEVENT\r\n")));
+        t.chooser.paths.enqueue(t.file("in.ics"));
+        query->findChild<QAction*>("ImportAction")->trigger();
+        QCOMPARE(query->lineModel()->rowCount(), 1);
+        QCOMPARE(t.prompter.lists.size(), 1); // the one-off event, listed as left out
+        QCOMPARE(t.prompter.lists.constFirst().constFirst().value(0), "2020-01-01 10:00");
+
+        t.chooser.paths.enqueue(t.file("out.ics"));
+        query->findChild<QAction*>("ExportAction")->trigger();
+        QVERIFY(t.prompter.boxes.constLast().text.contains("1 plan"));
+        QVERIFY(readAll(t.file("out.ics")).contains("SUMMARY:New"));
+    }
+
     void commandLine() {
         // A copy of the program keeps its data beside it, so the temporary folder is its data folder.
         TestContext t;
@@ -310,5 +345,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestInterop)
+QTEST_MAIN(TestInterop)
 #include "tst_interop.moc"
