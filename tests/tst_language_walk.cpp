@@ -30,10 +30,11 @@ QStringList wordsOf(Language language) {
         return QString::fromUtf8(
                    "Kaydet Sil Kapat Günlük Rehber Detay Yeni Tarih Saat Konu Kayıt Ekle UYARI Uyarı "
                    "Adres Yapıştır Hakkında Defteri okunamıyor yazılamıyor değil okunamadı çalışıyor "
-                   "klasör Geri Aralık Pazartesi")
+                   "klasör Geri Aralık Pazartesi Aktar")
             .split(u' ');
     return QStringLiteral("Save Delete Close Daily Directory Notebook Detail New Date Record Subject WARNING "
-                          "Warning Address Paste About cannot could not folder Undo Dec Edit December Monday")
+                          "Warning Address Paste About cannot could not folder Undo Dec Edit December Monday "
+                          "Import Export")
         .split(u' ');
 }
 

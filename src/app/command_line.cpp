@@ -1,12 +1,21 @@
 #include "command_line.h"
 
+#include "console_prompter.h"
+#include "interop/exchange.h"
+#include "lang/language_setting.h"
+#include "shell/data_folder.h"
 #include "shell/pages.h"
+#include "shell/single_instance.h"
+#include "support/app_context.h"
+#include "support/data_dir.h"
 #include "support/program_layout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstring>
@@ -15,7 +24,8 @@ namespace velkor::app {
 
 namespace {
 
-const char* const commandOptions[] = {"-h", "--help", "-v", "--version", "--help-folder"};
+const char* const commandOptions[] = {"-h",       "--help",  "-v", "--version", "--help-folder",
+                                      "--import", "--export"};
 
 QTextStream& out() {
     static QTextStream stream(stdout);
@@ -45,13 +55,63 @@ int showHelpFolder() {
     return status;
 }
 
+// The language the program speaks in this folder: Turkish until options.prg says otherwise. A missing file
+// is not made here; that is the program's business.
+Language folderLanguage(const QString& dataDir) {
+    const QString path = QDir(dataDir).filePath(QStringLiteral("options.prg"));
+    if (!QFileInfo::exists(path))
+        return Language::Turkish;
+    return lang::readLanguageSetting(path).language.value_or(Language::Turkish);
+}
+
+// Moves the data through the file. A Velkor running on the same folder does the work itself, so that
+// nothing writes under it; otherwise this run holds the folder's lock meanwhile, as the program does.
+int transfer(const QString& file, bool importing) {
+    const DataDirChoice choice =
+        chooseDataDir(programLayout(QCoreApplication::applicationDirPath()).portableDataDir,
+                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (choice.dir.isEmpty()) {
+        err() << "velkor: no data folder can be written." << Qt::endl;
+        return 1;
+    }
+    shell::SingleInstance instance(choice.dir);
+    const shell::SingleInstance::Handover handover =
+        instance.acquireOrHand(interop::encodeRequest({importing, file}));
+    interop::TransferResult result;
+    if (handover.outcome == shell::SingleInstance::Outcome::AlreadyRunning) {
+        if (handover.answer.isEmpty()) {
+            err() << "velkor: the Velkor running on " << QDir::toNativeSeparators(choice.dir)
+                  << " did not answer; nothing was done." << Qt::endl;
+            return 1;
+        }
+        result = interop::decodeAnswer(handover.answer);
+    } else {
+        app::ConsolePrompter prompter;
+        if (!shell::settleDataFolder(choice, prompter))
+            return 1;
+        SystemClock clock;
+        AppContext context;
+        context.dataDir = QDir(choice.dir);
+        context.programDir = QCoreApplication::applicationDirPath();
+        context.clock = &clock;
+        context.prompter = &prompter;
+        context.state.language = folderLanguage(choice.dir);
+        result = interop::transferFile(file, importing, context);
+    }
+    (result.ok ? out() : err()) << result.summary << Qt::endl;
+    return result.ok ? 0 : 1;
+}
+
 } // namespace
 
 bool wantsCommandLine(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : commandOptions)
-            if (std::strcmp(argv[i], option) == 0)
+        for (const char* option : commandOptions) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[i], option, length) == 0 &&
+                (argv[i][length] == '\0' || argv[i][length] == '='))
                 return true;
+        }
     }
     return false;
 }
@@ -68,6 +128,22 @@ int runCommandLine(const QStringList& arguments) {
         QStringLiteral("Print the folder the help pages are read from; exit status 1 when one of them cannot "
                        "be read there."));
     parser.addOption(helpFolder);
+    const QCommandLineOption importing(
+        QStringLiteral("import"),
+        QStringLiteral(
+            "Imports FILE and exits: an iCalendar file (.ics) gives its yearly events as plans and "
+            "its journal entries to the diary; a vCard file (.vcf) adds its contacts to the "
+            "directory. Prints one line; the exit status is 0 when it worked."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption exporting(
+        QStringLiteral("export"),
+        QStringLiteral(
+            "Exports into FILE and exits: the plans and the diary to an iCalendar file (.ics), the "
+            "directory to a vCard file (.vcf). While Velkor runs on the same data, it does the "
+            "work itself."),
+        QStringLiteral("FILE"));
+    parser.addOption(importing);
+    parser.addOption(exporting);
     if (!parser.parse(arguments)) {
         err() << parser.errorText() << Qt::endl;
         return 2;
@@ -83,7 +159,16 @@ int runCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(helpFolder))
         return showHelpFolder();
-    return 0;
+    if (parser.isSet(importing) == parser.isSet(exporting)) {
+        err() << "velkor: give either --import FILE or --export FILE." << Qt::endl;
+        return 2;
+    }
+    const QString file = parser.value(parser.isSet(importing) ? importing : exporting);
+    if (file.isEmpty() || file.contains(u'\n')) {
+        err() << "velkor: no usable file name given." << Qt::endl;
+        return 2;
+    }
+    return transfer(QFileInfo(file).absoluteFilePath(), parser.isSet(importing));
 }
 
 } // namespace velkor::app

@@ -78,6 +78,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&mainForm, &shell::MainForm::exitRequested, &app, quit);
     QObject::connect(&instance, &shell::SingleInstance::activationRequested, &mainForm,
                      &shell::MainForm::showCalendar);
+    // The command line hands its imports and exports to this copy while it runs.
+    instance.setRequestHandler(
+        [&mainForm](QByteArrayView request) { return mainForm.serveTransfer(request); });
     // Nobody can answer a question at SIGTERM or at the end of the session: typed work is saved instead.
     QObject::connect(&exitSignals, &shell::ExitSignals::exitRequested, &app,
                      [&] { quit(mainForm.exitUnattended() ? 0 : 1); });

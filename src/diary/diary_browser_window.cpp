@@ -4,6 +4,7 @@
 #include "lang/captions.h"
 #include "lang/messages.h"
 #include "lang/vocabulary.h"
+#include "support/transfer_button.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -98,6 +99,9 @@ void DiaryBrowserWindow::buildControls() {
     m_addButton = control<QPushButton>(this, "Command2", twipsRect(60, 5940, 1500, 375));
     m_editButton = control<QPushButton>(this, "Command3", twipsRect(1680, 5940, 1500, 375));
     m_editButton->setEnabled(false);
+    addTransferButton(
+        this, twipsRect(5940, 5940, 1860, 375), [this] { exchange(Exchange::ImportCalendar); },
+        [this] { exchange(Exchange::ExportCalendar); });
 
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setObjectName(QStringLiteral("Timer1"));
@@ -285,6 +289,11 @@ void DiaryBrowserWindow::editChosen() {
     // The editor unloads this window as it loads.
     follow(m_links.showEditor, EditorMode::Update);
     follow(m_links.unloadBrowser);
+}
+
+void DiaryBrowserWindow::exchange(Exchange what) {
+    if (m_ctx.exchange)
+        m_ctx.exchange(this, what);
 }
 
 void DiaryBrowserWindow::closeEvent(QCloseEvent* event) {

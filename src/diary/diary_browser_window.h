@@ -53,6 +53,7 @@ private:
     void openChosenFile();
     void addNew();
     void editChosen();
+    void exchange(Exchange what);
     ListingQuery query() const;
     void report(const QString& error);
 

@@ -95,6 +95,49 @@ Loaded<qint32> DiaryStore::addEntry(const DiaryEntry& entry) const {
     return {added.value.returned.toInt(), {}};
 }
 
+Loaded<std::optional<qint32>> DiaryStore::addEntries(const QList<EntryWithFiles>& entries) const {
+    if (entries.isEmpty())
+        return {};
+    // A links file that cannot take the links (an old Jet file) is found before any entry goes in.
+    if (const IoResult usable = m_files.walk({{QStringLiteral("1")}, QStringLiteral("0"), {}}, [](auto&) {});
+        !usable)
+        return failed<std::optional<qint32>>(usable.error);
+    // The first number as addEntry chooses it; each next one follows the row just added, which the rowid
+    // finds at once where a maximum would scan the table for every row.
+    const QString insert = QStringLiteral(
+        "INSERT INTO Table1 (RecordNo, RecordSubject, RecordContent, RecordDay, RecordMonth, RecordYear) ");
+    const QString firstNumber = QStringLiteral("SELECT coalesce(max(CAST(RecordNo AS INTEGER)), 0) + 1, ?, "
+                                               "?, ?, ?, ? FROM Table1 RETURNING RecordNo");
+    const QString nextNumber =
+        QStringLiteral("SELECT CAST(RecordNo AS INTEGER) + 1, ?, ?, ?, ?, ? FROM Table1 "
+                       "WHERE rowid = last_insert_rowid() RETURNING RecordNo");
+    QList<db::Statement> inserts;
+    inserts.reserve(entries.size());
+    for (const EntryWithFiles& added : entries)
+        inserts.append({insert + (inserts.isEmpty() ? firstNumber : nextNumber), entryValues(added.entry)});
+    const Loaded<db::ChangeOutcome> added = m_history.change(inserts);
+    if (!added.ok())
+        return failed<std::optional<qint32>>(added.error);
+    const qint32 last = added.value.returned.toInt();
+    const qint32 first = last - qint32(entries.size()) + 1;
+
+    QList<db::Statement> links;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        for (const QString& path : entries[i].files)
+            links.append({QStringLiteral("INSERT INTO Table1 (RecordNo, FilePath) VALUES (?, ?)"),
+                          {first + qint32(i), path}});
+    }
+    if (links.isEmpty())
+        return {first, {}};
+    const Loaded<db::ChangeOutcome> linked = m_files.change(links);
+    if (linked.ok())
+        return {first, {}};
+    // The two files cannot share one transaction: the entries just added go again.
+    m_history.change({{QStringLiteral("DELETE FROM Table1 WHERE CAST(RecordNo AS INTEGER) BETWEEN ? AND ?"),
+                       {first, last}}});
+    return failed<std::optional<qint32>>(linked.error);
+}
+
 Loaded<std::optional<qint32>> DiaryStore::updateNewRecordNumber() const {
     Loaded<std::optional<qint32>> result;
     const IoResult walked = m_history.walk(

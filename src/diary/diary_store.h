@@ -12,6 +12,12 @@
 
 namespace velkor::diary {
 
+// An entry to add with the paths of its attached files.
+struct EntryWithFiles {
+    DiaryEntry entry;
+    QStringList files;
+};
+
 // What a read of the entries brings: the list needs everything but the content, which may be long.
 enum class EntryFields { All, WithoutContent };
 
@@ -32,6 +38,9 @@ public:
     // Adds a row numbered one above the largest number held, whatever the column's declaration (the
     // entry's own number is ignored), and gives that number.
     Loaded<qint32> addEntry(const DiaryEntry& entry) const;
+    // Adds the entries with their links, numbered in order: every one of them or, after a failure, none.
+    // Gives the first number; nullopt when there was nothing to add.
+    Loaded<std::optional<qint32>> addEntries(const QList<EntryWithFiles>& entries) const;
     // The number of the row added last; nullopt while the diary is empty.
     Loaded<std::optional<qint32>> updateNewRecordNumber() const;
     // Fails, changing nothing, when no entry has that number any more.

@@ -52,6 +52,9 @@ const QList<Caption>& captions(int code) {
         {s("Command6"), s("Seçilenleri Sil"), s("Delete Selected")},
         {s("Frame3"), s("Detay"), s("Detail")},
         {s("Command5"), s("Kapat"), s("Close")},
+        {s("TransferButton"), s("İçe/Dışa Aktar"), s("Import/Export")},
+        {s("ImportAction"), s("İçe Aktar…"), s("Import…")},
+        {s("ExportAction"), s("Dışa Aktar…"), s("Export…")},
     };
     static const QList<Caption> help{{QString(), s("Yardım"), s("Help")}};
     static const QList<Caption> about{{QString(), s("Velkor Hakkında"), s("About Velkor")}};
@@ -68,6 +71,9 @@ const QList<Caption>& captions(int code) {
         {s("Command3"), s("Değiştir"), s("Edit")},
         {s("Command1"), s("Kapat"), s("Close")},
         {s("Command4"), s("Aç"), s("Open")},
+        {s("TransferButton"), s("İçe/Dışa Aktar"), s("Import/Export")},
+        {s("ImportAction"), s("İçe Aktar…"), s("Import…")},
+        {s("ExportAction"), s("Dışa Aktar…"), s("Export…")},
     };
     static const QList<Caption> diaryEditor{
         {s("Label1"), s("                   Tarih"), s("                 Date")},

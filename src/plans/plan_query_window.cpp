@@ -7,6 +7,7 @@
 #include "plans/plan_line_model.h"
 #include "plans/plan_listing.h"
 #include "support/geometry.h"
+#include "support/transfer_button.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -107,6 +108,9 @@ void PlanQueryWindow::build() {
     m_editButton->setEnabled(false);
     m_detailButton->setEnabled(false);
     m_deleteButton->setEnabled(false);
+    addTransferButton(
+        this, twipsRect(7920, 2490, 1560, 375), [this] { exchange(Exchange::ImportCalendar); },
+        [this] { exchange(Exchange::ExportCalendar); });
 
     m_detailPanel = named<QGroupBox>(this, "Frame3");
     m_detailPanel->setTitle(QStringLiteral("Detay"));
@@ -235,6 +239,15 @@ void PlanQueryWindow::clearList() {
 
 void PlanQueryWindow::reList() {
     showBlocks(relistBlocks(m_ctx.state.monthFlags));
+}
+
+void PlanQueryWindow::reRead() {
+    showBlocks(m_blocks);
+}
+
+void PlanQueryWindow::exchange(Exchange what) {
+    if (m_ctx.exchange)
+        m_ctx.exchange(this, what);
 }
 
 bool PlanQueryWindow::showBlocks(const QList<Block>& blocks) {

@@ -37,6 +37,8 @@ public:
 
     // Builds the list again from the flagged months, December's first; the plan entry window asks for it.
     void reList();
+    // Lists the same choices again from the file, which changed elsewhere.
+    void reRead();
 
     PlanLineModel* lineModel() const { return m_model; }
 
@@ -58,6 +60,7 @@ private:
     void showDetail();
     void hideDetail();
     void deleteTicked();
+    void exchange(Exchange what);
 
     PlanEntryWindow* makeEntryWindow();
     std::optional<ListedPlan> selectedPlan() const;

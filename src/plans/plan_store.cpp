@@ -50,7 +50,7 @@ Loaded<QList<PlanRecord>> PlanStore::readPlans() const {
 }
 
 Loaded<QList<PlanRecord>> PlanStore::rewrite(const QList<PlanRecord>& chosen,
-                                             const std::optional<PlanRecord>& added) const {
+                                             const QList<PlanRecord>& added) const {
     auto records = readRecordFile(m_path);
     if (!records.ok())
         return {{}, records.error};
@@ -63,7 +63,7 @@ Loaded<QList<PlanRecord>> PlanStore::rewrite(const QList<PlanRecord>& chosen,
         dates.insert(dateKey(plan));
     }
     QList<QByteArray> kept;
-    kept.reserve(records.value.size() + 1);
+    kept.reserve(records.value.size() + added.size());
     for (const RecordEntry& entry : records.value) {
         if (const auto plan = toPlan(entry); plan && dates.contains(dateKey(*plan))) {
             if (const auto left = toGo.find(*plan); left != toGo.end() && *left > 0) {
@@ -80,9 +80,9 @@ Loaded<QList<PlanRecord>> PlanStore::rewrite(const QList<PlanRecord>& chosen,
             missing.append(plan);
         }
     }
-    if (added)
-        kept.append(encodeRecord(toFields(*added)));
-    else if (missing.size() == chosen.size())
+    for (const PlanRecord& plan : added)
+        kept.append(encodeRecord(toFields(plan)));
+    if (added.isEmpty() && missing.size() == chosen.size())
         return {std::move(missing), {}}; // nothing to change: the file stays as it is
     if (IoResult written = rewriteRecordFile(m_path, kept); !written)
         return {{}, written.error};
@@ -90,12 +90,17 @@ Loaded<QList<PlanRecord>> PlanStore::rewrite(const QList<PlanRecord>& chosen,
 }
 
 Loaded<QList<PlanRecord>> PlanStore::removePlans(const QList<PlanRecord>& chosen) const {
-    return rewrite(chosen, std::nullopt);
+    return rewrite(chosen, {});
 }
 
 Loaded<bool> PlanStore::replacePlan(const PlanRecord& original, const PlanRecord& edited) const {
-    const auto missing = rewrite({original}, edited);
+    const auto missing = rewrite({original}, {edited});
     return {missing.ok() && missing.value.isEmpty(), missing.error};
+}
+
+IoResult PlanStore::addPlans(const QList<PlanRecord>& plans) const {
+    const auto missing = rewrite({}, plans);
+    return missing.ok() ? IoResult::success() : IoResult::failure(missing.error);
 }
 
 IoResult PlanStore::clearPlans() const {

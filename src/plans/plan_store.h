@@ -27,6 +27,8 @@ public:
     // Removes `original` and adds `edited` at the end, in one rewrite. False when the file no longer held
     // `original`: `edited` is added all the same.
     Loaded<bool> replacePlan(const PlanRecord& original, const PlanRecord& edited) const;
+    // Adds the plans at the end in one rewrite: all of them or, when it fails, none.
+    IoResult addPlans(const QList<PlanRecord>& plans) const;
     // Removes every plan.
     IoResult clearPlans() const;
 
@@ -34,8 +36,7 @@ public:
     static Fields toFields(const PlanRecord& plan);
 
 private:
-    Loaded<QList<PlanRecord>> rewrite(const QList<PlanRecord>& chosen,
-                                      const std::optional<PlanRecord>& added) const;
+    Loaded<QList<PlanRecord>> rewrite(const QList<PlanRecord>& chosen, const QList<PlanRecord>& added) const;
 
     QString m_path;
 };

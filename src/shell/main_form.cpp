@@ -2,6 +2,8 @@
 
 #include "calendar/month_browser_window.h"
 #include "calendar/month_calendar_window.h"
+#include "diary/diary_browser_window.h"
+#include "interop/exchange.h"
 #include "jet/mdb_reader.h"
 #include "lang/captions.h"
 #include "lang/language_aware.h"
@@ -50,6 +52,10 @@ MainForm::MainForm(AppContext& context, QObject* parent)
         }
     };
     m_ctx.pauseReminders = [this](bool paused) { m_reminders.setPaused(paused); };
+    m_ctx.exchange = [this](QWidget* parent, Exchange what) {
+        if (interop::runExchange(parent, what, m_ctx))
+            showImportedData();
+    };
     buildMenu();
     registerWindows();
     m_tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/velkor/velkor.png")), this);
@@ -76,11 +82,29 @@ void MainForm::registerPlanWindows() {
     };
 }
 
+void MainForm::showImportedData() {
+    if (auto* query = qobject_cast<plans::PlanQueryWindow*>(m_windows.loaded(lang::PlanQuery)))
+        query->reRead();
+    if (auto* diary = qobject_cast<diary::DiaryBrowserWindow*>(m_windows.loaded(lang::DiaryBrowser)))
+        diary->refresh();
+}
+
+QByteArray MainForm::serveTransfer(QByteArrayView request) {
+    const std::optional<interop::TransferRequest> asked = interop::decodeRequest(request);
+    if (!asked)
+        return interop::encodeAnswer({false, QStringLiteral("?")});
+    const interop::TransferResult result = interop::transferFile(asked->file, asked->importing, m_ctx);
+    if (asked->importing && result.ok)
+        showImportedData();
+    return interop::encodeAnswer(result);
+}
+
 MainForm::~MainForm() {
     // The context outlives this form, and windows still open (plan entry among them) go with the registry
     // below: none may reach back into a half-destroyed form.
     m_ctx.openPlanEntry = nullptr;
     m_ctx.pauseReminders = nullptr;
+    m_ctx.exchange = nullptr;
     delete m_menu;
 }
 

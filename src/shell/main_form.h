@@ -46,6 +46,10 @@ public:
     void switchLanguage(Language language);
     // Puts one window (or the menu, code 4) into the current language; codes of unloaded windows do nothing.
     void applyLanguage(int code);
+    // Data came in from outside (an import): the loaded plan list and diary show it.
+    void showImportedData();
+    // A transfer handed over by the command line, answered in one line.
+    QByteArray serveTransfer(QByteArrayView request);
 
     QMenu* menu() const { return m_menu; }
     QSystemTrayIcon* trayIcon() const { return m_tray; }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -16,6 +17,8 @@ namespace velkor::shell {
 namespace {
 
 const QByteArray ShowRequest = "show\n";
+// A request is one line naming a file; anything longer is no request of ours.
+constexpr qint64 MaxRequestBytes = 64 * 1024;
 // How long a later start waits for the running copy to answer: it may itself be starting.
 constexpr int AnswerWaitMs = 5000;
 
@@ -58,10 +61,21 @@ bool SingleInstance::lockHeldByThisProcessId() const {
 }
 
 SingleInstance::Outcome SingleInstance::acquire() {
+    return take(ShowRequest, true, nullptr);
+}
+
+SingleInstance::Handover SingleInstance::acquireOrHand(const QByteArray& request) {
+    Handover handover{Outcome::First, {}};
+    handover.outcome = take(request, false, &handover.answer);
+    return handover;
+}
+
+SingleInstance::Outcome SingleInstance::take(const QByteArray& request, bool serve, QByteArray* answer) {
     const QDeadlineTimer deadline(AnswerWaitMs);
     while (true) {
         if (m_lock.tryLock(0)) {
-            listen();
+            if (serve)
+                listen();
             return Outcome::First;
         }
         if (m_lock.error() != QLockFile::LockFailedError) {
@@ -72,7 +86,7 @@ SingleInstance::Outcome SingleInstance::acquire() {
             m_lock.removeStaleLockFile();
             continue;
         }
-        if (askRunningCopy())
+        if (askRunningCopy(request, answer))
             return Outcome::AlreadyRunning;
         // The holder may have locked a moment ago and not be listening yet, or have just ended.
         if (deadline.hasExpired()) {
@@ -94,22 +108,49 @@ void SingleInstance::listen() {
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->canReadLine() && socket->readLine(64) == ShowRequest)
-                    emit activationRequested();
-                socket->disconnectFromServer();
-            });
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
         }
     });
 }
 
-bool SingleInstance::askRunningCopy() const {
+void SingleInstance::serve(QLocalSocket* socket) {
+    // A request may come in pieces: wait for its whole line.
+    if (!socket->canReadLine() && socket->bytesAvailable() < MaxRequestBytes)
+        return;
+    // Served once, though more bytes may follow while the work runs.
+    if (socket->property("velkorServed").toBool())
+        return;
+    socket->setProperty("velkorServed", true);
+    const QByteArray request = socket->readLine(MaxRequestBytes);
+    if (request == ShowRequest) {
+        emit activationRequested();
+    } else if (m_handler && request.endsWith('\n')) {
+        // The work may ask the user (a box runs its own loop): the socket may be gone by the answer.
+        const QPointer<QLocalSocket> asking(socket);
+        const QByteArray answer = m_handler(request);
+        if (!asking)
+            return;
+        socket->write(answer);
+        socket->flush();
+    }
+    socket->disconnectFromServer();
+}
+
+bool SingleInstance::askRunningCopy(const QByteArray& request, QByteArray* answer) const {
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(1000))
         return false;
-    socket.write(ShowRequest);
+    socket.write(request);
     const bool sent = socket.waitForBytesWritten(1000);
+    if (sent && answer) {
+        // The running copy answers when its work is done, however long that takes; it closes the
+        // connection after its answer, or at once when it cannot serve the request.
+        while (!socket.canReadLine() && socket.waitForReadyRead(-1)) {
+        }
+        *answer = socket.readLine(MaxRequestBytes);
+        return true;
+    }
     // Wait for the running copy to take the request: leaving at once could drop it unread.
     if (sent && socket.state() == QLocalSocket::ConnectedState)
         socket.waitForDisconnected(1000);

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace velkor::shell {
 
 // One running Velkor per data folder: a lock file in the folder, and a local socket by which a later start
@@ -23,6 +25,19 @@ public:
 
     Outcome acquire();
 
+    // For work that must not run beside a running copy (the command line's transfers): takes the folder's
+    // lock without listening, so that a start meanwhile waits for it; or, when a copy runs, hands it
+    // `request` (one line) and gives back its one-line answer, empty when it gave none.
+    struct Handover {
+        Outcome outcome;
+        QByteArray answer;
+    };
+    Handover acquireOrHand(const QByteArray& request);
+
+    // Answers the requests of later runs other than being shown.
+    using RequestHandler = std::function<QByteArray(QByteArrayView request)>;
+    void setRequestHandler(RequestHandler handler) { m_handler = std::move(handler); }
+
     // Derived from the user and the folder's real path, so two portable copies run side by side.
     static QString serverName(const QString& dataDir);
     static QString lockFileName() { return QStringLiteral("velkor.lock"); }
@@ -32,13 +47,16 @@ signals:
     void activationRequested();
 
 private:
+    Outcome take(const QByteArray& request, bool serve, QByteArray* answer);
     void listen();
-    bool askRunningCopy() const;
+    void serve(class QLocalSocket* socket);
+    bool askRunningCopy(const QByteArray& request, QByteArray* answer) const;
     bool lockHeldByThisProcessId() const;
 
     QString m_name;
     QLockFile m_lock;
     QLocalServer m_server;
+    RequestHandler m_handler;
 };
 
 } // namespace velkor::shell

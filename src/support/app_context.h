@@ -30,6 +30,9 @@ struct SharedState {
     Language language = Language::Turkish;
 };
 
+// What a window's Import… and Export… entries move through a file.
+enum class Exchange { ImportCalendar, ExportCalendar, ImportContacts, ExportContacts };
+
 // Everything the program's parts need from outside themselves, made once in main() and handed down.
 struct AppContext {
     QDir dataDir;
@@ -49,6 +52,9 @@ struct AppContext {
     std::function<void(QWidget* parent)> openPlanEntry;
     // Stops reminder ticks while a plan is being entered; minutes passed meanwhile follow on resume.
     std::function<void(bool paused)> pauseReminders;
+    // Asks for the file, moves the data through it and tells how it went; the open windows then show what
+    // an import brought.
+    std::function<void(QWidget* parent, Exchange what)> exchange;
 
     QString dataFile(const QString& name) const { return dataDir.filePath(name); }
     bool turkish() const { return state.language == Language::Turkish; }

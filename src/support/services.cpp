@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -281,6 +282,16 @@ std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString&
     QString patterns = filter;
     patterns.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
     const QString path = QFileDialog::getOpenFileName(parent, dialogTitle, QString(), patterns);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> DialogFileChooser::chooseSave(QWidget* parent, const QString& dialogTitle,
+                                                     const QString& filter, const QString& suggested) {
+    // The dialog itself asks before it lets an existing file be replaced.
+    const QString path =
+        QFileDialog::getSaveFileName(parent, dialogTitle, QDir(QDir::homePath()).filePath(suggested), filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -1,0 +1,349 @@
+// iCalendar in and out: round trip, the real files of other programs, made-up edge cases, bad input, and
+// the command line with and without a running copy.
+#include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
+
+#include "diary/diary_store.h"
+#include "interop/calendar_transfer.h"
+#include "interop/exchange.h"
+#include "lang/vocabulary.h"
+#include "plans/plan_line_model.h"
+#include "plans/plan_query_window.h"
+#include "plans/plan_store.h"
+#include "shell/main_form.h"
+#include "shell/single_instance.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+
+#include <QProcess>
+#include <QtTest>
+
+#include <algorithm>
+#include <ctime>
+
+using namespace velkor;
+using namespace velkor::testing;
+using plans::PlanRecord;
+
+namespace {
+
+QList<PlanRecord> sorted(QList<PlanRecord> plans) {
+    std::sort(plans.begin(), plans.end(), [](const PlanRecord& a, const PlanRecord& b) {
+        return std::tie(a.month, a.day, a.hour, a.minute, a.text) <
+               std::tie(b.month, b.day, b.hour, b.minute, b.text);
+    });
+    return plans;
+}
+
+QList<PlanRecord> plansIn(const TestContext& t) {
+    return sorted(plans::PlanStore(t.file("myfile.kyt")).readPlans().value);
+}
+
+QString realFile(const QString& name) {
+    return QStringLiteral(VELKOR_SOURCE_DIR "/tests/data/interop/ics/") + name;
+}
+
+QByteArray calendar(const QByteArray& body) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + body + "END:VCALENDAR\r\n";
+}
+
+QByteArray yearly(const QByteArray& start, const QByteArray& summary) {
+    return "BEGIN:VEVENT\r\nUID:" + summary + "\r\nDTSTART" + start +
+           "\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:" + summary + "\r\nEND:VEVENT\r\n";
+}
+
+} // namespace
+
+class TestInterop : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // Times are converted to where the user lives: Istanbul, three hours east of UTC all year.
+        qputenv("TZ", "Europe/Istanbul");
+        tzset();
+    }
+
+    void roundTrip() {
+        TestContext from;
+        const QList<PlanRecord> plans{
+            {3, 15, 9, 30, QString::fromUtf8("Dişçi\nikinci satır, noktalı; virgül \\ ters")},
+            {2, 29, plans::NoHour, 0, QStringLiteral("Leap day ''quoted''")},
+            {12, 31, 23, 30, QString(120, u'ğ')}, // folded on character boundaries
+            {1, 1, 0, 30, QStringLiteral("   \n  second line first")},
+        };
+        for (const PlanRecord& plan : plans)
+            QVERIFY(plans::PlanStore(from.file("myfile.kyt")).appendPlan(plan).ok());
+        const diary::DiaryStore diaryFrom(from.ctx.dataDir);
+        const QList<diary::DiaryEntry> entries{
+            {-1, QString::fromUtf8("Toplantı"), QStringLiteral("  line one\nline two"), "05", "06", "2003"},
+            {-1, QStringLiteral("typed date"), QString(), "31", "02", " 2003"},
+            {-1, QStringLiteral("typed date"), QString(), "31", "02", " 2003"}, // two alike stay two
+        };
+        for (const diary::DiaryEntry& entry : entries)
+            QVERIFY(diaryFrom.addEntry(entry).ok());
+        const QStringList files{QString::fromUtf8("/home/ü/a b%.doc"),
+                                QStringLiteral("C:\\Belgeler\\rapor.xls")};
+        for (const QString& path : files)
+            QVERIFY(diaryFrom.attachFile(1, path).ok());
+
+        const QString ics = from.file("all.ics");
+        const interop::TransferResult exported = interop::exportCalendar(ics, from.ctx);
+        QVERIFY2(exported.ok, qPrintable(exported.summary));
+        const QByteArray text = readAll(ics);
+        for (const char* expected : {"TZID:Europe/Istanbul", "DTSTART;TZID=Europe/Istanbul:20260315T093000",
+                                     "DTSTART;VALUE=DATE:20240229", "RRULE:FREQ=YEARLY", "BEGIN:VJOURNAL"})
+            QVERIFY2(text.contains(expected), expected);
+
+        TestContext into;
+        const interop::TransferResult imported = interop::importCalendar(ics, into.ctx);
+        QVERIFY2(imported.ok, qPrintable(imported.summary));
+        QCOMPARE(plansIn(into), sorted(plans));
+        const QList<diary::DiaryEntry> back = diary::DiaryStore(into.ctx.dataDir).readEntries().value;
+        QCOMPARE(back.size(), entries.size());
+        for (qsizetype i = 0; i < back.size(); ++i) {
+            diary::DiaryEntry entry = back[i];
+            entry.recordNo = -1;
+            QCOMPARE(entry, entries[i]);
+        }
+        QCOMPARE(diary::DiaryStore(into.ctx.dataDir).listFiles(back[0].recordNo).value, files);
+
+        // The same file again adds nothing: every plan and entry is there already.
+        const interop::CalendarImport again = interop::importCalendarFile(ics, into.ctx);
+        QVERIFY(again.result.ok);
+        QCOMPARE(again.plansAdded + again.entriesAdded, 0);
+        QCOMPARE(again.alreadyThere, plans.size() + entries.size());
+    }
+
+    void realFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("plans");
+        QTest::addColumn<int>("leftOut");
+        QTest::addColumn<QString>("aPlan");    // "month day hour minute text" of one plan made
+        QTest::addColumn<QString>("aLeftOut"); // "start|summary" of one event left out
+        QTest::newRow("Apple holidays: fixed yearly days in, moving ones out, escaped comma")
+            << "icalnet__USHolidays.ics" << 16 << 20 << "12 25 25 0 Christmas"
+            << "2006-01-16|Martin Luther King, Jr. Day";
+        QTest::newRow("KOrganizer: names folded from their values, yearly birthday")
+            << "kcalendarcore__KOrganizer_3.1.ics" << 1 << 12 << "12 8 25 0 Birthday"
+            << "";
+        QTest::newRow("BOM, Swedish text, a birthday without a rule is once only")
+            << "icalnet__Language2.ics" << 0 << 6 << "" << QString::fromUtf8("2006-11-09|Mamma fyller år");
+        QTest::newRow("Google birthdays: changed occurrences without their series")
+            << "icaljs__google_birthday.ics" << 0 << 4 << ""
+            << "";
+        QTest::newRow("Outlook: Windows zone name, tab folding")
+            << "biweekly__outlook-2010.ics" << 0 << 1 << ""
+            << "2013-06-10 12:00|Team Meeting";
+        QTest::newRow("Mozilla: blank lines between components")
+            << "kcalendarcore__Mozilla_1.0.ics" << 0 << 4 << ""
+            << "";
+        QTest::newRow("empty first line, blank after colon") << "pyvobject__vobject_0050.ics" << 0 << 1 << ""
+                                                             << "";
+        QTest::newRow("Thunderbird: long VTIMEZONE")
+            << "icalendar__alarm_thunderbird_future.ics" << 0 << 1 << ""
+            << "";
+        QTest::newRow("weekly with a folded location") << "icalendar__x_location.ics" << 0 << 1 << ""
+                                                       << "";
+    }
+
+    void realFiles() {
+        QFETCH(QString, file);
+        QFETCH(int, plans);
+        QFETCH(int, leftOut);
+        QFETCH(QString, aPlan);
+        QFETCH(QString, aLeftOut);
+        TestContext t;
+        const interop::CalendarImport imported = interop::importCalendarFile(realFile(file), t.ctx);
+        QVERIFY2(imported.result.ok, qPrintable(imported.result.summary));
+        QCOMPARE(imported.plansAdded, plans);
+        QCOMPARE(imported.leftOut.size(), leftOut);
+        QCOMPARE(plansIn(t).size(), plans);
+        if (!aPlan.isEmpty()) {
+            const QStringList f = aPlan.split(u' ');
+            const PlanRecord expected{f[0].toInt(), f[1].toInt(), f[2].toInt(), f[3].toInt(),
+                                      f.mid(4).join(u' ')};
+            QVERIFY2(plansIn(t).contains(expected), qPrintable(aPlan));
+        }
+        if (!aLeftOut.isEmpty()) {
+            QVERIFY2(std::any_of(imported.leftOut.cbegin(), imported.leftOut.cend(),
+                                 [&](const interop::LeftOutEvent& e) {
+                                     return e.start + u'|' + e.summary == aLeftOut;
+                                 }),
+                     qPrintable(aLeftOut));
+        }
+    }
+
+    void madeEvents_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("plans"); // the plan file's records after the import, one a line
+        QTest::addColumn<int>("alreadyThere");
+        // Every case starts from one plan already there: 3,15,9,30,"Dentist".
+        const QString dentist = QStringLiteral("3,15,9,30,\"Dentist\"\n");
+        QTest::newRow("zone of its own name, to the next day, down to the slot")
+            << yearly(";TZID=America/New_York:20250115T204500", "Call")
+            << dentist + "1,16,4,30,\"04:45 Call\"\n"
+            << 0;
+        QTest::newRow("UTC to just past midnight: no slot, the time kept in the text")
+            << yearly(":20250301T211000Z", "Party") << dentist + "3,2,25,0,\"00:10 Party\"\n"
+            << 0;
+        QTest::newRow("the file's own VTIMEZONE")
+            << "BEGIN:VTIMEZONE\r\nTZID:Made Up\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+               "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n" +
+                   yearly(";TZID=\"Made Up\":20250610T100000", "Exact")
+            << dentist + "6,10,12,0,\"Exact\"\n"
+            << 0;
+        QTest::newRow("29 February, escapes, folding, quotes")
+            << QByteArray("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240229\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:a\\, "
+                          "b\\; c\\\\ d"
+                          "\r\nDESCRIPTION:"
+                          "a\\, b\\; c\\\\ d\\nsay \"hi\"\r\n  folded\r\nEND:VEVENT\r\n")
+            << dentist + "2,29,25,0,\"a, b; c\\ d\nsay ''hi'' folded\"\n"
+            << 0;
+        QTest::newRow("already there, and twice in the file")
+            << yearly(";TZID=Europe/Istanbul:20200315T093000", "Dentist") +
+                   yearly(";VALUE=DATE:20200101", "New") + yearly(";VALUE=DATE:20200101", "New")
+            << dentist + "1,1,25,0,\"New\"\n"
+            << 2;
+    }
+
+    void madeEvents() {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, plans);
+        QFETCH(int, alreadyThere);
+        TestContext t;
+        QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
+        QVERIFY(writeAll(t.file("in.ics"), calendar(body)));
+        const interop::CalendarImport imported = interop::importCalendarFile(t.file("in.ics"), t.ctx);
+        QVERIFY2(imported.result.ok, qPrintable(imported.result.summary));
+        QCOMPARE(QString::fromUtf8(readAll(t.file("myfile.kyt"))).remove(u'\r'), plans);
+        QCOMPARE(imported.alreadyThere, alreadyThere);
+    }
+
+    void badInput_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("size");   // grown to this size when not 0
+        QTest::addColumn<bool>("jetLinks"); // files.mdb is an old Jet file
+        QTest::addColumn<QString>("said");
+        const QByteArray good = yearly(";VALUE=DATE:20200101", "New") +
+                                "BEGIN:VJOURNAL\r\nDTSTART;VALUE=DATE:20200101\r\nSUMMARY:S\r\n"
+                                "ATTACH:file:///tmp/a.doc\r\nEND:VJOURNAL\r\n";
+        QTest::newRow("a vCard") << QByteArray("BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n") << qint64(0) << false
+                                 << "not an iCalendar file";
+        QTest::newRow("empty") << QByteArray() << qint64(0) << false << "not an iCalendar file";
+        QTest::newRow("cut short") << calendar(good).left(calendar(good).size() - 20) << qint64(0) << false
+                                   << "cut short";
+        QTest::newRow("unknown charset")
+            << calendar(yearly(";VALUE=DATE:20200101", "X").replace("SUMMARY:", "SUMMARY;CHARSET=X-NONE:"))
+            << qint64(0) << false << "character set Velkor does not know (X-NONE)";
+        QTest::newRow("100 MB") << calendar(good) << qint64(100) * 1024 * 1024 << false << "is 100.0 MB";
+        QTest::newRow("links into an old Jet file: the plans go back too")
+            << calendar(good) << qint64(0) << true << "files.mdb";
+    }
+
+    void badInput() {
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
+        QFETCH(bool, jetLinks);
+        QFETCH(QString, said);
+        TestContext t;
+        t.ctx.state.language = Language::English;
+        QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
+        const QByteArray plansBefore = readAll(t.file("myfile.kyt"));
+        QVERIFY(writeAll(t.file("in.ics"), content));
+        if (size > 0) {
+            QFile grown(t.file("in.ics"));
+            QVERIFY(grown.resize(size)); // sparse: no 100 MB written
+        }
+        if (jetLinks)
+            QVERIFY(writeAll(t.file("files.mdb"), QByteArray("\0\1\0\0Standard Jet DB\0", 20)));
+        const interop::TransferResult result = interop::importCalendar(t.file("in.ics"), t.ctx);
+        QVERIFY(!result.ok);
+        QVERIFY2(result.summary.contains(said), qPrintable(result.summary));
+        QCOMPARE(readAll(t.file("myfile.kyt")), plansBefore);
+        QVERIFY(diary::DiaryStore(t.ctx.dataDir).readEntries().value.isEmpty());
+    }
+
+    void manyEvents() {
+        TestContext t;
+        QByteArray body;
+        constexpr int Count = 50000;
+        for (int i = 0; i < Count; ++i)
+            body += yearly(";VALUE=DATE:2020" + QByteArray::number(1 + i % 12).rightJustified(2, '0') + "10",
+                           "Event " + QByteArray::number(i));
+        QVERIFY(writeAll(t.file("many.ics"), calendar(body)));
+        const interop::CalendarImport imported = interop::importCalendarFile(t.file("many.ics"), t.ctx);
+        QVERIFY2(imported.result.ok, qPrintable(imported.result.summary));
+        QCOMPARE(imported.plansAdded, Count);
+    }
+
+    // The Records window's menu: an import shows in the open list, an export says what it wrote.
+    void recordsWindowImportAndExport() {
+        TestContext t;
+        shell::MainForm form(t.ctx);
+        QVERIFY(form.start());
+        form.menu()->findChild<QAction*>("plnlr")->trigger();
+        auto* query = qobject_cast<plans::PlanQueryWindow*>(form.windows().loaded(lang::PlanQuery));
+        QVERIFY(query);
+        auto* chooser = query->findChild<QListWidget*>("List2");
+        emit chooser->pressed(chooser->model()->index(plans::PlanQueryWindow::AllPlans, 0));
+        QCOMPARE(query->lineModel()->rowCount(), 0);
+
+        QVERIFY(writeAll(t.file("in.ics"),
+                         calendar(yearly(";VALUE=DATE:20200101", "New") +
+                                  "BEGIN:VEVENT\r\nDTSTART:20200101T100000Z\r\nEND:VEVENT\r\n")));
+        t.chooser.paths.enqueue(t.file("in.ics"));
+        query->findChild<QAction*>("ImportAction")->trigger();
+        QCOMPARE(query->lineModel()->rowCount(), 1);
+        QCOMPARE(t.prompter.lists.size(), 1); // the one-off event, listed as left out
+        QCOMPARE(t.prompter.lists.constFirst().constFirst().value(0), "2020-01-01 10:00");
+
+        t.chooser.paths.enqueue(t.file("out.ics"));
+        query->findChild<QAction*>("ExportAction")->trigger();
+        QVERIFY(t.prompter.boxes.constLast().text.contains("1 plan"));
+        QVERIFY(readAll(t.file("out.ics")).contains("SUMMARY:New"));
+    }
+
+    void commandLine() {
+        // A copy of the program keeps its data beside it, so the temporary folder is its data folder.
+        TestContext t;
+        const QString program = t.file("velkor");
+        QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
+        QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
+        const auto run = [&](const QStringList& arguments) {
+            auto* process = new QProcess(this);
+            process->setWorkingDirectory(t.dir.path());
+            process->start(program, arguments);
+            // Not a blocking wait: a running copy in this test answers from its event loop.
+            [&] { QTRY_VERIFY_WITH_TIMEOUT(process->state() == QProcess::NotRunning, 30000); }();
+            return process;
+        };
+
+        QProcess* alone = run({"--export", "out.ics"});
+        QCOMPARE(alone->exitCode(), 0);
+        QVERIFY2(alone->readAllStandardOutput().contains("1 plan"), "export summary");
+        QVERIFY(readAll(t.file("out.ics")).contains("SUMMARY:Dentist"));
+        QProcess* wrong = run({"--import", "myfile.kyt"});
+        QVERIFY(wrong->exitCode() != 0);
+        QVERIFY(wrong->readAllStandardError().contains("myfile.kyt"));
+
+        // A running copy does the work itself and its answer is printed.
+        shell::SingleInstance running(t.dir.path());
+        QCOMPARE(running.acquire(), shell::SingleInstance::Outcome::First);
+        int served = 0;
+        running.setRequestHandler([&](QByteArrayView request) {
+            ++served;
+            const auto asked = interop::decodeRequest(request);
+            return interop::encodeAnswer(interop::transferFile(asked->file, asked->importing, t.ctx));
+        });
+        QProcess* handed = run({"--import", "out.ics"});
+        QCOMPARE(served, 1);
+        QCOMPARE(handed->exitCode(), 0);
+        QVERIFY2(handed->readAllStandardOutput().contains("1 kayıt zaten vardı"), "answer printed");
+    }
+};
+
+QTEST_MAIN(TestInterop)
+#include "tst_interop.moc"
