@@ -286,4 +286,12 @@ std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString&
     return path;
 }
 
+std::optional<QString> DialogFileChooser::chooseSave(QWidget* parent, const QString& dialogTitle,
+                                                     const QString& filter) {
+    const QString path = QFileDialog::getSaveFileName(parent, dialogTitle, QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 } // namespace velkor

@@ -108,16 +108,19 @@ private:
     int m_waitMs;
 };
 
-// The open-file dialog.
+// The open-file dialog, and the save-file one.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
     virtual std::optional<QString> choose(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual std::optional<QString> chooseSave(QWidget* parent, const QString& title,
+                                              const QString& filter) = 0;
 };
 
 class DialogFileChooser final : public FileChooser {
 public:
     std::optional<QString> choose(QWidget* parent, const QString& title, const QString& filter) override;
+    std::optional<QString> chooseSave(QWidget* parent, const QString& title, const QString& filter) override;
 };
 
 // Registers the program to start when the user logs in.

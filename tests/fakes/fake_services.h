@@ -15,8 +15,7 @@ namespace velkor::testing {
 // `step` sets the wall clock forward or back without time passing.
 class FakeClock final : public Clock {
 public:
-    explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 3, 5), QTime(9, 0)))
-        : m_utc(start.toUTC()) {}
+    explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 3, 5), QTime(9, 0))) : m_utc(start.toUTC()) {}
     QDateTime now() const override { return m_utc.toLocalTime(); }
     qint64 monotonicMs() const override { return m_monotonic; }
     void set(const QDateTime& t) {
@@ -107,7 +106,10 @@ public:
             return std::nullopt;
         return paths.dequeue();
     }
-    QQueue<QString> paths;
+    std::optional<QString> chooseSave(QWidget* parent, const QString& title, const QString& filter) override {
+        return choose(parent, title, filter);
+    }
+    QQueue<QString> paths; // answers both dialogs, in turn
 };
 
 class RecordingAutostart final : public AutostartWriter {
