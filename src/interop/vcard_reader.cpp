@@ -1,231 +1,27 @@
 #include "interop/vcard_reader.h"
 
+#include "interop/vcard_lines.h"
 #include "interop/vcard_text.h"
-#include "support/legacy_text.h"
 
 #include <QHash>
-#include <QIODevice>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 namespace velkor::interop {
 
 namespace {
 
-// The physical lines of the file, one ahead, without their line ends (CR LF, LF, and the CR CR LF some
-// phones write). A line longer than a value may be comes back cut short and marked; its rest is read past,
-// so a line of any length costs no more memory than that.
-class Lines {
-public:
-    explicit Lines(QIODevice& device) : m_device(device), m_buffer(size_t(MaxVCardValueBytes) + 2) {
-        load();
-        if (m_next.startsWith("\xEF\xBB\xBF"))
-            m_next.remove(0, 3);
-    }
-    bool has() const { return m_has; }
-    const QByteArray& next() const { return m_next; }
-    bool nextOverlong() const { return m_overlong; }
-    int nextNumber() const { return m_taken + 1; }
-    void take() {
-        ++m_taken;
-        load();
-    }
-
-private:
-    qint64 readPiece() { return m_device.readLine(m_buffer.data(), qint64(m_buffer.size())); }
-
-    void load() {
-        m_overlong = false;
-        const qint64 got = readPiece();
-        m_has = got > 0;
-        m_next = m_has ? QByteArray(m_buffer.data(), got) : QByteArray();
-        if (m_has && !m_next.endsWith('\n') && !m_device.atEnd()) {
-            m_overlong = true;
-            for (qint64 rest = readPiece(); rest > 0 && m_buffer[size_t(rest) - 1] != '\n';)
-                rest = readPiece();
-        }
-        while (m_next.endsWith('\n') || m_next.endsWith('\r'))
-            m_next.chop(1);
-    }
-
-    QIODevice& m_device;
-    std::vector<char> m_buffer;
-    QByteArray m_next;
-    bool m_has = false;
-    bool m_overlong = false;
-    int m_taken = 0;
-};
-
-struct Param {
-    QByteArray name; // upper case; empty for a bare word of vCard 2.1 ("TEL;CELL;PREF:")
-    QByteArray value;
-};
-
-// One logical line: its folds and quoted-printable soft breaks joined.
-struct Property {
-    QByteArray group;
-    QByteArray name; // upper case; empty for a line that is no property
-    QList<Param> params;
-    QByteArray value; // only for the properties the directory uses
-    int line = 0;
-    bool overlong = false;
-};
-
-bool isFold(const QByteArray& line) {
-    return !line.isEmpty() && (line.front() == ' ' || line.front() == '\t');
-}
-
-// Splits at `separator` outside double quotes (a parameter may quote a colon: GEO="geo:51.5,0.1").
-QList<QByteArray> splitUnquoted(const QByteArray& text, char separator, qsizetype* end = nullptr) {
-    QList<QByteArray> parts;
-    bool quoted = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (!quoted && text[i] == separator) {
-            parts.append(text.mid(start, i - start));
-            start = i + 1;
-            if (end) {
-                *end = i;
-                return parts;
-            }
-        }
-    }
-    parts.append(text.mid(start));
-    return parts;
-}
-
-qsizetype unquotedColon(const QByteArray& text) {
-    qsizetype colon = -1;
-    splitUnquoted(text, ':', &colon);
-    return colon;
-}
-
-QByteArray unquoted(QByteArray value) {
-    value = value.trimmed();
-    if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-        return value.mid(1, value.size() - 2);
-    return value;
-}
-
-void parseHead(const QByteArray& head, Property& p) {
-    QList<QByteArray> pieces = splitUnquoted(head, ';');
-    const QByteArray name = pieces.takeFirst().trimmed();
-    const qsizetype dot = name.lastIndexOf('.');
-    p.group = dot < 0 ? QByteArray() : name.left(dot).toUpper();
-    p.name = name.mid(dot + 1).toUpper();
-    for (const QByteArray& piece : std::as_const(pieces)) {
-        const qsizetype equals = piece.indexOf('=');
-        if (equals < 0)
-            p.params.append({{}, piece.trimmed()});
-        else
-            p.params.append({piece.left(equals).trimmed().toUpper(), unquoted(piece.mid(equals + 1))});
-    }
-}
-
-bool isQuotedPrintable(const Property& p) {
-    for (const Param& param : p.params) {
-        if ((param.name.isEmpty() || param.name == "ENCODING") &&
-            param.value.compare("QUOTED-PRINTABLE", Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
-QByteArray paramValue(const Property& p, const char* name) {
-    for (const Param& param : p.params) {
-        if (param.name == name)
-            return param.value;
-    }
-    return {};
-}
-
-bool isUsed(const QByteArray& name) {
+// The properties the directory uses; the rest of a card is read past.
+const QList<QByteArray>& usedNames() {
     static const QList<QByteArray> used{"BEGIN", "END", "FN",  "N",     "ORG",
                                         "EMAIL", "TEL", "ADR", "LABEL", "X-ABLABEL"};
-    return used.contains(name);
+    return used;
 }
 
-// The next logical line; false at the end of the file. Values of properties the directory does not use
-// are read past without being kept.
-bool readProperty(Lines& lines, Property& p) {
-    constexpr qsizetype MaxHead = 4096;
-    while (lines.has() && (lines.next().trimmed().isEmpty() || isFold(lines.next())))
-        lines.take(); // blank lines, and folds left from a line that was no property
-    if (!lines.has())
-        return false;
-    p = {};
-    p.line = lines.nextNumber();
-    p.overlong = lines.nextOverlong();
-    QByteArray head = lines.next();
-    lines.take();
-    qsizetype colon = unquotedColon(head);
-    while (colon < 0 && lines.has() && isFold(lines.next()) && head.size() < MaxHead) {
-        head += lines.next().mid(1);
-        lines.take();
-        colon = unquotedColon(head);
-    }
-    if (colon >= 0)
-        parseHead(head.left(colon), p);
-    const bool kept = colon >= 0 && isUsed(p.name);
-    const bool quotedPrintable = colon >= 0 && isQuotedPrintable(p);
-    if (kept)
-        p.value = head.mid(colon + 1);
-    bool softBreak = quotedPrintable && head.endsWith('=');
-    while (lines.has()) {
-        const QByteArray& next = lines.next();
-        QByteArrayView piece;
-        if (softBreak) {
-            p.value.chop(1);
-            piece = next;
-        } else if (isFold(next)) {
-            piece = QByteArrayView(next).sliced(1);
-        } else {
-            break;
-        }
-        softBreak = quotedPrintable && piece.endsWith('=');
-        p.overlong = p.overlong || lines.nextOverlong();
-        if (kept && !p.overlong)
-            p.value.append(piece);
-        p.overlong = p.overlong || p.value.size() > MaxVCardValueBytes;
-        lines.take();
-    }
-    if (p.overlong)
-        p.value.clear();
-    return true;
-}
-
-bool isWord(const QByteArray& value, const char* word) {
-    return value.trimmed().compare(word, Qt::CaseInsensitive) == 0;
-}
-
-// The value as text: quoted-printable undone, then read in its CHARSET. Without one (or with UTF-8) the
-// bytes are UTF-8 where they can be and the Turkish Windows code page where they cannot, as elsewhere in
-// the program. nullopt for a charset nobody knows.
-std::optional<QString> valueText(const Property& p) {
-    const QByteArray bytes = isQuotedPrintable(p) ? QByteArray::fromPercentEncoding(p.value, '=') : p.value;
-    const QByteArray charset = paramValue(p, "CHARSET");
-    QString text;
-    if (charset.isEmpty() || isWord(charset, "UTF-8") || isWord(charset, "UTF8")) {
-        text = decodeStoredText(bytes);
-    } else {
-        QStringDecoder decoder(charset.constData());
-        if (!decoder.isValid())
-            return std::nullopt;
-        text = decoder.decode(bytes);
-    }
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-QStringList typeWords(const Property& p) {
+QStringList typeWords(const VCardProperty& p) {
     QStringList words;
-    for (const Param& param : p.params) {
+    for (const VCardParam& param : p.params) {
         if (param.name.isEmpty()) {
             // vCard 2.1 also writes its encodings bare.
             static const QList<QByteArray> notTypes{"QUOTED-PRINTABLE", "BASE64", "8BIT", "7BIT", "B"};
@@ -233,7 +29,7 @@ QStringList typeWords(const Property& p) {
                 words.append(QString::fromUtf8(param.value).toLower());
         } else if (param.name == "TYPE") {
             for (const QByteArray& word : param.value.split(','))
-                words.append(QString::fromUtf8(unquoted(word)).toLower());
+                words.append(QString::fromUtf8(word).remove(u'"').trimmed().toLower());
         }
     }
     words.removeAll(QString());
@@ -251,7 +47,7 @@ QString kindOf(QStringList words) {
     return words.join(QStringLiteral(", "));
 }
 
-int preferenceOf(const Property& p, const QStringList& words) {
+int preferenceOf(const VCardProperty& p, const QStringList& words) {
     bool number = false;
     const int rank = paramValue(p, "PREF").toInt(&number);
     if (number && rank > 0)
@@ -297,7 +93,7 @@ class Card {
 public:
     explicit Card(int line) { m_contact.line = line; }
 
-    void add(const Property& p, const QString& text) {
+    void add(const VCardProperty& p, const QString& text) {
         const QStringList words = typeWords(p);
         if (p.name == "FN") {
             if (m_contact.formattedName.isEmpty())
@@ -375,12 +171,12 @@ private:
 } // namespace
 
 VCardError readVCards(QIODevice& device, const std::function<bool(VCardContact&&)>& take) {
-    Lines lines(device);
-    Property p;
+    VCardLines lines(device, usedNames());
+    VCardProperty p;
     int depth = 0; // a vCard 2.1 AGENT may hold a whole card of its own
     bool seen = false;
     std::optional<Card> card;
-    while (readProperty(lines, p)) {
+    while (lines.next(p)) {
         const bool begin = p.name == "BEGIN" && isWord(p.value, "VCARD");
         const bool end = p.name == "END" && isWord(p.value, "VCARD");
         if (!seen && !begin)
@@ -396,7 +192,7 @@ VCardError readVCards(QIODevice& device, const std::function<bool(VCardContact&&
                 return {VCardProblem::Stopped, p.line, {}};
             continue;
         }
-        if (depth != 1 || !isUsed(p.name))
+        if (depth != 1 || !usedNames().contains(p.name))
             continue;
         if (p.overlong)
             return {VCardProblem::ValueTooLong, p.line, {}};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interop/vcard_lines.h"
+
 #include <QList>
 #include <QString>
 
@@ -40,10 +42,6 @@ struct VCardError {
 
     bool ok() const { return problem == VCardProblem::None; }
 };
-
-// A value longer than this (after unfolding) is refused; photos and other properties the directory does not
-// use may be of any length, as they are read past without being kept.
-constexpr qsizetype MaxVCardValueBytes = 256 * 1024;
 
 // Reads the vCards (2.1, 3.0 and 4.0) of `device` one at a time and hands each to `take`, which answers
 // false to stop (the error is then Stopped). Memory stays bounded by one card's kept values, whatever the
