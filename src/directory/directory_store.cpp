@@ -118,6 +118,14 @@ IoResult DirectoryStore::save(const DirRecord& record, SaveWrite write) const {
     return outcome(m_db.change(writeStatements(record, write)));
 }
 
+IoResult DirectoryStore::saveAll(const QList<std::pair<DirRecord, SaveWrite>>& saves) const {
+    QList<Statement> statements;
+    statements.reserve(saves.size());
+    for (const auto& [record, write] : saves)
+        statements += writeStatements(record, write);
+    return outcome(m_db.change(statements));
+}
+
 Loaded<RowChange> DirectoryStore::change(const RowRef& row, const DirRecord& record, SaveWrite write) const {
     if (write == SaveWrite::Insert || record.name == row.name) {
         return rowChange(m_db.change(

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace velkor::directory {
 
@@ -47,6 +48,8 @@ public:
     Loaded<RowChange> remove(const RowRef& row) const;
     // A new entry.
     IoResult save(const DirRecord& record, SaveWrite write) const;
+    // Several, in order, in one transaction: all of them or none.
+    IoResult saveAll(const QList<std::pair<DirRecord, SaveWrite>>& saves) const;
     // The entry in hand, read from `row`, now holds `record`. A name of no other row is written into the
     // row itself; Overwrite puts the texts into the rows of the new name and deletes `row`, in one
     // transaction. Gone, with nothing written, when `row` is no longer there.

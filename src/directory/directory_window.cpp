@@ -4,13 +4,16 @@
 #include "directory/modem_commands.h"
 #include "directory/port_choice.h"
 #include "lang/captions.h"
+#include "lang/contacts_texts.h"
 #include "lang/messages.h"
 #include "lang/vocabulary.h"
 #include "support/geometry.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -142,6 +145,14 @@ void DirectoryWindow::buildControls() {
     m_dial->setEnabled(false);
     m_addressButton->setEnabled(false);
     m_delete->setEnabled(false);
+
+    // In a context menu, so the window keeps its given controls where they are.
+    m_importAction = new QAction(this);
+    m_importAction->setObjectName(QStringLiteral("importAction"));
+    m_exportAction = new QAction(this);
+    m_exportAction->setObjectName(QStringLiteral("exportAction"));
+    connect(m_importAction, &QAction::triggered, this, &DirectoryWindow::onImportChosen);
+    connect(m_exportAction, &QAction::triggered, this, &DirectoryWindow::onExportChosen);
 }
 
 int DirectoryWindow::windowCode() const {
@@ -153,6 +164,8 @@ void DirectoryWindow::applyLanguage(Language language) {
         setWindowTitle(m_title);
     lang::applyCaptions(this, lang::Directory, language);
     m_title = windowTitle();
+    m_importAction->setText(lang::contacts::importCaption(language));
+    m_exportAction->setText(lang::contacts::exportCaption(language));
     // Words only: a dial under way keeps its cancel button.
     if (m_dialer->isActive())
         m_dial->setText(lang::directory::cancelCaption(language));
@@ -306,6 +319,45 @@ void DirectoryWindow::onDeleteClicked() {
     m_delete->setEnabled(false);
     m_searchTimer->start();
     m_ctx.prompter->inform(QString(), lang::directory::recordDeleted(language()));
+}
+
+void DirectoryWindow::setContactsDoors(ContactsDoors doors) {
+    m_doors = std::move(doors);
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_list)}) {
+        w->addActions({m_importAction, m_exportAction});
+        w->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+void DirectoryWindow::onImportChosen() {
+    // Held here, not reached through the window: it may be closed while a question of the import is open.
+    AppContext& ctx = m_ctx;
+    const auto importFrom = m_doors.importFrom;
+    const Language words = language();
+    const std::optional<QString> file =
+        ctx.fileChooser->choose(this, lang::contacts::importTitle(words), lang::contacts::fileFilter(words));
+    if (!file || !importFrom)
+        return;
+    QPointer<DirectoryWindow> alive(this);
+    const interop::TransferResult result = importFrom(*file);
+    ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning,
+                       lang::contacts::importTitle(words), result.summary);
+    if (alive)
+        refreshList();
+}
+
+void DirectoryWindow::onExportChosen() {
+    const Language words = language();
+    std::optional<QString> file =
+        m_ctx.fileChooser->chooseSave(this, lang::contacts::exportTitle(words),
+                                      lang::contacts::fileFilter(words), QStringLiteral("velkor-rehber.vcf"));
+    if (!file || !m_doors.exportTo)
+        return;
+    if (QFileInfo(*file).suffix().isEmpty())
+        file->append(QStringLiteral(".vcf"));
+    const interop::TransferResult result = m_doors.exportTo(*file);
+    m_ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning,
+                         lang::contacts::exportTitle(words), result.summary);
 }
 
 void DirectoryWindow::onDialClicked() {

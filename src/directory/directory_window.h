@@ -5,12 +5,16 @@
 #include "directory/listed_names.h"
 #include "directory/modem_dialer.h"
 #include "directory/port_choice.h"
+#include "interop/transfer.h"
 #include "lang/language_aware.h"
 #include "support/app_context.h"
 
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +23,12 @@ class QModelIndex;
 class QPushButton;
 
 namespace velkor::directory {
+
+// The directory to and from a contacts file; the shell hands them in, as they live in a library above this.
+struct ContactsDoors {
+    std::function<interop::TransferResult(const QString& file)> importFrom;
+    std::function<interop::TransferResult(const QString& file)> exportTo;
+};
 
 // Form10, the directory: names found as the user types, the chosen entry's number and address, and the
 // buttons to add, dial, show the address and delete.
@@ -36,6 +46,8 @@ public:
     // Runs the search now, as the timer does after a key.
     void refreshList();
     ModemDialer& dialer() { return *m_dialer; }
+    // Import and export in the list's context menu (and the window's); without doors they are not offered.
+    void setContactsDoors(ContactsDoors doors);
 
 signals:
     // Command1 (an empty request) or a double click on a name: the editor takes this window's place.
@@ -54,6 +66,8 @@ private:
     void onAddressClicked();
     void onDeleteClicked();
     void onPortChosen(int index);
+    void onImportChosen();
+    void onExportChosen();
     void onDialClicked();
     void onAnswered();
     void onTimedOut();
@@ -90,6 +104,9 @@ private:
     QPushButton* m_delete;
     QTimer* m_searchTimer;
     ModemDialer* m_dialer;
+    QAction* m_importAction;
+    QAction* m_exportAction;
+    ContactsDoors m_doors;
 
     RowRef m_chosen;   // the row chosen in the list, shown in m_name
     QString m_address; // address of the entry chosen last

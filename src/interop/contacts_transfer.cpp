@@ -1,13 +1,182 @@
 #include "interop/contacts_transfer.h"
 
+#include "directory/directory_store.h"
+#include "interop/vcard_mapping.h"
+#include "interop/vcard_reader.h"
+#include "lang/contacts_texts.h"
+
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+
 namespace velkor::interop {
 
-TransferResult importContacts(const QString&, AppContext&) {
-    return {false, QStringLiteral("vCard is not supported yet")};
+namespace {
+
+using directory::DirRecord;
+using directory::SaveWrite;
+namespace texts = lang::contacts;
+
+// What one import may bring in, in characters of names, numbers and addresses: far above any address book,
+// and it keeps a file of nothing but long addresses from filling the memory.
+constexpr qsizetype MaxImportChars = 32 * 1024 * 1024;
+
+// Numbers are the same when they dial the same: spaces, dashes, dots, brackets and slashes aside.
+QString dialled(const QString& number) {
+    QString digits;
+    for (const QChar c : number) {
+        if (!c.isSpace() && !QStringView(u"-.()/").contains(c))
+            digits.append(c.toLower());
+    }
+    return digits;
 }
 
-TransferResult exportContacts(const QString&, AppContext&) {
-    return {false, QStringLiteral("vCard is not supported yet")};
+// The names of the directory and the numbers under each. The numbers of "Name (2)", kept by an earlier
+// import beside "Name", count for "Name" too, so that importing the same file again adds nothing. One set of
+// name-and-number keys, not a set per name: that would cost a kilobyte for each entry.
+class Known {
+public:
+    void add(const DirRecord& entry) {
+        m_names.insert(entry.name);
+        addNumber(entry.name, entry.tel);
+        static const QRegularExpression numbered(QStringLiteral("^(.+) \\(\\d+\\)$"));
+        if (const QRegularExpressionMatch match = numbered.match(entry.name); match.hasMatch())
+            addNumber(match.captured(1), entry.tel);
+    }
+    void addNumber(const QString& name, const QString& tel) { m_numbers.insert(key(name, tel)); }
+    bool hasName(const QString& name) const { return m_names.contains(name); }
+    bool has(const QString& name, const QString& tel) const { return m_numbers.contains(key(name, tel)); }
+    // "Name (2)", or the first number after it that no entry has.
+    QString freeName(const QString& name) {
+        for (int n = 2;; ++n) {
+            const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
+            if (!m_names.contains(candidate)) {
+                m_names.insert(candidate);
+                return candidate;
+            }
+        }
+    }
+
+private:
+    static QString key(const QString& name, const QString& tel) { return name + QChar(0) + dialled(tel); }
+
+    QSet<QString> m_names;
+    QSet<QString> m_numbers;
+};
+
+QString readFailure(Language language, const QString& file, const VCardError& error, qsizetype read) {
+    switch (error.problem) {
+    case VCardProblem::NotVCard:
+        return texts::notVCard(language, file, error.line);
+    case VCardProblem::Truncated:
+        return texts::truncated(language, file, error.line);
+    case VCardProblem::UnknownCharset:
+        return texts::unknownCharset(language, file, error.line, error.detail);
+    case VCardProblem::ValueTooLong:
+        return texts::valueTooLong(language, file, error.line, int(MaxVCardValueBytes / 1024));
+    case VCardProblem::Stopped:
+    case VCardProblem::None:
+        break;
+    }
+    return texts::tooMuch(language, file, read);
+}
+
+} // namespace
+
+TransferResult importContacts(const QString& file, AppContext& context) {
+    const Language language = context.state.language;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return {false, texts::openFailed(language, file, in.errorString())};
+    QList<DirRecord> incoming;
+    texts::ImportCounts counts;
+    qsizetype chars = 0;
+    const VCardError read = readVCards(in, [&](VCardContact&& contact) {
+        std::optional<DirRecord> entry = directoryEntryOf(contact);
+        if (!entry) {
+            ++counts.leftOut;
+            return true;
+        }
+        chars += entry->name.size() + entry->tel.size() + entry->address.size();
+        incoming.append(std::move(*entry));
+        return chars <= MaxImportChars;
+    });
+    if (!read.ok())
+        return {false, readFailure(language, file, read, incoming.size())};
+
+    const directory::DirectoryStore store(context.dataDir);
+    const Loaded<QList<DirRecord>> present = store.readAll();
+    if (!present.ok())
+        return {false, texts::directoryUnreadable(language, present.error)};
+    Known known;
+    for (const DirRecord& entry : present.value)
+        known.add(entry);
+
+    // New names go in as they are; a name already there (also from earlier in the file) with that number is
+    // skipped; with another number it waits for the user's one answer.
+    QList<std::pair<DirRecord, SaveWrite>> saves;
+    QHash<QString, qsizetype> addedAt; // new names, where their insert is in `saves`
+    QList<DirRecord> namesakes;
+    for (DirRecord& entry : incoming) {
+        if (!known.hasName(entry.name)) {
+            known.add(entry);
+            addedAt.insert(entry.name, saves.size());
+            saves.append({std::move(entry), SaveWrite::Insert});
+        } else if (known.has(entry.name, entry.tel)) {
+            ++counts.same;
+        } else {
+            known.addNumber(entry.name, entry.tel);
+            namesakes.append(std::move(entry));
+        }
+    }
+    counts.added = saves.size();
+
+    if (!namesakes.isEmpty()) {
+        QStringList someNames;
+        for (qsizetype i = 0; i < std::min<qsizetype>(namesakes.size(), 5); ++i)
+            someNames.append(namesakes.at(i).name);
+        const int answer = context.prompter->choose(
+            texts::importTitle(language), texts::conflictQuestion(language, namesakes.size(), someNames),
+            texts::conflictChoices(language));
+        if (answer != 0 && answer != 1)
+            return {false, texts::cancelled(language)};
+        const bool keepBoth = answer == 0;
+        for (DirRecord& entry : namesakes) {
+            if (keepBoth) {
+                entry.name = known.freeName(entry.name);
+                saves.append({std::move(entry), SaveWrite::Insert});
+                ++counts.renamed;
+            } else if (const auto added = addedAt.constFind(entry.name); added != addedAt.cend()) {
+                saves[*added].first = std::move(entry); // the file named it twice: the later one stands
+                ++counts.overwritten;
+            } else {
+                saves.append({std::move(entry), SaveWrite::Overwrite});
+                ++counts.overwritten;
+            }
+        }
+    }
+
+    if (const IoResult saved = store.saveAll(saves); !saved)
+        return {false, texts::notSaved(language, saved.error)};
+    return {true, texts::imported(language, file, counts)};
+}
+
+TransferResult exportContacts(const QString& file, AppContext& context) {
+    const Language language = context.state.language;
+    const Loaded<QList<DirRecord>> entries = directory::DirectoryStore(context.dataDir).readAll();
+    if (!entries.ok())
+        return {false, texts::directoryUnreadable(language, entries.error)};
+    if (entries.value.isEmpty())
+        return {false, texts::nothingToExport(language)};
+    QSaveFile out(file);
+    bool written = out.open(QIODevice::WriteOnly);
+    for (qsizetype i = 0; written && i < entries.value.size(); ++i)
+        written = out.write(vCardOf(entries.value.at(i))) >= 0;
+    if (!written || !out.commit())
+        return {false, texts::writeFailed(language, file, out.errorString())};
+    return {true, texts::exported(language, file, entries.value.size())};
 }
 
 } // namespace velkor::interop

@@ -2,6 +2,7 @@
 
 #include "directory/directory_editor_window.h"
 #include "directory/directory_window.h"
+#include "interop/contacts_transfer.h"
 #include "lang/vocabulary.h"
 
 namespace velkor::shell {
@@ -16,6 +17,9 @@ void registerDirectoryWindows(WindowRegistry& windows, AppContext& context, QObj
     windows.add(EditorWindowCode, nullptr);
     windows.setFactory(lang::Directory, [&windows, &context, owner] {
         auto* window = new DirectoryWindow(context);
+        window->setContactsDoors(
+            {[&context](const QString& file) { return interop::importContacts(file, context); },
+             [&context](const QString& file) { return interop::exportContacts(file, context); }});
         QObject::connect(window, &DirectoryWindow::editorRequested, owner,
                          [&windows, &context, owner](const EditorRequest& request) {
                              windows.unload(lang::Directory);
