@@ -62,6 +62,9 @@ private slots:
         QTest::newRow("exit moment of a far year")
             << Files{{"tarih.kyt", "-200000000,1,1,0,0\r\n"}, {"sc.kyt", "1\r\n"}, {"myfile.kyt", good}}
             << true << "tarih.kyt" << QStringList{} << 1;
+        QTest::newRow("exit moment past 9999")
+            << Files{{"tarih.kyt", "20000,1,1,0,0\r\n"}, {"sc.kyt", "1\r\n"}} << true << "tarih.kyt"
+            << QStringList{} << 0;
         QTest::newRow("dangling bookkeeping") << Files{{"tarih.kyt", kDangling}, {"sc.kyt", kDangling}}
                                               << true << "sc.kyt" << QStringList{} << 0;
         QTest::newRow("a 20 MB note") << Files{{"notes.kyt", "\"" + QByteArray(20 << 20, 'n') + "\"\r\n"}}

@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("ıl: dotless i, both cases") << s("ıl") << s("Ilgın|ılık");
         QTest::newRow("05: numbers, whatever the name") << s("05") << s("Ali'nin|Zeki");
         QTest::newRow("Ac: a letter never looks at numbers") << s("Ac") << QString();
+        QTest::newRow("21: a number from its start only") << s("21") << QString();
         QTest::newRow("apostrophe typed") << s("ali'") << s("Ali'nin");
         QTest::newRow("ß folds to SS") << s("gross") << s("Großmann");
         QTest::newRow("empty: everyone, Turkish order")
@@ -75,6 +76,20 @@ private slots:
         QVERIFY(store.change({1, s("Kaya")}, rows("kaya/9").value(0), SaveWrite::Overwrite)
                     .error.contains(s("rehber.mdb")));
         QCOMPARE(store.readAll().value, rows("Kaya/1;kaya/2;Deniz"));
+    }
+
+    // Another program deletes the rows of the taken name while the user is asked: the overwrite adds it.
+    void overwriteOfRowsDeletedMeanwhileKeepsTheEntry() {
+        TestContext t;
+        const DirectoryStore store = seeded(t, "Kaya/1");
+        t.prompter.answers.append(Answer::Yes);
+        t.prompter.onShow = [&] {
+            if (t.prompter.boxes.size() == 1)
+                store.remove(store.rowsNamed(s("Kaya")).value.value(0));
+        };
+        RowRef none;
+        QVERIFY(RecordSaver(t.ctx).save(EditorMode::NewEntry, {s("Kaya"), s("2"), QString()}, none));
+        QCOMPARE(store.readAll().value, rows("Kaya/2"));
     }
 
     void saverOutcomes_data() {

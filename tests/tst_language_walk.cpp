@@ -174,8 +174,9 @@ private slots:
             QVERIFY(t.prompter.texts().contains(t.file("myfile.kyt")));
             QList<Text> texts;
             collect(texts, form.menu());
+            // Hidden ones too: a window waiting behind another shows its words again when it comes back.
             for (QWidget* window : QApplication::topLevelWidgets())
-                if (window->isVisible())
+                if (window->isVisible() || form.windows().loadedWindows().contains(window))
                     collect(texts, window);
             for (const testing::ShownBox& box : t.prompter.boxes)
                 texts.append({QStringLiteral("box"), box.title + u'\n' + box.text});

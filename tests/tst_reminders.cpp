@@ -1,5 +1,6 @@
 #include "fakes/fake_services.h"
 #include "fakes/file_helpers.h"
+#include "lang/translations.h"
 #include "plans/plan_store.h"
 #include "shell/main_form.h"
 #include "shell/reminder_timer.h"
@@ -7,8 +8,8 @@
 
 #include <QFile>
 
-#include <ctime>
 #include <QTest>
+#include <ctime>
 
 using namespace velkor;
 using velkor::testing::readAll;
@@ -59,7 +60,12 @@ private slots:
         const QDate d(2026, 3, 5);
         QCOMPARE(reminderTitle(d, 9, 0), allDayTitle(d) + QStringLiteral("  9:00"));
         QCOMPARE(reminderTitle(d, 14, 30), allDayTitle(d) + QStringLiteral("  14:30"));
-        QVERIFY(!allDayTitle(d).isEmpty());
+        // Dated in the program's language, whatever the system's.
+        lang::useLanguage(Language::English);
+        QCOMPARE(allDayTitle(d), QStringLiteral("05/03/2026"));
+        lang::useLanguage(Language::Turkish);
+        QCOMPARE(allDayTitle(d), QStringLiteral("5.03.2026"));
+        QLocale::setDefault(QLocale::c());
     }
 
     void catchUpWalksTheMissedDays_data() {
@@ -76,10 +82,15 @@ private slots:
                                  {3, 5, NoHour, 0, "all day"}}
             << at(2026, 3, 5, 10, 0) << at(2026, 3, 5, 10, 20) << QStringList{"10:15"};
         QTest::newRow("3rd 10:00 to 6th 09:00")
-            << QList<PlanRecord>{{3, 3, 9, 30, "3 early"},   {3, 3, 10, 30, "3 late"},
-                                 {3, 3, NoHour, 0, "3 all"}, {3, 4, NoHour, 0, "4 all"},
-                                 {3, 5, 23, 30, "5 late"},   {3, 6, 8, 30, "6 early"},
-                                 {3, 6, 9, 0, "6 now"},      {3, 6, NoHour, 0, "6 all"},
+            << QList<PlanRecord>{{3, 3, 9, 30, "3 early"},
+                                 {3, 3, 10, 30, "3 late"},
+                                 {3, 3, NoHour, 0, "3 all"},
+                                 {3, 4, NoHour, 0, "4 all"},
+                                 {3, 3, 10, 0, "3 at the exit, shown then"},
+                                 {3, 5, 23, 30, "5 late"},
+                                 {3, 6, 8, 30, "6 early"},
+                                 {3, 6, 9, 0, "6 now"},
+                                 {3, 6, NoHour, 0, "6 all"},
                                  {3, 7, 1, 0, "7"}}
             << at(2026, 3, 3, 10, 0) << at(2026, 3, 6, 9, 0)
             << QStringList{"3 late", "4 all", "5 late", "6 early"};
@@ -123,6 +134,10 @@ private slots:
         QCOMPARE(found.size(), 2);
         QCOMPARE(found[0].title, QStringLiteral(" 4 . 3    14:30"));
         QCOMPARE(found[1].title, QStringLiteral(" 4 . 3"));
+        // Plans stored out of order come in the order they fell due, however many minutes a tick covers.
+        const auto due = dueReminders({{3, 5, 9, 45, "b"}, {3, 5, 9, 15, "a"}, {3, 4, 23, 30, "z"}},
+                                      at(2026, 3, 4, 12, 0), QDate(2026, 3, 5), at(2026, 3, 5, 10, 0));
+        QCOMPARE(texts(due), (QStringList{"z", "a", "b"}));
     }
 
     void timerThroughADayAnnouncesEachPlanOnce() {
@@ -176,7 +191,7 @@ private slots:
         t.clock.set(at(2026, 3, 5, 9, 30));
         timer.start(t.clock.now());
         QCOMPARE(shownTexts(t.prompter), (QStringList{"first", "second", "third"}));
-        QCOMPARE(deepest, 1);                                      // one box at a time
+        QCOMPARE(deepest, 1);                                                // one box at a time
         QCOMPARE(stamps, QList<QDateTime>{minuteOf(at(2026, 3, 5, 9, 32))}); // stamped once all were closed
         QCOMPARE(timer.settledUpTo(at(2026, 3, 5, 9, 32, 40)), minuteOf(at(2026, 3, 5, 9, 32)));
     }
