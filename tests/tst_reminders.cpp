@@ -237,14 +237,29 @@ private slots:
         QCOMPARE(shownTexts(t.prompter).last(), QStringLiteral("soon"));
     }
 
-    void exitDuringCatchUpKeepsTheMissedPlansForNextTime() {
+    // The user picks "Programı Kapat" from the tray menu while a box is open: what it shows, and what
+    // waits behind it, comes again next time.
+    void exitWithABoxOpenKeepsItsPlansForNextTime() {
         TestContext t;
-        store(t, {{3, 4, NoHour, 0, "one"}, {3, 4, 12, 0, "two"}});
+        store(t, {{3, 4, NoHour, 0, "one"}, {3, 4, 12, 0, "two"}, {3, 5, 9, 30, "due"}});
         QVERIFY(shell::Bookkeeping(t.ctx.dataDir).writeLastExit(at(2026, 3, 3, 18, 0)));
         MainForm form(t.ctx);
-        t.prompter.onShow = [&] { form.finish(); }; // the user picks "Programı Kapat" from the tray menu
-        QVERIFY(form.start());
+        t.prompter.onShow = [&] { form.finish(); };
+        QVERIFY(form.start()); // during the catch-up
         QCOMPARE(shell::Bookkeeping(t.ctx.dataDir).readLastExit().value, minuteOf(at(2026, 3, 3, 18, 0)));
+
+        TestContext u;
+        store(u, {{3, 5, 9, 30, "due"}});
+        QVERIFY(shell::Bookkeeping(u.ctx.dataDir).writeLastExit(at(2026, 3, 5, 9, 0)));
+        MainForm running(u.ctx);
+        QVERIFY(running.start());
+        u.prompter.onShow = [&] {
+            u.clock.set(at(2026, 3, 5, 9, 40));
+            running.finish();
+        };
+        u.clock.set(at(2026, 3, 5, 9, 30, 5));
+        running.reminders().tick(); // while a reminder is on screen
+        QCOMPARE(shell::Bookkeeping(u.ctx.dataDir).readLastExit().value, minuteOf(at(2026, 3, 5, 9, 29)));
     }
 
     // Many missed plans come in one list, in the chosen language, with one beep; a stamp later than now

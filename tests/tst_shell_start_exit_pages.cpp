@@ -199,6 +199,9 @@ private slots:
         QTest::newRow("installed, user folder empty")
             << false << QByteArray() << u"user"_s << program << u"copied"_s;
         QTest::newRow("installed, both hold data") << false << user << u"user"_s << user << u"uses"_s;
+        // The user folder's plan file is a folder: nothing can be carried over, and nothing starts on it.
+        QTest::newRow("installed, the copy fails")
+            << false << QByteArray("<folder>") << u"user"_s << QByteArray() << u"cannot start"_s;
     }
     void readOnlyProgramFolderHandsItsDataOver() {
         QFETCH(bool, programWritable);
@@ -212,7 +215,9 @@ private slots:
             writeAll(QDir(programDir.path()).filePath(u"myfile.kyt"_s), "3,4,9,30,\"program folder\"\r\n"));
         QVERIFY(writeAll(QDir(programDir.path()).filePath(u"sc.kyt"_s), "1\r\n"));
         QVERIFY(writeAll(QDir(programDir.path()).filePath(u"options.prg"_s), "\"eng\"\r\n"));
-        if (!userPlans.isNull()) {
+        if (userPlans == "<folder>") {
+            QVERIFY(QDir().mkpath(QDir(userDir).filePath(u"myfile.kyt"_s)));
+        } else if (!userPlans.isNull()) {
             QVERIFY(writeAll(QDir(userDir).filePath(u"myfile.kyt"_s), userPlans));
             QVERIFY(writeAll(QDir(userDir).filePath(u"options.prg"_s), "\"eng\"\r\n"));
         }
@@ -223,10 +228,11 @@ private slots:
             const DataDirChoice choice = chooseDataDir(programPath, userDir, probe);
             QCOMPARE(choice.dir, used == u"program"_s ? programPath : userDir);
             TestContext t;
-            QVERIFY(settleDataFolder(choice, t.prompter));
+            const bool fails = userPlans == "<folder>";
+            QCOMPARE(settleDataFolder(choice, t.prompter), !fails);
             QCOMPARE(readAll(QDir(choice.dir).filePath(u"myfile.kyt"_s)), plansAfter);
-            // Said at the first start only, naming both folders.
-            QCOMPARE(t.prompter.boxes.size(), start == 0 && !told.isEmpty() ? 1 : 0);
+            // Said at the first start only (a failure at every start), naming both folders.
+            QCOMPARE(t.prompter.boxes.size(), (start == 0 || fails) && !told.isEmpty() ? 1 : 0);
             if (!t.prompter.boxes.isEmpty()) {
                 QVERIFY(t.prompter.texts().contains(told));
                 QVERIFY(t.prompter.texts().contains(QDir::toNativeSeparators(programPath)));

@@ -1,3 +1,4 @@
+#include "fakes/file_helpers.h"
 #include "plans/plan_store.h"
 #include "shell/single_instance.h"
 #include "support/record_file.h"
@@ -5,6 +6,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -100,6 +102,14 @@ private slots:
 
         SingleInstance next(dir.path());
         QCOMPARE(next.acquire(), SingleInstance::Outcome::First);
+
+        // In a container every start may get the same process id: a lock left naming ours is not ours.
+        QTemporaryDir other;
+        QVERIFY(testing::writeAll(QDir(other.path()).filePath(SingleInstance::lockFileName()),
+                                  QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                                      QCoreApplication::applicationName().toUtf8() + '\n' +
+                                      QSysInfo::machineHostName().toUtf8() + '\n'));
+        QCOMPARE(SingleInstance(other.path()).acquire(), SingleInstance::Outcome::First);
     }
 
     void racingWritersLoseNothingOnceOneIsRefused() {

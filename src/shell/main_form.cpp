@@ -43,6 +43,9 @@ MainForm::MainForm(AppContext& context, QObject* parent)
     initShellResources();
     m_reminders.onNewDay = [this] { refreshIcon(); };
     m_reminders.onAllAnnounced = [this](const QDateTime& upTo) {
+        // The exit taken while a box was open has written its own stamp: the box it closed counts as unseen.
+        if (m_finished)
+            return;
         // A start after a crash then catches up from here, not from the last clean exit. Never a reading
         // later than now (in a repeated daylight-saving hour the minutes dealt with read later).
         const IoResult written = m_files.writeLastExit(std::min(upTo, minuteOf(m_ctx.clock->now())));
