@@ -34,6 +34,9 @@ private slots:
         QTest::newRow("windows-1254 turkish") << QByteArray("1,\"\xDDstanbul \xFE"
                                                             "eker \xF0\xFD\"\r\n")
                                               << 1 << QString::fromUtf8("İstanbul şeker ğı");
+        // An overlong form is no UTF-8: the code page's letters, not a hidden ">".
+        QTest::newRow("windows-1254 that looks overlong")
+            << QByteArray("1,\"\xC0\xBE\"\r\n") << 1 << QString::fromUtf8("À¾");
     }
     void parsesLayoutVariants() {
         QFETCH(QByteArray, bytes);

@@ -199,7 +199,8 @@ private slots:
         QTest::newRow("installed, user folder empty")
             << false << QByteArray() << u"user"_s << program << u"copied"_s;
         QTest::newRow("installed, both hold data") << false << user << u"user"_s << user << u"uses"_s;
-        // The user folder's plan file is a folder: nothing can be carried over, and nothing starts on it.
+        // The user folder's settings file is a folder: the copy fails half way, takes back what it copied,
+        // and nothing starts on it.
         QTest::newRow("installed, the copy fails")
             << false << QByteArray("<folder>") << u"user"_s << QByteArray() << u"cannot start"_s;
     }
@@ -216,7 +217,7 @@ private slots:
         QVERIFY(writeAll(QDir(programDir.path()).filePath(u"sc.kyt"_s), "1\r\n"));
         QVERIFY(writeAll(QDir(programDir.path()).filePath(u"options.prg"_s), "\"eng\"\r\n"));
         if (userPlans == "<folder>") {
-            QVERIFY(QDir().mkpath(QDir(userDir).filePath(u"myfile.kyt"_s)));
+            QVERIFY(QDir().mkpath(QDir(userDir).filePath(u"options.prg"_s)));
         } else if (!userPlans.isNull()) {
             QVERIFY(writeAll(QDir(userDir).filePath(u"myfile.kyt"_s), userPlans));
             QVERIFY(writeAll(QDir(userDir).filePath(u"options.prg"_s), "\"eng\"\r\n"));
