@@ -24,7 +24,7 @@ git ls-files -z -co --exclude-standard | while IFS= read -r -d '' f; do
   [ -f "$f" ] || continue
   if ! cmp -s "$f" "$tree/$f"; then
     mkdir -p "$tree/$(dirname "$f")"
-    cp -p "$f" "$tree/$f"
+    cp "$f" "$tree/$f" # a fresh time, so the build sees the change
   fi
 done
 
