@@ -84,13 +84,6 @@ private slots:
                                  {3, 7, 1, 0, "7"}}
             << at(2026, 3, 3, 10, 0) << at(2026, 3, 6, 9, 0)
             << QStringList{"3 late", "4 all", "5 late", "6 early"};
-        QTest::newRow("20 Jan to 5 Mar")
-            << QList<PlanRecord>{{1, 20, 9, 0, "20 Jan early"}, {1, 20, 10, 30, "20 Jan late"},
-                                 {1, 31, NoHour, 0, "31 Jan"},  {2, 30, NoHour, 0, "30 Feb"},
-                                 {2, 28, 7, 0, "28 Feb"},       {3, 5, 8, 30, "5 Mar early"},
-                                 {3, 5, 9, 30, "5 Mar later"},  {3, 5, NoHour, 0, "5 Mar all"}}
-            << at(2026, 1, 20, 10, 0) << at(2026, 3, 5, 9, 0)
-            << QStringList{"20 Jan late", "31 Jan", "28 Feb", "5 Mar early"};
         QTest::newRow("across a new year")
             << QList<PlanRecord>{{11, 19, 12, 0, "19 Nov"},
                                  {12, 25, NoHour, 0, "Christmas"},
