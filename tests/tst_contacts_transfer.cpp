@@ -2,6 +2,7 @@
 // already present, and files that cannot be imported.
 #include "directory/directory_store.h"
 #include "fakes/fake_services.h"
+#include "fakes/file_helpers.h"
 #include "interop/contacts_transfer.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
@@ -28,10 +29,7 @@ QString dataFile(const QString& name) {
 }
 
 QString written(const TestContext& t, const QByteArray& bytes) {
-    QFile file(t.file(u"in.vcf"_s));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return file.fileName();
+    return velkor::testing::writeAll(t.file(u"in.vcf"_s), bytes) ? t.file(u"in.vcf"_s) : QString();
 }
 
 QList<DirRecord> directoryOf(const TestContext& t) {
@@ -175,9 +173,7 @@ private slots:
         QVERIFY2(exported.ok, qPrintable(exported.summary));
         QCOMPARE(exported.summary, u"5 kayıt %1 dosyasına aktarıldı."_s.arg(file));
 
-        QFile vcf(file);
-        QVERIFY(vcf.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = vcf.readAll().split('\n');
+        const QList<QByteArray> lines = velkor::testing::readAll(file).split('\n');
         QCOMPARE(lines.count("VERSION:3.0\r"), entries.size());
         for (const QByteArray& line : lines) {
             QVERIFY2(line.isEmpty() || line.endsWith('\r'), line.constData());
@@ -334,9 +330,7 @@ private slots:
 
         t.chooser.paths.enqueue(t.file(u"yedek"_s)); // the extension is added
         exportAction->trigger();
-        QFile exported(t.file(u"yedek.vcf"_s));
-        QVERIFY(exported.open(QIODevice::ReadOnly));
-        QCOMPARE(exported.readAll().count("BEGIN:VCARD"), 4);
+        QCOMPARE(velkor::testing::readAll(t.file(u"yedek.vcf"_s)).count("BEGIN:VCARD"), 4);
         form.switchLanguage(Language::English);
         QCOMPARE(importAction->text(), u"Import…"_s);
     }

@@ -109,9 +109,7 @@ private slots:
                 QVERIFY(QFile::link(t.file("missing/") + it.key(), t.file(it.key())));
                 continue;
             }
-            QFile f(t.file(it.key()));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(it.value());
+            QVERIFY(writeAll(t.file(it.key()), it.value()));
         }
 
         shell::MainForm form(t.ctx);

@@ -3,7 +3,6 @@
 // Each store counts on from what it holds, so a run goes on where the killed one stopped.
 #include "diary/diary_store.h"
 #include "directory/directory_store.h"
-#include "directory/port_choice.h"
 #include "lang/language_setting.h"
 #include "notebook/notes_file.h"
 #include "plans/plan_store.h"
@@ -78,7 +77,6 @@ void writeForever(const Stores& s) {
         s.files.writeLastExit(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * step));
         lang::writeLanguageSetting(s.file("options.prg"), step % 2 ? Language::English : Language::Turkish);
         notebook::writeNote(s.file("notes.kyt"), QStringLiteral("note\nline %1").arg(step));
-        directory::savePortChoice(s.file("comayar.kyt"), {int(step % directory::PortCount), {}});
     }
 }
 
@@ -148,9 +146,6 @@ int check(const Stores& s) {
     if (!options || (!options->isEmpty() && stringAt(*options, 0) != QLatin1String("tr") &&
                      stringAt(*options, 0) != QLatin1String("eng")))
         return fail("options.prg holds neither word");
-    const auto port = singleRecord(s.file("comayar.kyt"));
-    if (!port || (!port->isEmpty() && (numberAt(*port, 0).value_or(-1) < 0 || numberAt(*port, 0) > 4)))
-        return fail("comayar.kyt holds no port");
     const auto note = notebook::readNote(s.file("notes.kyt"));
     if (!note.ok() || (!note.value.isEmpty() && !note.value.startsWith(QLatin1String("note\nline "))))
         return fail("notes.kyt holds a torn note:", note.value);
