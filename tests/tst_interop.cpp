@@ -257,6 +257,19 @@ private slots:
         QVERIFY(diary::DiaryStore(t.ctx.dataDir).readEntries().value.isEmpty());
     }
 
+    void manyEvents() {
+        TestContext t;
+        QByteArray body;
+        constexpr int Count = 50000;
+        for (int i = 0; i < Count; ++i)
+            body += yearly(";VALUE=DATE:2020" + QByteArray::number(1 + i % 12).rightJustified(2, '0') + "10",
+                           "Event " + QByteArray::number(i));
+        QVERIFY(writeAll(t.file("many.ics"), calendar(body)));
+        const interop::CalendarImport imported = interop::importCalendarFile(t.file("many.ics"), t.ctx);
+        QVERIFY2(imported.result.ok, qPrintable(imported.result.summary));
+        QCOMPARE(imported.plansAdded, Count);
+    }
+
     // The Records window's menu: an import shows in the open list, an export says what it wrote.
     void recordsWindowImportAndExport() {
         TestContext t;
