@@ -169,8 +169,6 @@ private slots:
         const PlanRecord typedOn9th{3, 9, NoHour, 0, "typed"};
         QTest::newRow("new") << QList<PlanRecord>{} << "9"
                              << "typed" << false << QList<PlanRecord>{Jan, typedOn9th} << QList<PlanRecord>{};
-        QTest::newRow("new, nothing typed") << QList<PlanRecord>{} << "9" << QString() << false
-                                            << QList<PlanRecord>{Jan} << QList<PlanRecord>{};
         QTest::newRow("edit") << QList<PlanRecord>{MarEarly} << ""
                               << "said \"so\"" << false
                               << QList<PlanRecord>{Jan, {3, 5, 0, 30, "said ''so''"}} << QList<PlanRecord>{};

@@ -147,9 +147,6 @@ private slots:
         caret->click();
         QWidget* browser = s.loaded(lang::MonthBrowser);
         QVERIFY(browser && browser->isVisible());
-        caret->click();
-        QVERIFY(!browser->isVisible());
-        caret->click();
 
         tkvm->trigger();
         QVERIFY(calendar->isVisible() != tray && tkvm->isChecked() != tray && !browser->isVisible());
