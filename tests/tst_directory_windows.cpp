@@ -151,8 +151,6 @@ private slots:
     void rowsGoneBehindTheWindowsBack_data() {
         QTest::addColumn<QStringList>("sql"); // on the rows of the first Kaya and of Ilgın
         QTest::newRow("deleted") << QStringList{u"DELETE FROM Table1 WHERE rowid IN (1, 5)"_s};
-        QTest::newRow("renamed") << QStringList{
-            u"UPDATE Table1 SET RecordName = 'Yeni' WHERE rowid IN (1, 5)"_s};
         QTest::newRow("their rowids given to new rows")
             << QStringList{u"DELETE FROM Table1 WHERE rowid IN (1, 5)"_s,
                            u"INSERT INTO Table1 (rowid, RecordName) VALUES (1, 'Kaya2'), (5, 'Yeni')"_s};
@@ -189,26 +187,6 @@ private slots:
         press(o.w(), "Command4");
         QVERIFY(o.t.prompter.boxes.size() == 1 && o.t.prompter.boxes[0].kind == BoxKind::Critical);
         QVERIFY(o.t.prompter.texts().contains(u"rehber.mdb"_s));
-
-        QVERIFY(
-            testing::writeAll(o.t.file(u"rehber.mdb"_s), QByteArray("\x00\x01\x00\x00Standard Jet DB", 19)));
-        DirectoryWindow w(o.t.ctx);
-        QTRY_COMPARE(o.t.prompter.boxes.size(), 2);
-        QTest::keyClicks(child(&w, "Text1"), u"ab"_s);
-        QTRY_VERIFY(!child<QTimer>(&w, "Timer1")->isActive());
-        QCOMPARE(listed(&w), QStringList{});
-        QCOMPARE(o.t.prompter.boxes.size(), 2); // told once, not at every key
-    }
-
-    void editorKeepsALongStoredEntryWhole() {
-        TestContext t;
-        t.ctx.state.language = Language::English;
-        const DirRecord longOne{QString(60, u'a'), u"0123456789012345678901"_s, QString()};
-        QVERIFY(DirectoryStore(t.ctx.dataDir).save(longOne, SaveWrite::Insert).ok());
-        DirectoryEditorWindow editor(t.ctx, {longOne, {1, longOne.name}, u"Update"_s});
-        press(&editor, "Command1");
-        QCOMPARE(editor.windowTitle() + u'|' + t.prompter.texts(), u"Record|Record Updated"_s);
-        QCOMPARE(DirectoryStore(t.ctx.dataDir).readAll().value, QList<DirRecord>{longOne});
     }
 
     void directoryAndEditorTakeEachOthersPlace() {
@@ -307,44 +285,6 @@ private slots:
         o.modem.send("OK\r\n"); // too late: the dial is over
         QCoreApplication::processEvents();
         QCOMPARE(o.t.prompter.boxes.size(), how == u"close while asking" ? 1 : 0);
-    }
-
-    void aFailedDialSaysWhy() {
-        Opened o;
-        // A port the machine reported is kept by its path beside index 0 and chosen again at the next load.
-        QVERIFY(testing::writeAll(o.t.file(u"comayar.kyt"_s), "0,\"/dev/velkor-none\"\r\n"));
-        delete o.window;
-        o.window = new DirectoryWindow(o.t.ctx);
-        o.window->show();
-        o.window->dialer().setTimeout(std::chrono::milliseconds(1));
-        o.device = u"/dev/velkor-none"_s;
-        o.dial(u"ince"_s);
-        QCOMPARE(o.asked, QStringList{u"/dev/velkor-none"_s});
-        QCOMPARE(o.t.prompter.texts(),
-                 u"/dev/velkor-none : erişilemiyor. COM port ayarını değiştirip deneyin."_s);
-        child<QComboBox>(o.w(), "Combo1")->setCurrentIndex(2);
-        QCOMPARE(testing::readAll(o.t.file(u"comayar.kyt"_s)), QByteArray("2\r\n"));
-        press(o.w(), "Command2");
-        QCOMPARE(o.t.prompter.boxes.last().text,
-                 u"COM3 : erişilemiyor. COM port ayarını değiştirip deneyin."_s);
-        QCOMPARE(text(o.w(), {"Command2"}), u"Çevir"_s);
-
-        o.device = o.modem.path(); // a port that opens, a modem that never answers
-        press(o.w(), "Command2");
-        QTRY_VERIFY(o.t.prompter.boxes.last().text.startsWith(u"Modem yanıt vermedi"_s));
-        QCOMPARE(o.modem.received(), QByteArray("ATDT0532;\rATH\r"));
-        QCOMPARE(o.modem.openedByProgram(), 0);
-        QCOMPARE(text(o.w(), {"Command2"}), u"Çevir"_s);
-
-        // A modem that gives up ends the dial at once; meanwhile the title says what the dial waits for.
-        o.window->dialer().setTimeout(ModemDialer::DefaultTimeout);
-        press(o.w(), "Command2");
-        QTRY_VERIFY(o.modem.received().endsWith("ATH\rATDT0532;\r"));
-        QCOMPARE(o.w()->windowTitle(), u"Rehber – COM3 üzerinden aranıyor, modemin yanıtı (OK) bekleniyor"_s);
-        o.modem.send("ATDT0532;\r\r\nBUSY\r\n");
-        QTRY_COMPARE(o.t.prompter.boxes.last().text, u"Aranan numara meşgul (BUSY)."_s);
-        QVERIFY(o.modem.received().endsWith("ATDT0532;\rATH\r") && o.modem.openedByProgram() == 0);
-        QCOMPARE(text(o.w(), {"Command2"}) + u'|' + o.w()->windowTitle(), u"Çevir|Rehber"_s);
     }
 };
 
