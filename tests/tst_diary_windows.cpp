@@ -162,6 +162,13 @@ private slots:
         QVERIFY(d.t.ctx.state.diaryRecordNo == no && panel->isVisible());
         QCOMPARE(panel->title(), QString(50, u'a') + u" 05/03/2026"_s);
         QCOMPARE(child<QPlainTextEdit>(browser, "Text3")->toPlainText(), u"içerik"_s);
+        // Nothing the panel covers shows through it: taking the list and its headings away changes no pixel.
+        const QImage covering = browser->grab(panel->geometry()).toImage();
+        for (const char* under : {"List1", "Frame1", "Label1", "Label2", "Label4"})
+            child<QWidget>(browser, under)->hide();
+        QVERIFY(browser->grab(panel->geometry()).toImage() == covering);
+        for (const char* under : {"List1", "Frame1", "Label1", "Label2", "Label4"})
+            child<QWidget>(browser, under)->show();
 
         clickItem(child<QListWidget>(browser, "List2"), 0);
         child(browser, "Command4")->click();

@@ -118,6 +118,7 @@ private slots:
         QTest::addColumn<bool>("save");
         QTest::addColumn<bool>("vanish"); // removed behind the window's back while it is edited
         const QString head(150, 'e');
+        QTest::newRow("save") << "early" << QString() << true << false;
         QTest::newRow("cancel") << "early" << QString() << false << false;
         QTest::newRow("twin of the same line stays") << head + "1" << head + "2" << true << false;
         QTest::newRow("vanished: text kept, twin stays") << head + "1" << head + "2" << true << true;
@@ -169,6 +170,11 @@ private slots:
         const PlanRecord typedOn9th{3, 9, NoHour, 0, "typed"};
         QTest::newRow("new") << QList<PlanRecord>{} << "9"
                              << "typed" << false << QList<PlanRecord>{Jan, typedOn9th} << QList<PlanRecord>{};
+        QTest::newRow("new, nothing typed") << QList<PlanRecord>{} << "9" << QString() << false
+                                            << QList<PlanRecord>{Jan} << QList<PlanRecord>{};
+        QTest::newRow("new, no day chosen: today's")
+            << QList<PlanRecord>{} << ""
+            << "typed" << false << QList<PlanRecord>{Jan, {3, 5, NoHour, 0, "typed"}} << QList<PlanRecord>{};
         QTest::newRow("edit") << QList<PlanRecord>{MarEarly} << ""
                               << "said \"so\"" << false
                               << QList<PlanRecord>{Jan, {3, 5, 0, 30, "said ''so''"}} << QList<PlanRecord>{};
@@ -268,6 +274,7 @@ private slots:
         q.choose(2);
         q.choose(0);
         q.tick(2);
+        QVERIFY(q.enabled("Command6"));
         q.tick(2, false);
         QVERIFY(!q.enabled("Command6"));
         q.tick(0); // one of two identical plans
@@ -303,6 +310,17 @@ private slots:
         QVERIFY(!q.press("Command3") && !q.press("Command4") && control(q.window.get(), "Frame3")->y() > 0);
     }
 
+    void detailPanelShowsTheWholeText() {
+        Query q({MarNextDay, MarEarly, MarNextTwin});
+        q.choose(2);
+        q.select(2); // the second of two plans showing the same line
+        QWidget* frame = control(q.window.get(), "Frame3");
+        click(q.window.get(), "Command4");
+        QVERIFY(frame->y() == 0 && textOf(frame) == MarNextTwin.text);
+        click(frame, "Command5");
+        QVERIFY(frame->y() > 0);
+    }
+
     void trayMenuWindowFollowsTheLanguageAndCalendarsReachIt() {
         TestContext t;
         shell::MainForm form(t.ctx);
@@ -311,10 +329,15 @@ private slots:
         form.menu()->findChild<QAction*>("plnlr")->trigger();
         auto* query = qobject_cast<PlanQueryWindow*>(form.windows().loaded(lang::PlanQuery));
         QVERIFY(query);
+        auto* chooser = control<QListWidget>(query, "List2");
         pressChoice(query, 2);
         query->lineModel()->setData(query->lineModel()->index(0), Qt::Checked, Qt::CheckStateRole);
-        form.menu()->findChild<QAction*>("eng")->trigger(); // words only: the month and the tick stay
-        QVERIFY(control<QListWidget>(query, "List2")->item(2)->isSelected() && query->lineModel()->ticked(0));
+
+        form.menu()->findChild<QAction*>("eng")->trigger();
+        QCOMPARE(query->windowTitle(), "Record Query");
+        QCOMPARE(chooser->count(), 15);
+        QVERIFY(chooser->currentRow() == 2 && chooser->item(2)->isSelected());
+        QVERIFY(linesOf(query) == QStringList{yazim(MarEarly)} && query->lineModel()->ticked(0));
 
         // A calendar day opens plan entry through the context; the stored plan shows in the open list.
         t.ctx.state.entryMode = "new";
@@ -329,6 +352,16 @@ private slots:
         QTRY_VERIFY(entry.isNull());
         QVERIFY(!form.reminders().paused());
         QCOMPARE(linesOf(query), (QStringList{yazim(MarEarly), yazim(3, 9, NoHour, 0, "from the calendar")}));
+
+        // The query's words stay its own: the entry it opened keeps its "Add" when the language changes.
+        click(query, "Command2");
+        auto* fromQuery = qobject_cast<PlanEntryWindow*>(QApplication::activeModalWidget());
+        QVERIFY(fromQuery);
+        form.menu()->findChild<QAction*>("trk")->trigger();
+        QCOMPARE(control<QPushButton>(fromQuery, "Command2")->text(), "Ekle");
+        QCOMPARE(control<QPushButton>(query, "Command2")->text(), "Yeni");
+        // The program ending with plan entry open: the windows go with the form, nothing reaches back.
+        QVERIFY(t.ctx.state.planEntryOpen);
     }
 };
 

@@ -124,6 +124,15 @@ private slots:
         QVERIFY(config.t.prompter.boxes.isEmpty());
     }
 
+    // A start-up fallback: the login entry cannot be written, the user hears it once and Velkor starts.
+    void autostartFailureIsToldOnceAndStartGoesOn() {
+        TemporaryConfigHome config;
+        QVERIFY(writeAll(config.dir.filePath(u"autostart"_s), "not a folder"));
+        QVERIFY(MainForm(config.t.ctx).start() && MainForm(config.t.ctx).start());
+        QCOMPARE(config.t.prompter.boxes.size(), 1);
+        QVERIFY(config.t.prompter.boxes[0].text.contains(u"autostart"_s));
+    }
+
     void olderFilesTakeOverOnlyWhatHoldsNoData_data() {
         QTest::addColumn<QList<QByteArray>>("ours"); // sc, myfile, tarih before the start; null: none
         QTest::addColumn<QList<bool>>("taken");

@@ -78,6 +78,12 @@ QStringList wordsOf(const QWidget* w) {
     return words;
 }
 
+// The rule of the diary's list is drawn on the list on purpose.
+bool mayOverlap(const QWidget* a, const QWidget* b) {
+    const QSet<QString> pair{a->objectName(), b->objectName()};
+    return pair == QSet<QString>{QStringLiteral("Frame1"), QStringLiteral("List1")};
+}
+
 QStringList faults(const QWidget* window) {
     QStringList found;
     const QString where = window->objectName() + QLatin1Char('/');
@@ -99,11 +105,45 @@ QStringList faults(const QWidget* window) {
         }
         for (const QWidget* other : controls) {
             if (other != w && other->parentWidget() == w->parentWidget() && other->isVisibleTo(window) &&
-                w < other && w->geometry().intersects(other->geometry()) &&
-                // The rule of the diary's list is drawn on the list on purpose.
-                QSet<QString>{w->objectName(), other->objectName()} != QSet<QString>{"Frame1", "List1"})
+                w < other && w->geometry().intersects(other->geometry()) && !mayOverlap(w, other))
                 found.append(where + w->objectName() + QStringLiteral(" overlaps ") + other->objectName());
         }
+    }
+    return found;
+}
+
+// Each word of the plan list's heading starts within its column of the first line as the list draws it.
+QStringList headingFaults(const QWidget* window) {
+    const auto* list = window->findChild<QListView*>(QStringLiteral("List1"));
+    const auto* heading = window->findChild<QLabel*>(QStringLiteral("Label8"));
+    const QModelIndex first = list->model()->index(0, 0);
+    const QString line = first.data().toString();
+    QStyleOptionViewItem item;
+    item.initFrom(list->viewport());
+    item.font = list->font();
+    item.fontMetrics = QFontMetrics(item.font);
+    item.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    item.text = line;
+    item.rect = list->visualRect(first);
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int lineLeft = list->viewport()->mapTo(window, QPoint()).x() + margin +
+                         list->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, list).x();
+    const QFontMetrics metrics(list->font());
+    auto at = [&](qsizetype column) { return lineLeft + metrics.horizontalAdvance(line.left(column)); };
+    const QString text = heading->text();
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    const QList<std::pair<int, int>> columns{{at(1), at(7)}, {at(9), at(14)}, {at(17), at(line.size())}};
+    QStringList found;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const QString word = words.value(i);
+        const int x = heading->mapTo(window, heading->contentsRect().topLeft()).x() +
+                      heading->fontMetrics().horizontalAdvance(text.left(text.indexOf(word)));
+        if (word.isEmpty() || x < columns[i].first || x >= columns[i].second)
+            found.append(QStringLiteral("Label8: \"%1\" at %2, its column %3..%4")
+                             .arg(word)
+                             .arg(x)
+                             .arg(columns[i].first)
+                             .arg(columns[i].second));
     }
     return found;
 }
@@ -119,9 +159,10 @@ private slots:
         shell::MainForm form(t.ctx);
         form.setTrayProbe([] { return true; });
         QVERIFY(form.start());
-        QVERIFY(
-            diary::DiaryStore(t.ctx.dataDir).addEntry({-1, "Dentist", QString(), "28", "03", "2026"}).ok());
-        QVERIFY(plans::PlanStore(t.ctx.dataFile("myfile.kyt")).appendPlan({3, 5, 9, 30, "Dentist"}));
+        const diary::DiaryEntry entry{-1, QStringLiteral("Dentist"), QString(), "28", "03", "2026"};
+        QVERIFY(diary::DiaryStore(t.ctx.dataDir).addEntry(entry).ok());
+        QVERIFY(plans::PlanStore(t.ctx.dataFile(QStringLiteral("myfile.kyt")))
+                    .appendPlan({3, 5, 9, 30, QStringLiteral("Dentist")}));
         auto openWindows = [&form] {
             for (int code : {lang::MonthCalendar, lang::MonthBrowser, lang::PlanQuery, lang::Directory,
                              lang::Notebook, lang::About, lang::Help, lang::DiaryBrowser})
@@ -129,7 +170,7 @@ private slots:
             // A line of the diary's list, so its columns show.
             const auto* lines = form.windows().loaded(lang::DiaryBrowser)->findChild<QListView*>("List1");
             QTRY_VERIFY(lines->model()->rowCount() == 1);
-            // And a plan in the records' list.
+            // And a plan listed under the records' heading.
             auto* chooser = form.windows().loaded(lang::PlanQuery)->findChild<QListWidget*>("List2");
             emit chooser->pressed(chooser->model()->index(13, 0));
         };
@@ -152,7 +193,13 @@ private slots:
                     if (!window->isVisible() || window->objectName().isEmpty())
                         continue;
                     found += faults(window);
+                    if (window->objectName() == QLatin1String("Form5"))
+                        found += headingFaults(window);
                     ++windows;
+                    // VELKOR_SHOTS=<dir> keeps a picture of each window to look at.
+                    if (const QString shots = qEnvironmentVariable("VELKOR_SHOTS"); !shots.isEmpty())
+                        window->grab().save(
+                            QStringLiteral("%1/%2-%3.png").arg(shots, window->objectName(), language));
                 }
                 QCOMPARE(windows, expected);
                 QVERIFY2(found.isEmpty(), qPrintable(language + QStringLiteral(":\n") + found.join(u'\n')));
