@@ -97,6 +97,18 @@ private slots:
                                      "DTSTART;VALUE=DATE:20240229", "RRULE:FREQ=YEARLY", "BEGIN:VJOURNAL"})
             QVERIFY2(text.contains(expected), expected);
 
+        // Exported again, every event keeps its UID: a calendar importing it updates instead of doubling.
+        QVERIFY(interop::exportCalendar(from.file("again.ics"), from.ctx).ok);
+        const auto uids = [](const QByteArray& calendar) {
+            QByteArrayList found;
+            for (const QByteArray& line : calendar.split('\n'))
+                if (line.startsWith("UID:"))
+                    found.append(line.trimmed());
+            return found;
+        };
+        QCOMPARE(uids(text).size(), 7); // four plans, three entries
+        QCOMPARE(uids(readAll(from.file("again.ics"))), uids(text));
+
         TestContext into;
         const interop::TransferResult imported = interop::importCalendar(ics, into.ctx);
         QVERIFY2(imported.ok, qPrintable(imported.summary));
@@ -193,6 +205,10 @@ private slots:
                           "a\\, b\\; c\\\\ d\\nsay \"hi\"\r\n  folded\r\nEND:VEVENT\r\n")
             << dentist + "2,29,25,0,\"a, b; c\\ d\nsay ''hi'' folded\"\n"
             << 0;
+        QTest::newRow("every four years is not every year")
+            << QByteArray("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20200101\r\nRRULE:FREQ=YEARLY;INTERVAL=4\r\n"
+                          "SUMMARY:Leap\r\nEND:VEVENT\r\n")
+            << dentist << 0;
         QTest::newRow("already there, and twice in the file")
             << yearly(";TZID=Europe/Istanbul:20200315T093000", "Dentist") +
                    yearly(";VALUE=DATE:20200101", "New") + yearly(";VALUE=DATE:20200101", "New")
