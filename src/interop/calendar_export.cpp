@@ -147,7 +147,10 @@ Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files,
     addText(j, icalproperty_new_description(entry.content.toUtf8().constData()), entry.content);
     for (const QString& path : files) {
         const QByteArray uri = fileUri(path);
-        icalcomponent_add_property(j, icalproperty_new_attach(icalattach_new_from_url(uri.constData())));
+        // The property takes a reference of its own; ours goes when it is added.
+        icalattach* attach = icalattach_new_from_url(uri.constData());
+        icalcomponent_add_property(j, icalproperty_new_attach(attach));
+        icalattach_unref(attach);
     }
     return journal;
 }
