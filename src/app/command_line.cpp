@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstring>
@@ -67,9 +66,7 @@ Language folderLanguage(const QString& dataDir) {
 // Moves the data through the file. A Velkor running on the same folder does the work itself, so that
 // nothing writes under it; otherwise this run holds the folder's lock meanwhile, as the program does.
 int transfer(const QString& file, bool importing) {
-    const DataDirChoice choice =
-        chooseDataDir(programLayout(QCoreApplication::applicationDirPath()).portableDataDir,
-                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const DataDirChoice choice = chooseProgramDataDir(QCoreApplication::applicationDirPath());
     if (choice.dir.isEmpty()) {
         err() << "velkor: no data folder can be written." << Qt::endl;
         return 1;

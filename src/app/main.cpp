@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QSessionManager>
-#include <QStandardPaths>
 
 using namespace velkor;
 
@@ -49,9 +48,7 @@ int main(int argc, char* argv[]) {
     context.serialLines = [] { return std::make_unique<QtSerialLine>(); };
     context.programDir = QCoreApplication::applicationDirPath();
 
-    const DataDirChoice choice =
-        chooseDataDir(programLayout(context.programDir).portableDataDir,
-                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const DataDirChoice choice = chooseProgramDataDir(context.programDir);
     if (choice.dir.isEmpty()) {
         prompter.fail(QString(),
                       QObject::tr("Velkor cannot start:\nneither %1 nor the user's data folder can be "

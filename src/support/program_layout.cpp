@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace velkor {
 
@@ -16,6 +17,11 @@ ProgramLayout programLayout(const QString& programDir) {
 
 QString pagePath(const QString& programDir, const QString& relativePage) {
     return QDir(programLayout(programDir).pagesDir).filePath(relativePage);
+}
+
+DataDirChoice chooseProgramDataDir(const QString& programDir) {
+    return chooseDataDir(programLayout(programDir).portableDataDir,
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 } // namespace velkor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/data_dir.h"
+
 #include <QString>
 
 namespace velkor {
@@ -15,6 +17,10 @@ struct ProgramLayout {
 };
 
 ProgramLayout programLayout(const QString& programDir);
+
+// The data folder this program uses: beside it when it is a portable copy that may write there, else the
+// user's data folder. Every way in (the tray program, the command line) must choose alike.
+DataDirChoice chooseProgramDataDir(const QString& programDir);
 
 // The full path of a page below the pages folder (e.g. "help/tr/help_tr.htm").
 QString pagePath(const QString& programDir, const QString& relativePage);
