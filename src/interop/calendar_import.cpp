@@ -114,9 +114,13 @@ class ZoneBook {
 public:
     void add(icalcomponent* definition) {
         Zone zone(icaltimezone_new());
-        // The zone takes the component.
-        if (icaltimezone_set_component(zone.get(), icalcomponent_new_clone(definition)))
+        // The zone takes the component, but only when it accepts it (a definition without a TZID it does
+        // not).
+        icalcomponent* copy = icalcomponent_new_clone(definition);
+        if (icaltimezone_set_component(zone.get(), copy))
             m_zones.emplace(QByteArray(icaltimezone_get_tzid(zone.get())), std::move(zone));
+        else
+            icalcomponent_free(copy);
     }
 
     // Local date and time of a start; a floating time is local already, so is one in an unknown zone.

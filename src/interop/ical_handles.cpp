@@ -24,14 +24,19 @@ QString propertyText(icalcomponent* component, icalproperty_kind kind, QByteArra
     if (!text)
         return {};
     const QByteArray charset = icalproperty_get_parameter_as_string(property, "CHARSET");
-    if (charset.isEmpty() || charset.compare("UTF-8", Qt::CaseInsensitive) == 0)
-        return decodeStoredText(QByteArrayView(text));
-    QStringDecoder decoder(charset.constData());
-    if (!decoder.isValid()) {
-        unknownCharset = charset;
-        return {};
+    QString decoded;
+    if (charset.isEmpty() || charset.compare("UTF-8", Qt::CaseInsensitive) == 0) {
+        decoded = decodeStoredText(QByteArrayView(text));
+    } else {
+        QStringDecoder decoder(charset.constData());
+        if (!decoder.isValid()) {
+            unknownCharset = charset;
+            return {};
+        }
+        decoded = decoder.decode(QByteArrayView(text));
     }
-    return decoder.decode(QByteArrayView(text));
+    // A line break is LF in our texts; a stray CR would not survive the next export.
+    return decoded.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
 }
 
 QByteArray tzidOf(icalproperty* property) {

@@ -9,8 +9,10 @@ namespace velkor::interop {
 
 namespace {
 
-// A name is one line in the directory.
+// A name and a number are one line each in the directory, whichever property they came from.
 QString oneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
     return text;
 }
@@ -30,11 +32,11 @@ std::optional<directory::DirRecord> directoryEntryOf(const VCardContact& contact
         });
     directory::DirRecord entry;
     if (chosen != contact.phones.cend())
-        entry.tel = chosen->number;
+        entry.tel = oneLine(chosen->number);
     for (const QString& name :
-         {oneLine(contact.formattedName), contact.name, contact.organisation, contact.email, entry.tel}) {
+         {contact.formattedName, contact.name, contact.organisation, contact.email, entry.tel}) {
         if (!name.trimmed().isEmpty()) {
-            entry.name = name;
+            entry.name = oneLine(name);
             break;
         }
     }
