@@ -62,8 +62,7 @@ struct Opened {
     QStringList asked;
     QPointer<DirectoryWindow> window;
 
-    explicit Opened(Language language = Language::Turkish) {
-        t.ctx.state.language = language;
+    Opened() {
         t.ctx.serialLines = [this] { return std::make_unique<RedirectedLine>(device, &asked); };
         seed(t);
         window = new DirectoryWindow(t.ctx);

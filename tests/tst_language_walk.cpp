@@ -148,11 +148,6 @@ private slots:
         QCOMPARE(t.prompter.lists.size(), 1);
 
         const auto walk = [&](Language language, bool open) {
-            for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
-                if (open)
-                    form.menu()->findChild<QAction*>(item)->trigger();
-            if (open)
-                form.windows().show(lang::MonthBrowser);
             QWidget* query = form.windows().loaded(lang::PlanQuery);
             // The delete-all question, answered Yes on a plan file turned into a folder.
             QFile::remove(t.file("myfile.kyt"));
@@ -183,6 +178,9 @@ private slots:
                 offending(texts, language == Language::Turkish ? Language::English : Language::Turkish);
             QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
         };
+        for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
+            form.menu()->findChild<QAction*>(item)->trigger();
+        form.windows().show(lang::MonthBrowser);
         walk(first, true);
         QVERIFY(t.prompter.texts().contains(t.file("sc.kyt")));
 
