@@ -97,15 +97,9 @@ private slots:
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(text(w, {"Label1"}), AllNames.at(1));
         auto* search = child<QLineEdit>(w, "Text1");
-        QTest::keyClicks(search, u"05"_s);  // by number
+        QTest::keyClicks(search, u"k"_s);   // what matches is the store's test
         QCOMPARE(listed(w), QStringList{}); // emptied at once, filled by the timer
-        QTRY_COMPARE(listed(w), (QStringList{u"Ilgın"_s, u"ince"_s}));
-        search->selectAll();
-        QTest::keyClicks(search, u"i"_s);
-        QTRY_COMPARE(listed(w), QStringList{u"ince"_s}); // by name, Turkish fold: i is not I
-        search->selectAll();
-        QTest::keyClicks(search, u"k"_s);
-        QTRY_COMPARE(listed(w).size(), 3);
+        QTRY_COMPARE(listed(w), (QStringList{u"Kaya"_s, u"Kaya"_s, u"Kontrol"_s}));
         clickName(w, u"Kaya"_s); // two rows of that name: each line shows its own
         QCOMPARE(text(w, {"Label1", "Text2"}), u"Kaya|0212"_s);
         QVERIFY(child(w, "Command2")->isEnabled() && child(w, "Command4")->isEnabled());
