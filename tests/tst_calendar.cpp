@@ -2,6 +2,7 @@
 #include "calendar/month_calendar_window.h"
 #include "calendar/month_grid.h"
 #include "fakes/fake_services.h"
+#include "fakes/window_helpers.h"
 #include "lang/vocabulary.h"
 
 #include <QLocale>
@@ -12,15 +13,12 @@
 
 using namespace velkor;
 using namespace velkor::calendar;
+using velkor::testing::child;
 using velkor::testing::TestContext;
 
 namespace {
 
 const QColor Orange(255, 192, 128), DeepOrange(255, 128, 0), Green(0, 192, 0), DeepGreen(0, 128, 0);
-
-void click(QWidget* window, const char* button) {
-    window->findChild<QPushButton*>(QString::fromLatin1(button))->click();
-}
 
 // Checks the cells lay out `month`: numbered, empty ones hidden, coloured by column, at most today marked.
 void verifyMonth(const DayGrid& grid, const MonthGrid& month, const QColor& weekday, const QColor& weekend,
@@ -140,11 +138,10 @@ private slots:
         MonthBrowserWindow browser(t.ctx);
         const char* const buttons[] = {"Command1", "Command2", "Command3", "Command4"};
         for (QChar press : presses)
-            click(&browser, buttons[QStringLiteral("-+<>").indexOf(press)]);
-        const auto on = [&](const char* name) { return browser.findChild<QPushButton*>(name)->isEnabled(); };
-        QVERIFY(on("Command1") == previousEnabled && on("Command2") == nextEnabled);
-        QCOMPARE(browser.findChild<QLabel*>("Label2")->text() + u' ' +
-                     browser.findChild<QLabel*>("Label3")->text(),
+            child<QPushButton>(&browser, buttons[QStringLiteral("-+<>").indexOf(press)])->click();
+        QCOMPARE(child(&browser, "Command1")->isEnabled(), previousEnabled);
+        QCOMPARE(child(&browser, "Command2")->isEnabled(), nextEnabled);
+        QCOMPARE(child<QLabel>(&browser, "Label2")->text() + u' ' + child<QLabel>(&browser, "Label3")->text(),
                  QStringLiteral("%1 %2").arg(month).arg(year));
         QTRY_COMPARE(browser.windowTitle(),
                      lang::upperMonthNames(Language::Turkish)[month - 1] + QString::number(year));

@@ -1,5 +1,6 @@
 #include "fakes/fake_services.h"
 #include "fakes/file_helpers.h"
+#include "fakes/window_helpers.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
 #include "shell/window_registry.h"
@@ -107,10 +108,8 @@ QStringList offending(const QList<Text>& texts, Language other) {
     return found;
 }
 
-void click(QWidget* window, const char* name) {
-    QVERIFY2(window, name);
-    auto* button = window->findChild<QAbstractButton*>(name);
-    QVERIFY2(button, name);
+void press(QWidget* window, const char* name) {
+    auto* button = testing::child<QAbstractButton>(window, name);
     button->setEnabled(true);
     button->click();
 }
@@ -149,26 +148,16 @@ private slots:
         QCOMPARE(t.prompter.lists.size(), 1);
 
         const auto walk = [&](Language language, bool open) {
-            const std::pair<const char*, int> items[] = {
-                {"tkvm", lang::MonthCalendar}, {"plnlr", lang::PlanQuery}, {"gnlk", lang::DiaryBrowser},
-                {"rhbr", lang::Directory},     {"ntd", lang::Notebook},    {"hlp", lang::Help},
-                {"about", lang::About}};
-            for (const auto& [item, code] : items) {
-                if (open)
-                    form.menu()->findChild<QAction*>(item)->trigger();
-            }
-            if (open)
-                form.windows().show(lang::MonthBrowser);
             QWidget* query = form.windows().loaded(lang::PlanQuery);
             // The delete-all question, answered Yes on a plan file turned into a folder.
             QFile::remove(t.file("myfile.kyt"));
             QDir(t.dir.path()).mkdir("myfile.kyt");
             t.prompter.answers.enqueue(Answer::Yes);
-            click(query, "Command1");
+            press(query, "Command1");
             if (open) {
-                click(query, "Command2"); // the entry window
-                click(form.windows().loaded(lang::DiaryBrowser), "Command2");
-                click(form.windows().loaded(lang::Directory), "Command1");
+                press(query, "Command2"); // the entry window
+                press(form.windows().loaded(lang::DiaryBrowser), "Command2");
+                press(form.windows().loaded(lang::Directory), "Command1");
             }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(t.prompter.texts().contains(t.file("myfile.kyt")));
@@ -189,6 +178,9 @@ private slots:
                 offending(texts, language == Language::Turkish ? Language::English : Language::Turkish);
             QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
         };
+        for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
+            form.menu()->findChild<QAction*>(item)->trigger();
+        form.windows().show(lang::MonthBrowser);
         walk(first, true);
         QVERIFY(t.prompter.texts().contains(t.file("sc.kyt")));
 
