@@ -168,7 +168,7 @@ private:
 // The program as the diary has it: started, stopped, restarted from its files.
 class Life {
 public:
-    Life() : m_account(kPlans) {
+    Life() : account(kPlans) {
         QVERIFY(plans::PlanStore(m_t.file(QStringLiteral("myfile.kyt"))).addPlans(kPlans).ok());
         m_t.prompter.onShow = [this] { recordShown(); };
     }
@@ -177,7 +177,7 @@ public:
         const QDateTime firstStart = wall(kYear[0].when);
         m_t.clock.set(firstStart.addSecs(-40 * Day));
         // A first start catches up from 01:01 on the 1st of its month.
-        m_account.setBack(
+        account.setBack(
             QDateTime(QDate(firstStart.date().year(), firstStart.date().month(), 1), QTime(1, 1)));
         for (const Diary& line : kYear) {
             runUntil(wall(line.when));
@@ -186,7 +186,7 @@ public:
     }
 
     QHash<QString, QList<QDateTime>> shown;
-    Account& account() { return m_account; }
+    Account account;
 
 private:
     QDateTime now() const { return m_t.clock.now().toUTC(); }
@@ -200,7 +200,7 @@ private:
             if (readingOf(next) > target) // the last stretch, to the minute of the event
                 next = now().addSecs(std::max<qint64>(60, readingOf(now()).secsTo(target)));
             m_t.clock.set(next);
-            m_account.pass(now(), m_form ? now().addSecs(60) : QDateTime());
+            account.pass(now(), m_form ? now().addSecs(60) : QDateTime());
             if (m_form)
                 m_form->reminders().tick();
         }
@@ -210,11 +210,11 @@ private:
         switch (line.what) {
         case Event::Start: {
             const bool dayArrived = m_stoppedOn.isValid() && readingOf(now()).date() != m_stoppedOn;
-            m_account.dueAtStart(now());
+            account.dueAtStart(now());
             m_form = std::make_unique<shell::MainForm>(m_t.ctx);
             m_form->setTrayProbe([] { return true; });
             QVERIFY(m_form->start());
-            m_account.started(now(), dayArrived || !m_stoppedOn.isValid());
+            account.started(now(), dayArrived || !m_stoppedOn.isValid());
             break;
         }
         case Event::Exit:
@@ -227,7 +227,7 @@ private:
         case Event::Suspend:
         case Event::StepForward:
             line.what == Event::Suspend ? m_t.clock.sleep(line.amount) : m_t.clock.step(line.amount);
-            m_account.pass(now(), now().addSecs(60));
+            account.pass(now(), now().addSecs(60));
             m_form->reminders().tick();
             break;
         case Event::BoxOpen:
@@ -240,7 +240,7 @@ private:
             break;
         case Event::StepBack:
             m_t.clock.step(-line.amount);
-            m_account.setBack(now());
+            account.setBack(now());
             m_form->reminders().tick();
             break;
         }
@@ -264,13 +264,12 @@ private:
         const QDateTime closes = now().addSecs(minutes * 60);
         for (QDateTime t = now().addSecs(60); t <= closes; t = t.addSecs(60)) {
             m_t.clock.set(t);
-            m_account.pass(now(), closes.addSecs(60));
+            account.pass(now(), closes.addSecs(60));
             m_form->reminders().tick();
         }
     }
 
     TestContext m_t;
-    Account m_account;
     std::unique_ptr<shell::MainForm> m_form;
     QDate m_stoppedOn;
     qsizetype m_listsSeen = 0;
@@ -300,7 +299,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         for (const PlanRecord& plan : kPlans) {
-            const QList<Arrival> arrivals = life.account().arrivals.value(plan.text);
+            const QList<Arrival> arrivals = life.account.arrivals.value(plan.text);
             QList<QDateTime> shows = life.shown.value(plan.text);
             std::sort(shows.begin(), shows.end());
             QVERIFY2(shows.size() == arrivals.size(), qPrintable(plan.text));

@@ -40,7 +40,7 @@ class TestReminders : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void titles() {
+    void titlesAndCatchUp() {
         QCOMPARE(planTitle(5, 3, 10, 15), QStringLiteral(" 5 . 3"));
         const QDate d(2026, 3, 5);
         QCOMPARE(reminderTitle(d, 9, 0), allDayTitle(d) + QStringLiteral("  9:00"));
@@ -50,11 +50,8 @@ private slots:
         lang::useLanguage(Language::Turkish);
         QCOMPARE(allDayTitle(d), QStringLiteral("5.03.2026"));
         QLocale::setDefault(QLocale::c());
-    }
-
-    // The year simulation walks the catch-up through exits, kills and restarts; here what it cannot reach.
-    void catchUpTitlesNameTheMissedDay() {
-        // Twelve months away or more: nothing is announced.
+        // The year simulation walks the catch-up through exits, kills and restarts; here what it cannot
+        // reach. Twelve months away or more: nothing is announced.
         QVERIFY(catchUp({{6, 1, NoHour, 0, "June"}}, at(2025, 3, 1, 10, 0), at(2026, 3, 5, 9, 0)).isEmpty());
         const auto found = catchUp({{3, 4, 14, 30, "a"}, {3, 4, NoHour, 0, "b"}}, at(2026, 3, 3, 10, 0),
                                    at(2026, 3, 6, 9, 0));
