@@ -1,7 +1,6 @@
 #include "fakes/fake_services.h"
 #include "fakes/file_helpers.h"
 #include "lang/vocabulary.h"
-#include "shell/about_window.h"
 #include "shell/autostart_writer.h"
 #include "shell/data_folder.h"
 #include "shell/exit_signals.h"
@@ -52,50 +51,25 @@ struct TemporaryConfigHome {
 class TestStartExitPages : public QObject {
     Q_OBJECT
 private slots:
-    // The pages live beside a portable program and in share/velkor of an installed one (bin/velkor), never
-    // with the data; a missing or unreadable one says which file it looked for.
-    void pagesAndTitlesFollowTheLanguage_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("pages"); // Turkish, then English
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<QString>("englishFault"); // what stands where the English page should be
-        QTest::newRow("about, portable")
-            << int(lang::About) << QStringList{u"help/about_tr.htm"_s, u"help/about_eng.htm"_s}
-            << QStringList{u"Velkor Hakkında"_s, u"About Velkor"_s} << false << u"page not found"_s;
-        QTest::newRow("help, installed, a folder for a page")
-            << int(lang::Help) << QStringList{u"help/tr/help_tr.htm"_s, u"help/eng/help_eng.htm"_s}
-            << QStringList{u"Yardım"_s, u"Help"_s} << true << u"page cannot be read"_s;
-    }
-    void pagesAndTitlesFollowTheLanguage() {
-        QFETCH(int, code);
-        QFETCH(QStringList, pages);
-        QFETCH(QStringList, titles);
-        QFETCH(bool, installed);
-        QFETCH(QString, englishFault);
+    // An installed program (bin/velkor) finds its pages in share/velkor, never with the data; one that cannot
+    // be read says which file it looked for.
+    void pagesFollowTheLanguage() {
         TestContext t;
         QTemporaryDir root;
-        const QDir pagesDir(installed ? root.filePath(u"Kurulum ğış/share/velkor"_s) : root.path());
-        t.ctx.programDir = installed ? root.filePath(u"Kurulum ğış/bin"_s) : root.path();
-        QVERIFY(QDir().mkpath(t.ctx.programDir));
-        QVERIFY(writeAll(pagesDir.filePath(pages[0]), "<p>page " + pages[0].toUtf8() + "</p>"));
-        if (englishFault == u"page cannot be read"_s)
-            QVERIFY(pagesDir.mkpath(pages[1]));
-        std::unique_ptr<PageWindow> window(
-            code == lang::Help ? static_cast<PageWindow*>(new HelpWindow(t.ctx)) : new AboutWindow(t.ctx));
-        QCOMPARE(window->windowTitle(), titles[0]);
-        QCOMPARE(shown(*window), u"page "_s + pages[0]);
-
-        window->applyLanguage(Language::English);
-        QCOMPARE(window->windowTitle(), titles[1]);
-        QCOMPARE(shown(*window),
-                 englishFault + u": "_s + QDir::toNativeSeparators(pagesDir.filePath(pages[1])));
+        const QDir pages(root.filePath(u"Kurulum ğış/share/velkor"_s));
+        t.ctx.programDir = root.filePath(u"Kurulum ğış/bin"_s);
+        QVERIFY(QDir().mkpath(t.ctx.programDir) && pages.mkpath(u"help/eng/help_eng.htm"_s));
+        QVERIFY(writeAll(pages.filePath(u"help/tr/help_tr.htm"_s), "<p>yardım</p>"));
+        HelpWindow window(t.ctx);
+        QCOMPARE(shown(window), u"yardım"_s);
+        window.applyLanguage(Language::English); // a folder stands where the page should be
+        QCOMPARE(shown(window), u"page cannot be read: "_s +
+                                    QDir::toNativeSeparators(pages.filePath(u"help/eng/help_eng.htm"_s)));
     }
 
     void execLineQuotesWhatTheDesktopWouldSplit_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("exec");
-        QTest::newRow("blank") << u"/home/a b/velkor"_s << u"\"/home/a b/velkor\""_s;
         QTest::newRow("dollar") << u"/x$y/velkor"_s << u"\"/x\\\\$y/velkor\""_s;
         QTest::newRow("percent") << u"/100%/velkor"_s << u"/100%%/velkor"_s;
     }
@@ -172,44 +146,40 @@ private slots:
     void readOnlyProgramFolderHandsItsDataOver_data() {
         QTest::addColumn<bool>("programWritable");
         QTest::addColumn<QByteArray>("userPlans"); // null: the user folder holds nothing yet
-        QTest::addColumn<QString>("used");         // "program" or "user"
         QTest::addColumn<QByteArray>("plansAfter");
         QTest::addColumn<QString>("told");
         const QByteArray program = "3,4,9,30,\"program folder\"\r\n";
         const QByteArray user = "5,6,25,0,\"user folder\"\r\n";
-        QTest::newRow("portable") << true << QByteArray() << u"program"_s << program << QString();
-        QTest::newRow("installed, user folder empty")
-            << false << QByteArray() << u"user"_s << program << u"copied"_s;
-        QTest::newRow("installed, both hold data") << false << user << u"user"_s << user << u"uses"_s;
+        QTest::newRow("portable") << true << QByteArray() << program << QString();
+        QTest::newRow("installed, user folder empty") << false << QByteArray() << program << u"copied"_s;
+        QTest::newRow("installed, both hold data") << false << user << user << u"uses"_s;
         // The user folder's settings file is a folder: the copy fails half way, takes back what it copied,
         // and nothing starts on it.
         QTest::newRow("installed, the copy fails")
-            << false << QByteArray("<folder>") << u"user"_s << QByteArray() << u"cannot start"_s;
+            << false << QByteArray("<folder>") << QByteArray() << u"cannot start"_s;
     }
     void readOnlyProgramFolderHandsItsDataOver() {
         QFETCH(bool, programWritable);
         QFETCH(QByteArray, userPlans);
-        QFETCH(QString, used);
         QFETCH(QByteArray, plansAfter);
         QFETCH(QString, told);
         QTemporaryDir programDir, home;
         const QString userDir = home.filePath(u"share/Velkor"_s);
-        QVERIFY(
-            writeAll(QDir(programDir.path()).filePath(u"myfile.kyt"_s), "3,4,9,30,\"program folder\"\r\n"));
-        QVERIFY(writeAll(QDir(programDir.path()).filePath(u"sc.kyt"_s), "1\r\n"));
-        QVERIFY(writeAll(QDir(programDir.path()).filePath(u"options.prg"_s), "\"eng\"\r\n"));
+        const QString programPath = programDir.path();
+        QVERIFY(writeAll(programPath + u"/myfile.kyt"_s, "3,4,9,30,\"program folder\"\r\n"));
+        QVERIFY(writeAll(programPath + u"/sc.kyt"_s, "1\r\n") &&
+                writeAll(programPath + u"/options.prg"_s, "\"eng\"\r\n"));
         if (userPlans == "<folder>") {
             QVERIFY(QDir().mkpath(QDir(userDir).filePath(u"options.prg"_s)));
         } else if (!userPlans.isNull()) {
-            QVERIFY(writeAll(QDir(userDir).filePath(u"myfile.kyt"_s), userPlans));
-            QVERIFY(writeAll(QDir(userDir).filePath(u"options.prg"_s), "\"eng\"\r\n"));
+            QVERIFY(writeAll(userDir + u"/myfile.kyt"_s, userPlans) &&
+                    writeAll(userDir + u"/options.prg"_s, "\"eng\"\r\n"));
         }
-        const QString programPath = programDir.path();
         const WritableProbe probe = [&](const QString& dir) { return programWritable || dir != programPath; };
 
         for (int start = 0; start < 2; ++start) {
             const DataDirChoice choice = chooseDataDir(programPath, userDir, probe);
-            QCOMPARE(choice.dir, used == u"program"_s ? programPath : userDir);
+            QCOMPARE(choice.dir, programWritable ? programPath : userDir);
             TestContext t;
             const bool fails = userPlans == "<folder>";
             QCOMPARE(settleDataFolder(choice, t.prompter), !fails);
@@ -222,15 +192,15 @@ private slots:
                 QVERIFY(t.prompter.texts().contains(QDir::toNativeSeparators(userDir)));
             }
             // The carried-over marker means no first start: autostart is not registered again.
-            if (used == u"user"_s && userPlans.isNull())
+            if (!programWritable && userPlans.isNull())
                 QCOMPARE(readAll(QDir(userDir).filePath(u"sc.kyt"_s)), QByteArray("1\r\n"));
         }
     }
 
     // Typed notebook text at the end: asked about where someone can answer, saved where nobody can.
     void exitWithUnsavedNotebookText_data() {
-        QTest::addColumn<int>(
-            "how"); // the choice taken at the exit item's question; -1 SIGTERM, -2 session end
+        // The choice taken at the exit item's question; -1 SIGTERM, -2 session end.
+        QTest::addColumn<int>("how");
         QTest::addColumn<bool>("saveFails");
         QTest::addColumn<QByteArray>("notes");
         QTest::addColumn<bool>("ends");
