@@ -15,7 +15,7 @@ QString s(const char* utf8) {
 }
 
 DiaryEntry entry(const char* subject, const char* day = "05") {
-    return {-1, s(subject), s(subject) + s(" content"), s(day), s("06"), s("2003")};
+    return {-1, s(subject), s(subject) + " content", s(day), "06", "2003"};
 }
 
 // The entry with the number the store gave it.
@@ -37,8 +37,8 @@ private slots:
         QTemporaryDir dir;
         const DiaryStore store{QDir(dir.path())};
         QCOMPARE(store.updateNewRecordNumber().value, std::nullopt);
-        const DiaryEntry typed = added(
-            store, {-1, s("Ali'nin 'doğum' günü"), s("line 1\r\nit's line 2"), s("31"), s("02"), s("'03")});
+        const DiaryEntry typed =
+            added(store, {-1, "Ali'nin 'doğum' günü", "line 1\r\nit's line 2", "31", "02", "'03"});
         QCOMPARE(store.updateNewRecordNumber().value, std::optional<qint32>(typed.recordNo));
         const DiaryEntry first = added(store, entry("Toplantı"));
         const DiaryEntry second = added(store, entry("Toplantı"));
@@ -51,7 +51,7 @@ private slots:
         changed.recordNo = first.recordNo;
         QVERIFY(store.updateEntry(first.recordNo, changed).ok());
         // Saving over an entry that is gone must not claim success, nor add a row.
-        QVERIFY(store.updateEntry(second.recordNo + 1, changed).error.contains(s("history.mdb")));
+        QVERIFY(store.updateEntry(second.recordNo + 1, changed).error.contains("history.mdb"));
         QCOMPARE(store.readEntries().value, (QList<DiaryEntry>{typed, changed, second}));
         DiaryEntry heading = typed;
         heading.content.clear();
@@ -72,17 +72,17 @@ private slots:
         QTemporaryDir dir;
         // Rows 10 and 9 (the last is not the largest), the number as text in every column.
         const auto seed = [&](const char* file, const QStringList& others) {
-            QList<db::Column> columns{{s("RecordNo"), declaration}};
+            QList<db::Column> columns{{"RecordNo", declaration}};
             for (const QString& name : others)
                 columns.append({name, {}});
-            const QString insert = s("INSERT INTO Table1 VALUES (?%1)").arg(s(", ?").repeated(others.size()));
+            const QString insert =
+                QString("INSERT INTO Table1 VALUES (?%1)").arg(QString(", ?").repeated(others.size()));
             const db::Database foreign(QDir(dir.path()), s(file), columns);
             for (const char* number : {"10", "9"})
                 QVERIFY(foreign.change({{insert, QVariantList(others.size() + 1, s(number))}}).ok());
         };
-        seed("history.mdb",
-             {s("RecordSubject"), s("RecordContent"), s("RecordDay"), s("RecordMonth"), s("RecordYear")});
-        seed("files.mdb", {s("FilePath")});
+        seed("history.mdb", {"RecordSubject", "RecordContent", "RecordDay", "RecordMonth", "RecordYear"});
+        seed("files.mdb", {"FilePath"});
         const DiaryStore store{QDir(dir.path())};
 
         const DiaryEntry first = added(store, entry("a"));
@@ -92,11 +92,11 @@ private slots:
         changed.recordNo = first.recordNo;
         QVERIFY(store.updateEntry(first.recordNo, changed).ok());
         QCOMPARE(store.findEntry(first.recordNo).value, std::optional<DiaryEntry>(changed));
-        QCOMPARE(store.findEntry(10).value->subject, s("10"));
-        QCOMPARE(store.attachFile(10, s("10")).value, false); // the link stored as text is found
-        QVERIFY(store.attachFile(first.recordNo, s("/a")).value && store.detachFile(10, s("10")).ok());
-        QCOMPARE(store.listFiles(first.recordNo).value, QStringList{s("/a")});
-        QCOMPARE(store.listFiles(9).value, QStringList{s("9")});
+        QCOMPARE(store.findEntry(10).value->subject, "10");
+        QCOMPARE(store.attachFile(10, "10").value, false); // the link stored as text is found
+        QVERIFY(store.attachFile(first.recordNo, "/a").value && store.detachFile(10, "10").ok());
+        QCOMPARE(store.listFiles(first.recordNo).value, QStringList{"/a"});
+        QCOMPARE(store.listFiles(9).value, QStringList{"9"});
         QCOMPARE(store.listFiles(10).value, QStringList{});
     }
 

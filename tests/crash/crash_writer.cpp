@@ -91,14 +91,6 @@ bool consecutive(const QStringList& texts) {
     return true;
 }
 
-// A small file rewritten whole: empty (not written yet) or exactly one record.
-std::optional<Fields> singleRecord(const QString& path) {
-    const auto records = readRecordFile(path);
-    if (!records.ok() || records.value.size() > 1)
-        return std::nullopt;
-    return records.value.isEmpty() ? Fields{} : records.value.first().fields;
-}
-
 int check(const Stores& s) {
     const auto plans = s.plans.readPlans();
     const auto planRecords = readRecordFile(s.plans.path());
@@ -129,11 +121,10 @@ int check(const Stores& s) {
     if (!names.ok() || !consecutive(list))
         return fail("rehber.mdb unreadable, or lost or doubled a name in a rename:", list << names.error);
 
-    const auto exit = singleRecord(s.files.exitFile());
-    if (!exit || (!exit->isEmpty() && !s.files.readLastExit().value))
+    // A torn record reads as no moment, and as no language.
+    if (!s.files.readLastExit().ok())
         return fail("tarih.kyt is not one moment");
-    const auto options = singleRecord(s.dir.filePath("options.prg"));
-    if (!options || (!options->isEmpty() && stringAt(*options, 0) != "tr" && stringAt(*options, 0) != "eng"))
+    if (!lang::readLanguageSetting(s.dir.filePath("options.prg")).language)
         return fail("options.prg holds neither word");
     const auto note = notebook::readNote(s.dir.filePath("notes.kyt"));
     if (!note.ok() || (!note.value.isEmpty() && !note.value.startsWith("note\nline ")))
