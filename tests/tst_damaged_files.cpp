@@ -68,10 +68,8 @@ private slots:
             << Files{{"history.mdb", jet}, {"files.mdb", jet}} << "history.mdb\nbozuk ya da şifreli"
             << QStringList{"history.mdb", "files.mdb"} << 0;
         QTest::newRow("garbage databases")
-            << Files{{"history.mdb", garbage(5000)},
-                     {"files.mdb", garbage(100)},
-                     {"rehber.mdb", garbage(9000)}}
-            << "rehber.mdb" << QStringList{"history.mdb", "files.mdb", "rehber.mdb"} << 0;
+            << Files{{"history.mdb", garbage(5000)}, {"rehber.mdb", garbage(9000)}} << "rehber.mdb"
+            << QStringList{"history.mdb", "rehber.mdb"} << 0;
         QTest::newRow("folder for the plans")
             << Files{{"myfile.kyt", kFolder}} << "myfile.kyt" << QStringList{} << 0;
         QTest::newRow("folder for the settings and the note")
