@@ -51,8 +51,6 @@ private slots:
         QTest::addColumn<QString>("says");
         QTest::newRow("not SQLite: an old Jet file")
             << qint64(0) << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) << u"left unchanged"_s;
-        QTest::newRow("damaged pages behind the header")
-            << qint64(100) << QByteArray(8192, '\xff') << u"damaged"_s;
         // The rows before it must not pass for the whole table.
         QTest::newRow("a damaged page late in the table")
             << qint64(-4096) << QByteArray(4096, '\xff') << u"damaged"_s;
@@ -73,23 +71,16 @@ private slots:
         QCOMPARE(testing::readAll(f.db.path()), before);
     }
 
-    // Another program writing, or reading in a transaction of its own, which lets a change run but not
-    // commit.
-    void lockedDatabaseFailsWithAClearMessageAndChangesNothing_data() {
-        QTest::addColumn<QStringList>("statements");
-        QTest::newRow("a writer") << QStringList{u"BEGIN EXCLUSIVE"_s};
-        QTest::newRow("a reader") << QStringList{u"BEGIN"_s, u"SELECT count(*) FROM Table1"_s};
-    }
+    // Another program reading in a transaction of its own lets a change run but not commit.
     void lockedDatabaseFailsWithAClearMessageAndChangesNothing() {
-        QFETCH(QStringList, statements);
         const Fixture f;
         QVERIFY(f.db.change({insertName(u"a"_s)}).ok());
         {
             QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
             other.setDatabaseName(f.db.path());
             QVERIFY(other.open());
-            for (const QString& sql : std::as_const(statements))
-                QVERIFY(QSqlQuery(other).exec(sql));
+            QVERIFY(QSqlQuery(other).exec(u"BEGIN"_s) &&
+                    QSqlQuery(other).exec(u"SELECT count(*) FROM Table1"_s));
             const QString error = f.db.change({insertName(u"b"_s)}).error;
             QVERIFY2(error.contains(u"in use by another program"_s), qPrintable(error));
             other.close(); // rolls the lock back

@@ -1,11 +1,17 @@
 #include "directory/directory_search.h"
+#include "directory/modem_commands.h"
+#include "directory/modem_dialer.h"
+#include "directory/port_choice.h"
 #include "directory/record_saver.h"
 #include "fakes/fake_services.h"
+#include "fakes/pty_modem.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace velkor;
 using namespace velkor::directory;
+using velkor::testing::PtyModem;
 using velkor::testing::TestContext;
 
 namespace {
@@ -63,18 +69,18 @@ private slots:
     void removeTakesThatOneRowAndAFailedChangeNothing() {
         TestContext t;
         const DirectoryStore store = seeded(t, "Kaya/1;kaya/2;Kaya/3");
-        QCOMPARE(store.remove({3, s("Kaya")}).value, RowChange::Done);
+        QCOMPARE(store.remove({3, "Kaya"}).value, RowChange::Done);
         QCOMPARE(store.readAll().value, rows("Kaya/1;kaya/2")); // its twin stays
         // Row 3 is given to a new row by another program, and row 2 never held Kaya: neither is touched.
         store.save(rows("Deniz").value(0), SaveWrite::Insert);
-        for (const RowRef& gone : {RowRef{3, s("Kaya")}, RowRef{2, s("Kaya")}})
+        for (const RowRef& gone : {RowRef{3, "Kaya"}, RowRef{2, "Kaya"}})
             QCOMPARE(store.remove(gone).value, RowChange::Gone);
         // A trigger that refuses the delete of the entry's own row: the rows of the name taken keep theirs.
         const QString veto =
-            s("CREATE TRIGGER keep BEFORE DELETE ON Table1 BEGIN SELECT RAISE(ABORT, 'x'); END");
+            "CREATE TRIGGER keep BEFORE DELETE ON Table1 BEGIN SELECT RAISE(ABORT, 'x'); END";
         QVERIFY(store.database().change({{veto, {}}}).ok());
-        QVERIFY(store.change({1, s("Kaya")}, rows("kaya/9").value(0), SaveWrite::Overwrite)
-                    .error.contains(s("rehber.mdb")));
+        QVERIFY(store.change({1, "Kaya"}, rows("kaya/9").value(0), SaveWrite::Overwrite)
+                    .error.contains("rehber.mdb"));
         QCOMPARE(store.readAll().value, rows("Kaya/1;kaya/2;Deniz"));
     }
 
@@ -85,72 +91,121 @@ private slots:
         t.prompter.answers.append(Answer::Yes);
         t.prompter.onShow = [&] {
             if (t.prompter.boxes.size() == 1)
-                store.remove(store.rowsNamed(s("Kaya")).value.value(0));
+                store.remove(store.rowsNamed("Kaya").value.value(0));
         };
         RowRef none;
-        QVERIFY(RecordSaver(t.ctx).save(EditorMode::NewEntry, {s("Kaya"), s("2"), QString()}, none));
+        QVERIFY(RecordSaver(t.ctx).save(EditorMode::NewEntry, {"Kaya", "2", QString()}, none));
         QCOMPARE(store.readAll().value, rows("Kaya/2"));
     }
 
     void saverOutcomes_data() {
-        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("inHand"); // "rowid:name"; empty for a new entry
         QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<bool>("yes");      // the answer to the question; No otherwise
         QTest::addColumn<QString>("shown"); // the texts of the boxes, in order
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("inHandAfter");
-        const auto tr = Language::Turkish;
-        const QString ask = s("Uyarı!: Yazdığınız isim zaten rehberde kayıtlı. Üstüne kayıt yapılsın mı?");
+        const QString ask = "Uyarı!: Yazdığınız isim zaten rehberde kayıtlı. Üstüne kayıt yapılsın mı?";
         const QString gone = s("Bu kayıt rehberde artık yok: başka bir program onu değiştirmiş ya da silmiş. "
                                "Hiçbir şey değiştirilmedi.");
-        const QString before = s("Ali'nin/1;Kaya/1/it's\r\n2;Kaya/3");
-        const QList<Answer> yes{Answer::Yes};
+        const QString before = "Ali'nin/1;Kaya/1/it's\r\n2;Kaya/3";
 
         QTest::newRow("new, name taken, No")
-            << tr << QString() << s("Kaya/2") << QList<Answer>{Answer::No} << ask << before << QString();
-        QTest::newRow("new, kaya is not Kaya") << tr << QString() << s("kaya/2") << QList<Answer>{}
-                                               << s("Kayıt Yapıldı") << before + s(";kaya/2") << QString();
+            << QString() << s("Kaya/2") << false << ask << before << QString();
+        QTest::newRow("new, kaya is not Kaya")
+            << QString() << s("kaya/2") << false << s("Kayıt Yapıldı") << before + s(";kaya/2") << QString();
         QTest::newRow("new, name of two rows, Yes: both overwritten")
-            << tr << QString() << s("Kaya/5") << yes << ask + s("|Kayıt Yapıldı")
-            << s("Ali'nin/1;Kaya/5;Kaya/5") << QString();
+            << QString() << s("Kaya/5") << true << ask + s("|Kayıt Yapıldı") << s("Ali'nin/1;Kaya/5;Kaya/5")
+            << QString();
         QTest::newRow("change number only: its twin stays")
-            << tr << s("2:Kaya") << s("Kaya/9/x") << QList<Answer>{} << s("Kayıt Güncellendi")
+            << s("2:Kaya") << s("Kaya/9/x") << false << s("Kayıt Güncellendi")
             << s("Ali'nin/1;Kaya/9/x;Kaya/3") << s("2:Kaya");
         QTest::newRow("rename to a new name leaves one row")
-            << tr << s("3:Kaya") << s("Deniz/1/x") << QList<Answer>{} << s("Kayıt Güncellendi")
+            << s("3:Kaya") << s("Deniz/1/x") << false << s("Kayıt Güncellendi")
             << s("Ali'nin/1;Kaya/1/it's\r\n2;Deniz/1/x") << s("3:Deniz");
         QTest::newRow("rename onto another entry, Yes")
-            << Language::English << s("2:Kaya") << s("Ali'nin/7") << yes
-            << s("Warning!: This name  already exists. Do you want to replace it?|Record Updated")
-            << s("Ali'nin/7;Kaya/3") << s("1:Ali'nin");
+            << s("2:Kaya") << s("Ali'nin/7") << true << ask + s("|Kayıt Güncellendi") << s("Ali'nin/7;Kaya/3")
+            << s("1:Ali'nin");
         QTest::newRow("own row given to another name meanwhile")
-            << tr << s("1:Kaya") << s("Kaya/9") << QList<Answer>{} << gone << before << s("1:Kaya");
+            << s("1:Kaya") << s("Kaya/9") << false << gone << before << s("1:Kaya");
         QTest::newRow("own row gone, rename onto another entry, Yes")
-            << tr << s("9:Kaya") << s("Ali'nin/7") << yes << ask + u'|' + gone << before << s("9:Kaya");
+            << s("9:Kaya") << s("Ali'nin/7") << true << ask + u'|' + gone << before << s("9:Kaya");
     }
     void saverOutcomes() {
-        QFETCH(Language, language);
         QFETCH(QString, inHand);
         QFETCH(QString, boxes);
-        QFETCH(QList<Answer>, answers);
+        QFETCH(bool, yes);
         QFETCH(QString, shown);
         QFETCH(QString, after);
         QFETCH(QString, inHandAfter);
         TestContext t;
-        t.ctx.state.language = language;
         const DirectoryStore store = seeded(t, "Ali'nin/1;Kaya/1/it's\r\n2;Kaya/3");
-        t.prompter.answers.append(answers);
+        t.prompter.answers.append(yes ? Answer::Yes : Answer::No);
         const EditorMode mode = inHand.isEmpty() ? EditorMode::NewEntry : EditorMode::Change;
         RowRef row{inHand.section(u':', 0, 0).toLongLong(), inHand.section(u':', 1)};
         RecordSaver(t.ctx).save(mode, rows(boxes.toUtf8().constData()).value(0), row);
         QStringList texts;
         for (const auto& box : t.prompter.boxes)
-            texts.append(box.kind == BoxKind::Question ? box.title + s(": ") + box.text : box.text);
+            texts.append(box.kind == BoxKind::Question ? box.title + ": " + box.text : box.text);
         QCOMPARE(texts.join(QLatin1Char('|')), shown);
         QCOMPARE(store.readAll().value, rows(after.toUtf8().constData()));
         if (mode == EditorMode::Change)
             QCOMPARE(QString::number(row.rowId) + u':' + row.name, inHandAfter);
+    }
+
+    void commandsAndDevices() {
+        QCOMPARE(dialCommand(QStringLiteral("1\t2\0333\177")), QByteArray("ATDT123;\r")); // ESC, DEL
+        QCOMPARE(serialDeviceName(QStringLiteral("COM5")), QStringLiteral("/dev/ttyS4"));
+    }
+
+    // The reply gathers every read of one dial; "OK" lets the user pick up, a failure line ends the dial
+    // at once, hung up. The last piece only completes it.
+    void replyEndsTheWait_data() {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("last");
+        QTest::addColumn<int>("result"); // ModemResult
+        const QByteArray echo = "ATDT0 123;\r";
+        QTest::newRow("echo, then OK split over two reads")
+            << echo + "\r\nO" << QByteArray("K\r\n") << int(ModemResult::Ok);
+        QTest::newRow("BUSY") << echo + "\r\nBUSY" << QByteArray("\r\n") << int(ModemResult::Busy);
+        QTest::newRow("NO CARRIER") << echo + "\r\nNO " << QByteArray("CARRIER\r")
+                                    << int(ModemResult::NoCarrier);
+        QTest::newRow("NO ANSWER") << echo + "\r\nNO ANS" << QByteArray("WER\n")
+                                   << int(ModemResult::NoAnswer);
+    }
+    void replyEndsTheWait() {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, last);
+        QFETCH(int, result);
+        PtyModem modem;
+        QtSerialLine* line = nullptr;
+        ModemDialer dialer([&] {
+            auto made = std::make_unique<QtSerialLine>();
+            line = made.get();
+            return made;
+        });
+        QSignalSpy answered(&dialer, &ModemDialer::answered);
+        QSignalSpy refused(&dialer, &ModemDialer::refused);
+        QVERIFY2(dialer.dial(modem.path(), QStringLiteral("0 123")), qPrintable(dialer.errorString()));
+        QTRY_COMPARE(modem.received(), QByteArray("ATDT0 123;\r"));
+        QCOMPARE(modem.openedByProgram(), 1);
+
+        QSignalSpy reads(line, &SerialLine::readyRead);
+        modem.send(first);
+        QTRY_VERIFY(reads.count() >= 1);
+        QCoreApplication::processEvents();
+        QVERIFY(answered.isEmpty() && refused.isEmpty() && dialer.isActive());
+        modem.send(last);
+        if (result == int(ModemResult::Ok)) {
+            QTRY_COMPARE(answered.count(), 1);
+            dialer.hangUp();
+        } else {
+            QTRY_COMPARE(refused.count(), 1);
+            QCOMPARE(refused.first().first().value<ModemResult>(), ModemResult(result));
+            QVERIFY(answered.isEmpty() && !dialer.isActive());
+        }
+        QCOMPARE(modem.received(), QByteArray("ATDT0 123;\rATH\r"));
+        QCOMPARE(modem.openedByProgram(), 0);
     }
 };
 

@@ -1,4 +1,6 @@
 #include "fakes/file_helpers.h"
+#include "plans/plan_line_model.h"
+#include "plans/plan_listing.h"
 #include "plans/plan_store.h"
 
 #include <QFile>
@@ -29,10 +31,8 @@ private slots:
         QTest::addColumn<int>("hour");
         QTest::addColumn<int>("minute");
         QTest::newRow("nothing chosen") << -1 << NoHour << 0;
-        QTest::newRow("yok") << 0 << NoHour << 0;
         QTest::newRow("00:30") << 1 << 0 << 30;
         QTest::newRow("01:00") << 2 << 1 << 0;
-        QTest::newRow("09:30") << 19 << 9 << 30;
         QTest::newRow("23:30") << 47 << 23 << 30;
     }
     void slotsBothWays() {
@@ -47,8 +47,7 @@ private slots:
 
     void planLinePositions() {
         QCOMPARE(yazim(3, 5, 9, 30, QStringLiteral("Dentist")), QStringLiteral(" 05. 03  09:30   Dentist"));
-        QCOMPARE(yazim(12, 31, NoHour, 0, QStringLiteral("Yılbaşı")),
-                 QStringLiteral(" 31. 12") + QString(14, QLatin1Char(' ')) + QString::fromUtf8("Yılbaşı"));
+        QCOMPARE(yazim(12, 31, NoHour, 0, "Yılbaşı"), " 31. 12" + QString(14, ' ') + "Yılbaşı");
         // A hand-edited minute shows no time: the text follows the date and three blanks.
         QCOMPARE(yazim(1, 2, 10, 15, QStringLiteral("x")), QStringLiteral(" 02. 01   x"));
         QCOMPARE(yazim(1, 2, 14, 0, QString(200, QLatin1Char('a'))).size(), PlanLineLength);
@@ -126,12 +125,48 @@ private slots:
         QVERIFY(store().readPlans().value.isEmpty());
     }
 
-    void emptyFileGivesEmptyResults() {
-        QVERIFY(writeAll(path(), ""));
-        QVERIFY(store().readPlans().value.isEmpty());
-        QCOMPARE(store().removePlans({Edited}).value, QList<PlanRecord>{Edited});
-        QCOMPARE(readAll(path()), QByteArray());
-        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("temp.kyt"))));
+    void blockOrder_data() {
+        QTest::addColumn<QList<PlanRecord>>("file");
+        QTest::addColumn<QList<Block>>("blocks");
+        QTest::addColumn<QList<PlanRecord>>("listed");
+        const PlanRecord d5none{3, 5, NoHour, 0, "z all day"}, d5early{3, 5, 0, 30, "a"},
+            d5late{3, 5, 23, 30, "a"}, d6none{3, 6, NoHour, 0, "a"}, d10{3, 10, 9, 0, "a"};
+        const QString head(150, 'x');
+        using L = QList<PlanRecord>;
+        QTest::newRow("all day, by time, next day")
+            << L{d6none, d5late, {1, 5, 9, 0, "jan"}, d5early, d5none} << QList<Block>{{3, 0}}
+            << L{d5none, d5early, d5late, d6none};
+        QTest::newRow("same slot by text")
+            << L{{3, 5, 9, 0, "tea"}, {3, 5, 9, 0, "call"}} << QList<Block>{{3, 0}}
+            << L{{3, 5, 9, 0, "call"}, {3, 5, 9, 0, "tea"}};
+        QTest::newRow("same line keeps file order")
+            << L{{3, 5, 9, 0, head + "2"}, {3, 5, 9, 0, head + "1"}} << QList<Block>{{3, 0}}
+            << L{{3, 5, 9, 0, head + "2"}, {3, 5, 9, 0, head + "1"}};
+    }
+    void blockOrder() {
+        QFETCH(QList<PlanRecord>, file);
+        QFETCH(QList<Block>, blocks);
+        QFETCH(QList<PlanRecord>, listed);
+        QList<PlanRecord> plans;
+        for (const ListedPlan& entry : listBlocks(file, blocks))
+            plans.append(entry.plan);
+        QCOMPARE(plans, listed);
+    }
+
+    // One row per plan, a text of many lines on one; only the ticked copy of a plan goes; a new list starts
+    // with nothing ticked.
+    void lineModelTicks() {
+        PlanLineModel model;
+        const PlanRecord a{3, 1, 9, 0, "a"}, b{3, 2, 9, 0, "b\r\nc"};
+        model.setPlans({ListedPlan(a), ListedPlan(b), ListedPlan(a)});
+        QCOMPARE(model.index(1).data().toString(), yazim(3, 2, 9, 0, "b  c"));
+        QVERIFY(model.setData(model.index(2), Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(model.tickedPlans(), QList<PlanRecord>{a});
+        model.removeTicked();
+        QVERIFY(model.rowCount() == 2 && model.plans()[0].plan == a && model.plans()[1].plan == b);
+        model.setData(model.index(0), Qt::Checked, Qt::CheckStateRole);
+        model.setPlans(model.plans());
+        QVERIFY(!model.anyTicked());
     }
 };
 

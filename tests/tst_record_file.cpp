@@ -1,7 +1,12 @@
 #include "fakes/file_helpers.h"
+#include "lang/language_setting.h"
+#include "notebook/notes_file.h"
+#include "plans/plan_store.h"
+#include "shell/bookkeeping.h"
 #include "support/record_file.h"
 
-#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,110 +17,142 @@ using velkor::testing::writeAll;
 class TestRecordFile : public QObject {
     Q_OBJECT
 private slots:
-    void encodesNumbersBareAndStringsQuoted() {
-        QCOMPARE(encodeRecord({qint64(3), qint64(15), qint64(9), qint64(30), QStringLiteral("Dentist")}),
-                 QByteArray("3,15,9,30,\"Dentist\"\r\n"));
-        QCOMPARE(encodeRecord({QStringLiteral("tr")}), QByteArray("\"tr\"\r\n"));
-    }
-
-    void parsesLayoutVariants_data() {
+    // The last string of each record ("-" for one that cannot be read); written back, every entry gives its
+    // bytes as found, an unended last line only gaining its end.
+    void parsesAndRewritesAsFound_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("records");
-        QTest::addColumn<QString>("lastText");
-        QTest::newRow("crlf") << QByteArray("1,2,\"a\"\r\n3,4,\"b\"\r\n") << 2 << "b";
-        QTest::newRow("lf only") << QByteArray("1,2,\"a\"\n3,4,\"b\"\n") << 2 << "b";
+        QTest::addColumn<QString>("texts");
+        QTest::addColumn<bool>("asFound"); // else blank lines and the BOM are left out
+        QTest::newRow("crlf") << QByteArray("1,2,\"a\"\r\n3,4,\"b\"\r\n") << "a|b" << true;
+        QTest::newRow("lf only, last line unended") << QByteArray("1,2,\"a\"\n3,4,\"b\"") << "a|b" << true;
         QTest::newRow("bom and blank lines")
-            << QByteArray("\xEF\xBB\xBF\r\n1,2,\"a\"\r\n\r\n\n3,4,\"b\"") << 2 << "b";
+            << QByteArray("\xEF\xBB\xBF\r\n1,2,\"a\"\r\n\r\n\n3,4,\"b\"\r\n") << "a|b" << false;
         QTest::newRow("multi-line string")
-            << QByteArray("1,2,\"first\r\nsecond\"\r\n") << 1 << "first\nsecond";
-        QTest::newRow("utf-8 turkish") << QByteArray("1,\"\xC4\xB0stanbul \xC5\x9F"
-                                                     "eker \xC4\x9F\xC4\xB1\"\r\n")
-                                       << 1 << QString::fromUtf8("İstanbul şeker ğı");
-        QTest::newRow("windows-1254 turkish") << QByteArray("1,\"\xDDstanbul \xFE"
-                                                            "eker \xF0\xFD\"\r\n")
-                                              << 1 << QString::fromUtf8("İstanbul şeker ğı");
+            << QByteArray("1,2,\"first\r\nsecond\"\r\n") << "first\nsecond" << true;
         // An overlong form is no UTF-8: the code page's letters, not a hidden ">".
         QTest::newRow("windows-1254 that looks overlong")
-            << QByteArray("1,\"\xC0\xBE\"\r\n") << 1 << QString::fromUtf8("À¾");
+            << QByteArray("1,\"\xC0\xBE\"\r\n") << QString::fromUtf8("À¾") << true;
+        // UTF-8 and code-page letters in one string, a BOM inside it; ED A0 80 would be a surrogate, so it
+        // is three code-page characters.
+        QTest::newRow("mixed encodings")
+            << QByteArray("007,\"G\xC3\xBCne\xFE \xC4\xB0zmir \xDDzmir \xEF\xBB\xBF\xED\xA0\x80\"\r\n")
+            << QString::fromUtf8("Güneş İzmir İzmir \uFEFFí\u00A0€") << true;
+        QTest::newRow("torn record and garbage")
+            << QByteArray(
+                   "3,15,9,30,\"Dent\n3,1,25,0,\"ok\"\r\n\x01\x02garbage,,\r\n4,2,25,0,\"two\nlines\"\r\n")
+            << "-|ok|-|two\nlines" << true;
     }
-    void parsesLayoutVariants() {
+    void parsesAndRewritesAsFound() {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, records);
-        QFETCH(QString, lastText);
-        const QList<RecordEntry> entries = parseRecords(bytes);
-        QCOMPARE(entries.size(), records);
-        QVERIFY(entries.last().fields.has_value());
-        QCOMPARE(stringAt(*entries.last().fields, entries.last().fields->size() - 1), lastText);
-    }
-
-    void mixedEncodingsDecodePerSequenceAndRewriteUnchanged() {
-        // UTF-8 and code-page bytes in one string, a BOM inside a text, LF alone, a number with a leading
-        // zero: read for display, and written back exactly as found.
-        const QByteArray bytes("\"\xC3\xBC\",\"\xFC\"\r\n"
-                               "1,\"G\xC3\xBCne\xFE \xC4\xB0zmir \xDDzmir \xEF\xBB\xBF\xED\xA0\x80\"\n"
-                               "007,\"x\"");
-        const auto entries = parseRecords(bytes);
-        QCOMPARE(entries.size(), 3);
-        QCOMPARE(stringAt(*entries[0].fields, 0), QString::fromUtf8("ü"));
-        QCOMPARE(stringAt(*entries[0].fields, 1), QString::fromUtf8("ü"));
-        // ED A0 80 would be a surrogate: not UTF-8, so three code-page characters.
-        QCOMPARE(stringAt(*entries[1].fields, 1), QString::fromUtf8("Güneş İzmir İzmir \uFEFFí\u00A0€"));
-        QCOMPARE(numberAt(*entries[2].fields, 0), 7);
+        QFETCH(QString, texts);
+        QFETCH(bool, asFound);
+        QStringList read;
         QByteArray rewritten;
-        for (const auto& e : entries)
+        for (const RecordEntry& e : parseRecords(bytes)) {
+            read.append(e.fields ? stringAt(*e.fields, e.fields->size() - 1).value_or("#")
+                                 : QStringLiteral("-"));
             rewritten += entryBytes(e);
-        QCOMPARE(rewritten, bytes + "\r\n");
+        }
+        QCOMPARE(read.join(u'|'), texts);
+        if (asFound)
+            QCOMPARE(rewritten, bytes.endsWith('\n') ? bytes : bytes + "\r\n");
     }
 
-    void damagedLinesAreKeptAndParsingResumes() {
-        // A torn record (no closing quote), garbage, and a good record after each.
-        const QByteArray bytes(
-            "3,15,9,30,\"Dent\n3,1,25,0,\"ok\"\r\n\x01\x02garbage,,\r\n4,2,25,0,\"two\nlines\"\r\n");
-        const QList<RecordEntry> entries = parseRecords(bytes);
-        QCOMPARE(entries.size(), 4);
-        QVERIFY(!entries[0].fields);
-        QCOMPARE(entries[0].raw, QByteArray("3,15,9,30,\"Dent\n"));
-        QCOMPARE(stringAt(*entries[1].fields, 4), QStringLiteral("ok"));
-        QVERIFY(!entries[2].fields);
-        QCOMPARE(stringAt(*entries[3].fields, 4), QStringLiteral("two\nlines"));
-        // Written back, the damaged lines are byte for byte what they were.
-        QByteArray rewritten;
-        for (const auto& e : entries)
-            rewritten += entryBytes(e);
-        QCOMPARE(rewritten, bytes);
-    }
-
-    void tornLastRecordIsKeptAndAppendStartsAFreshLine() {
+    void appendAfterATornLastRecordStartsAFreshLine() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("myfile.kyt"));
         QVERIFY(writeAll(path, "1,1,25,0,\"whole\"\r\n2,2,25,0,\"tor"));
-        QVERIFY(
-            appendRecord(path, {qint64(3), qint64(3), qint64(25), qint64(0), QStringLiteral("new")}).ok());
-        const auto read = readRecordFile(path);
-        QVERIFY(read.ok());
-        QCOMPARE(read.value.size(), 3);
-        QVERIFY(!read.value[1].fields);
-        QCOMPARE(read.value[1].raw, QByteArray("2,2,25,0,\"tor\r\n"));
-        QCOMPARE(stringAt(*read.value[2].fields, 4), QStringLiteral("new"));
+        QVERIFY(appendRecord(path, {qint64(3), QStringLiteral("new")}).ok());
+        QCOMPARE(readAll(path), QByteArray("1,1,25,0,\"whole\"\r\n2,2,25,0,\"tor\r\n3,\"new\"\r\n"));
     }
 
-    void rewriteFailureKeepsOldContentAndNamesTheFile() {
+    // A folder in the way of the file: nothing is written there, and the error says where.
+    void folderInTheWayFailsByName() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tarih.kyt"));
-        QVERIFY(writeAll(path, "2026,1,1,1,1\r\n"));
-        QVERIFY(rewriteRecordFile(path, encodeRecord({qint64(7)})).ok());
-        QCOMPARE(readAll(path), QByteArray("7\r\n"));
-
-        // A folder in the way of the file: nothing can be written there, and the error says where.
         const QString blocked = dir.filePath(QStringLiteral("sc.kyt"));
         QVERIFY(QDir().mkdir(blocked));
         const IoResult failed = rewriteRecordFile(blocked, encodeRecord({qint64(1)}));
-        QVERIFY(!failed.ok());
-        QVERIFY(failed.error.contains(QStringLiteral("sc.kyt")));
-        QVERIFY(QFileInfo(blocked).isDir());
-        QVERIFY(!readRecordFile(blocked).ok());
-        QVERIFY(!appendRecord(blocked, {qint64(1)}).ok());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("tarih.kyt")});
+        QVERIFY2(failed.error.contains(QStringLiteral("sc.kyt")), qPrintable(failed.error));
+        QVERIFY(!readRecordFile(blocked).ok() && !appendRecord(blocked, {qint64(1)}).ok());
+        QVERIFY(QFileInfo(blocked).isDir() &&
+                QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // The options file, a record file of one word: the language it names; what it cannot read is left as it
+    // is.
+    void settingFileRules_data() {
+        QTest::addColumn<QByteArray>("content"); // "<missing>" for no file
+        QTest::addColumn<int>("expected");       // 0 Turkish, 1 English, -1 no change
+        QTest::addColumn<QByteArray>("afterwards");
+        QTest::newRow("missing") << QByteArray("<missing>") << 0 << QByteArray("\"tr\"\r\n");
+        QTest::newRow("empty") << QByteArray() << 0 << QByteArray("\"tr\"\r\n");
+        QTest::newRow("tr") << QByteArray("\"tr\"\r\n") << 0 << QByteArray("\"tr\"\r\n");
+        QTest::newRow("eng, LF only") << QByteArray("\"eng\"\n") << 1 << QByteArray("\"eng\"\n");
+        QTest::newRow("other word left alone")
+            << QByteArray("\"ENG\"\r\n") << -1 << QByteArray("\"ENG\"\r\n");
+        QTest::newRow("garbage left alone") << QByteArray("\x01\xff") << -1 << QByteArray("\x01\xff");
+    }
+    void settingFileRules() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, expected);
+        QFETCH(QByteArray, afterwards);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("options.prg"));
+        if (content != "<missing>")
+            QVERIFY(writeAll(path, content));
+        const lang::LanguageSetting setting = lang::readLanguageSetting(path);
+        QVERIFY(setting.error.isEmpty());
+        QCOMPARE(setting.language.has_value() ? int(*setting.language) : -1, expected);
+        QCOMPARE(readAll(path), afterwards);
+        QVERIFY(lang::writeLanguageSetting(path, Language::English).ok());
+        QCOMPARE(readAll(path), QByteArray("\"eng\"\r\n"));
+    }
+
+    // On a full disk every store says which file failed and leaves the old content as it was. The disk is a
+    // small filesystem of its own filled to the last byte; a write may still fill its file's last page, so an
+    // append can be torn.
+    void fullDiskKeepsOldContent() {
+        QTemporaryDir dir;
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", dir.path()}) != 0)
+            QSKIP("no right to mount a filesystem here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {dir.path()}); });
+        const QMap<QString, QByteArray> old{
+            {"myfile.kyt", "3,15,9,30,\"Dentist\"\r\n12,31,25,0,\"New year\"\r\n"},
+            {"tarih.kyt", "2026,3,5,9,0\r\n"},
+            {"options.prg", "\"tr\"\r\n"},
+            {"notes.kyt", "\"old note\"\r\n"}};
+        for (auto it = old.cbegin(); it != old.cend(); ++it)
+            QVERIFY(writeAll(dir.filePath(it.key()), it.value()));
+        for (const auto& [name, block] : {std::pair{"filler", 4096}, std::pair{"filler2", 1}}) {
+            QFile filler(dir.filePath(name));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(block, 'x')) == block && filler.flush()) {
+            }
+        }
+
+        const plans::PlanStore store(dir.filePath("myfile.kyt"));
+        const QList<std::pair<IoResult, const char*>> results{
+            {store.appendPlan({1, 1, 25, 0, QString(9000, 'x')}), "myfile.kyt"},
+            {IoResult::failure(store.removePlans({{3, 15, 9, 30, "Dentist"}}).error), "myfile.kyt"},
+            {shell::Bookkeeping(QDir(dir.path())).writeLastExit(QDateTime(QDate(2026, 4, 1), QTime(8, 0))),
+             "tarih.kyt"},
+            {lang::writeLanguageSetting(dir.filePath("options.prg"), Language::English), "options.prg"},
+            {notebook::writeNote(dir.filePath("notes.kyt"), QString(8000, 'n')), "notes.kyt"},
+        };
+        for (const auto& [result, name] : results)
+            QVERIFY2(result.error.contains(name), qPrintable(name + (": " + result.error)));
+        for (auto it = old.cbegin(); it != old.cend(); ++it)
+            QCOMPARE(readAll(dir.filePath(it.key())), it.value());
+    }
+
+    // A device that refuses every write (here /dev/full): the error reaches the caller, and a rewrite
+    // never puts a file of ours in the device's place.
+    void failingDeviceIsReported() {
+        if (!QFileInfo("/dev/full").exists() || QFileInfo("/dev/full").isFile())
+            QSKIP("no /dev/full device here");
+        QVERIFY(appendRecord("/dev/full", {qint64(1)}).error.contains("/dev/full"));
+        QVERIFY(!rewriteRecordFile("/dev/full", encodeRecord({qint64(1)})).ok());
+        QVERIFY(!QFileInfo("/dev/full").isFile());
     }
 };
 

@@ -20,23 +20,25 @@ using namespace velkor;
 namespace {
 
 qint64 numberIn(const QString& text) {
-    return text.section(QLatin1Char(' '), -1).toLongLong();
+    return text.section(' ', -1).toLongLong();
 }
 
 plans::PlanRecord planNumber(qint64 n) {
-    return {int(n % 12) + 1, int(n % 28) + 1, plans::NoHour, 0, QStringLiteral("plan %1").arg(n)};
+    return {int(n % 12) + 1, int(n % 28) + 1, plans::NoHour, 0, QString("plan %1").arg(n)};
+}
+
+diary::DiaryEntry diaryEntry(qint32 no, qint64 n, const char* content) {
+    return {no, QString("entry %1").arg(n), content, "01", "02", "2026"};
 }
 
 struct Stores {
     explicit Stores(const QDir& dir)
-        : dir(dir), plans(dir.filePath(QStringLiteral("myfile.kyt"))), files(dir), diary(dir),
-          directory(dir) {}
+        : dir(dir), plans(dir.filePath("myfile.kyt")), files(dir), diary(dir), directory(dir) {}
     QDir dir;
     plans::PlanStore plans;
     shell::Bookkeeping files;
     diary::DiaryStore diary;
     directory::DirectoryStore directory;
-    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 };
 
 // Plans: "plan <n>" appended, and every fifth step the oldest dropped by a rewrite; what is left is always a
@@ -56,32 +58,27 @@ void writeForever(const Stores& s) {
         if (plan % 5 == 4 && oldest < plan && s.plans.removePlans({planNumber(oldest)}).ok())
             ++oldest;
 
-        const auto added =
-            s.diary.addEntry({-1, QStringLiteral("entry %1").arg(entry), QStringLiteral("new"),
-                              QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("2026")});
+        const auto added = s.diary.addEntry(diaryEntry(-1, entry, "new"));
         if (added.ok() && entry % 3 == 2)
-            s.diary.updateEntry(added.value, {added.value, QStringLiteral("entry %1").arg(entry),
-                                              QStringLiteral("updated"), QStringLiteral("01"),
-                                              QStringLiteral("02"), QStringLiteral("2026")});
+            s.diary.updateEntry(added.value, diaryEntry(added.value, entry, "updated"));
 
-        const QString newName = QStringLiteral("name %1").arg(name);
+        const QString newName = QString("name %1").arg(name);
         const IoResult saved =
-            s.directory.save({newName, QStringLiteral("555 %1").arg(name), QStringLiteral("street")},
-                             directory::SaveWrite::Insert);
+            s.directory.save({newName, QString("555 %1").arg(name), "street"}, directory::SaveWrite::Insert);
         const auto rows = s.directory.rowsNamed(newName);
         if (saved.ok() && name % 4 == 3 && rows.ok() && !rows.value.isEmpty())
-            s.directory.change(rows.value.first(),
-                               {QStringLiteral("renamed %1").arg(name), QStringLiteral("555"), QString()},
+            s.directory.change(rows.value.first(), {QString("renamed %1").arg(name), "555", QString()},
                                directory::SaveWrite::Insert);
 
         s.files.writeLastExit(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * step));
-        lang::writeLanguageSetting(s.file("options.prg"), step % 2 ? Language::English : Language::Turkish);
-        notebook::writeNote(s.file("notes.kyt"), QStringLiteral("note\nline %1").arg(step));
+        lang::writeLanguageSetting(s.dir.filePath("options.prg"),
+                                   step % 2 ? Language::English : Language::Turkish);
+        notebook::writeNote(s.dir.filePath("notes.kyt"), QString("note\nline %1").arg(step));
     }
 }
 
-int fail(const char* what, const QString& detail = {}) {
-    std::fprintf(stderr, "%s %s\n", what, qPrintable(detail));
+int fail(const char* what, const QStringList& detail = {}) {
+    std::fprintf(stderr, "%s %s\n", what, qPrintable(detail.join(',')));
     return 1;
 }
 
@@ -94,16 +91,6 @@ bool consecutive(const QStringList& texts) {
     return true;
 }
 
-// A small file rewritten whole: empty (not written yet) or exactly one record.
-std::optional<Fields> singleRecord(const QString& path) {
-    const auto records = readRecordFile(path);
-    if (!records.ok() || records.value.size() > 1)
-        return std::nullopt;
-    if (records.value.isEmpty())
-        return Fields{};
-    return records.value.first().fields;
-}
-
 int check(const Stores& s) {
     const auto plans = s.plans.readPlans();
     const auto planRecords = readRecordFile(s.plans.path());
@@ -113,44 +100,36 @@ int check(const Stores& s) {
     for (const auto& p : plans.value)
         texts.append(p.text);
     if (!consecutive(texts))
-        return fail("myfile.kyt lost a plan:", texts.join(QLatin1Char(',')));
+        return fail("myfile.kyt lost a plan:", texts);
 
     const auto entries = s.diary.readEntries();
-    if (!entries.ok())
-        return fail("history.mdb unreadable:", entries.error);
     QStringList subjects;
     for (const auto& e : entries.value) {
         subjects.append(e.subject);
-        if (e.content != QLatin1String("new") && e.content != QLatin1String("updated"))
+        if (e.content != "new" && e.content != "updated")
             return fail("history.mdb holds a half-written entry");
     }
-    if (!consecutive(subjects))
-        return fail("history.mdb lost an entry:", subjects.join(QLatin1Char(',')));
+    if (!entries.ok() || !consecutive(subjects))
+        return fail("history.mdb unreadable or lost an entry:", subjects << entries.error);
 
     const auto names = s.directory.readAll();
-    if (!names.ok())
-        return fail("rehber.mdb unreadable:", names.error);
     QStringList list;
     for (const auto& r : names.value)
         list.append(r.name);
-    QStringList sorted = list;
-    std::sort(sorted.begin(), sorted.end(),
+    std::sort(list.begin(), list.end(),
               [](const QString& a, const QString& b) { return numberIn(a) < numberIn(b); });
-    if (!consecutive(sorted))
-        return fail("rehber.mdb lost or doubled a name in a rename:", list.join(QLatin1Char(',')));
+    if (!names.ok() || !consecutive(list))
+        return fail("rehber.mdb unreadable, or lost or doubled a name in a rename:", list << names.error);
 
-    const auto exit = singleRecord(s.files.exitFile());
-    if (!exit || (!exit->isEmpty() && !s.files.readLastExit().value))
+    // A torn record reads as no moment, and as no language.
+    if (!s.files.readLastExit().ok())
         return fail("tarih.kyt is not one moment");
-    const auto options = singleRecord(s.file("options.prg"));
-    if (!options || (!options->isEmpty() && stringAt(*options, 0) != QLatin1String("tr") &&
-                     stringAt(*options, 0) != QLatin1String("eng")))
+    if (!lang::readLanguageSetting(s.dir.filePath("options.prg")).language)
         return fail("options.prg holds neither word");
-    const auto note = notebook::readNote(s.file("notes.kyt"));
-    if (!note.ok() || (!note.value.isEmpty() && !note.value.startsWith(QLatin1String("note\nline "))))
-        return fail("notes.kyt holds a torn note:", note.value);
-
-    if (QFile::exists(s.file("temp.kyt")))
+    const auto note = notebook::readNote(s.dir.filePath("notes.kyt"));
+    if (!note.ok() || (!note.value.isEmpty() && !note.value.startsWith("note\nline ")))
+        return fail("notes.kyt holds a torn note:", {note.value});
+    if (QFile::exists(s.dir.filePath("temp.kyt")))
         return fail("temp.kyt left behind");
     return 0;
 }
@@ -160,7 +139,7 @@ int check(const Stores& s) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("--check"))
+    if (args.size() == 3 && args[1] == "--check")
         return check(Stores(QDir(args[2])));
     if (args.size() != 2)
         return fail("usage: crash_writer [--check] <dir>");

@@ -11,7 +11,7 @@
 
 namespace velkor::testing {
 
-// A clock the test moves: `set` and `advanceSecs` let time pass; `sleep` passes wall time only (a suspend);
+// A clock the test moves: `set` lets time pass; `sleep` passes wall time only (a suspend);
 // `step` sets the wall clock forward or back without time passing.
 class FakeClock final : public Clock {
 public:
@@ -22,7 +22,6 @@ public:
         m_monotonic += std::max<qint64>(0, m_utc.msecsTo(t));
         m_utc = t.toUTC();
     }
-    void advanceSecs(qint64 secs) { set(m_utc.addSecs(secs)); }
     void sleep(qint64 secs) { m_utc = m_utc.addSecs(secs); }
     void step(qint64 secs) { m_utc = m_utc.addSecs(secs); }
 
@@ -56,11 +55,10 @@ public:
             onShow();
         return picks.isEmpty() ? int(named.size()) - 1 : picks.dequeue();
     }
-    // Recorded as an information box of its title and text, its rows kept beside.
-    void showList(const QString& title, const QString& text, const QStringList& columns,
+    // Recorded as an information box, its rows kept beside.
+    void showList(const QString& title, const QString& text, const QStringList&,
                   const QList<QStringList>& rows) override {
         boxes.append({BoxKind::Information, title, text});
-        listColumns.append(columns);
         lists.append(rows);
         if (onShow)
             onShow();
@@ -75,10 +73,9 @@ public:
     QList<ShownBox> boxes;
     QQueue<Answer> answers;
     QQueue<int> picks;
-    QList<QStringList> offered;     // the choices of each choose(), in turn
-    QList<QStringList> listColumns; // the columns and rows of each showList(), in turn
-    QList<QList<QStringList>> lists;
-    std::function<void()> onShow; // runs while "the box is open"
+    QList<QStringList> offered;      // the choices of each choose(), in turn
+    QList<QList<QStringList>> lists; // the rows of each showList(), in turn
+    std::function<void()> onShow;    // runs while "the box is open"
 };
 
 class CountingBeeper final : public Beeper {
