@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace velkor;
 using velkor::testing::readAll;
 using velkor::testing::writeAll;
@@ -109,13 +112,19 @@ private slots:
     }
 
     // On a full disk every store says which file failed and leaves the old content as it was. The disk is a
-    // small filesystem of its own filled to the last byte; a write may still fill its file's last page, so an
-    // append can be torn.
+    // small filesystem of its own filled to the last byte (a write may still fill its file's last page, so
+    // an append can be torn), or, where mounting is not allowed, a file size limit that stops every write.
+    void fullDiskKeepsOldContent_data() {
+        QTest::addColumn<bool>("mount");
+        QTest::newRow("full filesystem") << true;
+        QTest::newRow("file size limit") << false;
+    }
     void fullDiskKeepsOldContent() {
+        QFETCH(bool, mount);
         QTemporaryDir dir;
-        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", dir.path()}) != 0)
+        if (mount && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", dir.path()}) != 0)
             QSKIP("no right to mount a filesystem here");
-        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {dir.path()}); });
+        const auto unmount = qScopeGuard([&] { mount&& QProcess::execute("umount", {dir.path()}); });
         const QMap<QString, QByteArray> old{
             {"myfile.kyt", "3,15,9,30,\"Dentist\"\r\n12,31,25,0,\"New year\"\r\n"},
             {"tarih.kyt", "2026,3,5,9,0\r\n"},
@@ -126,9 +135,16 @@ private slots:
         for (const auto& [name, block] : {std::pair{"filler", 4096}, std::pair{"filler2", 1}}) {
             QFile filler(dir.filePath(name));
             QVERIFY(filler.open(QIODevice::WriteOnly));
-            while (filler.write(QByteArray(block, 'x')) == block && filler.flush()) {
+            while (mount && filler.write(QByteArray(block, 'x')) == block && filler.flush()) {
             }
         }
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = 0;
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the process
+        QVERIFY(mount || setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const auto lift = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &unlimited); });
 
         const plans::PlanStore store(dir.filePath("myfile.kyt"));
         const QList<std::pair<IoResult, const char*>> results{
