@@ -44,7 +44,11 @@ Start startOf(icalcomponent* component) {
     if (icalproperty* dtstart = icalcomponent_get_first_property(component, ICAL_DTSTART_PROPERTY)) {
         start.time = icalproperty_get_dtstart(dtstart);
         start.tzid = tzidOf(dtstart);
-        start.present = !icaltime_is_null_time(start.time) && icaltime_is_valid_time(start.time);
+        // libical takes any day up to 31 and any hour up to 99 ("20260359T254500"): no date anyone meant.
+        const icaltimetype& t = start.time;
+        start.present = !icaltime_is_null_time(t) && icaltime_is_valid_time(t) &&
+                        QDate(t.year, t.month, t.day).isValid() &&
+                        (t.is_date || QTime(t.hour, t.minute).isValid());
     }
     return start;
 }
@@ -168,7 +172,7 @@ PlanRecord planOf(const ReadEvent& event, const ZoneBook& zones) {
         plan.minute = slot % 2 * 30;
     }
     if (slot == 0 || time != QTime(plan.hour, plan.minute))
-        plan.text = time.toString(QStringLiteral("HH:mm")) + u' ' + text;
+        plan.text = time.toString(QStringLiteral("HH:mm")) + (text.isEmpty() ? QString() : u' ' + text);
     plan.text = plans::quoteSafe(plan.text);
     return plan;
 }
