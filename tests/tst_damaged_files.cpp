@@ -60,8 +60,6 @@ private slots:
             << 0;
         QTest::newRow("dangling bookkeeping")
             << Files{{"tarih.kyt", kDangling}, {"sc.kyt", kDangling}} << "sc.kyt" << QStringList{} << 0;
-        QTest::newRow("a 20 MB note") << Files{{"notes.kyt", "\"" + QByteArray(20 << 20, 'n') + "\"\r\n"}}
-                                      << "notes.kyt" << QStringList{"notes.kyt"} << 0;
         const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + garbage(4000);
         // The start tries to carry them over and says why it could not, once.
         QTest::newRow("old Jet diary")

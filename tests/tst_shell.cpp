@@ -1,41 +1,65 @@
 #include "fakes/fake_services.h"
 #include "fakes/file_helpers.h"
 #include "lang/vocabulary.h"
+#include "shell/autostart_writer.h"
+#include "shell/data_folder.h"
+#include "shell/exit_signals.h"
+#include "shell/help_window.h"
 #include "shell/main_form.h"
-#include "shell/tray_events.h"
 
-#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
+
+#include <csignal>
 
 using namespace velkor;
 using velkor::testing::readAll;
 using velkor::testing::writeAll;
 using namespace velkor::shell;
+using namespace Qt::StringLiterals;
 using velkor::testing::TestContext;
 
 namespace {
 
-// A started shell on a fresh data directory; `tray` answers whether the desktop shows a tray.
+QString shown(QWidget& window) {
+    return window.findChild<QTextBrowser*>(u"w1"_s)->toPlainText();
+}
+
+QString entryLine(const QByteArray& entry, const QString& key) {
+    const QRegularExpression line(u"^"_s + key + u"=(.*)$"_s, QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(entry)).captured(1);
+}
+
+// The XDG autostart folder in a temporary place, and a context whose starts write the real entry there.
+struct TemporaryConfigHome {
+    QTemporaryDir dir;
+    QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    bool set = qputenv("XDG_CONFIG_HOME", dir.path().toUtf8()); // before the writer reads it
+    XdgAutostartWriter writer;
+    TestContext t;
+    TemporaryConfigHome() { t.ctx.autostart = &writer; }
+    ~TemporaryConfigHome() { qputenv("XDG_CONFIG_HOME", saved); }
+    QString entry() const { return dir.filePath(u"autostart/Velkor.desktop"_s); }
+};
+
+// A started shell with a tray, on a fresh data directory.
 struct Shell {
     TestContext t;
-    bool tray;
     MainForm form{t.ctx};
-    explicit Shell(bool withTray = true) : tray(withTray) {
-        form.setTrayProbe([this] { return tray; });
+    Shell() {
+        form.setTrayProbe([] { return true; });
         if (!form.start())
             qFatal("the shell did not start");
     }
     QAction* item(const char* name) const { return form.menu()->findChild<QAction*>(name); }
     QWidget* loaded(int code) { return form.windows().loaded(code); }
 };
-
-void rightClick(QWidget* window) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window->mapToGlobal(QPoint(5, 5)));
-    QCoreApplication::sendEvent(window, &event);
-}
 
 } // namespace
 
@@ -63,32 +87,6 @@ private slots:
         QVERIFY(form.finish());
     }
 
-    void trayEventsAreFiltered_data() {
-        QTest::addColumn<TrayProtocol>("protocol");
-        QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
-        QTest::addColumn<int>("editorOpen"); // 1: plan entry, 2: directory record editor
-        QTest::addColumn<TrayAction>("action");
-        const auto x = TrayProtocol::XEmbed, sni = TrayProtocol::StatusNotifier;
-        QTest::newRow("double click") << x << QSystemTrayIcon::DoubleClick << 0 << TrayAction::ToggleCalendar;
-        QTest::newRow("plan entry open") << x << QSystemTrayIcon::Context << 1 << TrayAction::None;
-        QTest::newRow("dir editor open") << x << QSystemTrayIcon::DoubleClick << 2 << TrayAction::None;
-        // A StatusNotifier host activates with one click and never sends a double click.
-        QTest::newRow("SNI, plan entry open") << sni << QSystemTrayIcon::Trigger << 1 << TrayAction::None;
-    }
-    void trayEventsAreFiltered() {
-        QFETCH(TrayProtocol, protocol);
-        QFETCH(QSystemTrayIcon::ActivationReason, reason);
-        QFETCH(int, editorOpen);
-        QFETCH(TrayAction, action);
-        Shell s;
-        s.form.useTrayProtocol(protocol);
-        s.t.ctx.state.planEntryOpen = editorOpen == 1;
-        s.t.ctx.state.dirEditorOpen = editorOpen == 2;
-        s.form.handleTrayEvent(reason); // with a tray the calendar is not shown at start
-        QCOMPARE(s.form.menu()->isVisible(), action == TrayAction::ShowMenu);
-        QCOMPARE(s.loaded(lang::MonthCalendar) != nullptr, action == TrayAction::ToggleCalendar);
-    }
-
     void languageSwitchChangesWordsOnlyAndLoadsNoWindow() {
         Shell s;
         // Items whose windows cannot be made never show a mark.
@@ -112,45 +110,215 @@ private slots:
         QTRY_VERIFY(help.isNull()); // destroyed, not merely hidden
     }
 
-    // Without a tray nothing else shows the program: the calendar stands in for the icon.
-    void calendarHidesOnlyWhereTheTrayCanBringItBack_data() {
-        QTest::addColumn<bool>("tray");
-        QTest::newRow("tray") << true;
-        QTest::newRow("no tray") << false;
-    }
-    void calendarHidesOnlyWhereTheTrayCanBringItBack() {
-        QFETCH(bool, tray);
-        Shell s(tray);
+    // The calendar hides and comes back from the tray; its month browser is kept for next time.
+    void calendarHidesAndComesBackFromTheTray() {
+        Shell s;
         QAction* tkvm = s.item("tkvm");
-        QCOMPARE(s.loaded(lang::MonthCalendar) != nullptr, !tray);
+        QVERIFY(!s.loaded(lang::MonthCalendar)); // with a tray it is not shown at start
         s.form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
         QPointer<QWidget> calendar = s.loaded(lang::MonthCalendar);
         QVERIFY(calendar && calendar->isVisible() && tkvm->isChecked());
-        rightClick(calendar);
-        QCOMPARE(s.form.menu()->isVisible(), !tray);
-        s.form.menu()->hide();
-        QPushButton* caret = calendar->findChild<QPushButton*>("Command5");
-        caret->click();
+        calendar->findChild<QPushButton*>("Command5")->click(); // the month browser
         QWidget* browser = s.loaded(lang::MonthBrowser);
         QVERIFY(browser && browser->isVisible());
 
         tkvm->trigger();
-        QVERIFY(calendar->isVisible() != tray && tkvm->isChecked() != tray && !browser->isVisible());
+        QVERIFY(!calendar->isVisible() && !tkvm->isChecked() && !browser->isVisible());
         s.form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
         QVERIFY(s.loaded(lang::MonthCalendar) == calendar && calendar->isVisible() && tkvm->isChecked());
-
-        QPushButton* close = calendar->findChild<QPushButton*>("Command1");
-        close->click();
-        if (!tray) {
-            QVERIFY(s.loaded(lang::MonthCalendar) == calendar && calendar->isVisible() && tkvm->isChecked());
-            s.tray = true; // a tray has appeared
-            rightClick(calendar);
-            QVERIFY(!s.form.menu()->isVisible());
-            close->click();
-        }
+        calendar->findChild<QPushButton*>("Command1")->click();
         QTRY_VERIFY(calendar.isNull());
         QVERIFY(!tkvm->isChecked() && !browser->isVisible());
         QCOMPARE(s.loaded(lang::MonthBrowser), browser); // keeps its month for next time
+    }
+
+    // An installed program (bin/velkor) finds its pages in share/velkor, never with the data; one that cannot
+    // be read says which file it looked for.
+    void pagesFollowTheLanguage() {
+        TestContext t;
+        QTemporaryDir root;
+        const QDir pages(root.filePath(u"Kurulum ğış/share/velkor"_s));
+        t.ctx.programDir = root.filePath(u"Kurulum ğış/bin"_s);
+        QVERIFY(QDir().mkpath(t.ctx.programDir) && pages.mkpath(u"help/eng/help_eng.htm"_s));
+        QVERIFY(writeAll(pages.filePath(u"help/tr/help_tr.htm"_s), "<p>yardım</p>"));
+        HelpWindow window(t.ctx);
+        QCOMPARE(shown(window), u"yardım"_s);
+        window.applyLanguage(Language::English); // a folder stands where the page should be
+        QCOMPARE(shown(window), u"page cannot be read: "_s +
+                                    QDir::toNativeSeparators(pages.filePath(u"help/eng/help_eng.htm"_s)));
+    }
+
+    void firstStartRegistersOnceAtTheRealPath() {
+        TemporaryConfigHome config;
+        QTemporaryDir elsewhere;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        QVERIFY(MainForm(config.t.ctx).start());
+        QDir::setCurrent(previous);
+        const QByteArray entry = readAll(config.entry());
+        const QFileInfo program(QCoreApplication::applicationFilePath());
+        QCOMPARE(entryLine(entry, u"Exec"_s), program.canonicalFilePath());
+        QCOMPARE(entryLine(entry, u"Path"_s), program.canonicalPath());
+        QVERIFY(!entry.contains(elsewhere.path().toUtf8()));
+        // A path the desktop would split or expand is quoted.
+        QCOMPARE(entryLine(XdgAutostartWriter::desktopEntry(u"/x$y/velkor"_s), u"Exec"_s),
+                 u"\"/x\\\\$y/velkor\""_s);
+
+        QVERIFY(QFile::remove(config.entry()));
+        QVERIFY(MainForm(config.t.ctx).start());
+        QVERIFY(!QFile::exists(config.entry())); // removed by the user: not made again
+        QVERIFY(config.t.prompter.boxes.isEmpty());
+    }
+
+    // A start-up fallback: the login entry cannot be written, the user hears it once and Velkor starts.
+    void autostartFailureIsToldOnceAndStartGoesOn() {
+        TemporaryConfigHome config;
+        QVERIFY(writeAll(config.dir.filePath(u"autostart"_s), "not a folder"));
+        QVERIFY(MainForm(config.t.ctx).start() && MainForm(config.t.ctx).start());
+        QCOMPARE(config.t.prompter.boxes.size(), 1);
+        QVERIFY(config.t.prompter.boxes[0].text.contains(u"autostart"_s));
+    }
+
+    void olderFilesTakeOverOnlyWhatHoldsNoData_data() {
+        QTest::addColumn<QList<QByteArray>>("ours"); // sc, myfile, tarih before the start; null: none
+        QTest::addColumn<QList<bool>>("taken");
+        const QByteArray none;
+        QTest::newRow("fresh") << QList<QByteArray>{none, none, none} << QList<bool>{true, true, true};
+        QTest::newRow("plans and an exit of our own")
+            << QList<QByteArray>{none, "5,1,25,0,\"ours\"\r\n", "2026,2,1,10,0\r\n"}
+            << QList<bool>{true, false, false};
+        QTest::newRow("not a first start")
+            << QList<QByteArray>{"1\r\n", none, none} << QList<bool>{false, false, false};
+    }
+    void olderFilesTakeOverOnlyWhatHoldsNoData() {
+        QFETCH(QList<QByteArray>, ours);
+        QFETCH(QList<bool>, taken);
+        TestContext t;
+        const QStringList names{u"sc"_s, u"myfile"_s, u"tarih"_s};
+        const QList<QByteArray> older{"1\r\n", "3,4,9,30,\"from the older release\"\r\n",
+                                      "2026,3,1,18,0\r\n"};
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(writeAll(t.file(names[i] + u".dat"_s), older[i]));
+            if (!ours[i].isNull())
+                QVERIFY(writeAll(t.file(names[i] + u".kyt"_s), ours[i]));
+        }
+        QVERIFY(MainForm(t.ctx).start());
+        QCOMPARE(readAll(t.file(u"myfile.kyt"_s)) == older[1], taken[1]);
+        if (!taken[1] && !ours[1].isEmpty()) // what was ours is still there
+            QVERIFY(readAll(t.file(u"myfile.kyt"_s)).startsWith(ours[1]));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(QFile::exists(t.file(names[i] + u".dat"_s)), !taken[i]);
+        // The catch-up starts from the older release's last exit (1 March): its plan of 4 March is announced.
+        const bool announced =
+            !t.prompter.boxes.isEmpty() && t.prompter.boxes.last().text == u"from the older release"_s;
+        QCOMPARE(announced, taken[1] && taken[2]);
+    }
+
+    // A read-only program folder that holds the user's data: the data moves with them, told once.
+    void readOnlyProgramFolderHandsItsDataOver_data() {
+        QTest::addColumn<bool>("programWritable");
+        QTest::addColumn<QByteArray>("userPlans"); // null: the user folder holds nothing yet
+        QTest::addColumn<QByteArray>("plansAfter");
+        QTest::addColumn<QString>("told");
+        const QByteArray program = "3,4,9,30,\"program folder\"\r\n";
+        const QByteArray user = "5,6,25,0,\"user folder\"\r\n";
+        QTest::newRow("portable") << true << QByteArray() << program << QString();
+        QTest::newRow("installed, user folder empty") << false << QByteArray() << program << u"copied"_s;
+        QTest::newRow("installed, both hold data") << false << user << user << u"uses"_s;
+        // The user folder's settings file is a folder: the copy fails half way, takes back what it copied,
+        // and nothing starts on it.
+        QTest::newRow("installed, the copy fails")
+            << false << QByteArray("<folder>") << QByteArray() << u"cannot start"_s;
+    }
+    void readOnlyProgramFolderHandsItsDataOver() {
+        QFETCH(bool, programWritable);
+        QFETCH(QByteArray, userPlans);
+        QFETCH(QByteArray, plansAfter);
+        QFETCH(QString, told);
+        QTemporaryDir programDir, home;
+        const QString userDir = home.filePath(u"share/Velkor"_s);
+        const QString programPath = programDir.path();
+        QVERIFY(writeAll(programPath + u"/myfile.kyt"_s, "3,4,9,30,\"program folder\"\r\n"));
+        QVERIFY(writeAll(programPath + u"/sc.kyt"_s, "1\r\n") &&
+                writeAll(programPath + u"/options.prg"_s, "\"eng\"\r\n"));
+        if (userPlans == "<folder>") {
+            QVERIFY(QDir().mkpath(QDir(userDir).filePath(u"options.prg"_s)));
+        } else if (!userPlans.isNull()) {
+            QVERIFY(writeAll(userDir + u"/myfile.kyt"_s, userPlans) &&
+                    writeAll(userDir + u"/options.prg"_s, "\"eng\"\r\n"));
+        }
+        const WritableProbe probe = [&](const QString& dir) { return programWritable || dir != programPath; };
+
+        for (int start = 0; start < 2; ++start) {
+            const DataDirChoice choice = chooseDataDir(programPath, userDir, probe);
+            QCOMPARE(choice.dir, programWritable ? programPath : userDir);
+            TestContext t;
+            const bool fails = userPlans == "<folder>";
+            QCOMPARE(settleDataFolder(choice, t.prompter), !fails);
+            QCOMPARE(readAll(QDir(choice.dir).filePath(u"myfile.kyt"_s)), plansAfter);
+            // Said at the first start only (a failure at every start), naming both folders.
+            QCOMPARE(t.prompter.boxes.size(), (start == 0 || fails) && !told.isEmpty() ? 1 : 0);
+            if (!t.prompter.boxes.isEmpty()) {
+                QVERIFY(t.prompter.texts().contains(told));
+                QVERIFY(t.prompter.texts().contains(QDir::toNativeSeparators(programPath)));
+                QVERIFY(t.prompter.texts().contains(QDir::toNativeSeparators(userDir)));
+            }
+            // The carried-over marker means no first start: autostart is not registered again.
+            if (!programWritable && userPlans.isNull())
+                QCOMPARE(readAll(QDir(userDir).filePath(u"sc.kyt"_s)), QByteArray("1\r\n"));
+        }
+    }
+
+    // Typed notebook text at the end: asked about where someone can answer, saved where nobody can.
+    void exitWithUnsavedNotebookText_data() {
+        // The choice taken at the exit item's question; -1 SIGTERM, -2 session end.
+        QTest::addColumn<int>("how");
+        QTest::addColumn<bool>("saveFails");
+        QTest::addColumn<QByteArray>("notes");
+        QTest::addColumn<bool>("ends");
+        const QByteArray typed = "\"typed\"\r\n";
+        QTest::newRow("Save") << 0 << false << typed << true;
+        QTest::newRow("Cancel: the program goes on") << 2 << false << QByteArray() << false;
+        QTest::newRow("Save, but the save fails") << 0 << true << QByteArray() << false;
+        QTest::newRow("SIGTERM") << -1 << false << typed << true;
+        QTest::newRow("session about to end") << -2 << false << typed << false;
+    }
+    void exitWithUnsavedNotebookText() {
+        QFETCH(int, how);
+        QFETCH(bool, saveFails);
+        QFETCH(QByteArray, notes);
+        QFETCH(bool, ends);
+        TestContext t;
+        MainForm form(t.ctx);
+        QVERIFY(form.start());
+        form.menu()->findChild<QAction*>(u"ntd"_s)->trigger();
+        QPointer<QWidget> notebook = form.windows().loaded(lang::Notebook);
+        QTest::keyClicks(notebook->findChild<QPlainTextEdit*>(u"Text1"_s), u"typed"_s);
+        form.menu()->findChild<QAction*>(u"ntd"_s)->trigger(); // holding typed text: comes to the front
+        QVERIFY(notebook && notebook->isVisible() && t.prompter.boxes.isEmpty());
+        if (saveFails)
+            QVERIFY(QFile::remove(t.file(u"notes.kyt"_s)) && QDir(t.dir.path()).mkdir(u"notes.kyt"_s));
+        if (how == -1) {
+            ExitSignals exitSignals;
+            connect(&exitSignals, &ExitSignals::exitRequested, &form,
+                    [&] { QVERIFY(form.exitUnattended()); });
+            std::raise(SIGTERM);
+            QTRY_VERIFY(form.finished());
+        } else if (how == -2) {
+            QVERIFY(form.windows().saveUnsavedWork());
+        } else {
+            t.prompter.picks.enqueue(how);
+            form.menu()->findChild<QAction*>(u"kpt"_s)->trigger();
+            QVERIFY(t.prompter.boxes.first().text.startsWith(u"«Not Defteri» penceresinde"_s));
+            QCOMPARE(t.prompter.offered.first().size(), 3);
+        }
+        QCOMPARE(form.finished(), ends);               // the exit step runs only at the end
+        QCOMPARE(t.prompter.boxes.isEmpty(), how < 0); // asked only where someone can answer
+        QCOMPARE(readAll(t.file(u"notes.kyt"_s)), notes);
+        if (how >= 0 && ends)
+            QTRY_VERIFY(notebook.isNull());
+        else
+            QVERIFY(notebook && notebook->isVisible()); // the text stays on screen
     }
 };
 
