@@ -56,10 +56,6 @@ struct Diary {
             return nullptr;
         return QTest::qWaitFor([&] { return list()->model()->rowCount() == lines; }) ? browser() : nullptr;
     }
-    DiaryEditorWindow* press(const char* button) {
-        click(browser(), button);
-        return editor();
-    }
 };
 
 } // namespace
@@ -149,22 +145,14 @@ private slots:
         const QList<ShownBox>& boxes = d.t.prompter.boxes;
         QCOMPARE(boxes.isEmpty() ? QString() : boxes.first().title + u'|' + boxes.first().text, text);
         QCOMPARE(boxes.value(0, {kind, {}, {}}).kind, kind);
-
-        // Closed and opened again, the panel lists its file once.
-        click(browser, "Command1");
-        QVERIFY(!panel->isVisible());
-        clickRow(d.list(), 0, true);
-        QCOMPARE(child<QListWidget>(browser, "List2")->count(), 1);
-        click(browser, "Command4"); // no file line chosen: the general message, nothing opened
-        QCOMPARE(d.t.opener.opened.size(), 1);
-        QCOMPARE(boxes.last().kind, BoxKind::Critical);
     }
 
     // The answer No on closing is the update test's.
     void addWithEmptySubjectSavesOneRowThenClosingAsks() {
         Diary d(Language::English);
         QVERIFY(d.openBrowser());
-        DiaryEditorWindow* editor = d.press("Command2");
+        click(d.browser(), "Command2");
+        DiaryEditorWindow* editor = d.editor();
         QVERIFY(editor && !d.browser() && d.gnlk->isChecked() && !editor->hasUnsavedChanges());
         QVERIFY(!child(editor, "Command4")->isEnabled()); // files need the entry's number
         auto* content = child<QPlainTextEdit>(editor, "Text3");
@@ -175,15 +163,10 @@ private slots:
         QVERIFY(!editor->hasUnsavedChanges() && child(editor, "Command3")->isEnabled());
         QVERIFY(child(editor, "Command4")->isEnabled());
 
-        QTest::keyClicks(content, u"!"_s);
-        click(editor, "Command1");
-        stored.content = u"it's!"_s;
-        QCOMPARE(d.store.readEntries().value, QList<DiaryEntry>{stored});
-
         // Saving for the exit step asks nothing and also updates the same row.
         QTest::keyClicks(content, u"?"_s);
         QVERIFY(editor->saveUnsavedChanges() && !editor->hasUnsavedChanges());
-        stored.content = u"it's!?"_s;
+        stored.content = u"it's?"_s;
         QCOMPARE(d.store.readEntries().value, QList<DiaryEntry>{stored});
 
         QTest::keyClicks(content, u"."_s);
@@ -191,8 +174,8 @@ private slots:
         d.form.windows().unload(lang::DiaryEditor);
         QCOMPARE(d.t.prompter.texts(),
                  u"The Subject field cannot be blank. The record will be named as Unnamed.|Record Saved|"
-                 u"Record Updated|Do you want to save your changes?|Record Updated"_s);
-        stored.content = u"it's!?."_s;
+                 u"Do you want to save your changes?|Record Updated"_s);
+        stored.content = u"it's?."_s;
         QCOMPARE(d.store.readEntries().value, QList<DiaryEntry>{stored});
         QVERIFY(!d.t.ctx.state.diaryEditorOpen && !d.editor());
         QVERIFY(d.browser() && d.browser()->isVisible() && d.gnlk->isChecked());
@@ -207,7 +190,8 @@ private slots:
         const qint32 no = d.add("05", "03", "2026", longSubject, notes);
         QVERIFY(d.openBrowser(1));
         d.list()->setCurrentIndex(d.list()->model()->index(0, 0));
-        DiaryEditorWindow* editor = d.press("Command3");
+        click(d.browser(), "Command3");
+        DiaryEditorWindow* editor = d.editor();
         QVERIFY(editor && !d.browser() && !editor->hasUnsavedChanges());
         auto* subject = child<QLineEdit>(editor, "Text1");
         auto* month = child<QComboBox>(editor, "Combo2");

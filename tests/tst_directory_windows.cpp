@@ -152,16 +152,6 @@ private slots:
         QTRY_VERIFY(!listed(w).contains(u"Ilgın"_s)); // searched again
     }
 
-    void unusableDatabasesGiveAnEmptyListAndClearMessages() {
-        Opened o;
-        QTRY_COMPARE(listed(o.w()), AllNames);
-        clickName(o.w(), u"ince"_s);
-        QVERIFY(QFile::remove(o.t.file(u"rehber.mdb"_s)));
-        click(o.w(), "Command4");
-        QVERIFY(o.t.prompter.boxes.size() == 1 && o.t.prompter.boxes[0].kind == BoxKind::Critical);
-        QVERIFY(o.t.prompter.texts().contains(u"rehber.mdb"_s));
-    }
-
     void directoryAndEditorTakeEachOthersPlace() {
         TestContext t;
         seed(t);
