@@ -15,7 +15,7 @@ QString dataFile(const QString& name) {
     return QStringLiteral(VELKOR_JET_DATA "/") + name;
 }
 
-enum class Damage { None, Truncated, PageOverwritten, NotAccess, Missing };
+enum class Damage { Truncated, PageOverwritten, NotAccess };
 
 } // namespace
 
@@ -27,7 +27,6 @@ private slots:
         // What libmdb would take from the environment must change nothing.
         qputenv("MDB_JET3_CHARSET", "CP1252");
         qputenv("MDBICONV", "ISO-8859-1");
-        QVERIFY(m_dir.isValid());
     }
 
     void readsRealFiles_data() {
@@ -37,21 +36,15 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QVariant>("expected"); // an int for a binary field: its size
         const QString nwind = "nwind.mdb";
-        const QString dates = "DateTestDatabase.mdb";
         QTest::newRow("jet3 NULL stays null") << nwind << 91 << "Customers/Region" << 0 << QVariant();
-        QTest::newRow("jet3 memo") << nwind << 8 << "Categories/Description" << 0
-                                   << QVariant("Soft drinks, coffees, teas, beers, and ales");
         QTest::newRow("jet3 OLE over several pages")
             << nwind << 9 << "Employees/Photo" << 0 << QVariant(21626);
-        QTest::newRow("jet3 accented text, table named with ä")
-            << nwind << 830 << "Umsätze/ShipAddress" << 0
-            << QVariant("Carrera 52 con Ave. Bolívar #65-98 Llano Largo");
-        QTest::newRow("jet3 Windows-1254") << QString("turkish.mdb") << 830 << "Umsätze/ShipAddress" << 0
-                                           << QVariant("Carrera 52 con Ave. Bolıvar #65-98 Llano Largo");
-        QTest::newRow("jet4 date") << dates << 6 << "DateTest/DateTimeCol" << 1
-                                   << QVariant(QDateTime(QDate(9999, 1, 1), QTime(0, 0), Qt::UTC));
+        QTest::newRow("jet3 Windows-1254, table named with ä")
+            << QString("turkish.mdb") << 830 << "Umsätze/ShipAddress" << 0
+            << QVariant("Carrera 52 con Ave. Bolıvar #65-98 Llano Largo");
         QTest::newRow("jet4 memo with line break")
-            << dates << 6 << "DateTest/LongTextCol" << 5 << QVariant("New line\r\nin field");
+            << QString("DateTestDatabase.mdb") << 6 << "DateTest/LongTextCol" << 5
+            << QVariant("New line\r\nin field");
     }
 
     void readsRealFiles() {
@@ -92,9 +85,6 @@ private slots:
         QTest::newRow("overwritten page")
             << "Orders/OrderID" << Damage::PageOverwritten << "813 of the 830 rows";
         QTest::newRow("not an Access file") << "Orders/OrderID" << Damage::NotAccess << "not an Access";
-        QTest::newRow("missing") << "Orders/OrderID" << Damage::Missing << "cannot be opened";
-        QTest::newRow("no such table") << "Table1/RecordNo" << Damage::None << "no table named Table1";
-        QTest::newRow("no such column") << "Orders/RecordNo" << Damage::None << "no column RecordNo";
     }
 
     void refusesDamagedFiles() {
@@ -109,9 +99,7 @@ private slots:
         else if (damage == Damage::NotAccess)
             bytes.replace(0, 16, QByteArray("SQLite format 3\0", 16));
         const QString path = m_dir.filePath("damaged.mdb");
-        QFile::remove(path);
-        if (damage != Damage::Missing)
-            QVERIFY(writeAll(path, bytes));
+        QVERIFY(writeAll(path, bytes));
 
         jet::MdbReader reader;
         IoResult result = reader.open(path);
