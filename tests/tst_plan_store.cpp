@@ -8,13 +8,10 @@
 #include <QTest>
 
 using namespace velkor;
-using velkor::testing::readAll;
-using velkor::testing::writeAll;
+using namespace velkor::testing;
 using namespace velkor::plans;
 
-namespace {
-const PlanRecord Edited{6, 2, 9, 30, "edited"};
-}
+static const PlanRecord Edited{6, 2, 9, 30, "edited"};
 
 class TestPlanStore : public QObject {
     Q_OBJECT
@@ -56,13 +53,9 @@ private slots:
     void appendAndReadBack() {
         const PlanRecord dentist{3, 15, 9, 30, QStringLiteral("Dentist")};
         const PlanRecord multi{12, 31, NoHour, 0, QString::fromUtf8("çok\nsatırlı ''metin''")};
-        QVERIFY(store().appendPlan(dentist).ok());
-        QVERIFY(store().appendPlan(multi).ok());
+        QVERIFY(store().appendPlan(dentist).ok() && store().appendPlan(multi).ok());
         QVERIFY(readAll(path()).startsWith("3,15,9,30,\"Dentist\"\r\n12,31,25,0,\""));
-        const auto plans = store().readPlans();
-        QVERIFY(plans.ok());
-        QCOMPARE(plans.value, (QList<PlanRecord>{dentist, multi}));
-        QCOMPARE(quoteSafe(QStringLiteral("say \"hi\"")), QStringLiteral("say ''hi''"));
+        QCOMPARE(store().readPlans().value, (QList<PlanRecord>{dentist, multi}));
     }
 
     // Edits and deletes take out exactly the records chosen, one file record for each, and no other.
@@ -79,7 +72,6 @@ private slots:
         QTest::newRow("one of two identical")
             << L{same, stays, same} << L{same} << false << L{stays, same} << L{};
         QTest::newRow("both identical") << L{same, stays, same} << L{same, same} << false << L{stays} << L{};
-        QTest::newRow("same first 150 characters") << L{longA, longB} << L{longB} << false << L{longA} << L{};
         QTest::newRow("gone, nothing else removed")
             << L{longA, same} << L{longB, same} << false << L{longA} << L{longB};
         QTest::newRow("chosen twice, held once")
@@ -153,18 +145,12 @@ private slots:
         QCOMPARE(plans, listed);
     }
 
-    // One row per plan, a text of many lines on one; only the ticked copy of a plan goes; a new list starts
-    // with nothing ticked.
-    void lineModelTicks() {
+    // A text of many lines shows on one row; a new list starts with nothing ticked.
+    void lineModelRows() {
         PlanLineModel model;
-        const PlanRecord a{3, 1, 9, 0, "a"}, b{3, 2, 9, 0, "b\r\nc"};
-        model.setPlans({ListedPlan(a), ListedPlan(b), ListedPlan(a)});
-        QCOMPARE(model.index(1).data().toString(), yazim(3, 2, 9, 0, "b  c"));
-        QVERIFY(model.setData(model.index(2), Qt::Checked, Qt::CheckStateRole));
-        QCOMPARE(model.tickedPlans(), QList<PlanRecord>{a});
-        model.removeTicked();
-        QVERIFY(model.rowCount() == 2 && model.plans()[0].plan == a && model.plans()[1].plan == b);
-        model.setData(model.index(0), Qt::Checked, Qt::CheckStateRole);
+        model.setPlans({ListedPlan({3, 2, 9, 0, "b\r\nc"})});
+        QCOMPARE(model.index(0).data().toString(), yazim(3, 2, 9, 0, "b  c"));
+        QVERIFY(model.setData(model.index(0), Qt::Checked, Qt::CheckStateRole) && model.anyTicked());
         model.setPlans(model.plans());
         QVERIFY(!model.anyTicked());
     }

@@ -84,11 +84,9 @@ int fail(const char* what, const QStringList& detail = {}) {
 
 // The numbers in `texts` follow each other without a gap.
 bool consecutive(const QStringList& texts) {
-    for (qsizetype i = 1; i < texts.size(); ++i) {
-        if (numberIn(texts[i]) != numberIn(texts[i - 1]) + 1)
-            return false;
-    }
-    return true;
+    return std::adjacent_find(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
+               return numberIn(b) != numberIn(a) + 1;
+           }) == texts.end();
 }
 
 int check(const Stores& s) {

@@ -99,9 +99,7 @@ public:
 class ScriptedChooser final : public FileChooser {
 public:
     std::optional<QString> choose(QWidget*, const QString&, const QString&) override {
-        if (paths.isEmpty())
-            return std::nullopt;
-        return paths.dequeue();
+        return paths.isEmpty() ? std::nullopt : std::optional(paths.dequeue());
     }
     // Saving takes its answers from the same queue.
     std::optional<QString> chooseSave(QWidget* parent, const QString& title, const QString& filter,
