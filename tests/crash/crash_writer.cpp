@@ -73,7 +73,9 @@ void writeForever(const Stores& s) {
         s.files.writeLastExit(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(60 * step));
         lang::writeLanguageSetting(s.dir.filePath("options.prg"),
                                    step % 2 ? Language::English : Language::Turkish);
-        notebook::writeNote(s.dir.filePath("notes.kyt"), QString("note\nline %1").arg(step));
+        // A large note, so that kills also land in the middle of a rewrite.
+        notebook::writeNote(s.dir.filePath("notes.kyt"),
+                            QString("note\nline %1\n%2\nend %1").arg(step).arg(QString(900 * 1024, 'x')));
     }
 }
 
@@ -124,9 +126,14 @@ int check(const Stores& s) {
         return fail("tarih.kyt is not one moment");
     if (!lang::readLanguageSetting(s.dir.filePath("options.prg")).language)
         return fail("options.prg holds neither word");
+    // Once written, a file is never empty and its note never cut: it is replaced whole or not at all.
+    for (const char* name : {"tarih.kyt", "options.prg", "notes.kyt"})
+        if (QFile::exists(s.dir.filePath(name)) && QFileInfo(s.dir.filePath(name)).size() == 0)
+            return fail(name, {"is empty"});
     const auto note = notebook::readNote(s.dir.filePath("notes.kyt"));
-    if (!note.ok() || (!note.value.isEmpty() && !note.value.startsWith("note\nline ")))
-        return fail("notes.kyt holds a torn note:", {note.value});
+    const QString step = note.value.section('\n', 1, 1).mid(5);
+    if (!note.ok() || (!note.value.isEmpty() && !note.value.endsWith("\nend " + step)))
+        return fail("notes.kyt holds a torn note:", {note.value.left(20) + "..." + note.value.right(20)});
     if (QFile::exists(s.dir.filePath("temp.kyt")))
         return fail("temp.kyt left behind");
     return 0;
