@@ -14,8 +14,8 @@ using namespace velkor::interop;
 namespace {
 
 QList<VCardContact> read(const QByteArray& bytes, VCardError& error) {
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
+    QBuffer buffer;
+    buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QList<VCardContact> contacts;
     error = readVCards(buffer, [&](VCardContact&& contact) {

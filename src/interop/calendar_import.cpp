@@ -44,7 +44,8 @@ Start startOf(icalcomponent* component) {
     if (icalproperty* dtstart = icalcomponent_get_first_property(component, ICAL_DTSTART_PROPERTY)) {
         start.time = icalproperty_get_dtstart(dtstart);
         start.tzid = tzidOf(dtstart);
-        // libical takes any day up to 31 and any hour up to 99 ("20260359T254500"): no date anyone meant.
+        // libical's parser takes any two digits for a day or an hour ("20260359T254500"): no date anyone
+        // meant.
         const icaltimetype& t = start.time;
         start.present = !icaltime_is_null_time(t) && icaltime_is_valid_time(t) &&
                         QDate(t.year, t.month, t.day).isValid() &&
