@@ -35,7 +35,7 @@ void store(const TestContext& t, const QList<PlanRecord>& plans) {
     QVERIFY(plans::PlanStore(t.file(QStringLiteral("myfile.kyt"))).addPlans(plans).ok());
 }
 
-enum class Event { Start, Exit, Kill, Suspend, BoxOpen, EntryOpen, StepBack, StepForward };
+enum class Event { Start, Exit, Kill, Suspend, BoxOpen, EntryOpen, Unreadable, StepBack, StepForward };
 
 struct Diary {
     const char* when; // local wall-clock time
@@ -56,6 +56,8 @@ const Diary kYear[] = {
     {"2028-01-20 11:00", Event::Start, 0, "started again two hours later"},
     {"2028-01-25 09:50", Event::BoxOpen, 95, "the 10:00 box left open for 95 minutes"},
     {"2028-02-05 14:20", Event::EntryOpen, 50, "typing a plan across two plans' minutes"},
+    {"2028-03-01 21:00", Event::Suspend, 11 * Hour, "asleep over night with an evening plan waiting"},
+    {"2028-03-05 11:50", Event::Unreadable, 20, "myfile.kyt cannot be read across a plan's minute"},
     {"2028-04-10 15:10", Event::StepBack, Hour, "the clock set back an hour"},
     {"2028-04-20 12:10", Event::StepBack, 3 * Day, "the clock set back three days"},
     {"2028-05-01 10:00", Event::StepForward, 92 * Day, "a wrong jump of three months"},
@@ -75,16 +77,21 @@ const QList<PlanRecord> kPlans = {
     {1, 3, 19, 0, "while off"},
     {1, 4, 7, 30, "before the morning start"},
     {1, 4, NoHour, 0, "start day"},
+    {1, 4, 8, 0, "in the minute of the morning start"},
     {1, 10, 13, 0, "asleep 13:00"},
     {1, 10, 16, 0, "asleep 16:00"},
     {1, 20, 10, 0, "killed meanwhile"},
     {1, 20, NoHour, 0, "day of the kill"},
+    {1, 20, 11, 0, "in the minute of the restart"},
     {1, 25, 10, 0, "box opens"},
     {1, 25, 10, 30, "box still open"},
     {1, 25, 11, 0, "box open long"},
     {2, 5, 14, 30, "while typing 14:30"},
     {2, 5, 15, 0, "while typing 15:00"},
     {2, 29, 9, 0, "leap day"},
+    {3, 1, 22, 0, "evening while asleep"},
+    {3, 2, 7, 0, "morning while asleep"},
+    {3, 5, 12, 0, "while unreadable"},
     {2, 30, 9, 0, "30 February"},
     {2, 30, NoHour, 0, "30 February all day"},
     {3, 12, 2, 0, "US spring 02:00"},
@@ -249,6 +256,15 @@ private:
             busyFor(line.amount);
             m_t.ctx.pauseReminders(false);
             break;
+        case Event::Unreadable: {
+            // A folder in its place: every read fails until it goes.
+            const QString plans = m_t.file(QStringLiteral("myfile.kyt"));
+            QVERIFY(QFile::rename(plans, plans + QStringLiteral(".away")) && QDir().mkdir(plans));
+            busyFor(line.amount);
+            QVERIFY(QDir().rmdir(plans) && QFile::rename(plans + QStringLiteral(".away"), plans));
+            m_form->reminders().tick();
+            break;
+        }
         case Event::StepBack:
             m_t.clock.step(-line.amount);
             account.setBack(now());
@@ -270,7 +286,8 @@ private:
             busyFor(std::exchange(m_boxOpenMinutes, 0));
     }
 
-    // Minutes go by while a box or the plan entry is open; what falls due meanwhile waits until it closes.
+    // Minutes go by while a box or the plan entry is open (or the plans cannot be read); what falls due
+    // meanwhile waits until then.
     void busyFor(qint64 minutes) {
         const QDateTime closes = now().addSecs(minutes * 60);
         for (QDateTime t = now().addSecs(60); t <= closes; t = t.addSecs(60)) {
