@@ -2,6 +2,7 @@
 #include "shell/single_instance.h"
 
 #include <QCoreApplication>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -66,6 +67,38 @@ private slots:
                                       QCoreApplication::applicationName().toUtf8() + '\n' +
                                       QSysInfo::machineHostName().toUtf8() + '\n'));
         QCOMPARE(SingleInstance(other.path()).acquire(), SingleInstance::Outcome::First);
+    }
+
+    // A later start's request may reach the running copy in pieces: it is served once, whole.
+    void requestInPiecesIsServedWhole() {
+        QTemporaryDir dir;
+        SingleInstance running(dir.path());
+        QCOMPARE(running.acquire(), SingleInstance::Outcome::First);
+        QByteArrayList handled;
+        running.setRequestHandler([&](QByteArrayView request) {
+            handled.append(request.toByteArray());
+            return QByteArray("done\n");
+        });
+        int shown = 0;
+        connect(&running, &SingleInstance::activationRequested, this, [&] { ++shown; });
+        const QByteArrayList requests{"show\n", "import /tmp/a b.ics\n"};
+        for (qsizetype i = 0; i < requests.size(); ++i) {
+            QLocalSocket later;
+            later.connectToServer(SingleInstance::serverName(dir.path()));
+            QVERIFY(later.waitForConnected(10000));
+            later.write(requests[i].left(3));
+            QVERIFY(later.waitForBytesWritten(10000));
+            QTest::qWait(100); // lets the first piece arrive alone
+            later.write(requests[i].mid(3));
+            QVERIFY(later.waitForBytesWritten(10000));
+            QTRY_VERIFY(shown + handled.size() > i || later.state() != QLocalSocket::ConnectedState);
+            if (i == 1) {
+                QTRY_VERIFY(later.canReadLine() || later.state() != QLocalSocket::ConnectedState);
+                QCOMPARE(later.readAll(), QByteArray("done\n"));
+            }
+        }
+        QCOMPARE(shown, 1);
+        QCOMPARE(handled, QByteArrayList{"import /tmp/a b.ics\n"});
     }
 
     void twoStartsAtOnceLeaveOneRunning() {
