@@ -241,6 +241,10 @@ private slots:
         QVERIFY(writeAll(programPath + u"/myfile.kyt"_s, "3,4,9,30,\"program folder\"\r\n"));
         QVERIFY(writeAll(programPath + u"/sc.kyt"_s, "1\r\n") &&
                 writeAll(programPath + u"/options.prg"_s, "\"eng\"\r\n"));
+        // The diary, its attached files and the directory go with the plans.
+        for (const QString& name : {u"history.mdb"_s, u"files.mdb"_s, u"rehber.mdb"_s})
+            QVERIFY(writeAll(programPath + u'/' + name, name.toUtf8().repeated(50)));
+        const QStringList programFiles = QDir(programPath).entryList(QDir::Files);
         if (userPlans == "<folder>") {
             QVERIFY(QDir().mkpath(QDir(userDir).filePath(u"options.prg"_s)));
         } else if (!userPlans.isNull()) {
@@ -256,6 +260,12 @@ private slots:
             const bool fails = userPlans == "<folder>";
             QCOMPARE(settleDataFolder(choice, t.prompter), !fails);
             QCOMPARE(readAll(QDir(choice.dir).filePath(u"myfile.kyt"_s)), plansAfter);
+            if (told == u"copied"_s) {
+                for (const QString& name : programFiles)
+                    QCOMPARE(readAll(QDir(userDir).filePath(name)), readAll(QDir(programPath).filePath(name)));
+            } else if (fails) { // what was copied before the failure is taken back
+                QCOMPARE(QDir(userDir).entryList(QDir::Files), QStringList());
+            }
             // Said at the first start only (a failure at every start), naming both folders.
             QCOMPARE(t.prompter.boxes.size(), (start == 0 || fails) && !told.isEmpty() ? 1 : 0);
             if (!t.prompter.boxes.isEmpty()) {
