@@ -52,6 +52,8 @@ private slots:
         QTest::newRow("not SQLite: an old Jet file")
             << qint64(0) << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) << u"left unchanged"_s;
         // The rows before it must not pass for the whole table.
+        // The table list itself cannot be read: no table must not pass for an empty one.
+        QTest::newRow("a damaged schema") << qint64(100) << QByteArray(8, '\x7f') << u"damaged"_s;
         QTest::newRow("a damaged page late in the table")
             << qint64(-4096) << QByteArray(4096, '\xff') << u"damaged"_s;
     }
@@ -71,7 +73,8 @@ private slots:
         QCOMPARE(testing::readAll(f.db.path()), before);
     }
 
-    // Another program reading in a transaction of its own lets a change run but not commit.
+    // Another program reading in a transaction of its own lets a change run but not commit; one writing
+    // holds off even the table list. Either way the file is named, and nothing reads as empty.
     void lockedDatabaseFailsWithAClearMessageAndChangesNothing() {
         const Fixture f;
         QVERIFY(f.db.change({insertName(u"a"_s)}).ok());
@@ -83,6 +86,10 @@ private slots:
                     QSqlQuery(other).exec(u"SELECT count(*) FROM Table1"_s));
             const QString error = f.db.change({insertName(u"b"_s)}).error;
             QVERIFY2(error.contains(u"in use by another program"_s), qPrintable(error));
+            QVERIFY(QSqlQuery(other).exec(u"COMMIT"_s) && QSqlQuery(other).exec(u"BEGIN EXCLUSIVE"_s));
+            const Loaded<QList<Row>> read = f.db.read();
+            QVERIFY2(read.error.contains(u"history.mdb"_s) && read.error.contains(u"in use"_s),
+                     qPrintable(read.error));
             other.close(); // rolls the lock back
         }
         QSqlDatabase::removeDatabase(u"other"_s);
