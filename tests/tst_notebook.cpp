@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace velkor;
 using velkor::testing::readAll;
 using velkor::testing::writeAll;
@@ -55,6 +58,8 @@ private slots:
             << u"10\u00a0km\nb\n\nd"_s;
         QTest::newRow("quotes inside")
             << QString() << QByteArray("say \"hi\"\r\nthen go\r\n") << u"say \"hi\"\nthen go"_s;
+        QTest::newRow("a quoted first line, then more")
+            << QString() << QByteArray("\"Alışveriş\"\r\nsüt\r\n") << u"\"Alışveriş\"\nsüt"_s;
         QTest::newRow("older code page") << QString() << QByteArray("\"\xDE\xFD\xF0\"\r\n") << u"Şığ"_s;
         QTest::newRow("torn before the closing quote") << QString() << QByteArray("\"torn\r\n") << u"torn"_s;
     }
@@ -127,6 +132,26 @@ private slots:
         QCOMPARE(
             nb.t.prompter.offered,
             QList<QStringList>(pick < 0 ? 0 : 1, {u"Benimkini kaydet"_s, u"Dosyadakini al"_s, u"Vazgeç"_s}));
+    }
+
+    // A save that failed (the disk full) changed nothing on disk: the next one is no conflict.
+    void saveAfterAFailedSaveIsNoConflict() {
+        Notebook nb("\"old\"\r\n");
+        const QString typed(5000, u'n');
+        nb.text->setPlainText(typed);
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit full{1024, limit.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        nb.save->click();
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        QCOMPARE(readAll(nb.path()), QByteArray("\"old\"\r\n"));
+        QVERIFY(nb.undo->isEnabled());
+        nb.save->click();
+        QCOMPARE(readAll(nb.path()), "\"" + typed.toUtf8() + "\"\r\n");
+        QVERIFY(nb.t.prompter.offered.isEmpty());
+        QCOMPARE(nb.t.prompter.boxes.size(), 2); // the failure, then "saved"
     }
 
     // Too large a file is told and left as it is, and one of gigabytes is not even read.
