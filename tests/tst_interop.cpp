@@ -250,7 +250,8 @@ private slots:
             return process;
         };
 
-        QProcess* alone = run({"--export", "out.ics"});
+        // Both option forms: "--export=FILE" here, "--import FILE" below.
+        QProcess* alone = run({"--export=out.ics"});
         QCOMPARE(alone->exitCode(), 0);
         QVERIFY2(alone->readAllStandardOutput().contains("1 plan"), "export summary");
         QVERIFY(readAll(t.file("out.ics")).contains("SUMMARY:Dentist"));
@@ -267,7 +268,7 @@ private slots:
             const auto asked = interop::decodeRequest(request);
             return interop::encodeAnswer(interop::transferFile(asked->file, asked->importing, t.ctx));
         });
-        QProcess* handed = run({"--import", "out.ics"});
+        QProcess* handed = run({"--import=out.ics"});
         QCOMPARE(served, 1);
         QCOMPARE(handed->exitCode(), 0);
         QVERIFY2(handed->readAllStandardOutput().contains("1 kayıt zaten vardı"), "answer printed");
