@@ -11,6 +11,7 @@ set -euo pipefail
 build=$(readlink -f "${1:?usage: tray_sni.sh BUILD_DIR}")
 here=$(dirname "$(readlink -f "$0")")
 sni() { /usr/bin/python3 "$here/sni.py" "$@"; }
+source "$here/wait.sh"
 
 if [ -z "${VELKOR_TRAY_SESSION:-}" ]; then
   export VELKOR_TRAY_SESSION=1
@@ -25,15 +26,6 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$work/velkor.log" >&2 2>/dev/null || true; exit 1; }
 
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-  local tries=$1; shift
-  for _ in $(seq "$tries"); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 
 prefix="$work/Kurulum Yeri/ğüşıöç İ"
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -60,7 +52,7 @@ stop_velkor() {
 
 # 1. No tray at all.
 start_velkor
-wait_for 150 calendar_shown || fail "without a tray the calendar did not stand in"
+wait_for calendar_shown || fail "without a tray the calendar did not stand in"
 grep -q "no system tray" "$work/velkor.log" || fail "the missing tray was not told"
 [ -f "$data/myfile.kyt" ] || fail "no plan file in the user's data folder"
 [ -z "$(ls "$prefix/bin" | grep -v '^velkor$')" ] || fail "files written beside the installed program"
@@ -71,10 +63,10 @@ stop_velkor TERM
 # 2. A StatusNotifier host.
 sni watch &
 watcher_pid=$!
-wait_for 100 sni items || fail "the watcher did not start"
+wait_for sni items || fail "the watcher did not start"
 start_velkor
 item_registered() { [ -n "$(sni items)" ]; }
-wait_for 150 item_registered || fail "no item registered"
+wait_for item_registered || fail "no item registered"
 item=$(sni items)
 calendar_shown && fail "the calendar was shown although a tray is there"
 [ "$(sni tip "$item")" = "$today" ] || fail "tip: $(sni tip "$item")"
@@ -90,14 +82,14 @@ english=(Calendar Records Daily Directory Notebook Help About Dil "  Türkçe" "
          "Exit program")
 expect_menu "${turkish[@]}" || fail "menu in Turkish: $(sni menu "$item")"
 sni click "$item" English
-wait_for 50 expect_menu "${english[@]}" || fail "menu in English: $(sni menu "$item")"
+wait_for expect_menu "${english[@]}" || fail "menu in English: $(sni menu "$item")"
 grep -q '"eng"' "$data/options.prg" || fail "the language was not kept"
 
 sni activate "$item"
-wait_for 50 calendar_shown || fail "Activate did not show the calendar"
+wait_for calendar_shown || fail "Activate did not show the calendar"
 sni activate "$item"
 calendar_hidden() { ! calendar_shown; }
-wait_for 50 calendar_hidden || fail "Activate did not hide the calendar"
+wait_for calendar_hidden || fail "Activate did not hide the calendar"
 
 sni click "$item" "Exit program"
 stop_velkor

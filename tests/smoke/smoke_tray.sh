@@ -6,6 +6,7 @@ set -euo pipefail
 
 program=${1:?usage: smoke_tray.sh path/to/velkor}
 program=$(readlink -f "$program")
+source "$(dirname "$(readlink -f "$0")")/../desktop/wait.sh"
 
 if [ -z "${VELKOR_SMOKE_X:-}" ]; then
   export VELKOR_SMOKE_X=1
@@ -30,23 +31,14 @@ mkdir -p "$HOME"
 trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true >/dev/null 2>&1 &
 trayer_pid=$!
 
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-  local tries=$1; shift
-  for _ in $(seq "$tries"); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 
-wait_for 150 xdotool search --class trayer || fail "the tray host did not start"
+wait_for xdotool search --class trayer || fail "the tray host did not start"
 
 start_velkor() {
   (cd "$work/app" && exec ./velkor >"$work/app/velkor.log" 2>&1) &
   velkor_pid=$!
   # The icon is a small window of ours embedded in the tray.
-  wait_for 100 tray_icon || fail "the tray icon did not appear"
+  wait_for tray_icon || fail "the tray icon did not appear"
 }
 
 tray_icon() {
@@ -74,12 +66,21 @@ expect_exit_record() {
 # 1. Right button on the icon opens the menu; its last item ends the program.
 start_velkor
 icon=$(tray_icon)
-windows_before=$(xdotool search --onlyvisible --class velkor | wc -l)
+windows_before=$(xdotool search --onlyvisible --class velkor | sort)
 eval "$(xdotool getwindowgeometry --shell "$icon")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
-menu_open() { [ "$(xdotool search --onlyvisible --class velkor | wc -l)" -gt "$windows_before" ]; }
-wait_for 50 menu_open || fail "the menu did not open"
-xdotool key Up Return
+menu_window() { comm -13 <(echo "$windows_before") <(xdotool search --onlyvisible --class velkor | sort) | grep .; }
+wait_for menu_window || fail "the menu did not open"
+# A click on the last item: unlike keys, it does not depend on the new menu holding the keyboard yet.
+eval "$(xdotool getwindowgeometry --shell "$(menu_window | head -1)")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 10)) click 1
+# Ended: gone, or a zombie waiting for this script to collect its status.
+ended() {
+  local state
+  state=$(awk '{print $3}' "/proc/$velkor_pid/stat" 2>/dev/null)
+  [ -z "$state" ] || [ "$state" = Z ]
+}
+wait_for ended || fail "the menu's last item did not end the program"
 status=0
 wait "$velkor_pid" || status=$?
 velkor_pid=
@@ -90,10 +91,11 @@ expect_exit_record "$status"
 start_velkor
 calendar_shown() { xdotool search --onlyvisible --name "^$(date +%d.%m.%Y)\$" >/dev/null; }
 calendar_shown && fail "the calendar was shown before anyone asked"
-(cd "$work/app" && timeout 20 ./velkor >>"$work/app/velkor.log" 2>&1) || fail "the second start did not end with status 0"
-wait_for 50 calendar_shown || fail "the first copy did not show its calendar"
+(cd "$work/app" && timeout "$wait_deadline" ./velkor >>"$work/app/velkor.log" 2>&1) ||
+  fail "the second start did not end with status 0"
+wait_for calendar_shown || fail "the first copy did not show its calendar"
 # One process, so one tray icon and one reminder timer.
-[ "$(pgrep -xc velkor)" -eq 1 ] || fail "more than one Velkor runs"
+[ "$(processes_of "$work/app/velkor" | wc -l)" -eq 1 ] || fail "more than one Velkor runs"
 kill -0 "$velkor_pid" || fail "the first copy ended"
 
 # 3. SIGTERM counts as a clean exit too.
