@@ -28,11 +28,18 @@ cp "$program" "$work/app/velkor"
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$HOME"
 
-trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true >/dev/null 2>&1 &
-trayer_pid=$!
+# The tray host is the machine's, not ours: one that dies while starting is started again.
+tray_host() {
+  if [ -z "${trayer_pid:-}" ] || ! kill -0 "$trayer_pid" 2>/dev/null; then
+    trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true \
+      >>"$work/trayer.log" 2>&1 &
+    trayer_pid=$!
+  fi
+  xdotool search --class trayer
+}
 
 
-wait_for xdotool search --class trayer || fail "the tray host did not start"
+wait_for tray_host || fail "the tray host did not start: $(cat "$work/trayer.log")"
 
 start_velkor() {
   (cd "$work/app" && exec ./velkor >"$work/app/velkor.log" 2>&1) &
