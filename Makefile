@@ -33,9 +33,10 @@ fuzz: configure
 	@cmake --build --preset default --target crash_writer
 	@./tests/crash/crash_test.sh $(BUILD_DIR)/tests/crash_writer 200
 
-# Plants each fault of mutants/ in turn and shows which tests notice it (M=name-part picks some).
+# Plants each fault of mutants/ in turn and shows which tests notice it (M=name-part picks some);
+# SAMPLE=n [SEED=s] plants n mechanical mutants of src/ instead (M= then picks source files).
 mutants: deps
-	@./scripts/mutants.sh $(M)
+	@SAMPLE='$(SAMPLE)' SEED='$(SEED)' ./scripts/mutants.sh $(M)
 
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)
