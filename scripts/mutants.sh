@@ -83,7 +83,9 @@ sample_mode() {
       else
         result=SURVIVED
         {
-          echo "== $name  ($ran tests ran$([ "$ran" -eq 0 ] && echo ': no test program is built from this file'))"
+          echo -n "== $name  ($ran tests ran"
+          [ "$ran" -eq 0 ] && echo -n ": none of the chosen tests runs a program built from this file"
+          echo ")"
           diff -U2 --label "a/$file" --label "b/$file" "$tree/.mutagen/$file" "$tree/$file"
           echo
         } >>"$survivors"
@@ -92,7 +94,10 @@ sample_mode() {
     fi
     # Rebuild the original now, so the next mutant's build changes only what that mutant touches.
     python3 "$mutagen" --revert --tree "$tree"
-    cmake --build "$build" -j2 >/dev/null 2>&1 </dev/null
+    if ! cmake --build "$build" -j2 >"$logs/fast-rebuild.log" 2>&1 </dev/null; then
+      echo "The unmutated sources no longer build after $name; see $logs/fast-rebuild.log." >&2
+      exit 2
+    fi
   done 3<"$sites"
 
   [ "$total" -eq 0 ] && { echo "No mutant built${pattern:+ in files matching '$pattern'}."; exit 2; }
