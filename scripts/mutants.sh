@@ -31,8 +31,9 @@ mutagen=$root/scripts/mutagen.py
 sample_mode() {
   local build=$work/fast stamp=$work/fast.stamp sites=$logs/sites-seed$seed.txt
   local survivors=$logs/survivors-seed$seed.txt nobuilt=$logs/nobuild-seed$seed.txt
-  # -O0 -g0 and gold: the changed file compiles and every program relinks in seconds; the tests stay quick.
-  cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g0" \
+  # -O1 -g0 and gold: one file compiles about as fast as at -O0 and every program relinks in seconds, while
+  # the suite runs in 16 s instead of 23 (a year of reminders, minute by minute).
+  cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g0" \
     -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold -DVELKOR_WERROR=ON -DVELKOR_BENCH=OFF \
     >"$logs/fast-configure.log" 2>&1 || { cat "$logs/fast-configure.log"; exit 2; }
   # The clean run also leaves the test times that order the tests.
