@@ -19,7 +19,8 @@ tests=$?
 # Branches the compiler adds for exceptions and for code that can never run would only blur the numbers.
 gcovr --root "$root" --object-directory "$build" --filter "$root/src/" \
   --exclude-directories "$build/CMakeFiles" --exclude-unreachable-branches --exclude-throw-branches -j 2 \
-  --txt "$build/coverage.txt" --json-summary "$build/coverage.json" "$build" 2>"$build/gcovr.log" || { cat "$build/gcovr.log"; exit 2; }
+  --txt "$build/coverage.txt" --json-summary "$build/coverage.json" "$build" 2>"$build/gcovr.log" ||
+  { cat "$build/gcovr.log"; exit 2; }
 
 python3 - "$build/coverage.json" <<'EOF'
 import json, sys

@@ -4,7 +4,7 @@
   mutagen.py --seed N --list [--root DIR]     every site, in order: file:line op: original -> mutated
   mutagen.py --seed N --apply K --tree DIR    plants the K-th site (0-based) into the copy DIR
   mutagen.py --revert --tree DIR              puts back whatever --apply changed in DIR
-  mutagen.py --test-map BUILD_DIR             the tests of BUILD_DIR, fastest first, with the programs each runs
+  mutagen.py --test-map BUILD_DIR             the tests of BUILD_DIR, fastest first, and the programs they run
 
 Operators: comparisons flipped or loosened (cmp), if/while conditions negated (negate), if conditions
 made true (true), && and || swapped (and-or), one operand of a top-level && / || chain dropped
@@ -188,7 +188,8 @@ def line_sites(rel, no, orig, code, codes, idx):
     prev = next((c.rstrip() for c in reversed(codes[:idx]) if c.strip()), "")
     starts = prev.endswith((";", "{", "}", ":")) or braceless_if_body(codes, idx) or prev.endswith("else")
     # A break that ends a case either falls through (a warning, so no build) or changes nothing.
-    label = next((c.strip() for c in reversed(codes[:idx]) if c.strip() and len(c) - len(c.lstrip()) < lead), "")
+    label = next((c.strip() for c in reversed(codes[:idx]) if c.strip() and len(c) - len(c.lstrip()) < lead),
+                 "")
     if stmt in ("continue;", "break;") and not (stmt == "break;" and label.startswith(("case ", "default:"))):
         put(lead, end, "{}", "drop-" + stmt[:-1])
     elif stmt.startswith("return") and stmt.endswith(";") and braceless_if_body(codes, idx):
@@ -238,7 +239,8 @@ def apply(tree, seed, k):
     rel, no, _, orig, new = sites[k]
     path = tree / rel
     lines = path.read_text(encoding="utf-8").split("\n")
-    assert lines[no - 1] == orig
+    if lines[no - 1] != orig:
+        sys.exit(f"{rel}:{no} is not the line the site was found on")
     (backup / rel).parent.mkdir(parents=True)
     shutil.copy2(path, backup / rel)
     lines[no - 1] = new

@@ -47,9 +47,10 @@ sample_mode() {
   : >"$survivors"
   : >"$nobuilt"
 
-  local k=-1 total=0 killed=0 nobuild=0 start=$SECONDS site name file log by ran result test programs p changed
+  local k=-1 total=0 killed=0 nobuild=0 start=$SECONDS
+  local site name file log by ran result test programs p changed
   printf '| %-56s | %-8s | %s\n' "mutant (seed $seed)" "result" "noticed by"
-  printf '|%s|%s|%s\n' "----------------------------------------------------------" "----------" "----------------"
+  printf '|%s|%s|%s\n' "$(printf -- '-%.0s' {1..58})" "----------" "----------------"
   while [ "$total" -lt "$sample" ] && IFS= read -r -u 3 site; do
     k=$((k + 1))
     name=${site%%: *}
