@@ -1,7 +1,7 @@
 # Front door: `make run` starts Velkor, `make test` builds and runs every test.
 BUILD_DIR := build
 
-.PHONY: deps configure build run test test-asan bench fuzz mutants clean format package
+.PHONY: deps configure build run test test-asan bench fuzz mutants coverage clean format package
 
 deps:
 	@./scripts/install-deps.sh
@@ -33,9 +33,14 @@ fuzz: configure
 	@cmake --build --preset default --target crash_writer
 	@./tests/crash/crash_test.sh $(BUILD_DIR)/tests/crash_writer 200
 
-# Plants each fault of mutants/ in turn and shows which tests notice it (M=name-part picks some).
+# Plants each fault of mutants/ in turn and shows which tests notice it (M=name-part picks some);
+# SAMPLE=n [SEED=s] plants n mechanical mutants of src/ instead (M= then picks source files).
 mutants: deps
-	@./scripts/mutants.sh $(M)
+	@SAMPLE='$(SAMPLE)' SEED='$(SEED)' ./scripts/mutants.sh $(M)
+
+# Line and branch coverage of the tests per folder of src/, built in build-coverage/.
+coverage: deps
+	@./scripts/coverage.sh
 
 bench: build
 	@./scripts/bench.sh $(BUILD_DIR)
@@ -44,4 +49,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) build-asan build-fuzz build-mutants
+	@rm -rf $(BUILD_DIR) build-asan build-fuzz build-mutants build-coverage

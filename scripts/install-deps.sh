@@ -10,6 +10,7 @@ packages=(
   xvfb xauth trayer xdotool x11-utils imagemagick strace procps
   pkg-config mdbtools-dev libical-dev
   dpkg-dev lintian desktop-file-utils appstream dbus python3-dbus python3-gi
+  gcovr
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for the fuzz targets.
