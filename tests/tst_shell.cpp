@@ -262,7 +262,8 @@ private slots:
             QCOMPARE(readAll(QDir(choice.dir).filePath(u"myfile.kyt"_s)), plansAfter);
             if (told == u"copied"_s) {
                 for (const QString& name : programFiles)
-                    QCOMPARE(readAll(QDir(userDir).filePath(name)), readAll(QDir(programPath).filePath(name)));
+                    QCOMPARE(readAll(QDir(userDir).filePath(name)),
+                             readAll(QDir(programPath).filePath(name)));
             } else if (fails) { // what was copied before the failure is taken back
                 QCOMPARE(QDir(userDir).entryList(QDir::Files), QStringList());
             }
