@@ -258,6 +258,8 @@ private slots:
         QCOMPARE(alone->exitCode(), 0);
         QVERIFY2(alone->readAllStandardOutput().contains("1 plan"), "export summary");
         QVERIFY(readAll(t.file("out.ics")).contains("SUMMARY:Dentist"));
+        QProcess* help = run({"--help"});
+        QVERIFY(help->exitCode() == 0 && help->readAllStandardOutput().contains("--import <FILE>"));
         QProcess* wrong = run({"--import", "myfile.kyt"});
         QVERIFY(wrong->exitCode() != 0);
         QVERIFY(wrong->readAllStandardError().contains("myfile.kyt"));

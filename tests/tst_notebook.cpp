@@ -134,6 +134,22 @@ private slots:
             QList<QStringList>(pick < 0 ? 0 : 1, {u"Benimkini kaydet"_s, u"Dosyadakini al"_s, u"Vazgeç"_s}));
     }
 
+    // A line too long to wrap quickly is shown unwrapped; many short lines wrap, a first empty one too.
+    void onlyShortLinesWrap_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("wraps");
+        QTest::newRow("one long line") << "\"" + QByteArray(70000, 'w') + "\"\r\n" << false;
+        QTest::newRow("short lines after an empty one")
+            << "\"\r\n" + QByteArray("short\r\n").repeated(12000) + "\"\r\n"
+            << true;
+    }
+    void onlyShortLinesWrap() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, wraps);
+        const Notebook nb(file);
+        QCOMPARE(nb.text->lineWrapMode() == QPlainTextEdit::WidgetWidth, wraps);
+    }
+
     // A save that failed (the disk full) changed nothing on disk: the next one is no conflict.
     void saveAfterAFailedSaveIsNoConflict() {
         Notebook nb("\"old\"\r\n");

@@ -85,6 +85,14 @@ private slots:
         click(entry, "Command2");
         QTRY_VERIFY(entry.isNull());
         QCOMPARE(q.store.readPlans().value, (QList<PlanRecord>{{2, 31, NoHour, 0, "  "}}));
+
+        // The window under an open entry goes and takes it along: the reminders go on.
+        bool paused = false;
+        q.t.ctx.pauseReminders = [&](bool pause) { paused = pause; };
+        entry = openPlanEntry(q.t.ctx, q.window.get());
+        QVERIFY(entry && paused && q.t.ctx.state.planEntryOpen);
+        q.window.reset();
+        QVERIFY(entry.isNull() && !paused && !q.t.ctx.state.planEntryOpen);
     }
 
     // The plan edited has a twin listed after it as the same line.
