@@ -34,9 +34,10 @@ fuzz: configure
 	@./tests/crash/crash_test.sh $(BUILD_DIR)/tests/crash_writer 200
 
 # Plants each fault of mutants/ in turn and shows which tests notice it (M=name-part picks some);
-# SAMPLE=n [SEED=s] plants n mechanical mutants of src/ instead (M= then picks source files).
+# SAMPLE=n [SEED=s] plants n mechanical mutants of src/ instead (M= then picks source files);
+# RECHECK=FILE plants again the sites an earlier run listed there (its survivors, say).
 mutants: deps
-	@SAMPLE='$(SAMPLE)' SEED='$(SEED)' ./scripts/mutants.sh $(M)
+	@SAMPLE='$(SAMPLE)' SEED='$(SEED)' RECHECK='$(RECHECK)' ./scripts/mutants.sh $(M)
 
 # Line and branch coverage of the tests per folder of src/, built in build-coverage/.
 coverage: deps

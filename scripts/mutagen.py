@@ -3,6 +3,7 @@
 
   mutagen.py --seed N --list [--root DIR]     every site, in order: file:line op: original -> mutated
   mutagen.py --seed N --apply K --tree DIR    plants the K-th site (0-based) into the copy DIR
+  mutagen.py --site TEXT --tree DIR           plants the site that --list describes as TEXT
   mutagen.py --revert --tree DIR              puts back whatever --apply changed in DIR
   mutagen.py --test-map BUILD_DIR             the tests of BUILD_DIR, fastest first, and the programs they run
 
@@ -51,6 +52,7 @@ LAYOUT = re.compile(
     r"|setObjectName|twipsRect|px|QRect|QSize|QPoint|QMargins|setContentsMargins|setSpacing"
     r"|setAlignment|setFrameShape|setTextElideMode|set(Vertical|Horizontal)ScrollBarPolicy"
     r"|setDefaultSectionSize|setSectionResizeMode|setStretchFactor|setColumnWidth|setWordWrap)\s*\("
+    r"|\bQColor\s+\w+\s*[({]"  # a named colour
 )
 
 BACKUP = ".mutagen"  # inside the tree: the originals of the files --apply changed
@@ -236,7 +238,12 @@ def apply(tree, seed, k):
     sites = all_sites(tree, seed)
     if not 0 <= k < len(sites):
         sys.exit(f"no site {k}: there are {len(sites)}")
-    rel, no, _, orig, new = sites[k]
+    apply_site(tree, sites[k])
+
+
+def apply_site(tree, site):
+    backup = tree / BACKUP
+    rel, no, _, orig, new = site
     path = tree / rel
     lines = path.read_text(encoding="utf-8").split("\n")
     if lines[no - 1] != orig:
@@ -245,7 +252,15 @@ def apply(tree, seed, k):
     shutil.copy2(path, backup / rel)
     lines[no - 1] = new
     path.write_text("\n".join(lines), encoding="utf-8")
-    print(describe(sites[k]))
+    print(describe(site))
+
+
+def apply_described(tree, text):
+    """Plants the site that --list describes as TEXT, whatever its place in a seed's order."""
+    for site in all_sites(tree, 0):
+        if describe(site) == text.strip():
+            return apply_site(tree, site)
+    sys.exit(f"no site is described as: {text.strip()}")
 
 
 def revert(tree):
@@ -303,6 +318,7 @@ def main():
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--list", action="store_true")
     ap.add_argument("--apply", type=int, metavar="K")
+    ap.add_argument("--site", metavar="TEXT", help="with --tree: plant the site --list describes so")
     ap.add_argument("--revert", nargs="?", const=-1, type=int, metavar="K")
     ap.add_argument("--tree", type=Path)
     ap.add_argument("--root", type=Path, default=Path(__file__).resolve().parent.parent)
@@ -313,6 +329,8 @@ def main():
     elif args.list:
         for site in all_sites(args.root, args.seed):
             print(describe(site))
+    elif args.site and args.tree:
+        apply_described(args.tree, args.site)
     elif args.apply is not None and args.tree:
         apply(args.tree, args.seed, args.apply)
     elif args.revert is not None and args.tree:

@@ -7,7 +7,8 @@
 # Exit status: 0 when at least MUTANTS_MIN_KILLED percent (default 90) are killed and every mutant builds.
 #
 # SAMPLE=n [SEED=s] instead plants n mechanical mutants drawn by scripts/mutagen.py (PATTERN then picks
-# source files), in a fast build of its own; see sample_mode below.
+# source files), in a fast build of its own; see sample_mode below. RECHECK=FILE plants the sites listed
+# in FILE (lines as --list prints them, e.g. an earlier run's survivors-seed<s>.sites) the same way.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,7 +22,7 @@ only_tests=()
 [ -n "${MUTANTS_TESTS:-}" ] && only_tests=(-R "$MUTANTS_TESTS")
 [ -n "${MUTANTS_EXCLUDE:-}" ] && only_tests+=(-E "$MUTANTS_EXCLUDE")
 mkdir -p "$tree" "$logs"
-sample=${SAMPLE:-}
+sample=${SAMPLE:-${RECHECK:+all}}
 seed=${SEED:-1}
 mutagen=$root/scripts/mutagen.py
 
@@ -29,7 +30,7 @@ mutagen=$root/scripts/mutagen.py
 # aside and the next drawn), then only the tests whose programs the build changed run, fastest first,
 # until one fails. The package test stays in: it is the only one that runs the installed layout.
 sample_mode() {
-  local build=$work/fast stamp=$work/fast.stamp sites=$logs/sites-seed$seed.txt
+  local build=$work/fast stamp=$work/fast.stamp sites=$logs/sites-seed$seed.txt replay=${RECHECK:-}
   local survivors=$logs/survivors-seed$seed.txt nobuilt=$logs/nobuild-seed$seed.txt
   # -O1 -g0 and gold: one file compiles about as fast as at -O0 and every program relinks in seconds, while
   # the suite runs in 16 s instead of 23 (a year of reminders, minute by minute).
@@ -43,8 +44,16 @@ sample_mode() {
     exit 2
   fi
   python3 "$mutagen" --test-map "$build" >"$logs/tests.tsv" || exit 2
-  python3 "$mutagen" --seed "$seed" --list --root "$tree" >"$sites" || exit 2
+  if [ -n "$replay" ]; then
+    # The sites of an earlier run (e.g. its survivors) again, against the tests as they are now.
+    sites=$logs/recheck.txt survivors=$logs/survivors-recheck.txt nobuilt=$logs/nobuild-recheck.txt
+    grep -v '^$' "$replay" >"$sites"
+    sample=$(wc -l <"$sites")
+  else
+    python3 "$mutagen" --seed "$seed" --list --root "$tree" >"$sites" || exit 2
+  fi
   : >"$survivors"
+  : >"${survivors%.txt}.sites"
   : >"$nobuilt"
 
   local k=-1 total=0 killed=0 nobuild=0 start=$SECONDS
@@ -58,7 +67,11 @@ sample_mode() {
     [[ -n "$pattern" && "$file" != *"$pattern"* ]] && continue
     log=$logs/seed$seed-$k
     rm -f "$log".*.log
-    python3 "$mutagen" --seed "$seed" --apply "$k" --tree "$tree" >/dev/null || exit 2
+    if [ -n "$replay" ]; then
+      python3 "$mutagen" --site "$site" --tree "$tree" >/dev/null || exit 2
+    else
+      python3 "$mutagen" --seed "$seed" --apply "$k" --tree "$tree" >/dev/null || exit 2
+    fi
     touch "$stamp"
     if ! cmake --build "$build" -j2 >"$log.build.log" 2>&1 </dev/null; then
       nobuild=$((nobuild + 1))
@@ -84,6 +97,7 @@ sample_mode() {
         killed=$((killed + 1))
       else
         result=SURVIVED
+        echo "$site" >>"${survivors%.txt}.sites"
         {
           echo -n "== $name  ($ran tests ran"
           [ "$ran" -eq 0 ] && echo -n ": none of the chosen tests runs a program built from this file"
