@@ -145,6 +145,12 @@ private slots:
         const QList<ShownBox>& boxes = d.t.prompter.boxes;
         QCOMPARE(boxes.isEmpty() ? QString() : boxes.first().title + u'|' + boxes.first().text, text);
         QCOMPARE(boxes.value(0, {kind, {}, {}}).kind, kind);
+
+        // Closed, and opened again on an entry deleted meanwhile: nothing of the last one shows.
+        click(panel, "Command1");
+        QVERIFY(d.store.history().change({{u"DELETE FROM Table1"_s, {}}}).ok());
+        clickRow(d.list(), 0, true);
+        QVERIFY(panel->isVisible() && child<QPlainTextEdit>(browser, "Text3")->toPlainText().isEmpty());
     }
 
     // The answer No on closing is the update test's.

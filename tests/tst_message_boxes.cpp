@@ -91,9 +91,11 @@ private slots:
             window->reject();
         });
         QtPrompter prompter([] { return Language::Turkish; });
+        rows[1][2] = u"two\r\nlines\nand\tmore"_s; // one arrow a line break, a blank for a tab
         prompter.showList(QString(), u"Missed plans"_s, {u"Date"_s, u"Time"_s, u"Plan"_s}, rows);
         QVERIFY2(size.width() <= available.width() && size.height() <= available.height(),
                  qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
+        rows[1][2] = u"two\u21B5lines\u21B5and more"_s;
         QCOMPARE(shown, rows);
     }
 
