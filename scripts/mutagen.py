@@ -232,9 +232,6 @@ def describe(site):
 
 
 def apply(tree, seed, k):
-    backup = tree / BACKUP
-    if backup.exists():
-        sys.exit(f"{backup} holds an unreverted mutant; run --revert first")
     sites = all_sites(tree, seed)
     if not 0 <= k < len(sites):
         sys.exit(f"no site {k}: there are {len(sites)}")
@@ -243,6 +240,8 @@ def apply(tree, seed, k):
 
 def apply_site(tree, site):
     backup = tree / BACKUP
+    if backup.exists():
+        sys.exit(f"{backup} holds an unreverted mutant; run --revert first")
     rel, no, _, orig, new = site
     path = tree / rel
     lines = path.read_text(encoding="utf-8").split("\n")
