@@ -275,6 +275,23 @@ private slots:
         QVERIFY(!q.press("Command3") && !q.press("Command4") && child(q.window.get(), "Frame3")->y() > 0);
     }
 
+    // Ten ticked plans gone behind the window's back are all named, and no more are hinted at.
+    void tickedPlansGoneAreNamed() {
+        QList<PlanRecord> plans;
+        for (int day = 1; day <= 10; ++day)
+            plans.append({5, day, 9, 0, QStringLiteral("plan %1").arg(day)});
+        Query q(plans);
+        q.choose(4);
+        for (int row = 0; row < 10; ++row)
+            q.tick(row);
+        QVERIFY(writeAll(q.store.path(), ""));
+        click(q.window.get(), "Command6");
+        QCOMPARE(q.t.prompter.boxes.size(), 1);
+        const QString told = q.t.prompter.boxes[0].text;
+        QVERIFY2(told.contains("plan 1\n") && told.contains("plan 10") && !told.contains(u'…'),
+                 qPrintable(told));
+    }
+
     void detailPanelShowsTheWholeText() {
         Query q({MarNextDay, MarEarly, MarNextTwin});
         q.choose(2);
