@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,14 +25,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("choices"); // empty: an information box
         QTest::addColumn<int>("rows");            // of the list with the whole text; 0: none
-        QString lines;
+        QString lines = u"\n"_s;                  // an empty first line is one of the lines shown
         for (int i = 0; i < 200000; ++i)
             lines += u"line %1\n"_s.arg(i);
         lines.chop(1);
         QTest::newRow("markup in an address") << u"Apt <B blok>\nNo 5"_s << QStringList() << 0;
         QTest::newRow("five megabytes on one line") << QString(5'000'000, u'x') << QStringList() << 5000;
         QTest::newRow("many lines, three choices")
-            << lines << QStringList{u"Keep"_s, u"Take"_s, u"Cancel"_s} << 200000;
+            << lines << QStringList{u"Keep"_s, u"Take"_s, u"Cancel"_s} << 200001;
     }
     void boxShowsUserTextPlainAndFitsTheScreen() {
         QFETCH(QString, text);
@@ -67,7 +68,8 @@ private slots:
         QVERIFY2(size.width() <= available.width() && size.height() <= available.height(),
                  qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
         QCOMPARE(format, int(Qt::PlainText));
-        QVERIFY(labelText.size() < 1000 && text.startsWith(labelText.chopped(rows ? 1 : 0)));
+        QVERIFY(labelText.size() < 1000 && labelText.count(u'\n') < 12 &&
+                text.startsWith(labelText.chopped(rows ? 1 : 0)));
         QCOMPARE(rowCount, rows);
         if (rows)
             QCOMPARE(whole, QString(text).remove(u'\n'));
@@ -97,6 +99,27 @@ private slots:
                  qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
         rows[1][2] = u"two\u21B5lines\u21B5and more"_s;
         QCOMPARE(shown, rows);
+    }
+
+    // The file dialogs: the file chosen comes back whole, a dialog cancelled gives nothing.
+    void fileChooserGivesTheChosenFileOrNothing() {
+        QTemporaryDir dir;
+        const QString existing = dir.filePath(u"eski plan.ics"_s), fresh = dir.filePath(u"yeni plan.ics"_s);
+        QVERIFY(testing::writeAll(existing, "x"));
+        DialogFileChooser chooser;
+        for (bool save : {false, true}) {
+            for (bool accept : {true, false}) {
+                const QString chosen = save ? fresh : existing;
+                QTimer::singleShot(0, this, [&] {
+                    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                    dialog->selectFile(chosen);
+                    accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+                });
+                const std::optional<QString> path = save ? chooser.chooseSave(nullptr, {}, {}, u"a.ics"_s)
+                                                         : chooser.choose(nullptr, {}, u"(*.*)"_s);
+                QCOMPARE(path, accept ? std::optional(chosen) : std::nullopt);
+            }
+        }
     }
 
     // The desktop's opener is a program: its exit status tells whether the file found a program.
