@@ -258,6 +258,9 @@ private slots:
         QCOMPARE(alone->exitCode(), 0);
         QVERIFY2(alone->readAllStandardOutput().contains("1 plan"), "export summary");
         QVERIFY(readAll(t.file("out.ics")).contains("SUMMARY:Dentist"));
+        // The kind of file goes by its name: the directory (empty here) for .vcf, no guess for other names.
+        QVERIFY(run({"--export", "rehber.vcf"})->readAllStandardError().contains("Rehber boş"));
+        QVERIFY(run({"--export", "notlar.txt"})->readAllStandardError().contains("ne takvim"));
         QProcess* help = run({"--help"});
         QVERIFY(help->exitCode() == 0 && help->readAllStandardOutput().contains("--import <FILE>"));
         QProcess* wrong = run({"--import", "myfile.kyt"});

@@ -7,6 +7,7 @@
 #include "shell/help_window.h"
 #include "shell/main_form.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -130,6 +131,18 @@ private slots:
         QTRY_VERIFY(calendar.isNull());
         QVERIFY(!tkvm->isChecked() && !browser->isVisible());
         QCOMPARE(s.loaded(lang::MonthBrowser), browser); // keeps its month for next time
+
+        // Without a tray the calendar's right button opens the tray's menu; with one, it does not.
+        bool tray = true;
+        s.form.setTrayProbe([&] { return tray; });
+        s.form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
+        for (bool withTray : {true, false}) {
+            tray = withTray;
+            QContextMenuEvent rightButton(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+            QCoreApplication::sendEvent(s.loaded(lang::MonthCalendar), &rightButton);
+            QCOMPARE(s.form.menu()->isVisible(), !withTray);
+        }
+        s.form.menu()->hide();
     }
 
     // An installed program (bin/velkor) finds its pages in share/velkor, never with the data; one that cannot
