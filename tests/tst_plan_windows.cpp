@@ -207,8 +207,11 @@ private slots:
         q.choose(11);
         q.window->reList(); // as after a stored plan
         QCOMPARE(q.shown(), dec + mar + jan);
+        q.choose(PlanQueryWindow::ClearList);
+        QVERIFY(!q.enabled("Command3") && !q.enabled("Command4"));
         q.choose(PlanQueryWindow::AllPlans);
         QCOMPARE(q.shown(), jan + mar + dec);
+        QVERIFY(q.enabled("Command3") && q.enabled("Command4")); // edit and details
 
         q.choose(PlanQueryWindow::Today); // 5 March
         QCOMPARE(q.shown(), (QStringList{yazim(MarAllDay), yazim(MarEarly)}));
