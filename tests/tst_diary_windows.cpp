@@ -203,12 +203,16 @@ private slots:
         auto* month = child<QComboBox>(editor, "Combo2");
         auto* year = child<QLineEdit>(editor, "Text2");
         auto* content = child<QPlainTextEdit>(editor, "Text3");
+        const auto shown = [&] {
+            return QStringList{subject->text(), month->currentText(), year->text(), typedText(*content)};
+        };
+        const QStringList stored{longSubject, u"03"_s, u"2026"_s, notes};
+        QCOMPARE(shown(), stored);
         month->setCurrentIndex(11);
         year->setText(u"1999"_s);
         content->setPlainText(u"changed"_s);
         click(editor, "Command2");
-        QCOMPARE((QStringList{subject->text(), month->currentText(), year->text(), typedText(*content)}),
-                 (QStringList{longSubject, u"03"_s, u"2026"_s, notes}));
+        QCOMPARE(shown(), stored);
         QVERIFY(!editor->hasUnsavedChanges() && !child(editor, "Command2")->isEnabled());
         month->setCurrentIndex(11);
         click(editor, "Command1");
