@@ -51,7 +51,8 @@ LAYOUT = re.compile(
     r"|setAutoFillBackground|setIcon|setWindowIcon|setWindowTitle|setText|setTitle|setToolTip"
     r"|setObjectName|twipsRect|px|QRect|QSize|QPoint|QMargins|setContentsMargins|setSpacing"
     r"|setAlignment|setFrameShape|setTextElideMode|set(Vertical|Horizontal)ScrollBarPolicy"
-    r"|setDefaultSectionSize|setSectionResizeMode|setStretchFactor|setColumnWidth|setWordWrap)\s*\("
+    r"|setDefaultSectionSize|setSectionResizeMode|setStretchFactor|setColumnWidth|setWordWrap"
+    r"|addWidget|addLayout|insertWidget)\s*\("
     r"|\bQColor\s+\w+\s*[({]"  # a named colour
 )
 

@@ -230,6 +230,11 @@ private slots:
         click(editor, "Command5");
         QVERIFY(files->count() == 0 && d.store.listFiles(no).value.isEmpty());
 
+        const QPointer<QWidget> updated(editor);
+        click(editor, "Command3"); // New: an empty entry takes its place
+        QTRY_VERIFY(updated.isNull() && d.editor());
+        content = child<QPlainTextEdit>(d.editor(), "Text3");
+        QVERIFY(content->toPlainText().isEmpty() && d.t.ctx.state.diaryRecordNo == -1);
         QTest::keyClicks(content, u"typed"_s);
         d.gnlk->trigger(); // asks about the typed work (No), then both go
         QCOMPARE(d.t.prompter.texts(),
