@@ -84,11 +84,11 @@ private slots:
         QTest::newRow("phone 2.1: QP line break inside an ADR part, ORG for a name")
             << "kcontacts__vcard10.vcf"_ba << 5 << u"Bike Shop"_s << QString()
             << u"(work) DDDDDDDDDDDDDDD-Staße 2\n00000 DDDDDDDDDD"_s;
-        QTest::newRow("Turkish code pages, BOM, TAB fold, nameless card")
+        QTest::newRow("Turkish code pages, BOM, TAB fold, a quoted colon, nameless card")
             << "\xEF\xBB\xBF"
                "BEGIN:VCARD\r\r\nVERSION:2.1\r\n"
                "FN;CHARSET=windows-1254;ENCODING=QUOTED-PRINTABLE:=DE=FCkr=FC =C7a=F0=FD=\r\nlar\r\n"
-               "TEL;HOME:0212\r\nTEL;WORK;PREF:0216\r\n"
+               "TEL;HOME:0212\r\nTEL;WORK;PREF;X-NOTE=\"a: b; c\":0216\r\n"
                "ADR;CHARSET=ISO-8859-9:;;\xDDstiklal\r\n\t Cad.;\xDEi\xFEli;;34000;\r\nEND:VCARD\r\n"
                "BEGIN:VCARD\r\nVERSION:3.0\r\nNOTE:nothing to list\r\nEND:VCARD\r\n"_ba
             << 1 << u"Şükrü Çağılar"_s << u"0216"_s << u"İstiklal Cad.\n34000 Şişli\nTel: (home) 0212"_s;
