@@ -58,6 +58,8 @@ private slots:
         QTest::newRow("exit moment past 9999")
             << Files{{"tarih.kyt", "20000,1,1,0,0\r\n"}, {"sc.kyt", "1\r\n"}} << "tarih.kyt" << QStringList{}
             << 0;
+        QTest::newRow("exit moment cut short")
+            << Files{{"tarih.kyt", "2026,3\r\n"}, {"sc.kyt", "1\r\n"}} << "tarih.kyt" << QStringList{} << 0;
         QTest::newRow("dangling bookkeeping")
             << Files{{"tarih.kyt", kDangling}, {"sc.kyt", kDangling}} << "sc.kyt" << QStringList{} << 0;
         const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + garbage(4000);

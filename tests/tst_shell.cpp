@@ -6,6 +6,7 @@
 #include "shell/exit_signals.h"
 #include "shell/help_window.h"
 #include "shell/main_form.h"
+#include "shell/single_instance.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -271,14 +272,16 @@ private slots:
             QCOMPARE(choice.dir, programWritable ? programPath : userDir);
             TestContext t;
             const bool fails = userPlans == "<folder>";
-            QCOMPARE(settleDataFolder(choice, t.prompter), !fails);
+            SingleInstance instance(choice.dir);
+            QCOMPARE(takeDataFolder(choice, instance, t.prompter),
+                     fails ? FolderTaken::CannotStart : FolderTaken::Run);
             QCOMPARE(readAll(QDir(choice.dir).filePath(u"myfile.kyt"_s)), plansAfter);
             if (told == u"copied"_s) {
                 for (const QString& name : programFiles)
                     QCOMPARE(readAll(QDir(userDir).filePath(name)),
                              readAll(QDir(programPath).filePath(name)));
             } else if (fails) { // what was copied before the failure is taken back
-                QCOMPARE(QDir(userDir).entryList(QDir::Files), QStringList());
+                QCOMPARE(QDir(userDir).entryList(QDir::Files), QStringList{SingleInstance::lockFileName()});
             }
             // Said at the first start only (a failure at every start), naming both folders.
             QCOMPARE(t.prompter.boxes.size(), (start == 0 || fails) && !told.isEmpty() ? 1 : 0);

@@ -58,10 +58,14 @@ int main(int argc, char* argv[]) {
     }
     // A second start on the same folder only brings the running copy forward.
     shell::SingleInstance instance(choice.dir);
-    if (instance.acquire() == shell::SingleInstance::Outcome::AlreadyRunning)
+    switch (shell::takeDataFolder(choice, instance, prompter)) {
+    case shell::FolderTaken::ShownElsewhere:
         return 0;
-    if (!shell::settleDataFolder(choice, prompter))
+    case shell::FolderTaken::CannotStart:
         return 1;
+    case shell::FolderTaken::Run:
+        break;
+    }
     context.dataDir = QDir(choice.dir);
 
     shell::MainForm mainForm(context);

@@ -2,6 +2,7 @@
 
 #include "lang/language_setting.h"
 #include "lang/messages.h"
+#include "shell/single_instance.h"
 #include "support/record_file.h"
 
 #include <QDir>
@@ -55,6 +56,12 @@ bool settleDataFolder(const DataDirChoice& choice, Prompter& prompter) {
     // Said once: a failure to remember it only means saying it again next time.
     rewriteRecordFile(noteFile, encodeRecord({programDir}));
     return true;
+}
+
+FolderTaken takeDataFolder(const DataDirChoice& choice, SingleInstance& instance, Prompter& prompter) {
+    if (instance.acquire() == SingleInstance::Outcome::AlreadyRunning)
+        return FolderTaken::ShownElsewhere;
+    return settleDataFolder(choice, prompter) ? FolderTaken::Run : FolderTaken::CannotStart;
 }
 
 } // namespace velkor::shell
