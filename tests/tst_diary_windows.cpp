@@ -209,7 +209,11 @@ private slots:
         const QStringList stored{longSubject, u"03"_s, u"2026"_s, notes};
         QCOMPARE(shown(), stored);
         month->setCurrentIndex(11);
-        year->setText(u"1999"_s);
+        auto* years = child<QScrollBar>(editor, "vs1"); // fifty years either side of this one
+        years->setValue(years->minimum());
+        QCOMPARE(year->text(), u"2076"_s);
+        years->setValue(years->maximum());
+        QCOMPARE(year->text(), u"1976"_s);
         content->setPlainText(u"changed"_s);
         click(editor, "Command2");
         QCOMPARE(shown(), stored);

@@ -80,7 +80,8 @@ private slots:
         child<QComboBox>(entry, "Combo1")->setCurrentIndex(30);
         QVERIFY(child<QComboBox>(entry, "Combo2")->isEnabled() && !child(entry, "Text1")->isEnabled());
         child<QComboBox>(entry, "Combo2")->setCurrentIndex(1); // 31 February is stored as chosen
-        QVERIFY(child(entry, "Text1")->isEnabled() && !child(entry, "Command2")->isEnabled());
+        QVERIFY(child(entry, "Text1")->isEnabled() && child(entry, "Combo3")->isEnabled() &&
+                !child(entry, "Command2")->isEnabled());
         typeInto(entry, "  "); // blanks are a text
         click(entry, "Command2");
         QTRY_VERIFY(entry.isNull());

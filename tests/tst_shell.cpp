@@ -120,9 +120,14 @@ private slots:
         s.form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
         QPointer<QWidget> calendar = s.loaded(lang::MonthCalendar);
         QVERIFY(calendar && calendar->isVisible() && tkvm->isChecked());
-        calendar->findChild<QPushButton*>("Command5")->click(); // the month browser
+        auto* browserButton = calendar->findChild<QPushButton*>("Command5");
+        browserButton->click(); // the month browser; a second click hides it, a third shows it again
         QWidget* browser = s.loaded(lang::MonthBrowser);
         QVERIFY(browser && browser->isVisible());
+        browserButton->click();
+        QVERIFY(!browser->isVisible());
+        browserButton->click();
+        QVERIFY(s.loaded(lang::MonthBrowser) == browser && browser->isVisible());
 
         tkvm->trigger();
         QVERIFY(!calendar->isVisible() && !tkvm->isChecked() && !browser->isVisible());
