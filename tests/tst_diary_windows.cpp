@@ -233,6 +233,13 @@ private slots:
         clickRow(files, 0);
         click(editor, "Command5");
         QVERIFY(files->count() == 0 && d.store.listFiles(no).value.isEmpty());
+        // The attached files' database cannot be written: told, and nothing listed.
+        QVERIFY(QFile::remove(d.t.file(u"files.mdb"_s)) && QDir(d.t.dir.path()).mkdir(u"files.mdb"_s));
+        d.t.chooser.paths << file;
+        click(editor, "Command4");
+        QVERIFY(files->count() == 0 && d.t.prompter.boxes.size() == 2 &&
+                d.t.prompter.boxes.last().text.contains(u"files.mdb"_s));
+        d.t.prompter.boxes.removeLast();
 
         const QPointer<QWidget> updated(editor);
         click(editor, "Command3"); // New: an empty entry takes its place
