@@ -112,6 +112,7 @@ const QList<PlanRecord> kPlans = {
     {11, 5, 1, 30, "US autumn 01:30"},
     {11, 5, 2, 0, "US autumn 02:00"},
     {12, 28, 10, 0, "between the years"},
+    {12, 1, 1, 2, "just after the first start's mark"},
     {12, 26, NoHour, 0, "boxing day"},
 };
 
