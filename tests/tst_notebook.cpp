@@ -1,5 +1,4 @@
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "notebook/notebook_window.h"
 #include "support/typed_text.h"
 
@@ -12,24 +11,24 @@
 #include <sys/resource.h>
 
 using namespace velkor;
-using velkor::testing::readAll;
-using velkor::testing::writeAll;
 using namespace velkor::notebook;
-using velkor::testing::TestContext;
+using namespace velkor::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// One test's data directory and notebook window, with the note file written first when given.
+// One test's data directory and notebook window, the note file written first when given (sparse to `size`).
 struct Notebook {
     TestContext t;
     std::unique_ptr<NotebookWindow> window;
     QPlainTextEdit* text = nullptr;
     QPushButton *save = nullptr, *undo = nullptr;
 
-    explicit Notebook(const QByteArray& file = {}) {
+    explicit Notebook(const QByteArray& file = {}, qint64 size = 0) {
         if (!file.isNull())
             writeAll(path(), file);
+        if (size > file.size())
+            QFile(path()).resize(size);
         open();
     }
     void open() {
@@ -181,17 +180,13 @@ private slots:
     void noteTooLargeToShowIsKept() {
         QFETCH(QByteArray, head);
         QFETCH(qint64, size);
-        TestContext t;
-        QFile file(t.file(u"notes.kyt"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(head) == head.size() && file.resize(size));
-        file.close();
-        NotebookWindow window(t.ctx);
-        QVERIFY(t.prompter.boxes.size() == 1 && t.prompter.boxes[0].text.contains(u"notes.kyt"_s));
-        auto* text = window.findChild<QPlainTextEdit*>(u"Text1"_s);
-        QTest::keyClicks(text, u"x"_s);
-        window.findChild<QPushButton*>(u"Command1"_s)->click();
-        QVERIFY(text->toPlainText().isEmpty() && !window.hasUnsavedChanges() && window.close());
-        QVERIFY(t.prompter.boxes.size() == 1 && file.size() == size); // nothing saved or asked
+        Notebook nb(head, size);
+        QVERIFY(nb.t.prompter.boxes.size() == 1 && nb.t.prompter.boxes[0].text.contains(u"notes.kyt"_s));
+        QTest::keyClicks(nb.text, u"x"_s);
+        nb.save->click();
+        QVERIFY(nb.text->toPlainText().isEmpty() && !nb.window->hasUnsavedChanges() && nb.window->close());
+        QFile file(nb.path());
+        QVERIFY(nb.t.prompter.boxes.size() == 1 && file.size() == size); // nothing saved or asked
         QVERIFY(file.open(QIODevice::ReadOnly) && file.read(head.size()) == head);
     }
 };
