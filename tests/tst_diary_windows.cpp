@@ -1,6 +1,5 @@
 #include "diary/diary_editor_window.h"
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "fakes/window_helpers.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
