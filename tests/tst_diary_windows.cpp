@@ -13,10 +13,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 using namespace velkor;
 using namespace velkor::diary;

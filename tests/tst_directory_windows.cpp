@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
