@@ -13,8 +13,7 @@
 
 using namespace velkor;
 using namespace velkor::calendar;
-using velkor::testing::child;
-using velkor::testing::TestContext;
+using namespace velkor::testing;
 
 namespace {
 
