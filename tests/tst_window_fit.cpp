@@ -213,12 +213,6 @@ QStringList offending(const QList<Text>& texts, Language language) {
     return found;
 }
 
-void press(QWidget* window, const char* name) {
-    auto* button = testing::child<QAbstractButton>(window, name);
-    button->setEnabled(true);
-    button->click();
-}
-
 } // namespace
 
 class TestWindowFit : public QObject {
@@ -269,9 +263,9 @@ private slots:
             // Then the windows opened from others; the diary editor takes the browser's place, the
             // directory hides behind its editor.
             if (expected == 9) {
-                press(query, "Command2");
-                press(form.windows().loaded(lang::DiaryBrowser), "Command2");
-                press(form.windows().loaded(lang::Directory), "Command1");
+                testing::click(query, "Command2");
+                testing::click(form.windows().loaded(lang::DiaryBrowser), "Command2");
+                testing::click(form.windows().loaded(lang::Directory), "Command1");
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
             for (const Language language : {first, second}) {
@@ -279,7 +273,7 @@ private slots:
                 // The delete-all question, answered Yes on a plan file turned into a folder.
                 QVERIFY(QFile::remove(t.file("myfile.kyt")) && QDir(t.dir.path()).mkdir("myfile.kyt"));
                 t.prompter.answers.enqueue(Answer::Yes);
-                press(query, "Command1");
+                testing::click(query, "Command1");
                 QVERIFY(t.prompter.texts().contains(t.file("myfile.kyt")));
                 QVERIFY(QDir(t.dir.path()).rmdir("myfile.kyt") && writeAll(t.file("myfile.kyt"), plans));
                 QStringList found;
