@@ -97,12 +97,10 @@ private slots:
             for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
                 form.menu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
             // The diary and directory fill their lists just after opening, from a 10 ms timer.
-            const auto filling = [](const QTimer* timer) {
-                return timer->isActive() && timer->interval() <= 10;
-            };
+            const auto fills = [](const QTimer* each) { return each->isActive() && each->interval() <= 10; };
             QVERIFY(QTest::qWaitFor([&] {
                 return std::ranges::none_of(form.windows().loadedWindows(), [&](const QWidget* window) {
-                    return std::ranges::any_of(window->findChildren<QTimer*>(), filling);
+                    return std::ranges::any_of(window->findChildren<QTimer*>(), fills);
                 });
             }));
             QWidget* query = form.windows().loaded(5);
