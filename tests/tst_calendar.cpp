@@ -13,8 +13,7 @@
 
 using namespace velkor;
 using namespace velkor::calendar;
-using velkor::testing::child;
-using velkor::testing::TestContext;
+using namespace velkor::testing;
 
 namespace {
 
@@ -113,29 +112,24 @@ private slots:
         QTest::addColumn<QString>("presses"); // - and + the month, < and > the year
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("year");
-        QTest::addColumn<bool>("previousEnabled");
-        QTest::addColumn<bool>("nextEnabled");
-        QTest::newRow("January to December") << 1 << "+++++++++++" << 12 << 2003 << true << false;
-        QTest::newRow("June, back to January") << 6 << "-----" << 1 << 2003 << false << true;
-        QTest::newRow("a year on keeps the month") << 1 << ">" << 1 << 2004 << false << true;
-        QTest::newRow("back through year 0, far past the rule")
-            << 3 << QString(2004, u'<') << 3 << -1 << true << true;
+        QTest::newRow("January to December") << 1 << "+++++++++++" << 12 << 2003;
+        QTest::newRow("June, back to January") << 6 << "-----" << 1 << 2003;
+        QTest::newRow("a year on keeps the month") << 1 << ">" << 1 << 2004;
+        QTest::newRow("back through year 0, far past the rule") << 3 << QString(2004, u'<') << 3 << -1;
     }
     void browserButtons() {
         QFETCH(int, startMonth);
         QFETCH(QString, presses);
         QFETCH(int, month);
         QFETCH(int, year);
-        QFETCH(bool, previousEnabled);
-        QFETCH(bool, nextEnabled);
         TestContext t;
         t.clock.set(QDateTime(QDate(2003, startMonth, 10), QTime(10, 0)));
         MonthBrowserWindow browser(t.ctx);
         const char* const buttons[] = {"Command1", "Command2", "Command3", "Command4"};
         for (QChar press : presses)
             child<QPushButton>(&browser, buttons[QStringLiteral("-+<>").indexOf(press)])->click();
-        QCOMPARE(child(&browser, "Command1")->isEnabled(), previousEnabled);
-        QCOMPARE(child(&browser, "Command2")->isEnabled(), nextEnabled);
+        QCOMPARE(child(&browser, "Command1")->isEnabled(), month != 1);  // the month stops at January
+        QCOMPARE(child(&browser, "Command2")->isEnabled(), month != 12); // and at December
         QCOMPARE(child<QLabel>(&browser, "Label2")->text() + u' ' + child<QLabel>(&browser, "Label3")->text(),
                  QStringLiteral("%1 %2").arg(month).arg(year));
         QTRY_COMPARE(browser.windowTitle(),

@@ -2,7 +2,6 @@
 // already present, and files that cannot be imported.
 #include "directory/directory_store.h"
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "interop/contacts_transfer.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"

@@ -1,5 +1,5 @@
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
+#include "fakes/window_helpers.h"
 #include "plans/plan_store.h"
 #include "shell/main_form.h"
 
@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace velkor;
-using velkor::testing::readAll;
-using velkor::testing::TestContext;
-using velkor::testing::writeAll;
+using namespace velkor::testing;
 
 namespace {
 
@@ -99,20 +99,15 @@ private slots:
             for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
                 form.menu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
             // The diary and directory fill their lists just after opening, from a 10 ms timer.
+            const auto fills = [](const QTimer* each) { return each->isActive() && each->interval() <= 10; };
             QVERIFY(QTest::qWaitFor([&] {
-                for (QWidget* window : form.windows().loadedWindows()) {
-                    for (const QTimer* timer : window->findChildren<QTimer*>()) {
-                        if (timer->isActive() && timer->interval() <= 10)
-                            return false;
-                    }
-                }
-                return true;
+                return std::ranges::none_of(form.windows().loadedWindows(), [&](const QWidget* window) {
+                    return std::ranges::any_of(window->findChildren<QTimer*>(), fills);
+                });
             }));
             QWidget* query = form.windows().loaded(5);
             QVERIFY(query);
-            auto* chooser = query->findChild<QListWidget*>("List2");
-            QTest::mousePress(chooser->viewport(), Qt::LeftButton, {},
-                              chooser->visualItemRect(chooser->item(13)).center()); // "Tüm Planlar"
+            clickRow(child<QListWidget>(query, "List2"), 13); // "Tüm Planlar"
             QCOMPARE(query->findChild<QListView*>("List1")->model()->rowCount(), plansListed);
 
             // What can be read still works: a new plan is stored and read back.

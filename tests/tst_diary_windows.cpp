@@ -1,6 +1,5 @@
 #include "diary/diary_editor_window.h"
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "fakes/window_helpers.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
@@ -14,10 +13,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 using namespace velkor;
 using namespace velkor::diary;

@@ -151,11 +151,7 @@ private slots:
     void failureReplyEndsTheDialOnceItsLineEnds() {
         PtyModem modem;
         QtSerialLine* line = nullptr;
-        ModemDialer dialer([&] {
-            auto made = std::make_unique<QtSerialLine>();
-            line = made.get();
-            return made;
-        });
+        ModemDialer dialer([&] { return std::unique_ptr<QtSerialLine>(line = new QtSerialLine); });
         QSignalSpy refused(&dialer, &ModemDialer::refused);
         QVERIFY2(dialer.dial(modem.path(), QStringLiteral("0 123")), qPrintable(dialer.errorString()));
         QTRY_COMPARE(modem.received(), QByteArray("ATDT0 123;\r"));

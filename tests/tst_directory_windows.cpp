@@ -3,7 +3,6 @@
 #include "directory/directory_window.h"
 #include "directory/port_choice.h"
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "fakes/pty_modem.h"
 #include "fakes/window_helpers.h"
 #include "lang/messages.h"
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 

@@ -14,8 +14,7 @@
 #include <sys/resource.h>
 
 using namespace velkor;
-using testing::readAll;
-using testing::writeAll;
+using namespace velkor::testing;
 
 namespace {
 

@@ -6,8 +6,7 @@
 #include <QtTest>
 
 using namespace velkor;
-using testing::readAll;
-using testing::writeAll;
+using namespace velkor::testing;
 
 namespace {
 

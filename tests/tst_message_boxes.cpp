@@ -39,7 +39,6 @@ private slots:
         QFETCH(QStringList, choices);
         QFETCH(int, rows);
         QSize size, available;
-        QLabel* label = nullptr;
         QString labelText, whole;
         int format = -1, rowCount = 0;
         // Looked at and closed from inside the box's own event loop; checked once it is gone.
@@ -47,7 +46,7 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             size = box->frameGeometry().size();
             available = box->screen()->availableGeometry().size();
-            label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
+            const QLabel* label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
             labelText = label->text().remove(QChar(0x200B)); // places to wrap
             format = label->textFormat();
             if (auto* list = box->findChild<QAbstractItemView*>()) {

@@ -1,5 +1,4 @@
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "notebook/notebook_window.h"
 #include "support/typed_text.h"
 
@@ -12,24 +11,24 @@
 #include <sys/resource.h>
 
 using namespace velkor;
-using velkor::testing::readAll;
-using velkor::testing::writeAll;
 using namespace velkor::notebook;
-using velkor::testing::TestContext;
+using namespace velkor::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// One test's data directory and notebook window, with the note file written first when given.
+// One test's data directory and notebook window, the note file written first when given (sparse to `size`).
 struct Notebook {
     TestContext t;
     std::unique_ptr<NotebookWindow> window;
     QPlainTextEdit* text = nullptr;
     QPushButton *save = nullptr, *undo = nullptr;
 
-    explicit Notebook(const QByteArray& file = {}) {
+    explicit Notebook(const QByteArray& file = {}, qint64 size = 0) {
         if (!file.isNull())
             writeAll(path(), file);
+        if (size > file.size())
+            QFile(path()).resize(size);
         open();
     }
     void open() {
@@ -96,19 +95,17 @@ private slots:
     // Another program wrote the file after it was read: the user picks the note that stays. At session end
     // nobody can, and both are kept.
     void fileChangedElsewhere_data() {
-        QTest::addColumn<int>("pick"); // -1: saved unattended at session end
-        QTest::addColumn<bool>("closing");
+        QTest::addColumn<int>("pick"); // 0 by the save button, 1 and 2 at closing; -1 at session end
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("shown");
         const QByteArray theirs("\"new\"\r\n");
-        QTest::newRow("keep mine") << 0 << false << QByteArray("\"mine\"\r\n") << u"mine"_s;
-        QTest::newRow("take the file's, closing") << 1 << true << theirs << u"new"_s;
-        QTest::newRow("cancel, closing") << 2 << true << theirs << u"mine"_s;
-        QTest::newRow("session end") << -1 << false << theirs << u"mine"_s;
+        QTest::newRow("keep mine") << 0 << QByteArray("\"mine\"\r\n") << u"mine"_s;
+        QTest::newRow("take the file's, closing") << 1 << theirs << u"new"_s;
+        QTest::newRow("cancel, closing") << 2 << theirs << u"mine"_s;
+        QTest::newRow("session end") << -1 << theirs << u"mine"_s;
     }
     void fileChangedElsewhere() {
         QFETCH(int, pick);
-        QFETCH(bool, closing);
         QFETCH(QByteArray, file);
         QFETCH(QString, shown);
         Notebook nb("\"old\"\r\n");
@@ -118,7 +115,7 @@ private slots:
         nb.t.prompter.picks << pick;
         if (pick < 0)
             QVERIFY(nb.window->saveUnsavedChanges());
-        else if (closing)
+        else if (pick > 0)
             QCOMPARE(nb.window->close(), pick != 2); // called off: the typed note stays open
         else
             nb.save->click();
@@ -181,17 +178,13 @@ private slots:
     void noteTooLargeToShowIsKept() {
         QFETCH(QByteArray, head);
         QFETCH(qint64, size);
-        TestContext t;
-        QFile file(t.file(u"notes.kyt"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(head) == head.size() && file.resize(size));
-        file.close();
-        NotebookWindow window(t.ctx);
-        QVERIFY(t.prompter.boxes.size() == 1 && t.prompter.boxes[0].text.contains(u"notes.kyt"_s));
-        auto* text = window.findChild<QPlainTextEdit*>(u"Text1"_s);
-        QTest::keyClicks(text, u"x"_s);
-        window.findChild<QPushButton*>(u"Command1"_s)->click();
-        QVERIFY(text->toPlainText().isEmpty() && !window.hasUnsavedChanges() && window.close());
-        QVERIFY(t.prompter.boxes.size() == 1 && file.size() == size); // nothing saved or asked
+        Notebook nb(head, size);
+        QVERIFY(nb.t.prompter.boxes.size() == 1 && nb.t.prompter.boxes[0].text.contains(u"notes.kyt"_s));
+        QTest::keyClicks(nb.text, u"x"_s);
+        nb.save->click();
+        QVERIFY(nb.text->toPlainText().isEmpty() && !nb.window->hasUnsavedChanges() && nb.window->close());
+        QFile file(nb.path());
+        QVERIFY(nb.t.prompter.boxes.size() == 1 && file.size() == size); // nothing saved or asked
         QVERIFY(file.open(QIODevice::ReadOnly) && file.read(head.size()) == head);
     }
 };

@@ -1,5 +1,4 @@
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "fakes/window_helpers.h"
 #include "plans/plan_entry_window.h"
 #include "plans/plan_line_model.h"
@@ -138,26 +137,21 @@ private slots:
     // At SIGTERM or the session's end nobody can answer: what the open entry holds is stored as its button
     // would store it, once, or kept beside a plan file that cannot take it.
     void entryOpenAtAnUnattendedExit_data() {
-        QTest::addColumn<QList<PlanRecord>>("edited"); // none: a new plan from a calendar day of March
-        QTest::addColumn<QString>("day");              // the calendar's day
+        QTest::addColumn<QList<PlanRecord>>("edited"); // none: a new plan from the calendar's 9 March
         QTest::addColumn<QString>("typed");            // null: nothing typed
         QTest::addColumn<QList<PlanRecord>>("added");  // to the plan file; kept aside if it cannot be written
         QTest::addColumn<bool>("fileFails");
         using L = QList<PlanRecord>;
         const PlanRecord midnight{3, 5, 0, 0, "midnight"}; // a time no slot shows
         const PlanRecord typedOn9th{3, 9, NoHour, 0, "typed"};
-        QTest::newRow("new") << L{} << "9"
-                             << "typed" << L{typedOn9th} << false;
-        QTest::newRow("new, nothing typed") << L{} << "9" << QString() << L{} << false;
-        QTest::newRow("edit") << L{MarEarly} << ""
-                              << "said \"so\"" << L{{3, 5, 0, 30, "said ''so''"}} << false;
-        QTest::newRow("edit, untouched") << L{midnight} << "" << QString() << L{midnight} << false;
-        QTest::newRow("plan file cannot be written") << L{} << "9"
-                                                     << "typed" << L{typedOn9th} << true;
+        QTest::newRow("new") << L{} << "typed" << L{typedOn9th} << false;
+        QTest::newRow("new, nothing typed") << L{} << QString() << L{} << false;
+        QTest::newRow("edit") << L{MarEarly} << "said \"so\"" << L{{3, 5, 0, 30, "said ''so''"}} << false;
+        QTest::newRow("edit, untouched") << L{midnight} << QString() << L{midnight} << false;
+        QTest::newRow("plan file cannot be written") << L{} << "typed" << L{typedOn9th} << true;
     }
     void entryOpenAtAnUnattendedExit() {
         QFETCH(QList<PlanRecord>, edited);
-        QFETCH(QString, day);
         QFETCH(QString, typed);
         QFETCH(QList<PlanRecord>, added);
         QFETCH(bool, fileFails);
@@ -171,7 +165,7 @@ private slots:
         const auto closeEntry = qScopeGuard([&] { delete entry; }); // before the context it works on
         if (edited.isEmpty()) {
             t.ctx.state.entryMode = "new";
-            t.ctx.state.selDay = day;
+            t.ctx.state.selDay = "9";
             t.ctx.state.selMonth = "03";
             t.ctx.openPlanEntry(nullptr);
             entry = qobject_cast<PlanEntryWindow*>(QApplication::activeModalWidget());

@@ -120,12 +120,11 @@ private slots:
             while (mount && filler.write(QByteArray(block, 'x')) == block && filler.flush()) {
             }
         }
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit unlimited = limit;
-        limit.rlim_cur = 0;
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit none{0, unlimited.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the process
-        QVERIFY(mount || setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        QVERIFY(mount || setrlimit(RLIMIT_FSIZE, &none) == 0);
         const auto lift = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &unlimited); });
 
         const plans::PlanStore store(dir.filePath("myfile.kyt"));

@@ -3,7 +3,6 @@
 // once per arrival, never before it, at the latest a minute after it (or at the first moment it could be).
 // Beside it, the few reminder cases the year cannot reach.
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "lang/translations.h"
 #include "plans/plan_store.h"
 #include "shell/main_form.h"
@@ -21,9 +20,7 @@ using namespace velkor;
 using namespace velkor::shell;
 using velkor::plans::NoHour;
 using velkor::plans::PlanRecord;
-using velkor::testing::readAll;
-using velkor::testing::TestContext;
-using velkor::testing::writeAll;
+using namespace velkor::testing;
 
 namespace {
 

@@ -48,10 +48,7 @@ private slots:
         QVERIFY(lock.open(QIODevice::ReadWrite) && lock.setFileTime(QDateTime::currentDateTime().addDays(-1),
                                                                     QFileDevice::FileModificationTime));
         lock.close();
-        {
-            SingleInstance later(dir.path());
-            QCOMPARE(later.acquire(), SingleInstance::Outcome::AlreadyRunning);
-        }
+        QCOMPARE(SingleInstance(dir.path()).acquire(), SingleInstance::Outcome::AlreadyRunning);
         QVERIFY(holder->waitForReadyRead(10000));
         QCOMPARE(holder->readAll(), QByteArray("asked\n"));
         ::kill(pid_t(holder->processId()), SIGKILL);

@@ -2,7 +2,6 @@
 // words fit it, no visible control covers a sibling, and no text is left in the other language.
 #include "diary/diary_store.h"
 #include "fakes/fake_services.h"
-#include "fakes/file_helpers.h"
 #include "fakes/window_helpers.h"
 #include "lang/vocabulary.h"
 #include "shell/main_form.h"
@@ -27,28 +26,25 @@
 #include <QTest>
 
 using namespace velkor;
-using velkor::testing::TestContext;
-using velkor::testing::writeAll;
+using namespace velkor::testing;
 
 namespace {
 
 // Where the style draws a control's words, measured by the style itself.
 int wordsRoom(const QWidget* w) {
+    const QStyle* style = w->style();
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        const bool check = qobject_cast<const QCheckBox*>(w) != nullptr;
-        return button->style()
-            ->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option,
-                             button)
-            .width();
+        const auto contents =
+            qobject_cast<const QCheckBox*>(w) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+        return style->subElementRect(contents, &option, button).width();
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
-        return combo->style()
-            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+        return style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
             .width();
     }
     if (const auto* view = qobject_cast<const QAbstractItemView*>(w))
@@ -58,9 +54,7 @@ int wordsRoom(const QWidget* w) {
         option.initFrom(group);
         option.text = group->title();
         option.subControls = QStyle::SC_GroupBoxLabel;
-        return group->style()
-            ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group)
-            .width();
+        return style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group).width();
     }
     return qobject_cast<const QLabel*>(w)->contentsRect().width();
 }
@@ -219,12 +213,6 @@ QStringList offending(const QList<Text>& texts, Language language) {
     return found;
 }
 
-void press(QWidget* window, const char* name) {
-    auto* button = testing::child<QAbstractButton>(window, name);
-    button->setEnabled(true);
-    button->click();
-}
-
 } // namespace
 
 class TestWindowFit : public QObject {
@@ -275,9 +263,9 @@ private slots:
             // Then the windows opened from others; the diary editor takes the browser's place, the
             // directory hides behind its editor.
             if (expected == 9) {
-                press(query, "Command2");
-                press(form.windows().loaded(lang::DiaryBrowser), "Command2");
-                press(form.windows().loaded(lang::Directory), "Command1");
+                testing::click(query, "Command2");
+                testing::click(form.windows().loaded(lang::DiaryBrowser), "Command2");
+                testing::click(form.windows().loaded(lang::Directory), "Command1");
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
             for (const Language language : {first, second}) {
@@ -285,7 +273,7 @@ private slots:
                 // The delete-all question, answered Yes on a plan file turned into a folder.
                 QVERIFY(QFile::remove(t.file("myfile.kyt")) && QDir(t.dir.path()).mkdir("myfile.kyt"));
                 t.prompter.answers.enqueue(Answer::Yes);
-                press(query, "Command1");
+                testing::click(query, "Command1");
                 QVERIFY(t.prompter.texts().contains(t.file("myfile.kyt")));
                 QVERIFY(QDir(t.dir.path()).rmdir("myfile.kyt") && writeAll(t.file("myfile.kyt"), plans));
                 QStringList found;

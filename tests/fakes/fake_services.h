@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/file_helpers.h"
 #include "support/app_context.h"
 
 #include <QDir>
