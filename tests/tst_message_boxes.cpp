@@ -83,11 +83,14 @@ private slots:
             rows.append({u"%1.3.2026"_s.arg(i), u"09:30"_s, u"plan %1"_s.arg(i)});
         QSize size, available;
         QList<QStringList> shown;
+        bool firstChosen = false;
         QTimer::singleShot(0, this, [&] {
             auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             size = window->frameGeometry().size();
             available = window->screen()->availableGeometry().size();
-            const QAbstractItemModel* table = window->findChild<QTableView*>(u"listRows"_s)->model();
+            const auto* view = window->findChild<QTableView*>(u"listRows"_s);
+            const QAbstractItemModel* table = view->model();
+            firstChosen = view->selectionModel()->isRowSelected(0); // ready for the keys
             for (int row = 0; row < table->rowCount(); ++row)
                 shown.append({table->index(row, 0).data().toString(), table->index(row, 1).data().toString(),
                               table->index(row, 2).data().toString()});
@@ -99,6 +102,7 @@ private slots:
         QVERIFY2(size.width() <= available.width() && size.height() <= available.height(),
                  qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
         rows[1][2] = u"two\u21B5lines\u21B5and more"_s;
+        QVERIFY(firstChosen);
         QCOMPARE(shown, rows);
     }
 
