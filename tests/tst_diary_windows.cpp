@@ -80,6 +80,7 @@ private slots:
         QVERIFY(!month->isEnabled() && !bar->isEnabled());
         QTRY_COMPARE(d.subjects().size(), 4);
         period->setCurrentIndex(2);
+        QVERIFY(month->isEnabled() && bar->isEnabled());
         bar->setValue(bar->value() + 1); // the bar's upper end is the later year
         QTRY_COMPARE(d.subjects(), QStringList{u"Geçen yıl"_s});
 
