@@ -206,6 +206,7 @@ private slots:
         };
         const QStringList stored{longSubject, u"03"_s, u"2026"_s, notes};
         QCOMPARE(shown(), stored);
+        QCOMPARE(month->count(), 12);
         month->setCurrentIndex(11);
         auto* years = child<QScrollBar>(editor, "vs1"); // fifty years either side of this one
         years->setValue(years->minimum());
