@@ -38,6 +38,8 @@ private slots:
         QTest::newRow("jet3 NULL stays null") << nwind << 91 << "Customers/Region" << 0 << QVariant();
         QTest::newRow("jet3 OLE over several pages")
             << nwind << 9 << "Employees/Photo" << 0 << QVariant(21626);
+        QTest::newRow("jet3 yes/no, kept in the null bit")
+            << nwind << 77 << "Products/Discontinued" << 4 << QVariant(true);
         QTest::newRow("jet3 Windows-1254, table named with ä")
             << QString("turkish.mdb") << 830 << "Umsätze/ShipAddress" << 0
             << QVariant("Carrera 52 con Ave. Bolıvar #65-98 Llano Largo");
