@@ -83,6 +83,9 @@ private slots:
         QTest::newRow("phone 2.1: QP line break inside an ADR part, ORG for a name")
             << "kcontacts__vcard10.vcf"_ba << 5 << u"Bike Shop"_s << QString()
             << u"(work) DDDDDDDDDDDDDDD-Staße 2\n00000 DDDDDDDDDD"_s;
+        QTest::newRow("a name from its parts, in the order people say it")
+            << "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Kaya;Ayşe;Nur;Dr.;Jr.\r\nTEL:1\r\nEND:VCARD\r\n"_ba << 1
+            << u"Dr. Ayşe Nur Kaya Jr."_s << u"1"_s << QString();
         QTest::newRow("Turkish code pages, BOM, TAB fold, a quoted colon, nameless card")
             << "\xEF\xBB\xBF"
                "BEGIN:VCARD\r\r\nVERSION:2.1\r\n"
