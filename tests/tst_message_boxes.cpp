@@ -40,6 +40,7 @@ private slots:
         QFETCH(int, rows);
         QSize size, available;
         QString labelText, whole;
+        QMap<int, QString> buttonsFromLeft;
         int format = -1, rowCount = 0;
         // Looked at and closed from inside the box's own event loop; checked once it is gone.
         QTimer::singleShot(0, this, [&] {
@@ -54,6 +55,8 @@ private slots:
                 for (int row = 0; row < rowCount; ++row)
                     whole += list->model()->index(row, 0).data().toString();
             }
+            for (QAbstractButton* button : box->buttons())
+                buttonsFromLeft[button->mapTo(box, QPoint()).x()] = button->text();
             for (QAbstractButton* button : box->buttons()) {
                 if (choices.isEmpty() || button->text() == choices[1])
                     button->click();
@@ -70,6 +73,8 @@ private slots:
         QVERIFY(labelText.size() < 1000 && labelText.count(u'\n') < 12 &&
                 text.startsWith(labelText.chopped(rows ? 1 : 0)));
         QCOMPARE(rowCount, rows);
+        if (!choices.isEmpty()) // in the order given, the way out last
+            QCOMPARE(buttonsFromLeft.values(), choices);
         if (rows == 5000) // one line cut: its first 600 characters, then the ellipsis
             QCOMPARE(labelText, text.left(600) + u'…');
         if (rows)
