@@ -51,6 +51,9 @@ private slots:
         DiaryEntry heading = typed;
         heading.content.clear();
         QCOMPARE(store.readEntries(EntryFields::WithoutContent).value.first(), heading);
+        // Nor may a new entry that could not be stored.
+        QVERIFY(QFile::remove(store.history().path()) && QDir().mkdir(store.history().path()));
+        QVERIFY(store.addEntry(entry("lost")).error.contains("history.mdb"));
     }
 
     // Tables made by another tool: numbers kept as text (9 sorts after 10), or a RecordNo that SQLite does

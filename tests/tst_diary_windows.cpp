@@ -146,9 +146,11 @@ private slots:
 
         // Closed, and opened again on an entry deleted meanwhile: nothing of the last one shows.
         click(panel, "Command1");
-        QVERIFY(d.store.history().change({{u"DELETE FROM Table1"_s, {}}}).ok());
+        for (const db::Database& table : {d.store.history(), d.store.files()})
+            QVERIFY(table.change({{u"DELETE FROM Table1"_s, {}}}).ok());
         clickRow(d.list(), 0, true);
-        QVERIFY(panel->isVisible() && child<QPlainTextEdit>(browser, "Text3")->toPlainText().isEmpty());
+        QVERIFY(panel->isVisible() && child<QPlainTextEdit>(browser, "Text3")->toPlainText().isEmpty() &&
+                child<QListWidget>(browser, "List2")->count() == 0);
     }
 
     // The answer No on closing is the update test's.
