@@ -55,6 +55,7 @@ private slots:
             {3, 15, 9, 30, QString::fromUtf8("Dişçi\nikinci satır, noktalı; virgül \\ ters")},
             {12, 31, 23, 30, QString(120, u'ğ')}, // folded on character boundaries
             {1, 1, 0, 30, QStringLiteral("half past midnight")},
+            {3, 29, plans::NoHour, 0, QStringLiteral("29 March, this year too")},
         };
         for (const PlanRecord& plan : plans)
             QVERIFY(plans::PlanStore(from.file("myfile.kyt")).appendPlan(plan).ok());
@@ -76,7 +77,8 @@ private slots:
         QVERIFY2(exported.ok, qPrintable(exported.summary));
         // Other programs see a real date where there is one.
         QVERIFY(readAll(ics).contains("DTSTART;VALUE=DATE:20030605") &&
-                readAll(ics).contains("file:///C:/Belgeler/rapor.xls"));
+                readAll(ics).contains("file:///C:/Belgeler/rapor.xls") &&
+                readAll(ics).contains("DTSTART;VALUE=DATE:20260329"));
 
         // Exported again, the same but for its stamps: an importing calendar updates, not doubles.
         QVERIFY(interop::exportCalendar(from.file("again.ics"), from.ctx).ok);
@@ -86,7 +88,7 @@ private slots:
 
         TestContext into;
         const interop::TransferResult imported = interop::importCalendar(ics, into.ctx);
-        QCOMPARE(imported.summary, QStringLiteral("3 plan ve 3 günlük kaydı alındı."));
+        QCOMPARE(imported.summary, QStringLiteral("4 plan ve 3 günlük kaydı alındı."));
         QVERIFY(
             std::ranges::is_permutation(plans::PlanStore(into.file("myfile.kyt")).readPlans().value, plans));
         QList<diary::DiaryEntry> back = diary::DiaryStore(into.ctx.dataDir).readEntries().value;
@@ -250,6 +252,7 @@ private slots:
         // The kind of file goes by its name: the directory (empty here) for .vcf, no guess for other names.
         QVERIFY(run({"--export", "rehber.vcf"})->readAllStandardError().contains("Rehber boş"));
         QVERIFY(run({"--export", "notlar.txt"})->readAllStandardError().contains("ne takvim"));
+        QCOMPARE(run({"--version"})->exitCode(), 0);
         QProcess* help = run({"--help"});
         QVERIFY(help->exitCode() == 0 && help->readAllStandardOutput().contains("--import <FILE>"));
         QProcess* wrong = run({"--import", "myfile.kyt"});

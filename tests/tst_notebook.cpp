@@ -85,6 +85,9 @@ private slots:
         nb.text->moveCursor(QTextCursor::End);
         QTest::keyClicks(nb.text, u"x\b"_s); // typed and deleted: no change
         QVERIFY(!nb.window->hasUnsavedChanges());
+        QTest::keyClicks(nb.text, u"y"_s);
+        nb.undo->click(); // back to the note as saved
+        QVERIFY(!nb.window->hasUnsavedChanges());
         QTest::keyClicks(nb.text, u"x"_s);
         const QByteArray saved = readAll(nb.path());
         const qsizetype told = nb.t.prompter.boxes.size();

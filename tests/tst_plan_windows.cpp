@@ -237,6 +237,10 @@ private slots:
         q.choose(2);
         q.choose(PlanQueryWindow::ClearList);
         QVERIFY(q.shown().isEmpty() && !q.enabled("Command3") && !q.enabled("Command4"));
+        // A month that cannot be read is said so, not shown empty.
+        QVERIFY(QFile::remove(q.store.path()) && QDir(q.t.dir.path()).mkdir("myfile.kyt"));
+        q.choose(5);
+        QVERIFY(q.t.prompter.boxes.size() == 2 && q.t.prompter.boxes[1].text.contains("myfile.kyt"));
     }
 
     void ticksDeleteSelectedAndDeleteAllAsksFirst() {
