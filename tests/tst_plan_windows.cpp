@@ -89,11 +89,13 @@ private slots:
         // The window under an open entry goes and takes it along: the reminders go on.
         bool paused = false;
         q.t.ctx.pauseReminders = [&](bool pause) { paused = pause; };
-        q.t.ctx.state.selDay = "20"; // a day of January, chosen on a calendar
+        q.t.ctx.state.selDay = "1"; // the first of January, chosen on a calendar
         q.t.ctx.state.selMonth = "01";
         entry = openPlanEntry(q.t.ctx, q.window.get());
         QVERIFY(entry && paused && q.t.ctx.state.planEntryOpen);
         QCOMPARE(child<QComboBox>(entry, "Combo2")->currentText(), "01");
+        typeInto(entry, "x");
+        QVERIFY(child(entry, "Command2")->isEnabled());
         q.window.reset();
         QVERIFY(entry.isNull() && !paused && !q.t.ctx.state.planEntryOpen);
     }
