@@ -260,7 +260,8 @@ def apply_described(tree, text):
     for site in all_sites(tree, 0):
         if describe(site) == text.strip():
             return apply_site(tree, site)
-    sys.exit(f"no site is described as: {text.strip()}")
+    print(f"no site is described as: {text.strip()}", file=sys.stderr)
+    sys.exit(3)  # the code changed since the site was listed
 
 
 def revert(tree):
