@@ -90,7 +90,7 @@ private slots:
             << "\xEF\xBB\xBF"
                "BEGIN:VCARD\r\r\nVERSION:2.1\r\n"
                "FN;CHARSET=windows-1254;ENCODING=QUOTED-PRINTABLE:=DE=FCkr=FC =C7a=F0=FD=\r\nlar\r\n"
-               "TEL;HOME:0212\r\nTEL;WORK;PREF;X-NOTE=\"a: b; c\":0216\r\nFN:a second name\r\n"
+               "TEL;TYPE=,HOME:0212\r\nTEL;WORK;PREF;X-NOTE=\"a: b; c\":0216\r\nFN:a second name\r\n"
                "ADR;CHARSET=ISO-8859-9:;;\xDDstiklal\r\n\t Cad.;\xDEi\xFEli;;34000;\r\nEND:VCARD\r\n"
                "BEGIN:VCARD\r\nVERSION:3.0\r\nNOTE:nothing to list\r\nEND:VCARD\r\n"_ba
             << 1 << u"Şükrü Çağılar"_s << u"0216"_s << u"İstiklal Cad.\n34000 Şişli\nTel: (home) 0212"_s;

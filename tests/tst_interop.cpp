@@ -78,7 +78,7 @@ private slots:
         // Other programs see a real date where there is one.
         QVERIFY(readAll(ics).contains("DTSTART;VALUE=DATE:20030605") &&
                 readAll(ics).contains("file:///C:/Belgeler/rapor.xls") &&
-                readAll(ics).contains("DTSTART;VALUE=DATE:20260329"));
+                readAll(ics).contains("DTSTART;VALUE=DATE:20260329\r\nDTEND;VALUE=DATE:20260330"));
 
         // Exported again, the same but for its stamps: an importing calendar updates, not doubles.
         QVERIFY(interop::exportCalendar(from.file("again.ics"), from.ctx).ok);
