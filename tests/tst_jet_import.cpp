@@ -62,7 +62,7 @@ private:
 const QString LongMemo = QString("Satır bir\r\nŞİŞLİ ığüşöç ").repeated(3000);
 
 // The diary as the old release left it: numbers with gaps and out of order, NULL and empty fields, a long
-// memo; files.mdb with its numbers as text; rehber.mdb with a name twice.
+// memo; files.mdb with its numbers as text, two of them no whole number; rehber.mdb with a name twice.
 FakeJetReader oldRelease(int extraEntries = 0) {
     FakeJetReader reader;
     FakeTable history{
@@ -73,8 +73,9 @@ FakeJetReader oldRelease(int extraEntries = 0) {
     for (int i = 0; i < extraEntries; ++i)
         history.rows.append({100 + i, QString("entry %1").arg(i), QString(500, 'x'), "01", "01", "2000"});
     reader.files["history.mdb"] = history;
-    reader.files["files.mdb"] = {{"RecordNo", "FilePath"},
-                                 {{"12", "C:\\Belgeler\\Şubat ığ.doc"}, {"5", "a.txt"}}};
+    reader.files["files.mdb"] = {
+        {"RecordNo", "FilePath"},
+        {{"12", "C:\\Belgeler\\Şubat ığ.doc"}, {"5", "a.txt"}, {"x", "b"}, {"12.5", "c"}}};
     reader.files["rehber.mdb"] = {{"RecordName", "RecordTel", "RecordAddress"},
                                   {{"Ayşe", "0212", "Kadıköy\r\nİstanbul"}, {"Ayşe", QVariant(), ""}}};
     return reader;
@@ -134,7 +135,9 @@ private slots:
         const auto entry = diary.findEntry(12).value;
         QVERIFY(entry && entry->content == LongMemo && entry->subject == "İlk");
         QCOMPARE(diary.findEntry(5).value->subject, QString());
+        // Numbers that are no whole numbers link no entry.
         QCOMPARE(diary.listFiles(12).value, QStringList{"C:\\Belgeler\\Şubat ığ.doc"});
+        QVERIFY(diary.listFiles(0).value.isEmpty());
         QCOMPARE(diary.addEntry({-1, "new", "", "01", "01", "2024"}).value, 13);
         const QList<directory::DirRecord> names = directory::DirectoryStore(m_data).readAll().value;
         QCOMPARE(names.size(), 2);
