@@ -257,7 +257,9 @@ def apply_site(tree, site):
 
 def apply_described(tree, text):
     """Plants the site that --list describes as TEXT, whatever its place in a seed's order."""
-    for site in all_sites(tree, 0):
+    rel = text.split(":", 1)[0]
+    # Only the file the description names is read: this runs once a mutant.
+    for site in file_sites(tree, rel) if (tree / rel).is_file() else []:
         if describe(site) == text.strip():
             return apply_site(tree, site)
     print(f"no site is described as: {text.strip()}", file=sys.stderr)

@@ -31,7 +31,7 @@ mutagen=$root/scripts/mutagen.py
 # until one fails. The package test stays in: it is the only one that runs the installed layout.
 sample_mode() {
   local build=$work/fast stamp=$work/fast.stamp sites=$logs/sites-seed$seed.txt replay=${RECHECK:-}
-  local survivors=$logs/survivors-seed$seed.txt nobuilt=$logs/nobuild-seed$seed.txt
+  local survivors=$logs/survivors-seed$seed.txt nobuilt=$logs/nobuild-seed$seed.txt run="seed $seed"
   # -O1 -g0 and gold: one file compiles about as fast as at -O0 and every program relinks in seconds, while
   # the suite runs in 16 s instead of 23 (a year of reminders, minute by minute).
   cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g0" \
@@ -47,6 +47,7 @@ sample_mode() {
   if [ -n "$replay" ]; then
     # The sites of an earlier run (e.g. its survivors) again, against the tests as they are now.
     sites=$logs/recheck.txt survivors=$logs/survivors-recheck.txt nobuilt=$logs/nobuild-recheck.txt
+    run=recheck
     grep -v '^$' "$replay" >"$sites"
     sample=$(wc -l <"$sites")
   else
@@ -58,14 +59,14 @@ sample_mode() {
 
   local k=-1 total=0 killed=0 nobuild=0 start=$SECONDS
   local site name file log by ran result test programs p changed
-  printf '| %-56s | %-8s | %s\n' "mutant (seed $seed)" "result" "noticed by"
+  printf '| %-56s | %-8s | %s\n' "mutant ($run)" "result" "noticed by"
   printf '|%s|%s|%s\n' "$(printf -- '-%.0s' {1..58})" "----------" "----------------"
   while [ "$total" -lt "$sample" ] && IFS= read -r -u 3 site; do
     k=$((k + 1))
     name=${site%%: *}
     file=${name%%:*}
     [[ -n "$pattern" && "$file" != *"$pattern"* ]] && continue
-    log=$logs/seed$seed-$k
+    log=$logs/${run// /}-$k
     rm -f "$log".*.log
     # Planted by what the list says, not by its place, so the list is the record of what ran.
     python3 "$mutagen" --site "$site" --tree "$tree" >/dev/null 2>&1

@@ -26,7 +26,6 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$work/velkor.log" >&2 2>/dev/null || true; exit 1; }
 
-
 prefix="$work/Kurulum Yeri/ğüşıöç İ"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 program="$prefix/bin/velkor"

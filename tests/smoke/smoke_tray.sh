@@ -38,7 +38,6 @@ tray_host() {
   xdotool search --class trayer
 }
 
-
 wait_for tray_host || fail "the tray host did not start: $(cat "$work/trayer.log")"
 
 start_velkor() {
