@@ -101,22 +101,26 @@ private slots:
     void entryPanelOpensFilesOrSaysWhy_data() {
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("opens"); // what the desktop would answer if asked
         QTest::addColumn<BoxKind>("kind");
         QTest::addColumn<QString>("text"); // empty when the file opens
         const auto tr = Language::Turkish, en = Language::English;
-        QTest::newRow("opened") << tr << u"/d/notes.txt"_s << BoxKind::Critical << QString();
-        QTest::newRow("doc") << tr << u"/d/r.doc"_s << BoxKind::Warning
+        const QString noProgram = u"Error|Cannot find an appropriate program On This Computer."_s;
+        QTest::newRow("opened") << tr << u"/d/notes.txt"_s << true << BoxKind::Critical << QString();
+        QTest::newRow("doc") << tr << u"/d/r.doc"_s << false << BoxKind::Warning
                              << u"Hata|Bilgisayarınızda Word programı yüklü değil."_s;
-        QTest::newRow("docx") << en << u"/d/r.docx"_s << BoxKind::Critical
-                              << u"Error|Cannot find an appropriate program On This Computer."_s;
+        QTest::newRow("docx") << en << u"/d/r.docx"_s << false << BoxKind::Critical << noProgram;
+        QTest::newRow("too short for a path, never handed on")
+            << en << u"ab"_s << true << BoxKind::Critical << noProgram;
     }
     void entryPanelOpensFilesOrSaysWhy() {
         QFETCH(Language, language);
         QFETCH(QString, path);
+        QFETCH(bool, opens);
         QFETCH(BoxKind, kind);
         QFETCH(QString, text);
         Diary d(language);
-        d.t.opener.succeed = text.isEmpty();
+        d.t.opener.succeed = opens;
         const QString subject = QString(50, u'a') + u"cut off"_s;
         const qint32 no = d.store.addEntry({-1, subject, u"içerik"_s, u"05"_s, u"03"_s, u"2026"_s}).value;
         d.store.attachFile(no, path);
@@ -137,9 +141,12 @@ private slots:
 
         clickRow(child<QListWidget>(browser, "List2"), 0);
         click(browser, "Command4");
-        QCOMPARE(d.t.opener.opened, QStringList{path});
-        QCOMPARE(d.t.opener.directories, QStringList{QDir(d.t.ctx.programDir).absolutePath()});
-        QVERIFY(QDir::currentPath() != d.t.opener.directories.first()); // put back afterwards
+        const bool asked = text.isEmpty() || !opens;
+        QCOMPARE(d.t.opener.opened, asked ? QStringList{path} : QStringList{});
+        if (asked) {
+            QCOMPARE(d.t.opener.directories, QStringList{QDir(d.t.ctx.programDir).absolutePath()});
+            QVERIFY(QDir::currentPath() != d.t.opener.directories.first()); // put back afterwards
+        }
         const QList<ShownBox>& boxes = d.t.prompter.boxes;
         QCOMPARE(boxes.isEmpty() ? QString() : boxes.first().title + u'|' + boxes.first().text, text);
         QCOMPARE(boxes.value(0, {kind, {}, {}}).kind, kind);

@@ -39,6 +39,23 @@ DirectoryStore seeded(const TestContext& t, const char* entries) {
     return store;
 }
 
+// A line whose answer arrives when the test says, inside the call.
+class ScriptedLine final : public SerialLine {
+public:
+    bool open(const QString&) override { return true; }
+    bool write(const QByteArray&) override { return true; }
+    QByteArray readAll() override { return std::exchange(m_waiting, {}); }
+    void close() override {}
+    QString errorString() const override { return {}; }
+    void answer(const QByteArray& bytes) {
+        m_waiting += bytes;
+        emit readyRead();
+    }
+
+private:
+    QByteArray m_waiting;
+};
+
 } // namespace
 
 class TestDirectoryStore : public QObject {
@@ -168,6 +185,21 @@ private slots:
         QVERIFY(!dialer.isActive());
         QCOMPARE(modem.received(), QByteArray("ATDT0 123;\rATH\r"));
         QCOMPARE(modem.openedByProgram(), 0);
+    }
+
+    // An answer is told only to the dial it belongs to: hung up and dialled again before the news is
+    // told, the new call has not been answered.
+    void answerOfAHungUpDialIsNotTold() {
+        ScriptedLine* line = nullptr;
+        ModemDialer dialer([&] { return std::unique_ptr<SerialLine>(line = new ScriptedLine); });
+        QSignalSpy answered(&dialer, &ModemDialer::answered);
+        QVERIFY(dialer.dial(s("COM1"), s("1")));
+        line->answer("ATDT1;\r\r\nOK\r\n");
+        QVERIFY(dialer.dial(s("COM1"), s("2")));
+        QCoreApplication::processEvents();
+        QVERIFY(answered.isEmpty());
+        line->answer("OK\r\n");
+        QTRY_COMPARE(answered.count(), 1);
     }
 };
 

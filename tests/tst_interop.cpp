@@ -147,6 +147,9 @@ private slots:
                    "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20240229\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:a\\, b\\; c"
                    "\\\\ d\r\nDESCRIPTION:a\\, b\\; c\\\\ d\\nsay \"hi\"\r\n  folded\r\nEND:VEVENT\r\n")
             << dentist + "\n2,29,25,0,\"a, b; c\\ d\nsay ''hi'' folded\"" << QString();
+        QTest::newRow("blanks opening a summary are kept")
+            << calendar(yearly(";VALUE=DATE:20200101", " \tTwo")) << dentist + "\n1,1,25,0,\" \tTwo\""
+            << QString();
         QTest::newRow("every four years is not every year")
             << calendar("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20200101\r\nRRULE:FREQ=YEARLY;INTERVAL=4\r\n"
                         "SUMMARY:Leap\r\nEND:VEVENT\r\n")

@@ -252,11 +252,12 @@ struct Reading {
         if (name == "VTIMEZONE")
             return zones.add(c);
         if (name == "VEVENT") {
-            ReadEvent event{propertyText(c, ICAL_SUMMARY_PROPERTY, unknownCharset),
-                            withLeadingBlanks(text, "DESCRIPTION",
-                                              propertyText(c, ICAL_DESCRIPTION_PROPERTY, unknownCharset)),
-                            startOf(c),
-                            {}};
+            ReadEvent event{
+                withLeadingBlanks(text, "SUMMARY", propertyText(c, ICAL_SUMMARY_PROPERTY, unknownCharset)),
+                withLeadingBlanks(text, "DESCRIPTION",
+                                  propertyText(c, ICAL_DESCRIPTION_PROPERTY, unknownCharset)),
+                startOf(c),
+                {}};
             event.leftOut = notAPlan(c, event.start);
             events.append(std::move(event));
             return;
