@@ -90,6 +90,7 @@ int transfer(const QString& file, bool importing) {
         AppContext context;
         context.dataDir = QDir(choice.dir);
         context.programDir = QCoreApplication::applicationDirPath();
+        context.readerProgram = programLayout(context.programDir).readerProgram;
         context.clock = &clock;
         context.prompter = &prompter;
         context.state.language = folderLanguage(choice.dir);

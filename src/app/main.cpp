@@ -47,6 +47,7 @@ int main(int argc, char* argv[]) {
     context.autostart = autostart.get();
     context.serialLines = [] { return std::make_unique<QtSerialLine>(); };
     context.programDir = QCoreApplication::applicationDirPath();
+    context.readerProgram = programLayout(context.programDir).readerProgram;
 
     const DataDirChoice choice = chooseProgramDataDir(context.programDir);
     if (choice.dir.isEmpty()) {

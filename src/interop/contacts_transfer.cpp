@@ -1,8 +1,10 @@
 #include "interop/contacts_transfer.h"
 
 #include "directory/directory_store.h"
+#include "foreign/child_reader.h"
+#include "foreign/plain_file.h"
+#include "interop/contacts_reading.h"
 #include "interop/vcard_mapping.h"
-#include "interop/vcard_reader.h"
 #include "lang/contacts_texts.h"
 
 #include <QFile>
@@ -87,24 +89,23 @@ QString readFailure(Language language, const QString& file, const VCardError& er
 
 TransferResult importContacts(const QString& file, AppContext& context) {
     const Language language = context.state.language;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return {false, texts::openFailed(language, file, in.errorString())};
-    QList<DirRecord> incoming;
+    if (const foreign::FileKind kind = foreign::kindOfFile(file); kind != foreign::FileKind::Plain)
+        return {false, texts::openFailed(language, file, foreign::notPlainReason(kind))};
+    ContactsReceiver receiver(MaxImportChars);
+    const foreign::ReaderOutcome read =
+        foreign::runReader(context.readerProgram, {QStringLiteral("contacts"), file},
+                           [&receiver](const QByteArray& frame) { return receiver.take(frame); });
+    if (receiver.tooMuch())
+        return {false, texts::tooMuch(language, file, receiver.entries.size())};
+    if (!read.ok() || !receiver.complete())
+        return {false, texts::openFailed(language, file, foreign::readerFailure(read))};
+    if (!receiver.openError.isEmpty())
+        return {false, texts::openFailed(language, file, receiver.openError)};
+    if (!receiver.readError.ok())
+        return {false, readFailure(language, file, receiver.readError, receiver.entries.size())};
+    QList<DirRecord>& incoming = receiver.entries;
     texts::ImportCounts counts;
-    qsizetype chars = 0;
-    const VCardError read = readVCards(in, [&](VCardContact&& contact) {
-        std::optional<DirRecord> entry = directoryEntryOf(contact);
-        if (!entry) {
-            ++counts.leftOut;
-            return true;
-        }
-        chars += entry->name.size() + entry->tel.size() + entry->address.size();
-        incoming.append(std::move(*entry));
-        return chars <= MaxImportChars;
-    });
-    if (!read.ok())
-        return {false, readFailure(language, file, read, incoming.size())};
+    counts.leftOut = receiver.leftOut;
 
     const directory::DirectoryStore store(context.dataDir);
     const Loaded<QList<DirRecord>> present = store.readAll();

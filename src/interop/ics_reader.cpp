@@ -19,14 +19,19 @@ public:
             return std::nullopt;
         QByteArray line = std::move(*m_pending);
         m_pending.reset();
+        m_line = m_physical;
         while (readPhysical()) {
             if (m_pending->isEmpty() || (m_pending->front() != ' ' && m_pending->front() != '\t'))
                 break;
-            line.append(QByteArrayView(*m_pending).sliced(1));
+            // The rest of an overlong line is not kept: it is refused anyway.
+            if (line.size() <= MaxCalendarLineBytes)
+                line.append(QByteArrayView(*m_pending).sliced(1));
             m_pending.reset();
         }
         return line;
     }
+    // The physical line where the last content line began.
+    int lineNumber() const { return m_line; }
 
 private:
     bool readPhysical() {
@@ -34,7 +39,9 @@ private:
             return true;
         if (m_file.atEnd())
             return false;
-        QByteArray line = m_file.readLine();
+        // Read no further than a line may be: a file of one endless line must not fill the memory.
+        QByteArray line = m_file.readLine(MaxCalendarLineBytes + 3);
+        ++m_physical;
         while (line.endsWith('\n') || line.endsWith('\r'))
             line.chop(1);
         if (m_first && line.startsWith("\xEF\xBB\xBF"))
@@ -47,6 +54,8 @@ private:
     QFile& m_file;
     std::optional<QByteArray> m_pending;
     bool m_first = true;
+    int m_physical = 0;
+    int m_line = 0;
 };
 
 // "BEGIN:X" or "END:X" (any case, blanks around the value tolerated): X in capitals, else empty.
@@ -77,6 +86,8 @@ IcsScan scanCalendarFile(const QString& path, const ComponentVisitor& take, qint
     QByteArray name, text;
     int depth = 0;
     while (const std::optional<QByteArray> line = lines.next()) {
+        if (line->size() > MaxCalendarLineBytes)
+            return {IcsFault::LineTooLong, {}, scan.size, lines.lineNumber()};
         if (line->trimmed().isEmpty())
             continue; // blank lines between components are common, though not allowed
         switch (where) {
@@ -100,7 +111,8 @@ IcsScan scanCalendarFile(const QString& path, const ComponentVisitor& take, qint
         case Where::InComponent:
             text += *line + "\r\n";
             if (!marker(*line, "BEGIN").isEmpty()) {
-                ++depth;
+                if (++depth > MaxCalendarDepth)
+                    return {IcsFault::TooDeep, {}, scan.size, lines.lineNumber()};
             } else if (!marker(*line, "END").isEmpty() && --depth == 0) {
                 take(name, text);
                 text.clear();

@@ -91,6 +91,25 @@ QString tooLarge(Language language, const QString& file, qint64 bytes, qint64 li
         .arg(megabytes(limit), 0, 'f', 0);
 }
 
+QString lineTooLong(Language language, const QString& file, int line, qint64 limit) {
+    return pick(language,
+                "%1 dosyasının %2. satırı %3 MB'tan uzun; Velkor böyle takvimleri okumaz. Hiçbir şey alınmadı.",
+                "Line %2 of %1 is longer than %3 MB; Velkor does not read such calendars. Nothing was "
+                "imported.")
+        .arg(shown(file))
+        .arg(line)
+        .arg(megabytes(limit), 0, 'f', 0);
+}
+
+QString nestedTooDeep(Language language, const QString& file, int line, int depth) {
+    return pick(language,
+                "%1 dosyasında %2. satırda %3 kattan derin iç içe bileşenler var; hiçbir şey alınmadı.",
+                "%1 nests its components deeper than %3 levels at line %2; nothing was imported.")
+        .arg(shown(file))
+        .arg(line)
+        .arg(depth);
+}
+
 QString unreadable(Language language, const QString& file, const QString& reason) {
     return pick(language, "%1 okunamadı: %2", "%1 cannot be read: %2").arg(shown(file), reason);
 }

@@ -28,6 +28,8 @@ QString exported(Language language, int plans, int entries, int undated, const Q
 QString notCalendar(Language language, const QString& file);
 QString truncated(Language language, const QString& file);
 QString tooLarge(Language language, const QString& file, qint64 bytes, qint64 limit);
+QString lineTooLong(Language language, const QString& file, int line, qint64 limit);
+QString nestedTooDeep(Language language, const QString& file, int line, int depth);
 QString unreadable(Language language, const QString& file, const QString& reason);
 QString unknownCharset(Language language, const QString& file, const QString& charset);
 QString cannotWrite(Language language, const QString& file, const QString& reason);

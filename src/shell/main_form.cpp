@@ -4,7 +4,7 @@
 #include "calendar/month_calendar_window.h"
 #include "diary/diary_browser_window.h"
 #include "interop/exchange.h"
-#include "jet/mdb_reader.h"
+#include "jet/child_jet_reader.h"
 #include "lang/captions.h"
 #include "lang/language_aware.h"
 #include "lang/language_setting.h"
@@ -197,7 +197,7 @@ bool MainForm::start() {
     if (first.ok() && first.value)
         createStartupShortcut();
     // Before any window reads the diary or the directory.
-    jet::MdbReader jetReader;
+    jet::ChildJetReader jetReader(m_ctx.readerProgram);
     carryOverOldDatabases(m_ctx.dataDir, m_ctx.state.language, *m_ctx.prompter, jetReader);
 
     const bool tray = m_trayAvailable();

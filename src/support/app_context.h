@@ -36,7 +36,8 @@ enum class Exchange { ImportCalendar, ExportCalendar, ImportContacts, ExportCont
 // Everything the program's parts need from outside themselves, made once in main() and handed down.
 struct AppContext {
     QDir dataDir;
-    QString programDir; // where the executable lives; its help pages are found from there
+    QString programDir;    // where the executable lives; its help pages are found from there
+    QString readerProgram; // reads foreign files (calendars, vCards, old databases) in a child process
     SharedState state;
     Clock* clock = nullptr;
     Prompter* prompter = nullptr;

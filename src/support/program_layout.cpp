@@ -11,8 +11,9 @@ ProgramLayout programLayout(const QString& programDir) {
     // Pages beside the program make it portable wherever it stands, a folder named bin included.
     if (QFileInfo(dir.filePath(QStringLiteral("help"))).isDir() ||
         dir.dirName() != QStringLiteral(VELKOR_INSTALL_BINDIR))
-        return {false, programDir, programDir};
-    return {true, QDir::cleanPath(dir.filePath(QStringLiteral(VELKOR_PAGES_FROM_BINDIR))), QString()};
+        return {false, programDir, programDir, dir.filePath(QStringLiteral("velkor-reader"))};
+    return {true, QDir::cleanPath(dir.filePath(QStringLiteral(VELKOR_PAGES_FROM_BINDIR))), QString(),
+            QDir::cleanPath(dir.filePath(QStringLiteral(VELKOR_READER_FROM_BINDIR "/velkor-reader")))};
 }
 
 QString pagePath(const QString& programDir, const QString& relativePage) {

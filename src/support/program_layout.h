@@ -14,6 +14,7 @@ struct ProgramLayout {
     QString pagesDir; // the folder that holds (or should hold) help/
     // The program folder when it may hold the data, else empty: the user's data folder is the only one.
     QString portableDataDir;
+    QString readerProgram; // the reader of foreign files: beside the program, or in libexec/velkor
 };
 
 ProgramLayout programLayout(const QString& programDir);

@@ -133,6 +133,7 @@ struct TestContext {
     TestContext() {
         ctx.dataDir = QDir(dir.path());
         ctx.programDir = dir.path();
+        ctx.readerProgram = QStringLiteral(VELKOR_READER_PROGRAM);
         ctx.clock = &clock;
         ctx.prompter = &prompter;
         ctx.beeper = &beeper;
