@@ -17,9 +17,11 @@
 #include <QMenu>
 
 #include <QProcess>
+#include <QThread>
 #include <QtTest>
 
 #include <algorithm>
+#include <csignal>
 #include <ctime>
 
 using namespace velkor;
@@ -168,6 +170,12 @@ private slots:
             << calendar(yearly(";VALUE=DATE:20200101", "X").replace("SUMMARY:", "SUMMARY;CHARSET=X-NONE:"))
             << dentist << "character set Velkor does not know (X-NONE)";
         QTest::newRow("links into an old Jet file: the plans go back too") << good << dentist << "files.mdb";
+        // What libical would take quadratic time or a deep recursion over never reaches it.
+        QTest::newRow("a line of 2 MB") << calendar(yearly(";VALUE=DATE:20200101", QByteArray(2 << 20, 'x')))
+                                        << dentist << "is longer than 1 MB";
+        QTest::newRow("300,000 components, one in the other")
+            << calendar(QByteArray("BEGIN:VEVENT\r\n").repeated(300000)) << dentist
+            << "deeper than 16 levels at line 20";
     }
 
     void madeFiles() {
@@ -230,6 +238,35 @@ private slots:
         query->findChild<QAction*>("ExportAction")->trigger();
         QVERIFY(t.prompter.boxes.constLast().text.contains("1 plan"));
         QVERIFY(readAll(t.file("out.ics")).contains("SUMMARY:New"));
+    }
+
+    // An end signal at the moment the plans are written and the diary is not yet: both or neither.
+    void endSignalSplitsNoImport() {
+        TestContext t;
+        QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), t.file("velkor")) &&
+                QFile::copy(QStringLiteral(VELKOR_READER_PROGRAM), t.file("velkor-reader")));
+        constexpr int Events = 20000, Journals = 3000;
+        QByteArray body;
+        for (int i = 0; i < Events; ++i)
+            body += yearly(";VALUE=DATE:20200101", "Event " + QByteArray::number(i));
+        for (int i = 0; i < Journals; ++i)
+            body += "BEGIN:VJOURNAL\r\nDTSTART;VALUE=DATE:20200101\r\nSUMMARY:J" + QByteArray::number(i) +
+                    "\r\nEND:VJOURNAL\r\n";
+        QVERIFY(writeAll(t.file("big.ics"), calendar(body)));
+        QProcess import;
+        import.start(t.file("velkor"), {"--import", t.file("big.ics")});
+        QVERIFY(import.waitForStarted());
+        while (!QFile::exists(t.file("myfile.kyt")) && import.state() == QProcess::Running)
+            QThread::usleep(200);
+        ::kill(pid_t(import.processId()), SIGTERM);
+        QVERIFY(import.waitForFinished(60000));
+        const auto plans = plans::PlanStore(t.file("myfile.kyt")).readPlans();
+        const auto entries = diary::DiaryStore(t.ctx.dataDir).readEntries();
+        QVERIFY2(plans.ok() && entries.ok(), qPrintable(plans.error + entries.error));
+        QVERIFY2(
+            (plans.value.size() == Events && entries.value.size() == Journals) ||
+                (plans.value.isEmpty() && entries.value.isEmpty()),
+            qPrintable(QString("%1 plans, %2 entries").arg(plans.value.size()).arg(entries.value.size())));
     }
 
     void commandLine() {

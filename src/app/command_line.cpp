@@ -4,6 +4,7 @@
 #include "interop/exchange.h"
 #include "lang/language_setting.h"
 #include "shell/data_folder.h"
+#include "shell/exit_signals.h"
 #include "shell/pages.h"
 #include "shell/single_instance.h"
 #include "support/app_context.h"
@@ -94,6 +95,10 @@ int transfer(const QString& file, bool importing) {
         context.clock = &clock;
         context.prompter = &prompter;
         context.state.language = folderLanguage(choice.dir);
+        // A signal to end stops the reading of a file, but never splits the writing of what was read: it
+        // is taken between the two, or once everything is written.
+        shell::ExitSignals exitSignals;
+        QObject::connect(&exitSignals, &shell::ExitSignals::exitRequested, [] { QCoreApplication::exit(1); });
         result = interop::transferFile(file, importing, context);
     }
     (result.ok ? out() : err()) << result.summary << Qt::endl;

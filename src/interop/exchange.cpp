@@ -3,6 +3,8 @@
 #include "interop/calendar_transfer.h"
 #include "interop/contacts_transfer.h"
 
+#include "foreign/plain_file.h"
+
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -44,6 +46,11 @@ std::optional<DataKind> kindOf(const QString& file, bool importing) {
 }
 
 TransferResult transferFile(const QString& file, bool importing, AppContext& context) {
+    // Its first line may be looked at: a pipe would keep that waiting.
+    if (const foreign::FileKind what = foreign::kindOfFile(file);
+        importing && what != foreign::FileKind::Plain)
+        return {false,
+                lang::transfer::unreadable(context.state.language, file, foreign::notPlainReason(what))};
     const std::optional<DataKind> kind = kindOf(file, importing);
     if (!kind) {
         if (QFile in(file); importing && !in.open(QIODevice::ReadOnly))
