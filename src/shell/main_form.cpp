@@ -197,7 +197,12 @@ bool MainForm::start() {
     if (first.ok() && first.value)
         createStartupShortcut();
     // Before any window reads the diary or the directory.
-    jet::ChildJetReader jetReader(m_ctx.readerProgram);
+    // The old release's databases read in a second; a damaged one that sends the reader in circles costs
+    // a start no more than this, and a message.
+    foreign::ReaderLimits limits;
+    limits.seconds = 20;
+    limits.cpuSeconds = 10;
+    jet::ChildJetReader jetReader(m_ctx.readerProgram, limits);
     carryOverOldDatabases(m_ctx.dataDir, m_ctx.state.language, *m_ctx.prompter, jetReader);
 
     const bool tray = m_trayAvailable();

@@ -44,6 +44,11 @@ program="$root/usr/bin/velkor"
 pages=$("$program" --help-folder) || fail "the unpacked program does not find its help pages"
 [ "$pages" = "$root/usr/share/velkor" ] || fail "help folder: $pages"
 grep -q '<title>About Velkor</title>' "$pages/help/about_eng.htm" || fail "the about page read from $pages"
+# Calendars are read by the reader the package keeps in libexec.
+printf 'BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20200101\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Yılbaşı\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' >"$work/in.ics"
+imported=$(XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR= "$program" --import "$work/in.ics" 2>&1) ||
+  fail "installed import: $imported"
+grep -q 'Yılbaşı' "$work"/data/*/myfile.kyt || fail "installed import wrote no plan: $imported"
 
 desktop-file-validate "$root/usr/share/applications/org.velkor.velkor.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.velkor.velkor.metainfo.xml" >/dev/null ||
