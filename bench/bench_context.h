@@ -47,6 +47,7 @@ struct BenchContext {
         ctx.clock = &clock;
         ctx.prompter = &prompter;
         ctx.beeper = &beeper;
+        ctx.readerProgram = QStringLiteral(VELKOR_READER_PROGRAM);
     }
 };
 

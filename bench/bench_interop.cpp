@@ -1,9 +1,12 @@
 // iCalendar export of 10,000 plans and import of a 10,000-event file, each beside a plain read of the same
 // file.
 #include "bench_util.h"
+#include "foreign/child_reader.h"
+#include "interop/calendar_reading.h"
 #include "interop/calendar_transfer.h"
 #include "plan_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -36,13 +39,16 @@ int plainCalendarRead(const QString& path) {
 
 } // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+    // The reader process is waited for in an event loop.
+    QCoreApplication app(argc, argv);
     QTemporaryDir from, into;
     writeFile(from.filePath(QStringLiteral("myfile.kyt")), makePlanFile(PlanCount));
     SystemClock clock;
     AppContext source;
     source.dataDir = QDir(from.path());
     source.clock = &clock;
+    source.readerProgram = QStringLiteral(VELKOR_READER_PROGRAM);
     AppContext target = source;
     target.dataDir = QDir(into.path());
     const QString ics = into.filePath(QStringLiteral("plans.ics"));
@@ -58,9 +64,21 @@ int main() {
         sink = sink + interop::importCalendarFile(ics, target).plansAdded;
     });
 
+    // What the reader process adds: the same records read here, and read there and handed back.
+    const double readHere =
+        medianMs(Runs, [&] { sink = sink + int(interop::readCalendarRecords(ics).plans.size()); });
+    const double readThere = medianMs(Runs, [&] {
+        interop::CalendarReceiver receiver;
+        foreign::runReader(source.readerProgram, {QStringLiteral("calendar"), ics},
+                           [&](const QByteArray& frame) { return receiver.take(frame); });
+        sink = sink + int(receiver.records.plans.size());
+    });
+
     report("interop.exportCalendar (10k plans)", exported, "ms", "plain read-and-parse of the plan file",
            plainPlans);
     report("interop.importCalendar (10k events)", imported, "ms", "plain read of the .ics, lines unfolded",
            plainIcs);
+    report("interop.readCalendar in the reader process (10k events)", readThere, "ms",
+           "the same read in this process", readHere);
     return 0;
 }
