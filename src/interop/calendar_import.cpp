@@ -5,6 +5,7 @@
 
 #include "diary/diary_store.h"
 #include "plans/plan_store.h"
+#include "support/link_target.h"
 #include "support/record_file.h"
 
 #include <QFile>
@@ -385,7 +386,7 @@ CalendarImport importCalendarFile(const QString& file, AppContext& context) {
             if (planFileExisted)
                 rewriteRecordFile(planFile, planBytes);
             else
-                QFile::remove(planFile);
+                QFile::remove(pathToWrite(planFile).value); // the linked file, never the link
         }
         return fail(lang::transfer::nothingImported(language, added.error));
     }
