@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -168,6 +169,34 @@ private slots:
             QVERIFY(modeOf(0700) && giveToNobody(tested));
         }
         QCOMPARE(isPrivateFolder(tested), trusted);
+    }
+
+    // The session's runtime folder holds the socket only when it is the user's own; otherwise a folder made
+    // for it does, and goes with the copy.
+    void socketFolder_data() {
+        QTest::addColumn<QString>("runtime");
+        QTest::newRow("none") << "";
+        QTest::newRow("the user's own") << "0700";
+        QTest::newRow("open to others") << "0777";
+    }
+    void socketFolder() {
+        QFETCH(QString, runtime);
+        QTemporaryDir dir, runtimeDir;
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard(
+            [&] { saved.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", saved); });
+        qputenv("XDG_RUNTIME_DIR", runtime.isEmpty() ? QByteArray() : runtimeDir.path().toUtf8());
+        QVERIFY(::chmod(qPrintable(runtimeDir.path()), runtime.toUInt(nullptr, 8)) == 0);
+        QString folder;
+        {
+            SingleInstance running(dir.path());
+            QCOMPARE(running.acquire(), SingleInstance::Outcome::First);
+            folder = QFileInfo(SingleInstance::serverName(dir.path())).path();
+            QVERIFY(isPrivateFolder(folder));
+            QCOMPARE(folder == runtimeDir.path(), runtime == "0700");
+        }
+        QCOMPARE(QFileInfo::exists(folder), runtime == "0700");
+        QCOMPARE(SingleInstance::serverName(dir.path()), QString());
     }
 
     // The command line run by another local user is not answered by root's copy, and root asking another
