@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ ccache clang-format
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev qt6-translations-l10n
   qt6-qpa-plugins libgl-dev
-  xvfb xauth trayer xdotool x11-utils imagemagick strace procps
+  xvfb xauth trayer xdotool xclip x11-utils imagemagick strace procps
   pkg-config mdbtools-dev libical-dev
   dpkg-dev lintian desktop-file-utils appstream dbus python3-dbus python3-gi
   gcovr

@@ -313,6 +313,47 @@ private slots:
         QCOMPARE(handed->exitCode(), 0);
         QVERIFY2(handed->readAllStandardOutput().contains("1 kayıt zaten vardı"), "answer printed");
     }
+
+    // The command line from cron or su has another runtime folder than the desktop session, or none: it
+    // still reaches the running copy and prints its real answer.
+    void commandLineReachesTheCopyOfAnotherSession_data() {
+        QTest::addColumn<bool>("copyHasRuntimeFolder");
+        QTest::newRow("runtime folder in the copy's session only") << true;
+        QTest::newRow("runtime folder in the command line's only") << false;
+    }
+    void commandLineReachesTheCopyOfAnotherSession() {
+        QFETCH(bool, copyHasRuntimeFolder);
+        TestContext t;
+        const QString program = t.file("velkor");
+        QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
+        QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
+        QTemporaryDir runtime;
+        const QByteArray ownRuntime = qgetenv("XDG_RUNTIME_DIR");
+        QProcessEnvironment other = QProcessEnvironment::systemEnvironment();
+        if (copyHasRuntimeFolder) {
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+            other.remove("XDG_RUNTIME_DIR");
+        } else {
+            qunsetenv("XDG_RUNTIME_DIR");
+            other.insert("XDG_RUNTIME_DIR", runtime.path());
+        }
+        shell::SingleInstance running(t.dir.path());
+        const auto outcome = running.acquire();
+        ownRuntime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", ownRuntime);
+        QCOMPARE(outcome, shell::SingleInstance::Outcome::First);
+        running.setRequestHandler([&](QByteArrayView request) {
+            const auto asked = interop::decodeRequest(request);
+            return interop::encodeAnswer(interop::transferFile(asked->file, asked->importing, t.ctx));
+        });
+        QProcess exporting;
+        exporting.setProcessEnvironment(other);
+        exporting.setWorkingDirectory(t.dir.path());
+        exporting.start(program, {"--export", "backup.ics"});
+        QTRY_VERIFY_WITH_TIMEOUT(exporting.state() == QProcess::NotRunning, 30000);
+        QCOMPARE(exporting.exitCode(), 0);
+        QVERIFY2(exporting.readAllStandardOutput().contains("1 plan"), "the copy's answer printed");
+        QVERIFY(readAll(t.file("backup.ics")).contains("SUMMARY:Dentist"));
+    }
 };
 
 QTEST_MAIN(TestInterop)

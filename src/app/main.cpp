@@ -10,9 +10,38 @@
 #include "support/program_layout.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QSessionManager>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 using namespace velkor;
+
+namespace {
+
+// Qt's X11 plugin ends the process with exit(1) when the connection to the display breaks (the X server
+// ended or crashed): the event loop never returns and no destructor runs, but main's objects still stand.
+// While they do, this exit handler saves the typed work as the end of the session would.
+struct LostDisplay {
+    shell::MainForm* form = nullptr;
+    shell::SingleInstance* instance = nullptr;
+};
+LostDisplay lostDisplay;
+
+void saveAtForcedExit() {
+    // Once only, and only on the thread the windows live in.
+    const LostDisplay armed = std::exchange(lostDisplay, {});
+    if (!armed.form || QThread::currentThread() != armed.form->thread())
+        return;
+    std::fprintf(stderr, "velkor: ending without the display; typed work is saved.\n");
+    armed.form->saveForLostDisplay();
+    armed.instance->close();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Options are served without a display, so scripts and packaging tools can run them anywhere.
@@ -71,6 +100,10 @@ int main(int argc, char* argv[]) {
 
     shell::MainForm mainForm(context);
     shell::ExitSignals exitSignals;
+    lostDisplay = {&mainForm, &instance};
+    std::atexit(saveAtForcedExit);
+    // Disarmed before main's objects go.
+    const auto disarm = qScopeGuard([] { lostDisplay = {}; });
     int status = 0;
     // Boxes may be open (the catch-up runs before the main loop): leaving every loop ends the program.
     const auto quit = [&status](int code) {

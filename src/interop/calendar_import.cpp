@@ -6,6 +6,7 @@
 #include "foreign/child_reader.h"
 #include "foreign/plain_file.h"
 #include "plans/plan_store.h"
+#include "support/link_target.h"
 #include "support/record_file.h"
 
 #include <QFile>
@@ -118,7 +119,7 @@ CalendarImport importCalendarFile(const QString& file, AppContext& context) {
             if (planFileExisted)
                 rewriteRecordFile(planFile, planBytes);
             else
-                QFile::remove(planFile);
+                QFile::remove(pathToWrite(planFile).value); // the linked file, never the link
         }
         return fail(lang::transfer::nothingImported(language, added.error));
     }

@@ -2,6 +2,7 @@
 
 #include "jet/import_files.h"
 #include "jet/jet_format.h"
+#include "support/link_target.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -85,7 +86,7 @@ FileStamp stampOf(const QString& path) {
 class FileImport {
 public:
     FileImport(const db::Database& target, JetReader& reader, const StepHook& step)
-        : m_target(target), m_reader(reader), m_step(step), m_path(target.path()),
+        : m_target(target), m_reader(reader), m_step(step), m_path(pathToWrite(target.path()).value),
           m_staged(QFileInfo(stagingPath(m_path)).absoluteDir(), QFileInfo(stagingPath(m_path)).fileName(),
                    target.columns()) {}
 
@@ -259,7 +260,10 @@ ImportOutcome importJetFiles(const QList<db::Database>& targets, JetReader& read
     ImportOutcome outcome;
     const StepHook noStep = [](ImportStep) {};
     for (const db::Database& target : targets) {
-        const QString path = target.path();
+        // A linked database is carried over where it lies: the link stays.
+        const QString path = pathToWrite(target.path()).value;
+        if (path.isEmpty())
+            continue;
         removeLeftovers(path);
         if (!QFileInfo(path).isFile() || jetFormatOfFile(path) == JetFormat::None)
             continue;

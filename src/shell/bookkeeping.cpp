@@ -1,5 +1,6 @@
 #include "shell/bookkeeping.h"
 
+#include "support/link_target.h"
 #include "support/record_file.h"
 
 #include <QFile>
@@ -8,7 +9,11 @@ namespace velkor::shell {
 
 IoResult Bookkeeping::ensurePlanFile() const {
     const QString scratch = m_dir.filePath(QStringLiteral("temp.kyt"));
-    if (!QFile::exists(planFile()) && QFile::exists(scratch) && !QFile::rename(scratch, planFile()))
+    // Taken back into the linked file when myfile.kyt is a link whose file has gone.
+    const Loaded<QString> plans = pathToWrite(planFile());
+    if (!plans.ok())
+        return IoResult::failure(plans.error);
+    if (!QFile::exists(plans.value) && QFile::exists(scratch) && !QFile::rename(scratch, plans.value))
         return IoResult::failure(
             QObject::tr("%1\ncould not be restored from %2.")
                 .arg(QDir::toNativeSeparators(planFile()), QDir::toNativeSeparators(scratch)));

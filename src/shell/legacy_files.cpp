@@ -1,9 +1,11 @@
 #include "shell/legacy_files.h"
 
+#include "support/link_target.h"
 #include "support/record_file.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <filesystem>
 #include <system_error>
@@ -39,6 +41,14 @@ bool holdsUserData(const QString& name, const QString& path) {
     return false; // sc.kyt only marks that this start has happened
 }
 
+// The bytes as they are, replacing the file only once all of them are written.
+bool copyWhole(const QString& from, const QString& to) {
+    QFile source(from);
+    QSaveFile copy(to);
+    return source.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly) &&
+           copy.write(source.readAll()) == source.size() && copy.commit();
+}
+
 } // namespace
 
 void adoptLegacyFiles(const QDir& dataDir) {
@@ -54,9 +64,15 @@ void adoptLegacyFiles(const QDir& dataDir) {
             continue;
         if (QFileInfo::exists(to) && holdsUserData(QString::fromLatin1(newName), to))
             continue;
-        // One rename that replaces the target, so the .kyt name is never missing in between.
-        std::error_code ignored;
-        std::filesystem::rename(nativePath(from), nativePath(to), ignored);
+        const Loaded<QString> target = pathToWrite(to);
+        if (!target.ok())
+            continue;
+        // One rename that replaces the file, so the .kyt name is never missing in between; a linked file
+        // may stand on another disk, where only a copy reaches it.
+        std::error_code renameFailed;
+        std::filesystem::rename(nativePath(from), nativePath(target.value), renameFailed);
+        if (renameFailed && target.value != to && copyWhole(from, target.value))
+            QFile::remove(from);
     }
 }
 

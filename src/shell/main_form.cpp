@@ -407,6 +407,16 @@ bool MainForm::exitUnattended() {
     return finish() && workSaved;
 }
 
+bool MainForm::saveForLostDisplay() {
+    const bool workSaved = m_windows.saveUnsavedWork();
+    if (m_finished)
+        return workSaved;
+    m_finished = true;
+    if (m_catchingUp)
+        return workSaved; // tarih.kyt still holds the moment the catch-up started from
+    return m_files.writeLastExit(m_reminders.settledUpTo(m_ctx.clock->now())).ok() && workSaved;
+}
+
 void MainForm::exitFromMenu() {
     // Open windows close first and ask about typed work; one that stays open keeps the program running.
     if (!m_windows.closeWindowsForExit(true))

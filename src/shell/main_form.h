@@ -37,6 +37,10 @@ public:
     // is saved without asking, then the exit step. False when the exit moment or some typed work could not
     // be written.
     bool exitUnattended();
+    // The display has gone and the process ends outside the event loop: the typed work is saved as at the
+    // end of the session and the exit moment written, with no window, box or icon touched. Runs once; false
+    // when something could not be written.
+    bool saveForLostDisplay();
 
     void handleTrayEvent(QSystemTrayIcon::ActivationReason reason);
     // Brings the month calendar forward: a later start of the program asks for it.

@@ -1,5 +1,7 @@
 #include "shell/single_instance.h"
 
+#include "support/user_checks.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -7,10 +9,11 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QPointer>
-#include <QStandardPaths>
+#include <QSaveFile>
 #include <QThread>
 
 #include <cstdio>
+#include <utility>
 
 namespace velkor::shell {
 
@@ -21,36 +24,42 @@ const QByteArray ShowRequest = "show\n";
 constexpr qint64 MaxRequestBytes = 64 * 1024;
 // How long a later start waits for the running copy to answer: it may itself be starting.
 constexpr int AnswerWaitMs = 5000;
+// The socket file names one path.
+constexpr qint64 MaxSocketFileBytes = 4096;
 
-QString userName() {
-    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return user.isEmpty() ? QDir::homePath() : user;
+// The socket's name in the user's runtime folder: from the data folder's real path, so that two portable
+// copies run side by side.
+QString socketName(const QString& dataDir) {
+    const QFileInfo info(dataDir);
+    const QString path =
+        info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+    return QStringLiteral("velkor-%1")
+        .arg(QString::fromLatin1(
+            QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24)));
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString& dataDir, QObject* parent)
-    : QObject(parent), m_name(serverName(dataDir)), m_lock(QDir(dataDir).filePath(lockFileName())) {
+    : QObject(parent), m_dataDir(dataDir), m_lock(QDir(dataDir).filePath(lockFileName())) {
     // A running copy's lock never goes stale with age; only one left by a process that is gone does.
     m_lock.setStaleLockTime(0);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
 }
 
 SingleInstance::~SingleInstance() {
-    m_server.close();
+    close();
 }
 
 QString SingleInstance::serverName(const QString& dataDir) {
-    const QFileInfo info(dataDir);
-    const QString path =
-        info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
-    const QByteArray key = (userName() + QLatin1Char('\n') + path).toUtf8();
-    const QString name = QStringLiteral("velkor-%1")
-                             .arg(QString::fromLatin1(
-                                 QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24)));
-    // The user's private runtime folder keeps other users away from the socket.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? name : QDir(runtime).filePath(name);
+    QFile file(QDir(dataDir).filePath(socketFileName()));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray line = file.read(MaxSocketFileBytes);
+    if (line.endsWith('\n'))
+        line.chop(1);
+    const QString path = QFile::decodeName(line);
+    return QDir::isAbsolutePath(path) ? path : QString();
 }
 
 bool SingleInstance::lockHeldByThisProcessId() const {
@@ -98,19 +107,60 @@ SingleInstance::Outcome SingleInstance::take(const QByteArray& request, bool ser
 }
 
 void SingleInstance::listen() {
+    // The runtime folder the session gave is the user's own, unless someone else made it first; otherwise a
+    // folder of our own, made where nobody can have prepared it.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString name;
+    if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime)) {
+        name = QDir(runtime).filePath(socketName(m_dataDir));
+    } else {
+        m_privateFolder = makePrivateFolder(QDir::tempPath());
+        if (!m_privateFolder.isEmpty())
+            name = QDir(m_privateFolder).filePath(QStringLiteral("socket"));
+    }
     // We hold the lock, so a socket of that name is a leftover of a copy that crashed.
-    QLocalServer::removeServer(m_name);
-    if (!m_server.listen(m_name)) {
+    if (!name.isEmpty())
+        QLocalServer::removeServer(name);
+    if (name.isEmpty() || !m_server.listen(name)) {
         std::fprintf(stderr, "velkor: later starts cannot reach this one: %s\n",
-                     qPrintable(m_server.errorString()));
+                     qPrintable(name.isEmpty() ? QStringLiteral("no private folder for the socket")
+                                               : m_server.errorString()));
+        close();
+        return;
+    }
+    m_listening = m_server.fullServerName();
+    // Whole or not at all: a later start must never read half a path.
+    QSaveFile file(QDir(m_dataDir).filePath(socketFileName()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(QFile::encodeName(m_listening) + '\n') < 0 ||
+        !file.commit()) {
+        std::fprintf(stderr, "velkor: later starts cannot reach this one: %s\n",
+                     qPrintable(file.errorString()));
+        close();
         return;
     }
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+            // Another user's program is not heard at all.
+            if (!peerIsThisUser(socket->socketDescriptor())) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
         }
     });
+}
+
+void SingleInstance::close() {
+    m_server.close();
+    // Only while it still names our socket: it is the running copy's word to later starts.
+    if (!m_listening.isEmpty() && serverName(m_dataDir) == m_listening)
+        QFile::remove(QDir(m_dataDir).filePath(socketFileName()));
+    m_listening.clear();
+    if (!m_privateFolder.isEmpty())
+        QDir(m_privateFolder).removeRecursively();
+    m_privateFolder.clear();
 }
 
 void SingleInstance::serve(QLocalSocket* socket) {
@@ -137,10 +187,29 @@ void SingleInstance::serve(QLocalSocket* socket) {
 }
 
 bool SingleInstance::askRunningCopy(const QByteArray& request, QByteArray* answer) const {
+    // The path comes from the data folder, whatever this start's environment says.
+    const QString name = serverName(m_dataDir);
+    if (name.isEmpty())
+        return false;
+    const auto stranger = [this] {
+        if (!std::exchange(m_strangerTold, true))
+            std::fprintf(stderr, "velkor: the socket named in this data folder is not this user's own; it "
+                                 "is not asked.\n");
+        return false;
+    };
+    const QFileInfo folder(QFileInfo(name).path());
+    if (!folder.exists() && !folder.isSymbolicLink())
+        return false; // left by a copy that has ended
+    if (!isPrivateFolder(folder.filePath()))
+        return stranger();
     QLocalSocket socket;
-    socket.connectToServer(m_name);
+    socket.connectToServer(name);
     if (!socket.waitForConnected(1000))
         return false;
+    if (!peerIsThisUser(socket.socketDescriptor())) {
+        socket.abort();
+        return stranger();
+    }
     socket.write(request);
     const bool sent = socket.waitForBytesWritten(1000);
     if (sent && answer) {

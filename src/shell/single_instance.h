@@ -10,7 +10,10 @@
 namespace velkor::shell {
 
 // One running Velkor per data folder: a lock file in the folder, and a local socket by which a later start
-// asks the running copy to show itself instead of running a second tray icon, timer and writer.
+// asks the running copy to show itself instead of running a second tray icon, timer and writer. The socket
+// lies in a folder only the user controls, and its path is written beside the lock, so that a start from
+// another environment (cron, su, ssh) reaches the same copy; both ends check that the other runs as the
+// same user before they trust what it says.
 class SingleInstance final : public QObject {
     Q_OBJECT
 public:
@@ -38,9 +41,15 @@ public:
     using RequestHandler = std::function<QByteArray(QByteArrayView request)>;
     void setRequestHandler(RequestHandler handler) { m_handler = std::move(handler); }
 
-    // Derived from the user and the folder's real path, so two portable copies run side by side.
+    // The socket the copy running on the data folder listens on, as it wrote it there; empty when the folder
+    // names none.
     static QString serverName(const QString& dataDir);
     static QString lockFileName() { return QStringLiteral("velkor.lock"); }
+    static QString socketFileName() { return QStringLiteral("velkor.socket"); }
+
+    // Stops listening and removes the socket, its private folder and its file in the data folder. Touches
+    // neither the display nor the event loop, so it may run when the program is made to end.
+    void close();
 
 signals:
     // A later start on the same folder asked to be shown.
@@ -53,7 +62,10 @@ private:
     bool askRunningCopy(const QByteArray& request, QByteArray* answer) const;
     bool lockHeldByThisProcessId() const;
 
-    QString m_name;
+    QString m_dataDir;
+    QString m_privateFolder; // made for the socket; removed again at the end
+    QString m_listening;     // the socket's path while this copy listens
+    mutable bool m_strangerTold = false;
     QLockFile m_lock;
     QLocalServer m_server;
     RequestHandler m_handler;

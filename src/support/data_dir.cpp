@@ -1,5 +1,7 @@
 #include "support/data_dir.h"
 
+#include "support/link_target.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,19 +54,22 @@ IoResult copyDataFiles(const QString& from, const QString& to) {
         const QString path = source.filePath(name);
         if (!QFileInfo(path).isFile())
             continue;
+        // A link the user made in the new folder keeps pointing at the file that gets the copy.
+        const QString copy = pathToWrite(target.filePath(name)).value;
         QFile file(path);
-        if (!file.copy(target.filePath(name))) {
-            const QString reason = file.errorString();
+        if (copy.isEmpty() || !file.copy(copy)) {
+            const QString reason =
+                copy.isEmpty() ? QObject::tr("its symbolic links lead round in a loop") : file.errorString();
             for (const QString& done : copied)
-                QFile::remove(target.filePath(done));
+                QFile::remove(done);
             return IoResult::failure(QStringLiteral("%1\n%2").arg(
                 QDir::toNativeSeparators(path),
                 QObject::tr("could not be copied to %1: %2").arg(QDir::toNativeSeparators(to), reason)));
         }
         // A copy of a read-only file is read-only too; this copy is the one to be written from now on.
-        QFile::setPermissions(target.filePath(name), QFile::permissions(target.filePath(name)) |
-                                                         QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-        copied.append(name);
+        QFile::setPermissions(copy,
+                              QFile::permissions(copy) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+        copied.append(copy);
     }
     return IoResult::success();
 }

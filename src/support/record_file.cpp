@@ -1,6 +1,7 @@
 #include "support/record_file.h"
 
 #include "support/legacy_text.h"
+#include "support/link_target.h"
 
 #include <QDir>
 #include <QFile>
@@ -181,7 +182,8 @@ QByteArray entryBytes(const RecordEntry& entry) {
 
 IoResult scanRecordFile(const QString& path, const RecordVisitor& visit) {
     QFile file(path);
-    if (!file.exists())
+    // A link whose file has gone reads as missing too (QFile::exists would see the link).
+    if (!QFileInfo(path).exists())
         return IoResult::success();
     if (QFileInfo(path).isDir())
         return IoResult::failure(describe(path, QObject::tr("is a folder, not a data file.")));
@@ -205,7 +207,12 @@ Loaded<QList<RecordEntry>> readRecordFile(const QString& path) {
     return {std::move(entries), {}};
 }
 
-IoResult rewriteRecordFile(const QString& path, const QByteArray& input) {
+IoResult rewriteRecordFile(const QString& link, const QByteArray& input) {
+    // The new file takes the place of the linked one, not of the link.
+    const Loaded<QString> resolved = pathToWrite(link);
+    if (!resolved.ok())
+        return IoResult::failure(resolved.error);
+    const QString& path = resolved.value;
     // Replacing a folder or a device by a file of ours would destroy what stands there.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
@@ -248,7 +255,11 @@ static bool endsInsideLine(const QString& path) {
     return file.seek(file.size() - 1) && file.getChar(&last) && last != '\n';
 }
 
-IoResult appendRecord(const QString& path, const Fields& fields) {
+IoResult appendRecord(const QString& link, const Fields& fields) {
+    const Loaded<QString> resolved = pathToWrite(link);
+    if (!resolved.ok())
+        return IoResult::failure(resolved.error);
+    const QString& path = resolved.value;
     QByteArray bytes = encodeRecord(fields);
     if (endsInsideLine(path))
         bytes.prepend("\r\n");
@@ -267,7 +278,11 @@ IoResult appendRecord(const QString& path, const Fields& fields) {
     return IoResult::success();
 }
 
-IoResult touchFile(const QString& path) {
+IoResult touchFile(const QString& link) {
+    const Loaded<QString> resolved = pathToWrite(link);
+    if (!resolved.ok())
+        return IoResult::failure(resolved.error);
+    const QString& path = resolved.value;
     if (QFileInfo(path).isDir())
         return IoResult::failure(describe(path, QObject::tr("is a folder, not a data file.")));
     QFile file(path);
