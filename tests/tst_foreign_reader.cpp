@@ -6,12 +6,14 @@
 #include "directory/directory_store.h"
 #include "foreign/child_reader.h"
 #include "interop/calendar_transfer.h"
+#include "interop/contacts_reading.h"
 #include "interop/contacts_transfer.h"
 #include "interop/exchange.h"
 #include "jet/child_jet_reader.h"
 #include "jet/jet_import.h"
 #include "plans/plan_store.h"
 
+#include <QBuffer>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -175,6 +177,31 @@ private slots:
                         readAll(t.file("history.mdb")) == damaged);
                 QVERIFY(directory::DirectoryStore(t.ctx.dataDir).readAll().ok());
             }
+        }
+    }
+
+    // An import holds what it brings in memory until it is stored: past its bound the reading stops.
+    void contactsPastTheBoundStopTheReading() {
+        TestContext t;
+        QByteArray cards;
+        for (int i = 0; i < 100; ++i)
+            cards += "BEGIN:VCARD\r\nFN:Kişi " + QByteArray::number(i) + "\r\nTEL:1\r\nEND:VCARD\r\n";
+        QVERIFY(writeAll(t.file("in.vcf"), cards));
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        foreign::FrameWriter writer(out);
+        QVERIFY(interop::writeContactRecords(t.file("in.vcf"), writer));
+        for (const qsizetype bound : {qsizetype(1000000), qsizetype(1000)}) {
+            int taken = 0;
+            interop::ContactsReceiver receiver(bound, [&](directory::DirRecord&&) { ++taken; });
+            foreign::FrameReader frames(1 << 20);
+            frames.feed(out.data());
+            bool accepted = true;
+            while (const std::optional<QByteArray> frame = frames.next())
+                accepted = accepted && receiver.take(*frame);
+            QCOMPARE(accepted, !receiver.tooMuch());
+            QCOMPARE(receiver.complete(), accepted);
+            QVERIFY(accepted ? taken == 100 : taken < 100);
         }
     }
 

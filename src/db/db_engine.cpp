@@ -210,6 +210,16 @@ Loaded<QList<Row>> Database::read(const Selection& selection) const {
 }
 
 Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const {
+    return changeFrom([&statements](const StatementRunner& run) {
+        for (const Statement& statement : statements) {
+            if (!run(statement))
+                return;
+        }
+    });
+}
+
+Loaded<ChangeOutcome>
+Database::changeFrom(const std::function<void(const StatementRunner& run)>& feed) const {
     if (QFileInfo::exists(m_path)) {
         if (const std::optional<QString> refused = refuseForeign(m_path))
             return {{}, *refused};
@@ -250,8 +260,11 @@ Loaded<ChangeOutcome> Database::change(const QList<Statement>& statements) const
         return std::nullopt;
     };
     std::optional<QSqlError> failed = run({createStatement(), {}});
-    for (qsizetype i = 0; !failed && !rowGone && i < statements.size(); ++i)
-        failed = run(statements.at(i));
+    if (!failed)
+        feed([&](const Statement& statement) {
+            failed = run(statement);
+            return !failed && !rowGone;
+        });
     query = QSqlQuery();
     if (rowGone) {
         db.rollback();

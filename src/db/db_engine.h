@@ -77,6 +77,10 @@ public:
     // Runs the statements in one transaction: either all of them take effect or none does (an error, or
     // rowGone when a statement found no row it needs).
     Loaded<ChangeOutcome> change(const QList<Statement>& statements) const;
+    // The same for statements made one at a time: `feed` hands each to `run` and stops when it answers
+    // false. A large change then never holds all its statements at once.
+    using StatementRunner = std::function<bool(const Statement&)>;
+    Loaded<ChangeOutcome> changeFrom(const std::function<void(const StatementRunner& run)>& feed) const;
 
     // Differs whenever the file may hold other rows than when it was taken (SQLite's change counter, the
     // sizes and times of the file and of a write-ahead log), so a reader can keep what it read meanwhile.

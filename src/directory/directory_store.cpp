@@ -119,11 +119,14 @@ IoResult DirectoryStore::save(const DirRecord& record, SaveWrite write) const {
 }
 
 IoResult DirectoryStore::saveAll(const QList<std::pair<DirRecord, SaveWrite>>& saves) const {
-    QList<Statement> statements;
-    statements.reserve(saves.size());
-    for (const auto& [record, write] : saves)
-        statements += writeStatements(record, write);
-    return outcome(m_db.change(statements));
+    return outcome(m_db.changeFrom([&saves](const db::Database::StatementRunner& run) {
+        for (const auto& [record, write] : saves) {
+            for (const Statement& statement : writeStatements(record, write)) {
+                if (!run(statement))
+                    return;
+            }
+        }
+    }));
 }
 
 Loaded<RowChange> DirectoryStore::change(const RowRef& row, const DirRecord& record, SaveWrite write) const {

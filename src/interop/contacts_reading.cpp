@@ -11,6 +11,10 @@ namespace {
 
 enum class Tag : quint8 { Entry = 1, End };
 
+// What an entry costs in memory beside its texts, counted as characters: a file of tiny entries must not
+// pass the bound that long texts cannot.
+constexpr qsizetype CharsPerEntry = 16;
+
 } // namespace
 
 bool writeContactRecords(const QString& file, foreign::FrameWriter& out) {
@@ -50,8 +54,9 @@ bool ContactsReceiver::take(const QByteArray& frame) {
         in >> entry.name >> entry.tel >> entry.address;
         if (entry.name.isEmpty())
             return false;
-        m_chars += entry.name.size() + entry.tel.size() + entry.address.size();
-        entries.append(std::move(entry));
+        m_chars += entry.name.size() + entry.tel.size() + entry.address.size() + CharsPerEntry;
+        ++entries;
+        m_take(std::move(entry));
     } else if (tag == Tag::End) {
         quint8 problem = 0;
         in >> openError >> problem >> readError.line >> readError.detail >> leftOut;

@@ -16,17 +16,20 @@ bool writeContactRecords(const QString& file, foreign::FrameWriter& out);
 // when the entries pass `maxChars` characters in all.
 class ContactsReceiver {
 public:
-    explicit ContactsReceiver(qsizetype maxChars) : m_maxChars(maxChars) {}
+    // Each entry goes to `take` as it comes; none is kept here.
+    ContactsReceiver(qsizetype maxChars, std::function<void(directory::DirRecord&&)> take)
+        : m_take(std::move(take)), m_maxChars(maxChars) {}
     bool take(const QByteArray& frame);
     bool complete() const { return m_complete; }
     bool tooMuch() const { return m_chars > m_maxChars; }
 
-    QList<directory::DirRecord> entries;
+    qsizetype entries = 0;
     int leftOut = 0;   // cards without a name to list them under
     QString openError; // the file could not be opened
     VCardError readError;
 
 private:
+    std::function<void(directory::DirRecord&&)> m_take;
     qsizetype m_maxChars;
     qsizetype m_chars = 0;
     bool m_complete = false;

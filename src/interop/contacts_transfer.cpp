@@ -21,12 +21,19 @@ using directory::DirRecord;
 using directory::SaveWrite;
 namespace texts = lang::contacts;
 
-// What one import may bring in, in characters of names, numbers and addresses: far above any address book,
-// and it keeps a file of nothing but long addresses from filling the memory.
-constexpr qsizetype MaxImportChars = 32 * 1024 * 1024;
+// What one import may bring in, in characters of names, numbers and addresses and a few more for each entry:
+// far above any address book (1,000,000 contacts of 20 characters count 36 million and take 350 MB), and
+// it keeps a file of nothing but long addresses, or of endless tiny cards, under about 650 MB.
+constexpr qsizetype MaxImportChars = 64 * 1024 * 1024;
 
-// Numbers are the same when they dial the same: spaces, dashes, dots, brackets and slashes aside.
+// Numbers are the same when they dial the same: spaces, dashes, dots, brackets and slashes aside. A number
+// written plainly is its own dialled form and shares its text.
 QString dialled(const QString& number) {
+    const auto plain = [](QChar c) {
+        return !c.isSpace() && !QStringView(u"-.()/").contains(c) && c == c.toLower();
+    };
+    if (std::all_of(number.cbegin(), number.cend(), plain))
+        return number;
     QString digits;
     for (const QChar c : number) {
         if (!c.isSpace() && !QStringView(u"-.()/").contains(c))
@@ -36,36 +43,51 @@ QString dialled(const QString& number) {
 }
 
 // The names of the directory and the numbers under each. The numbers of "Name (2)", kept by an earlier
-// import beside "Name", count for "Name" too, so that importing the same file again adds nothing. One set of
-// name-and-number keys, not a set per name: that would cost a kilobyte for each entry.
+// import beside "Name", count for "Name" too, so that importing the same file again adds nothing. A name
+// keeps its first number beside it; further numbers go into one set of name-and-number keys, not a set per
+// name: that would cost a kilobyte for each entry.
 class Known {
 public:
-    void add(const DirRecord& entry) {
-        m_names.insert(entry.name);
-        addNumber(entry.name, entry.tel);
+    // `savedAt`: where an entry this import adds has its insert; -1 for one the directory holds.
+    void add(const DirRecord& entry, qsizetype savedAt = -1) {
+        if (const auto it = m_names.constFind(entry.name); it == m_names.cend())
+            m_names.insert(entry.name, {savedAt, dialled(entry.tel)});
+        else
+            addNumber(entry.name, entry.tel);
         static const QRegularExpression numbered(QStringLiteral("^(.+) \\(\\d+\\)$"));
         if (const QRegularExpressionMatch match = numbered.match(entry.name); match.hasMatch())
             addNumber(match.captured(1), entry.tel);
     }
-    void addNumber(const QString& name, const QString& tel) { m_numbers.insert(key(name, tel)); }
+    void addNumber(const QString& name, const QString& tel) {
+        if (!has(name, tel))
+            m_moreNumbers.insert(key(name, tel));
+    }
     bool hasName(const QString& name) const { return m_names.contains(name); }
-    bool has(const QString& name, const QString& tel) const { return m_numbers.contains(key(name, tel)); }
+    bool has(const QString& name, const QString& tel) const {
+        const auto it = m_names.constFind(name);
+        return (it != m_names.cend() && it->number == dialled(tel)) || m_moreNumbers.contains(key(name, tel));
+    }
+    qsizetype savedAt(const QString& name) const { return m_names.value(name).savedAt; }
     // "Name (2)", or the first number after it that no entry has.
     QString freeName(const QString& name) {
         for (int n = 2;; ++n) {
             const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
             if (!m_names.contains(candidate)) {
-                m_names.insert(candidate);
+                m_names.insert(candidate, {});
                 return candidate;
             }
         }
     }
 
 private:
+    struct Name {
+        qsizetype savedAt = -1;
+        QString number; // the first, dialled
+    };
     static QString key(const QString& name, const QString& tel) { return name + QChar(0) + dialled(tel); }
 
-    QSet<QString> m_names;
-    QSet<QString> m_numbers;
+    QHash<QString, Name> m_names;
+    QSet<QString> m_moreNumbers;
 };
 
 QString readFailure(Language language, const QString& file, const VCardError& error, qsizetype read) {
@@ -91,22 +113,6 @@ TransferResult importContacts(const QString& file, AppContext& context) {
     const Language language = context.state.language;
     if (const foreign::FileKind kind = foreign::kindOfFile(file); kind != foreign::FileKind::Plain)
         return {false, texts::openFailed(language, file, foreign::notPlainReason(kind))};
-    ContactsReceiver receiver(MaxImportChars);
-    const foreign::ReaderOutcome read =
-        foreign::runReader(context.readerProgram, {QStringLiteral("contacts"), file},
-                           [&receiver](const QByteArray& frame) { return receiver.take(frame); });
-    if (receiver.tooMuch())
-        return {false, texts::tooMuch(language, file, receiver.entries.size())};
-    if (!read.ok() || !receiver.complete())
-        return {false, texts::openFailed(language, file, foreign::readerFailure(read))};
-    if (!receiver.openError.isEmpty())
-        return {false, texts::openFailed(language, file, receiver.openError)};
-    if (!receiver.readError.ok())
-        return {false, readFailure(language, file, receiver.readError, receiver.entries.size())};
-    QList<DirRecord>& incoming = receiver.entries;
-    texts::ImportCounts counts;
-    counts.leftOut = receiver.leftOut;
-
     const directory::DirectoryStore store(context.dataDir);
     const Loaded<QList<DirRecord>> present = store.readAll();
     if (!present.ok())
@@ -116,14 +122,13 @@ TransferResult importContacts(const QString& file, AppContext& context) {
         known.add(entry);
 
     // New names go in as they are; a name already there (also from earlier in the file) with that number is
-    // skipped; with another number it waits for the user's one answer.
+    // skipped; with another number it waits for the user's one answer. Each entry is placed as it comes.
+    texts::ImportCounts counts;
     QList<std::pair<DirRecord, SaveWrite>> saves;
-    QHash<QString, qsizetype> addedAt; // new names, where their insert is in `saves`
     QList<DirRecord> namesakes;
-    for (DirRecord& entry : incoming) {
+    ContactsReceiver receiver(MaxImportChars, [&](DirRecord&& entry) {
         if (!known.hasName(entry.name)) {
-            known.add(entry);
-            addedAt.insert(entry.name, saves.size());
+            known.add(entry, saves.size());
             saves.append({std::move(entry), SaveWrite::Insert});
         } else if (known.has(entry.name, entry.tel)) {
             ++counts.same;
@@ -131,7 +136,19 @@ TransferResult importContacts(const QString& file, AppContext& context) {
             known.addNumber(entry.name, entry.tel);
             namesakes.append(std::move(entry));
         }
-    }
+    });
+    const foreign::ReaderOutcome read =
+        foreign::runReader(context.readerProgram, {QStringLiteral("contacts"), file},
+                           [&receiver](const QByteArray& frame) { return receiver.take(frame); });
+    if (receiver.tooMuch())
+        return {false, texts::tooMuch(language, file, receiver.entries)};
+    if (!read.ok() || !receiver.complete())
+        return {false, texts::openFailed(language, file, foreign::readerFailure(read))};
+    if (!receiver.openError.isEmpty())
+        return {false, texts::openFailed(language, file, receiver.openError)};
+    if (!receiver.readError.ok())
+        return {false, readFailure(language, file, receiver.readError, receiver.entries)};
+    counts.leftOut = receiver.leftOut;
     counts.added = saves.size();
 
     if (!namesakes.isEmpty()) {
@@ -149,8 +166,8 @@ TransferResult importContacts(const QString& file, AppContext& context) {
                 entry.name = known.freeName(entry.name);
                 saves.append({std::move(entry), SaveWrite::Insert});
                 ++counts.renamed;
-            } else if (const auto added = addedAt.constFind(entry.name); added != addedAt.cend()) {
-                saves[*added].first = std::move(entry); // the file named it twice: the later one stands
+            } else if (const qsizetype added = known.savedAt(entry.name); added >= 0) {
+                saves[added].first = std::move(entry); // the file named it twice: the later one stands
                 ++counts.overwritten;
             } else {
                 saves.append({std::move(entry), SaveWrite::Overwrite});
