@@ -51,9 +51,9 @@ private slots:
         QTest::addColumn<QString>("says");
         QTest::newRow("not SQLite: an old Jet file")
             << qint64(0) << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) << u"left unchanged"_s;
-        // The rows before it must not pass for the whole table.
         // The table list itself cannot be read: no table must not pass for an empty one.
         QTest::newRow("a damaged schema") << qint64(100) << QByteArray(8, '\x7f') << u"damaged"_s;
+        // The rows before it must not pass for the whole table.
         QTest::newRow("a damaged page late in the table")
             << qint64(-4096) << QByteArray(4096, '\xff') << u"damaged"_s;
     }

@@ -46,7 +46,6 @@ struct Diary {
             result.append(line.section(u"     "_s, 1));
         return result;
     }
-    // Opens the browser from the menu and waits for its first `lines` lines.
     QWidget* openBrowser(int lines = 0) {
         gnlk->trigger();
         if (!browser() || !QTest::qWaitForWindowExposed(browser()))

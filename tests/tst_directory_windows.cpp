@@ -69,7 +69,6 @@ struct Opened {
     }
     ~Opened() { delete window; }
     QWidget* w() const { return window.data(); }
-    // Chooses an entry once the list is there and presses the dial button.
     void dial(const QString& name) {
         QVERIFY(QTest::qWaitFor([&] { return listed(w()).size() == AllNames.size(); }));
         clickName(w(), name);

@@ -57,18 +57,16 @@ private slots:
             }
             for (QAbstractButton* button : box->buttons())
                 buttonsFromLeft[button->mapTo(box, QPoint()).x()] = button->text();
-            for (QAbstractButton* button : box->buttons()) {
+            for (QAbstractButton* button : box->buttons())
                 if (choices.isEmpty() || button->text() == choices[0])
                     button->click();
-            }
         });
         QtPrompter prompter([] { return Language::English; });
         if (choices.isEmpty())
             QCOMPARE(prompter.show(BoxKind::Information, QString(), text), Answer::Ok);
         else
             QCOMPARE(prompter.choose(QString(), text, choices), 0);
-        QVERIFY2(size.width() <= available.width() && size.height() <= available.height(),
-                 qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
+        QCOMPARE(size.boundedTo(available), size);
         QCOMPARE(format, int(Qt::PlainText));
         QVERIFY(labelText.size() < 1000 && labelText.count(u'\n') < 12 &&
                 text.startsWith(labelText.chopped(rows ? 1 : 0)));
@@ -107,8 +105,7 @@ private slots:
         QtPrompter prompter([] { return Language::Turkish; });
         rows[1][2] = u"two\r\nlines\nand\tmore"_s; // one arrow a line break, a blank for a tab
         prompter.showList(QString(), u"Missed plans"_s, {u"Date"_s, u"Time"_s, u"Plan"_s}, rows);
-        QVERIFY2(size.width() <= available.width() && size.height() <= available.height(),
-                 qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
+        QCOMPARE(size.boundedTo(available), size);
         rows[1][2] = u"two\u21B5lines\u21B5and more"_s;
         QVERIFY(firstChosen && headings == QStringList({u"Date"_s, u"Time"_s, u"Plan"_s}));
         QCOMPARE(shown, rows);

@@ -21,22 +21,15 @@ class TestPlanStore : public QObject {
 private slots:
     void init() { QFile::remove(path()); }
 
-    void slotsBothWays_data() {
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<int>("hour");
-        QTest::addColumn<int>("minute");
-        QTest::newRow("nothing chosen") << -1 << NoHour << 0;
-        QTest::newRow("00:30") << 1 << 0 << 30;
-        QTest::newRow("01:00") << 2 << 1 << 0;
-        QTest::newRow("23:30") << 47 << 23 << 30;
-    }
+    // Slot n is n half hours after midnight; 0 ("yok"), nothing chosen and anything past 23:30 carry no time.
     void slotsBothWays() {
-        QFETCH(int, slot);
-        QFETCH(int, hour);
-        QFETCH(int, minute);
-        QCOMPARE(slotTime(slot), (SlotTime{hour, minute}));
-        if (slot > 0)
-            QCOMPARE(slotIndex(QTime(hour, minute).toString(QStringLiteral("HH:mm"))), slot);
+        for (int slot = -1; slot <= SlotCount; ++slot) {
+            const QTime time = QTime(0, 0).addSecs(slot * 1800);
+            const bool timed = slot >= 1 && slot < SlotCount;
+            QCOMPARE(slotTime(slot), (timed ? SlotTime{time.hour(), time.minute()} : SlotTime{NoHour, 0}));
+            if (timed)
+                QCOMPARE(slotIndex(time.toString(QStringLiteral("HH:mm"))), slot);
+        }
         QCOMPARE(slotIndex(QStringLiteral("     ")), 0);
     }
 

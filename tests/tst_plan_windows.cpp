@@ -30,7 +30,6 @@ QString textOf(QWidget* window) {
     return child<QPlainTextEdit>(window, "Text1")->toPlainText();
 }
 
-// One test's data directory, plan file and plan query window.
 struct Query {
     TestContext t;
     PlanStore store{t.file("myfile.kyt")};
@@ -208,7 +207,7 @@ private slots:
         q.window->reList(); // as after a stored plan
         QCOMPARE(q.shown(), dec + mar + jan);
         q.choose(PlanQueryWindow::ClearList);
-        QVERIFY(!q.enabled("Command3") && !q.enabled("Command4"));
+        QVERIFY(q.shown().isEmpty() && !q.enabled("Command3") && !q.enabled("Command4"));
         q.choose(PlanQueryWindow::AllPlans);
         QCOMPARE(q.shown(), jan + mar + dec);
         QVERIFY(q.enabled("Command3") && q.enabled("Command4")); // edit and details
@@ -236,9 +235,6 @@ private slots:
         QCOMPARE(q.fileBytes(), before + "3,5,10,0,\"say ''hi''\"\r\n");
         QVERIFY(!q.t.ctx.state.planEntryOpen && q.shown().isEmpty()); // no month was flagged
 
-        q.choose(2);
-        q.choose(PlanQueryWindow::ClearList);
-        QVERIFY(q.shown().isEmpty() && !q.enabled("Command3") && !q.enabled("Command4"));
         // A month that cannot be read is said so, not shown empty.
         QVERIFY(QFile::remove(q.store.path()) && QDir(q.t.dir.path()).mkdir("myfile.kyt"));
         q.choose(5);

@@ -159,12 +159,9 @@ public:
     }
     // Arrivals still waiting for the next start are due by then.
     void dueAtStart(const QDateTime& instant) {
-        for (auto& list : arrivals) {
-            for (Arrival& a : list) {
-                if (!a.dueBy.isValid())
-                    a.dueBy = instant.addSecs(60);
-            }
-        }
+        for (auto& list : arrivals)
+            for (Arrival& a : list)
+                a.dueBy = a.dueBy.isValid() ? a.dueBy : instant.addSecs(60);
     }
 
     QHash<QString, QList<Arrival>> arrivals;
@@ -185,7 +182,7 @@ private:
 class Life {
 public:
     Life() : account(kPlans) {
-        QVERIFY(plans::PlanStore(m_t.file(QStringLiteral("myfile.kyt"))).addPlans(kPlans).ok());
+        store(m_t, kPlans);
         m_t.prompter.onShow = [this] { recordShown(); };
     }
 
@@ -242,7 +239,7 @@ private:
             break;
         case Event::Suspend:
         case Event::StepForward:
-            line.what == Event::Suspend ? m_t.clock.sleep(line.amount) : m_t.clock.step(line.amount);
+            m_t.clock.step(line.amount);
             account.pass(now(), now().addSecs(60));
             m_form->reminders().tick();
             break;
@@ -403,9 +400,8 @@ private slots:
 
     void everyPlanOncePerArrival_data() {
         QTest::addColumn<QByteArray>("zone");
-        QTest::newRow("Europe/Berlin") << QByteArray("Europe/Berlin");
-        QTest::newRow("America/New_York") << QByteArray("America/New_York");
-        QTest::newRow("Europe/Istanbul") << QByteArray("Europe/Istanbul");
+        for (const char* zone : {"Europe/Berlin", "America/New_York", "Europe/Istanbul"})
+            QTest::newRow(zone) << QByteArray(zone);
     }
     void everyPlanOncePerArrival() {
         QFETCH(QByteArray, zone);

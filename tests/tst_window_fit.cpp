@@ -66,14 +66,12 @@ QStringList wordsOf(const QWidget* w) {
         return {label->text()};
     if (const auto* group = qobject_cast<const QGroupBox*>(w))
         return {group->title()};
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(w))
+        return view->model() ? rowsOf(view) : QStringList();
     QStringList words;
-    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(w))
         for (int i = 0; i < combo->count(); ++i)
             words.append(combo->itemText(i));
-    } else if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {
-        for (int row = 0; view->model() && row < view->model()->rowCount(); ++row)
-            words.append(view->model()->index(row, 0).data().toString());
-    }
     return words;
 }
 

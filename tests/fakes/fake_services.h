@@ -12,8 +12,8 @@
 
 namespace velkor::testing {
 
-// A clock the test moves: `set` lets time pass; `sleep` passes wall time only (a suspend);
-// `step` sets the wall clock forward or back without time passing.
+// A clock the test moves: `set` lets time pass; `step` moves the wall clock alone, forward or back (a
+// suspend, or the clock set by hand).
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 3, 5), QTime(9, 0))) : m_utc(start.toUTC()) {}
@@ -23,7 +23,6 @@ public:
         m_monotonic += std::max<qint64>(0, m_utc.msecsTo(t));
         m_utc = t.toUTC();
     }
-    void sleep(qint64 secs) { m_utc = m_utc.addSecs(secs); }
     void step(qint64 secs) { m_utc = m_utc.addSecs(secs); }
 
 private:
