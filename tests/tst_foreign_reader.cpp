@@ -108,6 +108,25 @@ private slots:
         QVERIFY(!result.ok && readAll(t.file("myfile.kyt")) == before);
     }
 
+    // While one import waits for its reader, the program serves other requests: one for a second transfer
+    // is told to wait its turn, and the first goes on.
+    void oneTransferAtATime() {
+        TestContext t;
+        t.ctx.state.language = Language::English;
+        QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
+        const QByteArray go = t.file("go").toUtf8();
+        t.ctx.readerProgram = script(t, "while [ ! -e '" + go + "' ]; do sleep 0.05; done\nexec '" +
+                                            VELKOR_READER_PROGRAM + "' \"$@\"");
+        QString second;
+        QTimer::singleShot(0, [&] {
+            second = interop::transferFile(t.file("in.ics"), true, t.ctx).summary;
+            writeAll(go, {});
+        });
+        const interop::TransferResult first = interop::transferFile(t.file("in.ics"), true, t.ctx);
+        QVERIFY2(first.ok, qPrintable(first.summary));
+        QCOMPARE(second, "Velkor is busy with another import or export; try again in a moment.");
+    }
+
     // Opening a named pipe waits for a writer, and a device may never end: neither is opened.
     void onlyPlainFilesAreRead() {
         TestContext t;

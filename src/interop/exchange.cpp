@@ -14,6 +14,25 @@ namespace velkor::interop {
 namespace {
 
 const QByteArray ImportWord = "import";
+
+// One transfer at a time: while one waits for its reader, a request of a later start may be served, and
+// an import decides what is new by what the data held when it began.
+bool g_transferring = false;
+
+class OneTransfer {
+public:
+    OneTransfer() : m_mine(!g_transferring) { g_transferring = true; }
+    ~OneTransfer() {
+        if (m_mine)
+            g_transferring = false;
+    }
+    OneTransfer(const OneTransfer&) = delete;
+    OneTransfer& operator=(const OneTransfer&) = delete;
+    bool taken() const { return m_mine; }
+
+private:
+    bool m_mine;
+};
 const QByteArray ExportWord = "export";
 
 } // namespace
@@ -46,6 +65,9 @@ std::optional<DataKind> kindOf(const QString& file, bool importing) {
 }
 
 TransferResult transferFile(const QString& file, bool importing, AppContext& context) {
+    const OneTransfer transfer;
+    if (!transfer.taken())
+        return {false, lang::transfer::busy(context.state.language)};
     // Its first line may be looked at: a pipe would keep that waiting.
     if (const foreign::FileKind what = foreign::kindOfFile(file);
         importing && what != foreign::FileKind::Plain)
@@ -113,6 +135,11 @@ bool runExchange(QWidget* parent, Exchange what, AppContext& context) {
         return false;
     const QString title =
         importing ? lang::transfer::importTitle(language) : lang::transfer::exportTitle(language);
+    const OneTransfer transfer;
+    if (!transfer.taken()) {
+        context.prompter->fail(title, lang::transfer::busy(language));
+        return false;
+    }
     if (!calendar) {
         const TransferResult result =
             importing ? importContacts(*file, context) : exportContacts(*file, context);

@@ -93,7 +93,8 @@ QString tooLarge(Language language, const QString& file, qint64 bytes, qint64 li
 
 QString lineTooLong(Language language, const QString& file, int line, qint64 limit) {
     return pick(language,
-                "%1 dosyasının %2. satırı %3 MB'tan uzun; Velkor böyle takvimleri okumaz. Hiçbir şey alınmadı.",
+                "%1 dosyasının %2. satırı %3 MB'tan uzun; Velkor böyle takvimleri okumaz. Hiçbir şey "
+                "alınmadı.",
                 "Line %2 of %1 is longer than %3 MB; Velkor does not read such calendars. Nothing was "
                 "imported.")
         .arg(shown(file))
@@ -108,6 +109,11 @@ QString nestedTooDeep(Language language, const QString& file, int line, int dept
         .arg(shown(file))
         .arg(line)
         .arg(depth);
+}
+
+QString busy(Language language) {
+    return pick(language, "Velkor başka bir aktarımla meşgul; biraz sonra yeniden deneyin.",
+                "Velkor is busy with another import or export; try again in a moment.");
 }
 
 QString unreadable(Language language, const QString& file, const QString& reason) {

@@ -35,6 +35,8 @@ QString unknownCharset(Language language, const QString& file, const QString& ch
 QString cannotWrite(Language language, const QString& file, const QString& reason);
 // Nothing was stored: the store's own words follow.
 QString nothingImported(Language language, const QString& reason);
+// Another import or export is under way.
+QString busy(Language language);
 // Neither a calendar nor a contacts file by its name or its first line.
 QString unknownKind(Language language, const QString& file);
 
