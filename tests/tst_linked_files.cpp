@@ -1,8 +1,5 @@
 #include "diary/diary_store.h"
-#include "directory/directory_store.h"
-#include "directory/port_choice.h"
 #include "fakes/file_helpers.h"
-#include "lang/language_setting.h"
 #include "notebook/notes_file.h"
 #include "plans/plan_store.h"
 #include "shell/bookkeeping.h"
@@ -48,12 +45,6 @@ const QMap<QString, Writer>& writers() {
         {"start stamped",
          {"tarih.kyt", [](const QDir& d) { return shell::Bookkeeping(d).stampStart().ok(); },
           "3000,1,1,1,1"}},
-        {"exit stamped",
-         {"tarih.kyt",
-          [](const QDir& d) {
-              return shell::Bookkeeping(d).writeLastExit(QDateTime({2024, 5, 6}, {7, 8})).ok();
-          },
-          "2024,5,6,7,8"}},
         {"exit taken from tarih.dat",
          {"tarih.kyt",
           [](const QDir& d) {
@@ -63,35 +54,18 @@ const QMap<QString, Writer>& writers() {
               return !QFile::exists(d.filePath("tarih.dat"));
           },
           "2020,1,2,3,4"}},
-        {"first start marked",
-         {"sc.kyt", [](const QDir& d) { return shell::Bookkeeping(d).firstStartTest().ok(); }, "1\r\n"}},
         {"note saved",
          {"notes.kyt",
           [](const QDir& d) {
               return notebook::writeNote(d.filePath(notebook::notesFileName()), "typed").ok();
           },
           "\"typed\""}},
-        {"language chosen",
-         {"options.prg",
-          [](const QDir& d) {
-              return lang::writeLanguageSetting(d.filePath("options.prg"), Language::English).ok();
-          },
-          "\"eng\""}},
-        {"modem port chosen",
-         {"comayar.kyt",
-          [](const QDir& d) {
-              return directory::savePortChoice(d.filePath(directory::portChoiceFileName()), {2, {}}).ok();
-          },
-          "2\r\n"}},
         {"diary entry added",
          {"history.mdb",
           [](const QDir& d) {
               return diary::DiaryStore(d).addEntry({-1, "Linked", "", "05", "06", "2003"}).ok();
           },
           "Linked"}},
-        {"directory made",
-         {"rehber.mdb", [](const QDir& d) { return directory::DirectoryStore(d).ensureCreated().ok(); },
-          "SQLite format 3"}},
     };
     return all;
 }
