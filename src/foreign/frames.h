@@ -48,4 +48,21 @@ private:
     bool m_bad = false;
 };
 
+// A received frame opened for reading, its leading tag read already.
+class FrameIn {
+public:
+    explicit FrameIn(const QByteArray& frame) : m_stream(frame) {
+        m_stream.setVersion(StreamVersion);
+        m_stream >> m_tag;
+    }
+    template <typename Tag> Tag tag() const { return Tag(m_tag); }
+    QDataStream& stream() { return m_stream; }
+    // Every field was there, and nothing follows them.
+    bool whole() const { return m_stream.status() == QDataStream::Ok && m_stream.atEnd(); }
+
+private:
+    QDataStream m_stream;
+    quint8 m_tag = 0;
+};
+
 } // namespace velkor::foreign

@@ -341,11 +341,9 @@ bool writeCalendarRecords(const CalendarRecords& records, foreign::FrameWriter& 
 bool CalendarReceiver::take(const QByteArray& frame) {
     if (m_complete)
         return false;
-    QDataStream in(frame);
-    in.setVersion(foreign::StreamVersion);
-    Tag tag{};
-    in >> tag;
-    switch (tag) {
+    foreign::FrameIn received(frame);
+    QDataStream& in = received.stream();
+    switch (received.tag<Tag>()) {
     case Tag::Plan: {
         plans::PlanRecord plan;
         in >> plan.month >> plan.day >> plan.hour >> plan.minute >> plan.text;
@@ -386,8 +384,7 @@ bool CalendarReceiver::take(const QByteArray& frame) {
     default:
         return false;
     }
-    // Every field read, and nothing after them.
-    return in.status() == QDataStream::Ok && in.atEnd();
+    return received.whole();
 }
 
 } // namespace velkor::interop

@@ -45,10 +45,9 @@ bool writeContactRecords(const QString& file, foreign::FrameWriter& out) {
 bool ContactsReceiver::take(const QByteArray& frame) {
     if (m_complete)
         return false;
-    QDataStream in(frame);
-    in.setVersion(foreign::StreamVersion);
-    Tag tag{};
-    in >> tag;
+    foreign::FrameIn received(frame);
+    QDataStream& in = received.stream();
+    const Tag tag = received.tag<Tag>();
     if (tag == Tag::Entry) {
         directory::DirRecord entry;
         in >> entry.name >> entry.tel >> entry.address;
@@ -67,7 +66,7 @@ bool ContactsReceiver::take(const QByteArray& frame) {
     } else {
         return false;
     }
-    return in.status() == QDataStream::Ok && in.atEnd() && !tooMuch();
+    return received.whole() && !tooMuch();
 }
 
 } // namespace velkor::interop

@@ -43,10 +43,9 @@ IoResult ChildJetReader::run(const QStringList& arguments,
     const foreign::ReaderOutcome outcome = foreign::runReader(
         m_program, arguments,
         [&](const QByteArray& frame) {
-            QDataStream in(frame);
-            in.setVersion(foreign::StreamVersion);
-            quint8 tag = 0;
-            in >> tag;
+            foreign::FrameIn received(frame);
+            QDataStream& in = received.stream();
+            const quint8 tag = received.tag<quint8>();
             if (ended)
                 return false;
             if (tag == EndTag) {
@@ -55,7 +54,7 @@ IoResult ChildJetReader::run(const QStringList& arguments,
             } else if (!take(in, tag)) {
                 return false;
             }
-            return in.status() == QDataStream::Ok && in.atEnd();
+            return received.whole();
         },
         m_limits);
     if (!outcome.ok() || !ended)
