@@ -64,7 +64,7 @@ struct DirectorySnapshot {
 };
 
 // The rows of a snapshot in list order, sorted a stretch at a time: each partition of a quicksort is kept,
-// and only the part holding a wanted line is partitioned further.
+// and only the stretch holding a wanted line is split further.
 class WholeOrder {
 public:
     explicit WholeOrder(std::shared_ptr<const DirectorySnapshot> snapshot)
@@ -115,7 +115,7 @@ private:
             const qsizetype split =
                 std::partition(at(from), at(to), [&](qsizetype row) { return before(row, pivot); }) -
                 m_order.begin();
-            // Every row is distinct in list order, so the pivot is the first of the later part.
+            // Every row is distinct in list order, so the pivot is the first of the later stretch.
             std::iter_swap(at(split), std::find(at(split), at(to), pivot));
             if (line < split) {
                 if (split + 1 < to)
