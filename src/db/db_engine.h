@@ -83,7 +83,8 @@ public:
     Loaded<ChangeOutcome> changeFrom(const std::function<void(const StatementRunner& run)>& feed) const;
 
     // Differs whenever the file may hold other rows than when it was taken (SQLite's change counter, the
-    // sizes and times of the file and of a write-ahead log), so a reader can keep what it read meanwhile.
+    // sizes and times of the file and of a write-ahead log, the transaction counter of the log's index),
+    // so a reader can keep what it read meanwhile.
     QByteArray fingerprint() const;
 
 private:

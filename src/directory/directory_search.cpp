@@ -2,7 +2,6 @@
 
 #include "support/turkish_upper.h"
 
-#include <QCollator>
 #include <QLocale>
 
 #include <algorithm>
@@ -59,7 +58,7 @@ namespace {
 
 // The positions of `names` in Turkish alphabetical order (ç after c, ı before i, ...), ties in their order.
 std::vector<qsizetype> alphabeticalOrder(const QStringList& names) {
-    const QCollator collator(QLocale(QLocale::Turkish, QLocale::Turkey));
+    const QCollator collator = listCollator();
     // One key per name, then plain byte comparisons: far cheaper than collating each pair.
     std::vector<std::pair<QCollatorSortKey, qsizetype>> keyed;
     keyed.reserve(names.size());
@@ -98,6 +97,10 @@ Loaded<QList<RowRef>> findNames(const DirectoryStore& store, const QString& text
     if (!walked)
         return {{}, walked.error};
     return {reordered(found, alphabeticalOrder(names)), {}};
+}
+
+QCollator listCollator() {
+    return QCollator(QLocale(QLocale::Turkish, QLocale::Turkey));
 }
 
 void sortNames(QStringList& names) {

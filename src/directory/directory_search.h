@@ -4,6 +4,7 @@
 #include "directory/directory_store.h"
 #include "support/io_result.h"
 
+#include <QCollator>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -35,5 +36,7 @@ Loaded<QList<RowRef>> findNames(const DirectoryStore& store, const QString& text
 // Alphabetical by Turkish rules (ç after c, ı before i, ...), whatever the system's locale, so the order
 // agrees with the search fold.
 void sortNames(QStringList& names);
+// The collator of that order.
+QCollator listCollator();
 
 } // namespace velkor::directory

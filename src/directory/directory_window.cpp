@@ -1,6 +1,5 @@
 #include "directory/directory_window.h"
 
-#include "directory/directory_search.h"
 #include "directory/modem_commands.h"
 #include "directory/port_choice.h"
 #include "lang/captions.h"
@@ -52,8 +51,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 } // namespace
 
 DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_store(context.dataDir), m_searchTimer(new QTimer(this)),
-      m_dialer(new ModemDialer(context.serialLines, this)) {
+    : QWidget(parent), m_ctx(context), m_store(context.dataDir), m_index(m_store),
+      m_searchTimer(new QTimer(this)), m_dialer(new ModemDialer(context.serialLines, this)) {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(s("Rehber"));
     buildControls();
@@ -224,7 +223,7 @@ void DirectoryWindow::onSearchEdited() {
 
 void DirectoryWindow::refreshList() {
     m_searchTimer->stop();
-    const Loaded<QList<RowRef>> found = findNames(m_store, m_search->text());
+    const Loaded<FoundNames> found = m_index.find(m_search->text());
     m_names->setRows(found.value);
     if (!found.ok())
         sayUnreadable(found.error);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory/directory_index.h"
 #include "directory/directory_store.h"
 #include "directory/editor_request.h"
 #include "directory/listed_names.h"
@@ -88,6 +89,7 @@ private:
 
     AppContext& m_ctx;
     DirectoryStore m_store;
+    DirectoryIndex m_index; // what the search looks at, read again when the file has changed
     QLabel* m_searchLabel;
     QLineEdit* m_search;
     QListView* m_list;

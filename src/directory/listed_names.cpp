@@ -2,14 +2,14 @@
 
 namespace velkor::directory {
 
-void ListedNames::setRows(QList<RowRef> rows) {
+void ListedNames::setRows(FoundNames rows) {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
 }
 
 RowRef ListedNames::rowAt(int line) const {
-    return m_rows.value(line);
+    return m_rows.at(line);
 }
 
 int ListedNames::rowCount(const QModelIndex& parent) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directory/dir_record.h"
+#include "directory/directory_index.h"
 
 #include <QAbstractListModel>
 #include <QList>
@@ -13,7 +14,7 @@ class ListedNames final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setRows(QList<RowRef> rows);
+    void setRows(FoundNames rows);
     // The row behind a line; no row for a line that is not there.
     RowRef rowAt(int line) const;
 
@@ -21,7 +22,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    QList<RowRef> m_rows;
+    FoundNames m_rows;
 };
 
 } // namespace velkor::directory

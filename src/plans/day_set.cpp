@@ -28,6 +28,10 @@ bool DaySet::contains(qint64 month, qint64 day) const {
     return month >= 1 && month <= 12 && day >= 1 && day <= 31 && m_days.test(size_t(month * 32 + day));
 }
 
+bool DaySet::covers(const DaySet& other) const {
+    return m_all || (!other.m_all && (other.m_days & ~m_days).none());
+}
+
 Loaded<QList<PlanRecord>> readPlansOn(const QString& path, const DaySet& days) {
     QList<PlanRecord> plans;
     const IoResult read = scanRecordFile(path, [&](QByteArrayView, std::optional<Fields>& fields) {
@@ -42,6 +46,26 @@ Loaded<QList<PlanRecord>> readPlansOn(const QString& path, const DaySet& days) {
     if (!read)
         return {{}, read.error};
     return {std::move(plans), {}};
+}
+
+Loaded<QList<PlanRecord>> RecentPlans::on(const DaySet& days) {
+    // Taken before the read: a write during it leaves another stamp, and the next call reads again.
+    const FileStamp stamp = FileStamp::of(m_path);
+    if (!m_stamp || !(*m_stamp == stamp) || !m_stamp->settled() || !m_days.covers(days)) {
+        m_stamp.reset();
+        auto read = readPlansOn(m_path, days);
+        if (!read.ok())
+            return read;
+        m_stamp = stamp;
+        m_days = days;
+        m_plans = std::move(read.value);
+    }
+    QList<PlanRecord> wanted;
+    for (const PlanRecord& plan : std::as_const(m_plans)) {
+        if (days.contains(plan.month, plan.day))
+            wanted.append(plan);
+    }
+    return {std::move(wanted), {}};
 }
 
 } // namespace velkor::plans

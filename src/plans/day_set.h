@@ -1,12 +1,14 @@
 #pragma once
 
 #include "plans/plan_record.h"
+#include "support/file_stamp.h"
 #include "support/io_result.h"
 
 #include <QDate>
 #include <QList>
 
 #include <bitset>
+#include <optional>
 
 namespace velkor::plans {
 
@@ -20,6 +22,8 @@ public:
     static DaySet between(const QDate& first, const QDate& last);
 
     bool contains(qint64 month, qint64 day) const;
+    // Every day of `other` is one of these.
+    bool covers(const DaySet& other) const;
 
 private:
     std::bitset<13 * 32> m_days;
@@ -28,5 +32,20 @@ private:
 
 // The plans of myfile.kyt on the wanted days, in file order.
 Loaded<QList<PlanRecord>> readPlansOn(const QString& path, const DaySet& days);
+
+// readPlansOn for a reader that comes back every minute: the plans read last are given again while the
+// file keeps its stamp and they cover the wanted days, so an idle minute does not read a large file.
+class RecentPlans {
+public:
+    explicit RecentPlans(QString path) : m_path(std::move(path)) {}
+
+    Loaded<QList<PlanRecord>> on(const DaySet& days);
+
+private:
+    QString m_path;
+    std::optional<FileStamp> m_stamp; // of the file m_plans were read from; none when they are not kept
+    DaySet m_days;
+    QList<PlanRecord> m_plans;
+};
 
 } // namespace velkor::plans

@@ -1,6 +1,5 @@
 #include "shell/reminder_timer.h"
 
-#include "plans/day_set.h"
 #include "shell/reminder_list.h"
 
 #include <algorithm>
@@ -8,7 +7,7 @@
 namespace velkor::shell {
 
 ReminderTimer::ReminderTimer(AppContext& context, QString planFile, QObject* parent)
-    : QObject(parent), m_ctx(context), m_planFile(std::move(planFile)) {
+    : QObject(parent), m_ctx(context), m_plans(std::move(planFile)) {
     m_timer.setObjectName(QStringLiteral("Timer2"));
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -83,7 +82,7 @@ void ReminderTimer::tick() {
     QDate from = std::min(m_doneUpTo.date(), now.date());
     if (m_allDayDoneFor.isValid())
         from = std::min(from, std::min(m_allDayDoneFor.addDays(1), now.date()));
-    const auto plans = plans::readPlansOn(m_planFile, plans::DaySet::between(from, now.date()));
+    const auto plans = m_plans.on(plans::DaySet::between(from, now.date()));
     if (!plans.ok())
         return; // the next tick tries again, and catches up what this one missed
     const QList<Announcement> due = dueReminders(plans.value, m_doneUpTo, m_allDayDoneFor, now);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plans/day_set.h"
 #include "shell/reminders.h"
 #include "support/app_context.h"
 
@@ -56,7 +57,7 @@ private:
     bool setBack(const QDateTime& moment) const;
 
     AppContext& m_ctx;
-    QString m_planFile;
+    plans::RecentPlans m_plans; // myfile.kyt, read again only when it has changed
     QTimer m_timer;
     QDateTime m_doneUpTo;
     QDate m_allDayDoneFor;
