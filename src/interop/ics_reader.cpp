@@ -39,8 +39,14 @@ private:
             return true;
         if (m_file.atEnd())
             return false;
-        // Read no further than a line may be: a file of one endless line must not fill the memory.
-        QByteArray line = m_file.readLine(MaxCalendarLineBytes + 3);
+        // Read no further than a line may be: a file of one endless line must not fill the memory. The
+        // buffer is made once; a fresh one of that size for every line would cost more than the parsing.
+        if (m_buffer.isEmpty())
+            m_buffer.resize(MaxCalendarLineBytes + 4);
+        const qint64 read = m_file.readLine(m_buffer.data(), m_buffer.size());
+        if (read < 0)
+            return false;
+        QByteArray line(m_buffer.constData(), read);
         ++m_physical;
         while (line.endsWith('\n') || line.endsWith('\r'))
             line.chop(1);
@@ -54,6 +60,7 @@ private:
     QFile& m_file;
     std::optional<QByteArray> m_pending;
     bool m_first = true;
+    QByteArray m_buffer;
     int m_physical = 0;
     int m_line = 0;
 };
