@@ -38,8 +38,7 @@ quint64 foldedHead(const QString& name) {
                 ++length;
             return pack(turkishUpper(name.left(length)));
         }
-        const char16_t folded = c == u'i' ? u'\u0130' : (c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c);
-        head |= quint64(folded) << (16 * i);
+        head |= quint64(asciiTurkishUpper(c)) << (16 * i);
     }
     return head;
 }

@@ -27,8 +27,7 @@ bool SearchMatcher::matches(const QString& name, const QString& tel) const {
         const char16_t c = name.at(i).unicode();
         if (c >= 0x80)
             return headMatches(name);
-        const char16_t folded = c == u'i' ? u'\u0130' : (c >= u'a' && c <= u'z' ? char16_t(c - 0x20) : c);
-        if (folded != m_folded.at(i).unicode())
+        if (asciiTurkishUpper(c) != m_folded.at(i).unicode())
             return false;
     }
     return true;

@@ -22,8 +22,8 @@ FileKind kindOfFile(const QString& path) {
     return FileKind::Device;
 }
 
-QString notPlainReason(FileKind kind) {
-    switch (kind) {
+QString whyNotPlain(const QString& path) {
+    switch (kindOfFile(path)) {
     case FileKind::Missing:
         return QObject::tr("cannot be found.");
     case FileKind::Folder:

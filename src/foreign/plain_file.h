@@ -10,7 +10,7 @@ enum class FileKind { Plain, Missing, Folder, Pipe, Device, Socket };
 // Looked at without opening it; a link counts as what it leads to.
 FileKind kindOfFile(const QString& path);
 
-// Why a file of that kind is not read, in words fit for a message ("is a named pipe, ...").
-QString notPlainReason(FileKind kind);
+// Why the file is not read, in words fit for a message ("is a named pipe, ..."); empty for a plain file.
+QString whyNotPlain(const QString& path);
 
 } // namespace velkor::foreign

@@ -51,8 +51,8 @@ CalendarImport importCalendarFile(const QString& file, AppContext& context) {
         outcome.result = {false, text};
         return outcome;
     };
-    if (const foreign::FileKind kind = foreign::kindOfFile(file); kind != foreign::FileKind::Plain)
-        return fail(lang::transfer::unreadable(language, file, foreign::notPlainReason(kind)));
+    if (const QString why = foreign::whyNotPlain(file); !why.isEmpty())
+        return fail(lang::transfer::unreadable(language, file, why));
     CalendarReceiver receiver;
     const foreign::ReaderOutcome read =
         foreign::runReader(context.readerProgram, {QStringLiteral("calendar"), file},

@@ -29,14 +29,12 @@ constexpr qsizetype MaxImportChars = 64 * 1024 * 1024;
 // Numbers are the same when they dial the same: spaces, dashes, dots, brackets and slashes aside. A number
 // written plainly is its own dialled form and shares its text.
 QString dialled(const QString& number) {
-    const auto plain = [](QChar c) {
-        return !c.isSpace() && !QStringView(u"-.()/").contains(c) && c == c.toLower();
-    };
-    if (std::all_of(number.cbegin(), number.cend(), plain))
+    const auto dials = [](QChar c) { return !c.isSpace() && !QStringView(u"-.()/").contains(c); };
+    if (std::all_of(number.cbegin(), number.cend(), [&](QChar c) { return dials(c) && c == c.toLower(); }))
         return number;
     QString digits;
     for (const QChar c : number) {
-        if (!c.isSpace() && !QStringView(u"-.()/").contains(c))
+        if (dials(c))
             digits.append(c.toLower());
     }
     return digits;
@@ -111,8 +109,8 @@ QString readFailure(Language language, const QString& file, const VCardError& er
 
 TransferResult importContacts(const QString& file, AppContext& context) {
     const Language language = context.state.language;
-    if (const foreign::FileKind kind = foreign::kindOfFile(file); kind != foreign::FileKind::Plain)
-        return {false, texts::openFailed(language, file, foreign::notPlainReason(kind))};
+    if (const QString why = foreign::whyNotPlain(file); !why.isEmpty())
+        return {false, texts::openFailed(language, file, why)};
     const directory::DirectoryStore store(context.dataDir);
     const Loaded<QList<DirRecord>> present = store.readAll();
     if (!present.ok())

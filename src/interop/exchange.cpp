@@ -69,10 +69,8 @@ TransferResult transferFile(const QString& file, bool importing, AppContext& con
     if (!transfer.taken())
         return {false, lang::transfer::busy(context.state.language)};
     // Its first line may be looked at: a pipe would keep that waiting.
-    if (const foreign::FileKind what = foreign::kindOfFile(file);
-        importing && what != foreign::FileKind::Plain)
-        return {false,
-                lang::transfer::unreadable(context.state.language, file, foreign::notPlainReason(what))};
+    if (const QString why = importing ? foreign::whyNotPlain(file) : QString(); !why.isEmpty())
+        return {false, lang::transfer::unreadable(context.state.language, file, why)};
     const std::optional<DataKind> kind = kindOf(file, importing);
     if (!kind) {
         if (QFile in(file); importing && !in.open(QIODevice::ReadOnly))

@@ -66,9 +66,8 @@ IoResult ChildJetReader::run(const QStringList& arguments,
 
 IoResult ChildJetReader::open(const QString& path) {
     close();
-    if (const foreign::FileKind kind = foreign::kindOfFile(path); kind != foreign::FileKind::Plain)
-        return IoResult::failure(
-            QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), foreign::notPlainReason(kind)));
+    if (const QString why = foreign::whyNotPlain(path); !why.isEmpty())
+        return IoResult::failure(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), why));
     m_path = path;
     const IoResult read = run({QStringLiteral("jet-tables"), path}, [this](QDataStream& in, quint8 tag) {
         if (tag != TableTag)

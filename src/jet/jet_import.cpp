@@ -85,8 +85,9 @@ FileStamp stampOf(const QString& path) {
 
 class FileImport {
 public:
-    FileImport(const db::Database& target, JetReader& reader, const StepHook& step)
-        : m_target(target), m_reader(reader), m_step(step), m_path(pathToWrite(target.path()).value),
+    // `path`: the target's file, a link followed to the file it names.
+    FileImport(const db::Database& target, const QString& path, JetReader& reader, const StepHook& step)
+        : m_target(target), m_reader(reader), m_step(step), m_path(path),
           m_staged(QFileInfo(stagingPath(m_path)).absoluteDir(), QFileInfo(stagingPath(m_path)).fileName(),
                    target.columns()) {}
 
@@ -267,7 +268,7 @@ ImportOutcome importJetFiles(const QList<db::Database>& targets, JetReader& read
         removeLeftovers(path);
         if (!QFileInfo(path).isFile() || jetFormatOfFile(path) == JetFormat::None)
             continue;
-        const Loaded<Carried> carried = FileImport(target, reader, step ? step : noStep).run();
+        const Loaded<Carried> carried = FileImport(target, path, reader, step ? step : noStep).run();
         if (carried.ok())
             outcome.carried.append(carried.value);
         else
