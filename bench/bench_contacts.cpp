@@ -2,7 +2,7 @@
 // beside a plain line-by-line read of the same file.
 #include "bench_context.h"
 #include "bench_util.h"
-#include "interop/contacts_transfer.h"
+#include "core/interop/contacts_transfer.h"
 
 #include <QCoreApplication>
 #include <QFile>

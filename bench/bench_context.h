@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/app_context.h"
+#include "ui/common/app_context.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 // Prints: name<TAB>value<TAB>unit<TAB>baseline-name<TAB>baseline-value
 
 #include "bench_context.h"
-#include "diary/diary_browser_window.h"
-#include "diary/diary_listing.h"
-#include "diary/diary_store.h"
+#include "core/diary/diary_listing.h"
+#include "core/diary/diary_store.h"
+#include "ui/diary/diary_browser_window.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 // keystroke, each beside a plain SQLite walk of the same table.
 #include "bench_context.h"
 #include "bench_util.h"
-#include "directory/directory_store.h"
-#include "directory/directory_window.h"
+#include "core/directory/directory_store.h"
+#include "ui/directory/directory_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // iCalendar export of 10,000 plans and import of a 10,000-event file, each beside a plain read of the same
 // file.
 #include "bench_util.h"
-#include "foreign/child_reader.h"
-#include "interop/calendar_reading.h"
-#include "interop/calendar_transfer.h"
+#include "core/foreign/child_reader.h"
+#include "core/interop/calendar_reading.h"
+#include "core/interop/calendar_transfer.h"
 #include "plan_file.h"
 
 #include <QCoreApplication>
@@ -45,11 +45,11 @@ int main(int argc, char* argv[]) {
     QTemporaryDir from, into;
     writeFile(from.filePath(QStringLiteral("myfile.kyt")), makePlanFile(PlanCount));
     SystemClock clock;
-    AppContext source;
+    CoreContext source;
     source.dataDir = QDir(from.path());
     source.clock = &clock;
     source.readerProgram = QStringLiteral(VELKOR_READER_PROGRAM);
-    AppContext target = source;
+    CoreContext target = source;
     target.dataDir = QDir(into.path());
     const QString ics = into.filePath(QStringLiteral("plans.ics"));
 

@@ -4,9 +4,9 @@
 // Prints: name<TAB>value<TAB>unit<TAB>baseline-name<TAB>baseline-value
 
 #include "bench_util.h"
-#include "diary/diary_store.h"
-#include "jet/jet_import.h"
-#include "jet/mdb_reader.h"
+#include "core/diary/diary_store.h"
+#include "core/jet/jet_import.h"
+#include "core/jet/mdb_reader.h"
 
 #include <QCoreApplication>
 #include <QFile>

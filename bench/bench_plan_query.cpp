@@ -1,9 +1,9 @@
 // Filling the plan query list from 10,000 plans, beside a plain read-and-parse of the same file.
 #include "bench_context.h"
 #include "bench_util.h"
+#include "core/plans/plan_line_model.h"
 #include "plan_file.h"
-#include "plans/plan_line_model.h"
-#include "plans/plan_query_window.h"
+#include "ui/plans/plan_query_window.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 // Every plan store operation on 10,000 plans beside a plain read-and-parse of the same file.
 #include "bench_util.h"
+#include "core/plans/plan_store.h"
 #include "plan_file.h"
-#include "plans/plan_store.h"
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 // box shown and closed the same way.
 #include "bench_context.h"
 #include "bench_util.h"
-#include "support/services.h"
+#include "ui/common/desktop_services.h"
 
 #include <QApplication>
 #include <QMessageBox>

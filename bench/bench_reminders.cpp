@@ -1,11 +1,11 @@
 // A reminder tick and a 12-month catch-up over 10,000 plans, beside a plain read-and-parse of the file;
 // an idle minute's tick over 1,000,000 plans, beside the tick that reads the whole file again.
 #include "bench_util.h"
+#include "core/base/file_stamp.h"
+#include "core/plans/day_set.h"
+#include "core/plans/plan_store.h"
+#include "core/plans/reminders.h"
 #include "plan_file.h"
-#include "plans/day_set.h"
-#include "plans/plan_store.h"
-#include "shell/reminders.h"
-#include "support/file_stamp.h"
 
 #include <QTemporaryDir>
 #include <QThread>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plans/plan_record.h"
-#include "support/record_file.h"
+#include "core/base/record_file.h"
+#include "core/plans/plan_record.h"
 
 #include <QFile>
 #include <QRandomGenerator>

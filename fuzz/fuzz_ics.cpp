@@ -1,9 +1,9 @@
 // Any bytes as an iCalendar file imported into an empty data folder: no crash, every plan it adds is a
 // plan the program can keep, importing the same file again adds nothing, and the plans exported from there
 // come back as the same plans in another empty folder.
+#include "core/interop/calendar_transfer.h"
+#include "core/plans/plan_store.h"
 #include "fuzz_check.h"
-#include "interop/calendar_transfer.h"
-#include "plans/plan_store.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -24,7 +24,7 @@ public:
     qint64 monotonicMs() const override { return 0; }
 };
 
-QList<PlanRecord> plansIn(const AppContext& context) {
+QList<PlanRecord> plansIn(const CoreContext& context) {
     auto plans = plans::PlanStore(context.dataFile(QStringLiteral("myfile.kyt"))).readPlans().value;
     std::sort(plans.begin(), plans.end(), [](const PlanRecord& a, const PlanRecord& b) {
         return std::tie(a.month, a.day, a.hour, a.minute, a.text) <
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FixedClock clock;
 
     QTemporaryDir first, second;
-    AppContext into;
+    CoreContext into;
     into.dataDir = QDir(first.path());
     into.clock = &clock;
     const QString file = first.filePath(QStringLiteral("in.ics"));
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const QString exported = second.filePath(QStringLiteral("out.ics"));
     CHECK(exportCalendar(exported, into).ok);
-    AppContext back;
+    CoreContext back;
     back.dataDir = QDir(second.path());
     back.clock = &clock;
     CHECK(importCalendarFile(exported, back).result.ok);

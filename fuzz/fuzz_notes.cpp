@@ -1,9 +1,9 @@
 // The notebook file from any bytes, and any typed note through a save: reading never fails, a stored note
 // holds no double quote, a saved note reads back as it was stored (by the notebook and by the record reader),
 // and a note read and saved reads back as stored, whatever program wrote the file first.
+#include "core/base/record_file.h"
+#include "core/notebook/notes_file.h"
 #include "fuzz_check.h"
-#include "notebook/notes_file.h"
-#include "support/record_file.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Plan lines and time slots from any numbers and texts: day, month and time stay at their places, and the
 // slot rule maps both ways.
-#include "plans/plan_record.h"
+#include "core/plans/plan_record.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The record reader takes any bytes without failing, and a rewrite of what it read reads back the same:
 // no record is lost, merged with a damaged line or changed.
-#include "support/record_file.h"
+#include "core/base/record_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -7,10 +7,10 @@
 // Input: one byte of choices (bit 0: texts as UTF-16 instead of UTF-8; bits 1-3: period; bits 4-7: month),
 // then lines: the search text, the year box, and one record per line with tab-separated name (or subject),
 // telephone, day, month and year.
-#include "diary/diary_listing.h"
-#include "directory/directory_search.h"
+#include "core/base/turkish_upper.h"
+#include "core/diary/diary_listing.h"
+#include "core/directory/directory_search.h"
 #include "fuzz_check.h"
-#include "support/turkish_upper.h"
 
 #include <QCollator>
 #include <QLocale>

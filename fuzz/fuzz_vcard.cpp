@@ -1,8 +1,8 @@
 // Any bytes as a vCard file: the reader never crashes and hands over cards in file order, and every
 // directory entry it makes goes out as a vCard and comes back as the same entry (line breaks aside).
+#include "core/interop/vcard_mapping.h"
+#include "core/interop/vcard_reader.h"
 #include "fuzz_check.h"
-#include "interop/vcard_mapping.h"
-#include "interop/vcard_reader.h"
 
 #include <QBuffer>
 

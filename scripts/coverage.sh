@@ -30,16 +30,16 @@ files = json.load(open(sys.argv[1]))["files"]
 folders = defaultdict(lambda: [0, 0, 0, 0])
 for f in files:
     parts = f["filename"].split("/")
-    folder = "/".join(parts[:2]) if len(parts) > 2 else parts[0]
+    folder = "/".join(parts[:3] if parts[1] in ("core", "ui") else parts[:2]) if len(parts) > 2 else parts[0]
     for i, key in enumerate(("line_covered", "line_total", "branch_covered", "branch_total")):
         folders[folder][i] += f[key]
         folders["total"][i] += f[key]
 
 pct = lambda got, of: f"{100 * got / of:5.1f}%" if of else "    -"
-print(f"{'folder':<16} {'lines':>8} {'branches':>9}   (lines, branches)")
+print(f"{'folder':<20} {'lines':>8} {'branches':>9}   (lines, branches)")
 for name in sorted(folders, key=lambda n: (n == "total", n)):
     lc, lt, bc, bt = folders[name]
-    print(f"{name:<16} {pct(lc, lt):>8} {pct(bc, bt):>9}   ({lc}/{lt}, {bc}/{bt})")
+    print(f"{name:<20} {pct(lc, lt):>8} {pct(bc, bt):>9}   ({lc}/{lt}, {bc}/{bt})")
 EOF
 echo "Per file: $build/coverage.txt"
 exit "$tests"

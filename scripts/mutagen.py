@@ -14,10 +14,9 @@ integer literals moved by one (int+1, int-1).
 
 Left out, since a test cannot reasonably see them or they only cost time:
 - headers: a change there rebuilds every file that includes it, and they hold almost no logic;
-- src/shell/startup_shortcut_win.cpp: only built on Windows;
-- src/support/geometry.cpp: measures words against control sizes and scales layouts; off-by-one pixels
+- src/ui/common/geometry.cpp: measures words against control sizes and scales layouts; off-by-one pixels
   there change nothing a test asserts;
-- src/lang/vocabulary.cpp and src/lang/failure_texts.cpp: caption and translation tables;
+- src/core/lang/vocabulary.cpp and src/core/lang/failure_texts.cpp: caption and translation tables;
 - comments, string and character literals, preprocessor lines, Q_ macros (Q_OBJECT, Q_ASSERT,
   Q_UNUSED...), qDebug/qWarning/qCritical/qInfo, static_assert;
 - window layout lines: geometry, sizes, fonts, colours, styles, captions, icons (LAYOUT below);
@@ -38,10 +37,9 @@ import sys
 from pathlib import Path
 
 SKIP_FILES = {
-    "src/shell/startup_shortcut_win.cpp",
-    "src/support/geometry.cpp",
-    "src/lang/vocabulary.cpp",
-    "src/lang/failure_texts.cpp",
+    "src/ui/common/geometry.cpp",
+    "src/core/lang/vocabulary.cpp",
+    "src/core/lang/failure_texts.cpp",
 }
 
 SKIP_LINE = re.compile(r"\bQ_(?!EMIT\b)[A-Z_]+\b|\bq(Debug|Warning|Critical|Info)\b|\bstatic_assert\b")

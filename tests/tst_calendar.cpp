@@ -1,9 +1,9 @@
-#include "calendar/month_browser_window.h"
-#include "calendar/month_calendar_window.h"
-#include "calendar/month_grid.h"
+#include "core/lang/vocabulary.h"
+#include "core/plans/month_grid.h"
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
-#include "lang/vocabulary.h"
+#include "ui/calendar/month_browser_window.h"
+#include "ui/calendar/month_calendar_window.h"
 
 #include <QLocale>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 // The directory to and from vCard files: real files of phones and mail programs, the round trip, names
 // already present, and files that cannot be imported.
-#include "directory/directory_store.h"
+#include "core/directory/directory_store.h"
+#include "core/interop/contacts_transfer.h"
+#include "core/lang/vocabulary.h"
 #include "fakes/fake_services.h"
-#include "interop/contacts_transfer.h"
-#include "lang/vocabulary.h"
 #include "shell/main_form.h"
 
 #include <QAction>
@@ -103,7 +103,7 @@ private slots:
         QFETCH(QString, tel);
         QFETCH(QString, address);
         TestContext t;
-        t.ctx.state.language = Language::English;
+        t.ctx.language = Language::English;
         const QString file =
             source.endsWith(".vcf") ? dataFile(QString::fromLatin1(source)) : written(t, source);
         const TransferResult result = importContacts(file, t.ctx);
@@ -192,7 +192,7 @@ private slots:
         QFETCH(QStringList, after);
         QFETCH(QString, summary);
         TestContext t;
-        t.ctx.state.language = Language::English;
+        t.ctx.language = Language::English;
         seed(t, {{u"Ayşe"_s, u"0532 111 22 33"_s, u"eski"_s},
                  {u"Berk"_s, u"222"_s, {}},
                  {u"Can"_s, u"333"_s, {}},

@@ -1,6 +1,6 @@
+#include "core/plans/plan_store.h"
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
-#include "plans/plan_store.h"
 #include "shell/main_form.h"
 
 #include <QAbstractItemModel>

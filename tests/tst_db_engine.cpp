@@ -1,4 +1,4 @@
-#include "db/db_engine.h"
+#include "core/db/db_engine.h"
 #include "fakes/file_helpers.h"
 
 #include <QSqlDatabase>

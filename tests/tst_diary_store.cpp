@@ -1,5 +1,5 @@
-#include "diary/diary_listing.h"
-#include "diary/diary_store.h"
+#include "core/diary/diary_listing.h"
+#include "core/diary/diary_store.h"
 
 #include <QLocale>
 #include <QTemporaryDir>

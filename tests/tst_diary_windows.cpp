@@ -1,9 +1,9 @@
-#include "diary/diary_editor_window.h"
+#include "core/lang/vocabulary.h"
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
-#include "lang/vocabulary.h"
 #include "shell/main_form.h"
-#include "support/typed_text.h"
+#include "ui/common/typed_text.h"
+#include "ui/diary/diary_editor_window.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -30,7 +30,7 @@ struct Diary {
     DiaryStore store{t.ctx.dataDir};
     QAction* gnlk = form.menu()->findChild<QAction*>(u"gnlk"_s);
 
-    explicit Diary(Language language = Language::Turkish) { t.ctx.state.language = language; }
+    explicit Diary(Language language = Language::Turkish) { t.ctx.language = language; }
     ~Diary() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     qint32 add(QString day, QString month, QString year, QString subject, QString content = {}) {
         return store.addEntry({-1, subject, content, day, month, year}).value;

@@ -1,10 +1,10 @@
-#include "directory/directory_search.h"
-#include "directory/modem_commands.h"
-#include "directory/modem_dialer.h"
-#include "directory/port_choice.h"
-#include "directory/record_saver.h"
+#include "core/directory/directory_search.h"
+#include "core/directory/modem_commands.h"
+#include "core/directory/modem_dialer.h"
+#include "core/directory/port_choice.h"
 #include "fakes/fake_services.h"
 #include "fakes/pty_modem.h"
+#include "ui/directory/record_saver.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,13 +1,13 @@
-#include "directory/directory_editor_window.h"
-#include "directory/directory_search.h"
-#include "directory/directory_window.h"
-#include "directory/port_choice.h"
+#include "core/directory/directory_search.h"
+#include "core/directory/port_choice.h"
+#include "core/lang/messages.h"
+#include "core/lang/vocabulary.h"
 #include "fakes/fake_services.h"
 #include "fakes/pty_modem.h"
 #include "fakes/window_helpers.h"
-#include "lang/messages.h"
-#include "lang/vocabulary.h"
 #include "shell/main_form.h"
+#include "ui/directory/directory_editor_window.h"
+#include "ui/directory/directory_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>

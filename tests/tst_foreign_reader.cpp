@@ -2,16 +2,16 @@
 // files, a real database that makes libmdb loop, and a round of random damage to every kind of file.
 #include "fakes/fake_services.h"
 
-#include "diary/diary_store.h"
-#include "directory/directory_store.h"
-#include "foreign/child_reader.h"
-#include "interop/calendar_transfer.h"
-#include "interop/contacts_reading.h"
-#include "interop/contacts_transfer.h"
-#include "interop/exchange.h"
-#include "jet/child_jet_reader.h"
-#include "jet/jet_import.h"
-#include "plans/plan_store.h"
+#include "core/diary/diary_store.h"
+#include "core/directory/directory_store.h"
+#include "core/foreign/child_reader.h"
+#include "core/interop/calendar_transfer.h"
+#include "core/interop/contacts_reading.h"
+#include "core/interop/contacts_transfer.h"
+#include "core/interop/exchange.h"
+#include "core/jet/child_jet_reader.h"
+#include "core/jet/jet_import.h"
+#include "core/plans/plan_store.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -98,7 +98,7 @@ private slots:
     // Through the program's own imports: a reader that dies costs one message and changes nothing.
     void aReaderThatCrashesChangesNothing() {
         TestContext t;
-        t.ctx.state.language = Language::English;
+        t.ctx.language = Language::English;
         QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
         const QByteArray before = readAll(t.file("myfile.kyt"));
         QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
@@ -112,7 +112,7 @@ private slots:
     // is told to wait its turn, and the first goes on.
     void oneTransferAtATime() {
         TestContext t;
-        t.ctx.state.language = Language::English;
+        t.ctx.language = Language::English;
         QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
         const QByteArray go = t.file("go").toUtf8();
         t.ctx.readerProgram = script(t, "while [ ! -e '" + go + "' ]; do sleep 0.05; done\nexec '" +
@@ -130,7 +130,7 @@ private slots:
     // Opening a named pipe waits for a writer, and a device may never end: neither is opened.
     void onlyPlainFilesAreRead() {
         TestContext t;
-        t.ctx.state.language = Language::English;
+        t.ctx.language = Language::English;
         for (const char* name : {"in.ics", "in.vcf", "in", "history.mdb"})
             QCOMPARE(mkfifo(qPrintable(t.file(name)), 0600), 0);
         const QStringList refusals{

@@ -2,15 +2,15 @@
 // the command line with and without a running copy.
 #include "fakes/fake_services.h"
 
-#include "diary/diary_store.h"
-#include "interop/calendar_transfer.h"
-#include "interop/exchange.h"
-#include "lang/vocabulary.h"
-#include "plans/plan_line_model.h"
-#include "plans/plan_query_window.h"
-#include "plans/plan_store.h"
+#include "core/diary/diary_store.h"
+#include "core/interop/calendar_transfer.h"
+#include "core/interop/exchange.h"
+#include "core/lang/vocabulary.h"
+#include "core/plans/plan_line_model.h"
+#include "core/plans/plan_store.h"
 #include "shell/main_form.h"
 #include "shell/single_instance.h"
+#include "ui/plans/plan_query_window.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -183,7 +183,7 @@ private slots:
         QFETCH(QString, plans);
         QFETCH(QString, said);
         TestContext t;
-        t.ctx.state.language = Language::English;
+        t.ctx.language = Language::English;
         QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
         QVERIFY(writeAll(t.file("in.ics"), content));
         if (said == "files.mdb")
@@ -198,7 +198,7 @@ private slots:
     // 50,000 events come in; past 100 MB a file is refused before it is read.
     void bigFiles() {
         TestContext t;
-        t.ctx.state.language = Language::English;
+        t.ctx.language = Language::English;
         QByteArray body;
         constexpr int Count = 50000;
         for (int i = 0; i < Count; ++i)

@@ -1,9 +1,9 @@
 // Carrying old Jet databases over, through a scripted reader: the mapping, the checks, the renames, every
 // failure, and kills (a child process of this program stopped at each step).
-#include "diary/diary_store.h"
-#include "directory/directory_store.h"
+#include "core/diary/diary_store.h"
+#include "core/directory/directory_store.h"
+#include "core/jet/jet_import.h"
 #include "fakes/file_helpers.h"
-#include "jet/jet_import.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The libmdb reader on real Access files (tests/data/jet, see SOURCES.md there) and damaged copies of them.
+#include "core/jet/mdb_reader.h"
 #include "fakes/file_helpers.h"
-#include "jet/mdb_reader.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,13 +1,13 @@
 // What keeps large folders quick must not change what is seen: the directory's kept index lists what a
 // walk of the file lists, in the same order, and sees changes made behind it; the reminders' kept plans
 // give way to a plan file changed in any manner.
-#include "directory/directory_index.h"
-#include "directory/directory_search.h"
-#include "directory/directory_window.h"
+#include "core/directory/directory_index.h"
+#include "core/directory/directory_search.h"
+#include "core/plans/plan_store.h"
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
-#include "plans/plan_store.h"
 #include "shell/reminder_timer.h"
+#include "ui/directory/directory_window.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "diary/diary_store.h"
+#include "core/diary/diary_store.h"
+#include "core/notebook/notes_file.h"
+#include "core/plans/plan_store.h"
 #include "fakes/file_helpers.h"
-#include "notebook/notes_file.h"
-#include "plans/plan_store.h"
 #include "shell/bookkeeping.h"
 #include "shell/legacy_files.h"
 

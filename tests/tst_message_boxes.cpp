@@ -1,5 +1,5 @@
 #include "fakes/file_helpers.h"
-#include "support/services.h"
+#include "ui/common/desktop_services.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "fakes/fake_services.h"
-#include "notebook/notebook_window.h"
-#include "support/typed_text.h"
+#include "ui/common/typed_text.h"
+#include "ui/notebook/notebook_window.h"
 
 #include <QFile>
 #include <QPlainTextEdit>

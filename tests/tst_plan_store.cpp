@@ -1,7 +1,7 @@
+#include "core/plans/plan_line_model.h"
+#include "core/plans/plan_listing.h"
+#include "core/plans/plan_store.h"
 #include "fakes/file_helpers.h"
-#include "plans/plan_line_model.h"
-#include "plans/plan_listing.h"
-#include "plans/plan_store.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
+#include "core/plans/plan_line_model.h"
+#include "core/plans/plan_store.h"
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
-#include "plans/plan_entry_window.h"
-#include "plans/plan_line_model.h"
-#include "plans/plan_query_window.h"
-#include "plans/plan_store.h"
 #include "shell/main_form.h"
+#include "ui/plans/plan_entry_window.h"
+#include "ui/plans/plan_query_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -255,7 +255,7 @@ private slots:
         // Another program replaces a listed plan by one showing the same line: deleting it and another
         // plan removes only the other and says so, and the list shows the file again.
         QVERIFY(q.store.replacePlan(MarNextDay, MarNextTwin).value);
-        q.t.ctx.state.language = Language::English;
+        q.t.ctx.language = Language::English;
         q.tick(0);
         q.tick(1);
         click(q.window.get(), "Command6");

@@ -1,9 +1,9 @@
+#include "core/base/record_file.h"
+#include "core/lang/language_setting.h"
+#include "core/notebook/notes_file.h"
+#include "core/plans/plan_store.h"
 #include "fakes/file_helpers.h"
-#include "lang/language_setting.h"
-#include "notebook/notes_file.h"
-#include "plans/plan_store.h"
 #include "shell/bookkeeping.h"
-#include "support/record_file.h"
 
 #include <QProcess>
 #include <QScopeGuard>

@@ -2,12 +2,12 @@
 // program would be. An independent account of the wall clock says when each plan arrives; each must be shown
 // once per arrival, never before it, at the latest a minute after it (or at the first moment it could be).
 // Beside it, the few reminder cases the year cannot reach.
+#include "core/lang/translations.h"
+#include "core/plans/plan_store.h"
+#include "core/plans/reminders.h"
 #include "fakes/fake_services.h"
-#include "lang/translations.h"
-#include "plans/plan_store.h"
 #include "shell/main_form.h"
 #include "shell/reminder_timer.h"
-#include "shell/reminders.h"
 
 #include <QFileInfo>
 #include <QHash>

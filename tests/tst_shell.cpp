@@ -1,5 +1,5 @@
+#include "core/lang/vocabulary.h"
 #include "fakes/fake_services.h"
-#include "lang/vocabulary.h"
 #include "shell/autostart_writer.h"
 #include "shell/data_folder.h"
 #include "shell/exit_signals.h"

@@ -1,6 +1,6 @@
+#include "core/base/user_checks.h"
 #include "fakes/file_helpers.h"
 #include "shell/single_instance.h"
-#include "support/user_checks.h"
 
 #include <QCoreApplication>
 #include <QLocalSocket>

@@ -1,11 +1,11 @@
 // Every window, in both languages, at the scale the test runs under (QT_SCALE_FACTOR): each control's
 // words fit it, no visible control covers a sibling, and no text is left in the other language.
-#include "diary/diary_store.h"
+#include "core/diary/diary_store.h"
+#include "core/lang/vocabulary.h"
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
-#include "lang/vocabulary.h"
 #include "shell/main_form.h"
-#include "support/geometry.h"
+#include "ui/common/geometry.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

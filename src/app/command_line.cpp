@@ -1,15 +1,15 @@
 #include "command_line.h"
 
 #include "console_prompter.h"
-#include "interop/exchange.h"
-#include "lang/language_setting.h"
+#include "core/base/data_dir.h"
+#include "core/base/program_layout.h"
+#include "core/interop/exchange.h"
+#include "core/lang/language_setting.h"
 #include "shell/data_folder.h"
 #include "shell/exit_signals.h"
 #include "shell/pages.h"
 #include "shell/single_instance.h"
-#include "support/app_context.h"
-#include "support/data_dir.h"
-#include "support/program_layout.h"
+#include "ui/common/app_context.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -94,7 +94,7 @@ int transfer(const QString& file, bool importing) {
         context.readerProgram = programLayout(context.programDir).readerProgram;
         context.clock = &clock;
         context.prompter = &prompter;
-        context.state.language = folderLanguage(choice.dir);
+        context.language = folderLanguage(choice.dir);
         // A signal to end stops the reading of a file, but never splits the writing of what was read: it
         // is taken between the two, or once everything is written.
         shell::ExitSignals exitSignals;

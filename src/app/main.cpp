@@ -1,13 +1,14 @@
 #include "command_line.h"
-#include "lang/translations.h"
+#include "core/base/data_dir.h"
+#include "core/base/program_layout.h"
+#include "core/lang/translations.h"
 #include "shell/autostart_writer.h"
 #include "shell/data_folder.h"
 #include "shell/exit_signals.h"
 #include "shell/main_form.h"
 #include "shell/single_instance.h"
-#include "support/app_context.h"
-#include "support/data_dir.h"
-#include "support/program_layout.h"
+#include "ui/common/app_context.h"
+#include "ui/common/desktop_services.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -61,9 +62,9 @@ int main(int argc, char* argv[]) {
 
     AppContext context;
     // Until options.prg is found, the program speaks Turkish.
-    lang::useLanguage(context.state.language);
+    lang::useLanguage(context.language);
     SystemClock clock;
-    QtPrompter prompter([&context] { return context.state.language; });
+    QtPrompter prompter([&context] { return context.language; });
     SystemBeeper beeper;
     DesktopFileOpener opener;
     DialogFileChooser chooser;

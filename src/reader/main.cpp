@@ -1,11 +1,11 @@
 // velkor-reader: reads one foreign file and hands its records to Velkor as frames on standard output. Velkor
 // runs it under limits, so whatever a file does to the libraries here, Velkor itself goes on.
-#include "foreign/child_reader.h"
-#include "foreign/frames.h"
-#include "interop/calendar_reading.h"
-#include "interop/contacts_reading.h"
-#include "jet/child_jet_reader.h"
-#include "lang/translations.h"
+#include "core/foreign/child_reader.h"
+#include "core/foreign/frames.h"
+#include "core/interop/calendar_reading.h"
+#include "core/interop/contacts_reading.h"
+#include "core/jet/child_jet_reader.h"
+#include "core/lang/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>

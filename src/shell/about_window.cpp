@@ -1,6 +1,6 @@
 #include "shell/about_window.h"
 
-#include "lang/vocabulary.h"
+#include "core/lang/vocabulary.h"
 #include "shell/pages.h"
 
 namespace velkor::shell {
@@ -8,7 +8,7 @@ namespace velkor::shell {
 AboutWindow::AboutWindow(AppContext& context, QWidget* parent)
     : PageWindow(context, lang::About, QString::fromUtf8("Velkor Hakkında"), 6750, 3255, parent) {
     setObjectName(QStringLiteral("Form7"));
-    applyLanguage(context.state.language);
+    applyLanguage(context.language);
 }
 
 QString AboutWindow::relativePage(Language language) const {

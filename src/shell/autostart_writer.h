@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/services.h"
+#include "core/base/services.h"
 
 #include <QByteArray>
 #include <QString>

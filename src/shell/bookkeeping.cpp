@@ -1,7 +1,7 @@
 #include "shell/bookkeeping.h"
 
-#include "support/link_target.h"
-#include "support/record_file.h"
+#include "core/base/link_target.h"
+#include "core/base/record_file.h"
 
 #include <QFile>
 

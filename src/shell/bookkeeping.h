@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/io_result.h"
+#include "core/base/io_result.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "shell/data_folder.h"
 
-#include "lang/language_setting.h"
-#include "lang/messages.h"
+#include "core/base/record_file.h"
+#include "core/lang/language_setting.h"
+#include "core/lang/messages.h"
 #include "shell/single_instance.h"
-#include "support/record_file.h"
 
 #include <QDir>
 

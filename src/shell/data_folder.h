@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/data_dir.h"
-#include "support/services.h"
+#include "core/base/data_dir.h"
+#include "core/base/services.h"
 
 namespace velkor::shell {
 

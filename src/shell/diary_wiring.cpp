@@ -1,8 +1,8 @@
 #include "shell/diary_wiring.h"
 
-#include "diary/diary_browser_window.h"
-#include "diary/diary_editor_window.h"
-#include "lang/vocabulary.h"
+#include "core/lang/vocabulary.h"
+#include "ui/diary/diary_browser_window.h"
+#include "ui/diary/diary_editor_window.h"
 
 #include <QAction>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "shell/directory_wiring.h"
 
-#include "directory/directory_editor_window.h"
-#include "directory/directory_window.h"
-#include "interop/contacts_transfer.h"
-#include "lang/vocabulary.h"
+#include "core/interop/contacts_transfer.h"
+#include "core/lang/vocabulary.h"
+#include "ui/directory/directory_editor_window.h"
+#include "ui/directory/directory_window.h"
 
 namespace velkor::shell {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/window_registry.h"
-#include "support/app_context.h"
+#include "ui/common/app_context.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "shell/help_window.h"
 
-#include "lang/vocabulary.h"
+#include "core/lang/vocabulary.h"
 #include "shell/pages.h"
 
 namespace velkor::shell {
@@ -8,7 +8,7 @@ namespace velkor::shell {
 HelpWindow::HelpWindow(AppContext& context, QWidget* parent)
     : PageWindow(context, lang::Help, QStringLiteral("help"), 11910, 7515, parent) {
     setObjectName(QStringLiteral("Form6"));
-    applyLanguage(context.state.language);
+    applyLanguage(context.language);
 }
 
 QString HelpWindow::relativePage(Language language) const {

@@ -1,20 +1,12 @@
 #include "shell/main_form.h"
 
-#include "calendar/month_browser_window.h"
-#include "calendar/month_calendar_window.h"
-#include "diary/diary_browser_window.h"
-#include "interop/exchange.h"
-#include "jet/child_jet_reader.h"
-#include "lang/captions.h"
-#include "lang/language_aware.h"
-#include "lang/language_setting.h"
-#include "lang/translations.h"
-#include "lang/vocabulary.h"
-#include "notebook/notebook_window.h"
-#include "plans/day_set.h"
-#include "plans/plan_entry_window.h"
-#include "plans/plan_query_window.h"
-#include "plans/plan_store.h"
+#include "core/interop/exchange.h"
+#include "core/jet/child_jet_reader.h"
+#include "core/lang/language_setting.h"
+#include "core/lang/translations.h"
+#include "core/lang/vocabulary.h"
+#include "core/plans/day_set.h"
+#include "core/plans/plan_store.h"
 #include "shell/about_window.h"
 #include "shell/diary_wiring.h"
 #include "shell/directory_wiring.h"
@@ -23,6 +15,14 @@
 #include "shell/old_databases.h"
 #include "shell/reminder_list.h"
 #include "shell/tray_events.h"
+#include "ui/calendar/month_browser_window.h"
+#include "ui/calendar/month_calendar_window.h"
+#include "ui/common/captions.h"
+#include "ui/common/language_aware.h"
+#include "ui/diary/diary_browser_window.h"
+#include "ui/notebook/notebook_window.h"
+#include "ui/plans/plan_entry_window.h"
+#include "ui/plans/plan_query_window.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -203,7 +203,7 @@ bool MainForm::start() {
     limits.seconds = 20;
     limits.cpuSeconds = 10;
     jet::ChildJetReader jetReader(m_ctx.readerProgram, limits);
-    carryOverOldDatabases(m_ctx.dataDir, m_ctx.state.language, *m_ctx.prompter, jetReader);
+    carryOverOldDatabases(m_ctx.dataDir, m_ctx.language, *m_ctx.prompter, jetReader);
 
     const bool tray = m_trayAvailable();
     if (!tray)
@@ -357,17 +357,17 @@ void MainForm::applyLanguage(int code) {
         if (!setting.error.isEmpty())
             m_ctx.prompter->warn(QString(), setting.error);
         if (setting.language)
-            m_ctx.state.language = *setting.language;
-        lang::useLanguage(m_ctx.state.language);
+            m_ctx.language = *setting.language;
+        lang::useLanguage(m_ctx.language);
         if (!setting.language)
             return;
-        m_trk->setChecked(m_ctx.state.language == Language::Turkish);
-        m_eng->setChecked(m_ctx.state.language == Language::English);
-        lang::applyCaptions(m_menu, code, m_ctx.state.language);
+        m_trk->setChecked(m_ctx.language == Language::Turkish);
+        m_eng->setChecked(m_ctx.language == Language::English);
+        lang::applyCaptions(m_menu, code, m_ctx.language);
         return;
     }
     if (auto* window = dynamic_cast<lang::LanguageAware*>(m_windows.loaded(code)))
-        window->applyLanguage(m_ctx.state.language);
+        window->applyLanguage(m_ctx.language);
 }
 
 void MainForm::switchLanguage(Language language) {
@@ -376,7 +376,7 @@ void MainForm::switchLanguage(Language language) {
         lang::writeLanguageSetting(m_ctx.dataFile(QStringLiteral("options.prg")), language);
     if (!written)
         m_ctx.prompter->warn(QString(), written.error);
-    m_ctx.state.language = language;
+    m_ctx.language = language;
     lang::useLanguage(language);
     m_trk->setChecked(language == Language::Turkish);
     m_eng->setChecked(language == Language::English);

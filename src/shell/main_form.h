@@ -4,7 +4,7 @@
 #include "shell/reminder_timer.h"
 #include "shell/tray_protocol.h"
 #include "shell/window_registry.h"
-#include "support/app_context.h"
+#include "ui/common/app_context.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,9 +1,9 @@
 #include "shell/old_databases.h"
 
-#include "diary/diary_store.h"
-#include "directory/directory_store.h"
-#include "jet/jet_import.h"
-#include "lang/messages.h"
+#include "core/diary/diary_store.h"
+#include "core/directory/directory_store.h"
+#include "core/jet/jet_import.h"
+#include "core/lang/messages.h"
 
 namespace velkor::shell {
 

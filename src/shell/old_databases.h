@@ -1,7 +1,7 @@
 #pragma once
 
-#include "jet/jet_reader.h"
-#include "support/services.h"
+#include "core/base/services.h"
+#include "core/jet/jet_reader.h"
 
 #include <QDir>
 

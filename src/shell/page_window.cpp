@@ -1,8 +1,8 @@
 #include "shell/page_window.h"
 
-#include "lang/captions.h"
-#include "support/geometry.h"
-#include "support/program_layout.h"
+#include "core/base/program_layout.h"
+#include "ui/common/captions.h"
+#include "ui/common/geometry.h"
 
 #include <QDir>
 #include <QFileInfo>

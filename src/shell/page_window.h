@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lang/language_aware.h"
-#include "support/app_context.h"
+#include "ui/common/app_context.h"
+#include "ui/common/language_aware.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "shell/reminder_list.h"
 
-#include "lang/messages.h"
-#include "lang/translations.h"
+#include "core/lang/messages.h"
+#include "core/lang/translations.h"
 
 #include <QLocale>
 
@@ -12,7 +12,7 @@ namespace velkor::shell {
 void showAnnouncementList(AppContext& context, QList<Announcement> announcements) {
     std::stable_sort(announcements.begin(), announcements.end(),
                      [](const Announcement& a, const Announcement& b) { return a.due < b.due; });
-    const Language language = context.state.language;
+    const Language language = context.language;
     const QLocale locale = lang::locale(language);
     QList<QStringList> rows;
     rows.reserve(announcements.size());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/reminders.h"
-#include "support/app_context.h"
+#include "core/plans/reminders.h"
+#include "ui/common/app_context.h"
 
 namespace velkor::shell {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "plans/day_set.h"
-#include "shell/reminders.h"
-#include "support/app_context.h"
+#include "core/plans/day_set.h"
+#include "core/plans/reminders.h"
+#include "ui/common/app_context.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "shell/single_instance.h"
 
-#include "support/user_checks.h"
+#include "core/base/user_checks.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/tray_protocol.h"
-#include "support/app_context.h"
+#include "ui/common/app_context.h"
 
 #include <QSystemTrayIcon>
 

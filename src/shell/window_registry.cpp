@@ -1,6 +1,6 @@
 #include "shell/window_registry.h"
 
-#include "support/unsaved_work.h"
+#include "core/base/unsaved_work.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "shell/autostart_writer.h"
 
-#include "support/record_file.h"
+#include "core/base/record_file.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 // Drives the real store code in an endless loop so that a test can kill it at any moment and then check
 // that every file is whole: `crash_writer <dir>` writes, `crash_writer --check <dir>` checks.
 // Each store counts on from what it holds, so a run goes on where the killed one stopped.
-#include "diary/diary_store.h"
-#include "directory/directory_store.h"
-#include "lang/language_setting.h"
-#include "notebook/notes_file.h"
-#include "plans/plan_store.h"
+#include "core/base/record_file.h"
+#include "core/diary/diary_store.h"
+#include "core/directory/directory_store.h"
+#include "core/lang/language_setting.h"
+#include "core/notebook/notes_file.h"
+#include "core/plans/plan_store.h"
 #include "shell/bookkeeping.h"
-#include "support/record_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

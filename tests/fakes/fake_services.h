@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fakes/file_helpers.h"
-#include "support/app_context.h"
+#include "ui/common/app_context.h"
 
 #include <QDir>
 #include <QList>

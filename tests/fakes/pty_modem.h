@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/serial_line.h"
+#include "core/base/serial_line.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace velkor {
+
+enum class Language { Turkish, English };
+
+// Every date and time the program uses comes from here, so tests can set the hour.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+    // Milliseconds of a clock that nobody sets: it tells a wall clock set back from time going on.
+    virtual qint64 monotonicMs() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 monotonicMs() const override { return m_started.elapsed(); }
+
+private:
+    QElapsedTimer m_started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+};
+
+enum class BoxKind { Information, Question, Warning, Critical };
+enum class Answer { Ok, Yes, No };
+
+// Every message box goes through here: the program's own boxes are modal, tests answer them from a script.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual Answer show(BoxKind kind, const QString& title, const QString& text) = 0;
+
+    void inform(const QString& title, const QString& text) { show(BoxKind::Information, title, text); }
+    void warn(const QString& title, const QString& text) { show(BoxKind::Warning, title, text); }
+    void fail(const QString& title, const QString& text) { show(BoxKind::Critical, title, text); }
+    bool ask(const QString& title, const QString& text) {
+        return show(BoxKind::Question, title, text) == Answer::Yes;
+    }
+    // A question answered by one of the named choices, worded by the caller; returns the index of the one
+    // taken. The first is the default, the last is taken when the box is closed without a choice. Here the
+    // first is offered as Yes and the last as No, for prompters that know no other buttons.
+    virtual int choose(const QString& title, const QString& text, const QStringList& choices);
+    // A window of many lines at once: a short text over a table of `rows` under `columns`, shown in the
+    // given order and closed with one button. Returns once it is closed.
+    virtual void showList(const QString& title, const QString& text, const QStringList& columns,
+                          const QList<QStringList>& rows) = 0;
+};
+
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+// Opens a document with the program the desktop associates with it.
+class FileOpener {
+public:
+    virtual ~FileOpener() = default;
+    virtual bool open(const QString& path) = 0;
+};
+
+// The open-file dialog, and the save-file dialog offering `suggested` as the name.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual std::optional<QString> choose(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual std::optional<QString> chooseSave(QWidget* parent, const QString& title, const QString& filter,
+                                              const QString& suggested) = 0;
+};
+
+// Registers the program to start when the user logs in.
+class AutostartWriter {
+public:
+    virtual ~AutostartWriter() = default;
+    // Returns an error text, empty on success.
+    virtual QString registerAutostart(const QString& programPath) = 0;
+};
+
+} // namespace velkor

@@ -1,0 +1,131 @@
+#include "ui/calendar/day_grid.h"
+
+#include "core/lang/vocabulary.h"
+#include "ui/common/geometry.h"
+
+#include <QMouseEvent>
+
+namespace velkor::calendar {
+
+namespace {
+
+constexpr int CellPitch = 240; // twips, across and down
+constexpr int GridTop = 240;   // the first row of days, under the heads
+constexpr int TodayPointSize = 7;
+const QColor TodayBackground(200, 90, 90);
+
+QRect cellRect(int column, int top) {
+    return twipsRect(CellPitch * column, top, column == 0 ? 230 : 225, 210);
+}
+
+QColor systemColour(const QWidget* widget, QPalette::ColorRole role) {
+    return widget->palette().color(role);
+}
+
+void setBackground(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+DayCell::DayCell(int index, QWidget* parent) : QLabel(parent), m_index(index) {}
+
+void DayCell::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void DayCell::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and a release on the same cell.
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked(m_index);
+}
+
+QFont windowFont(bool bold) {
+    QFont font = tahoma(8, bold);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+DayGrid::DayGrid(QWidget* window, const QString& cellArray, const QString& headArray,
+                 const GridColours& colours)
+    : m_colours(colours) {
+    const QColor headText = systemColour(window, QPalette::ToolTipBase);
+    const QColor dayText = systemColour(window, QPalette::HighlightedText);
+
+    for (int column = 0; column < 7; ++column) {
+        const int index = LastHead - column;
+        auto* head = new QLabel(lang::weekdayHead(index, Language::Turkish), window);
+        head->setObjectName(QStringLiteral("%1_%2").arg(headArray).arg(index));
+        head->setGeometry(cellRect(column, 0));
+        head->setAlignment(Qt::AlignCenter);
+        head->setFont(windowFont(true));
+        head->setAutoFillBackground(true);
+        QPalette palette = head->palette();
+        palette.setColor(QPalette::Window, colours.head);
+        // A disabled head keeps the system's greyed text.
+        palette.setColor(QPalette::Active, QPalette::WindowText, headText);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, headText);
+        head->setPalette(palette);
+        m_heads.append(head);
+    }
+
+    for (int index = 0; index < MonthGrid::CellCount; ++index) {
+        auto* cell = new DayCell(index, window);
+        cell->setObjectName(QStringLiteral("%1_%2").arg(cellArray).arg(index));
+        cell->setGeometry(cellRect(index % 7, GridTop + CellPitch * (index / 7)));
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setAutoFillBackground(true);
+        QPalette palette = cell->palette();
+        palette.setColor(QPalette::WindowText, dayText);
+        cell->setPalette(palette);
+        m_cells.append(cell);
+    }
+    fill(MonthGrid());
+}
+
+void DayGrid::fill(const MonthGrid& grid) {
+    for (DayCell* cell : std::as_const(m_cells)) {
+        const int day = grid.dayAt(cell->index());
+        cell->setText(QString::number(day));
+        setBackground(cell, cell->index() % 7 < 5 ? m_colours.weekday : m_colours.weekend);
+        cell->setFrameShape(QFrame::NoFrame);
+        cell->setFont(windowFont());
+        cell->setVisible(day != 0);
+    }
+}
+
+void DayGrid::markToday(int index) {
+    if (index < 0 || index >= m_cells.size())
+        return;
+    DayCell* cell = m_cells.at(index);
+    setBackground(cell, TodayBackground);
+    cell->setFrameShape(QFrame::Box);
+    cell->setLineWidth(1);
+    QFont font = cell->font();
+    font.setPointSize(TodayPointSize);
+    cell->setFont(font);
+}
+
+void DayGrid::setHeads(Language language) {
+    for (int column = 0; column < m_heads.size(); ++column)
+        m_heads.at(column)->setText(lang::weekdayHead(LastHead - column, language));
+}
+
+void openPlanEntryFor(AppContext& ctx, int day, int month, QWidget* parent) {
+    if (day < 1)
+        return; // an empty cell
+    ctx.state.selDay = QString::number(day);
+    ctx.state.selMonth = QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
+    ctx.state.entryMode = QStringLiteral("new");
+    if (ctx.openPlanEntry)
+        ctx.openPlanEntry(parent);
+}
+
+} // namespace velkor::calendar

@@ -1,0 +1,160 @@
+#include "ui/calendar/month_browser_window.h"
+
+#include "core/lang/vocabulary.h"
+#include "ui/common/captions.h"
+#include "ui/common/geometry.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <limits>
+
+namespace velkor::calendar {
+
+namespace {
+
+const GridColours Colours{QColor(0, 64, 0), QColor(0, 192, 0), QColor(0, 128, 0)};
+constexpr int RedrawDelayMs = 10;
+
+} // namespace
+
+MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_ctx(ctx),
+      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label1"), Colours), m_redraw(this) {
+    // One control array as designed: Label1_0 … Label1_36 the days, Label1_48 … Label1_42 the heads.
+    setObjectName(QStringLiteral("Form2"));
+    setFont(windowFont());
+    setFixedSize(px(1665), px(1995));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    for (QLabel* head : m_cells.heads())
+        head->setEnabled(false);
+
+    const QDate today = m_ctx.clock->now().date();
+    m_month = today.month();
+    m_year = today.year();
+
+    m_previousMonth = makeButton("Command1", QStringLiteral("-"), twipsRect(540, 1470, 225, 210), true);
+    m_monthLabel = new QLabel(QString::number(m_month), this);
+    m_monthLabel->setObjectName(QStringLiteral("Label2"));
+    m_monthLabel->setGeometry(twipsRect(915, 1470, 345, 210));
+    m_monthLabel->setAlignment(Qt::AlignCenter);
+    m_nextMonth = makeButton("Command2", QStringLiteral("+"), twipsRect(1410, 1470, 225, 210), true);
+    QPushButton* previousYear =
+        makeButton("Command3", QStringLiteral("-"), twipsRect(540, 1770, 225, 210), true);
+    m_yearLabel = new QLabel(QString::number(m_year), this);
+    m_yearLabel->setObjectName(QStringLiteral("Label3"));
+    m_yearLabel->setGeometry(twipsRect(870, 1770, 435, 210));
+    m_yearLabel->setAlignment(Qt::AlignCenter);
+    QPushButton* nextYear =
+        makeButton("Command4", QStringLiteral("+"), twipsRect(1410, 1770, 225, 210), true);
+    QPushButton* hide = makeButton("Command5", QStringLiteral("x"), twipsRect(30, 1710, 405, 285), false);
+
+    connect(m_previousMonth, &QPushButton::clicked, this, [this] { stepMonth(-1); });
+    connect(m_nextMonth, &QPushButton::clicked, this, [this] { stepMonth(1); });
+    connect(previousYear, &QPushButton::clicked, this, [this] { stepYear(-1); });
+    connect(nextYear, &QPushButton::clicked, this, [this] { stepYear(1); });
+    connect(hide, &QPushButton::clicked, this, &QWidget::hide);
+    m_previousMonth->setEnabled(m_month != 1);
+    m_nextMonth->setEnabled(m_month != 12);
+
+    for (DayCell* cell : m_cells.cells()) {
+        connect(cell, &DayCell::clicked, this,
+                [this](int index) { openPlanEntryFor(m_ctx, m_grid.dayAt(index), m_drawnMonth, this); });
+    }
+
+    m_redraw.setObjectName(QStringLiteral("Timer1"));
+    m_redraw.setSingleShot(true);
+    m_redraw.setInterval(RedrawDelayMs);
+    connect(&m_redraw, &QTimer::timeout, this, &MonthBrowserWindow::redraw);
+
+    m_language = m_ctx.language;
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_language);
+    placeBesideCalendar();
+    // Drawn at once, so the window never shows an empty grid.
+    redraw();
+}
+
+QPushButton* MonthBrowserWindow::makeButton(const char* name, const QString& caption, const QRect& geometry,
+                                            bool bold) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setFont(windowFont(bold));
+    return button;
+}
+
+int MonthBrowserWindow::windowCode() const {
+    return lang::MonthBrowser;
+}
+
+void MonthBrowserWindow::applyLanguage(Language language) {
+    m_language = language;
+    m_cells.setHeads(language);
+    retitle();
+}
+
+void MonthBrowserWindow::placeBesideCalendar() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const double top = area.height() - height() - area.height() / 8.0;
+    move(area.x() + area.width() - 3 * width(), area.y() + qRound(top));
+}
+
+void MonthBrowserWindow::requestRedraw() {
+    m_redraw.start();
+}
+
+void MonthBrowserWindow::redraw() {
+    m_redraw.stop();
+    m_drawnMonth = m_month;
+    m_drawnYear = m_year;
+    m_grid = MonthGrid::shown(m_year, m_month);
+    m_cells.fill(m_grid);
+    retitle();
+}
+
+void MonthBrowserWindow::retitle() {
+    // The month's name in capitals, then the year with nothing between: ARALIK2003.
+    setWindowTitle(lang::upperMonthNames(m_language).value(m_drawnMonth - 1) + QString::number(m_drawnYear));
+}
+
+void MonthBrowserWindow::stepMonth(int by) {
+    // The month stays within the year; the year buttons go across.
+    m_month = std::clamp(m_month + by, 1, 12);
+    m_monthLabel->setText(QString::number(m_month));
+    m_previousMonth->setEnabled(m_month != 1);
+    m_nextMonth->setEnabled(m_month != 12);
+    requestRedraw();
+}
+
+void MonthBrowserWindow::stepYear(int by) {
+    constexpr int lowest = std::numeric_limits<int>::min();
+    constexpr int highest = std::numeric_limits<int>::max();
+    if ((by < 0 && m_year == lowest) || (by > 0 && m_year == highest))
+        return;
+    m_year += by;
+    m_yearLabel->setText(QString::number(m_year));
+    requestRedraw();
+}
+
+void MonthBrowserWindow::closeEvent(QCloseEvent* event) {
+    // Closed from its title bar it only hides, as its own "x" does, and keeps its month for next time.
+    if (event->spontaneous()) {
+        event->ignore();
+        hide();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace velkor::calendar

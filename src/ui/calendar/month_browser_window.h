@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/plans/month_grid.h"
+#include "ui/calendar/day_grid.h"
+#include "ui/common/app_context.h"
+#include "ui/common/language_aware.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace velkor::calendar {
+
+// Form2: any month of any year, beside the month calendar; a click on a day opens plan entry for it.
+class MonthBrowserWindow final : public QWidget, public lang::LanguageAware {
+    Q_OBJECT
+public:
+    explicit MonthBrowserWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+    int windowCode() const override;
+    void applyLanguage(Language language) override;
+
+    // Draws the grid once, just after the current event; several requests make one redraw.
+    void requestRedraw();
+
+    // The month and year chosen with the buttons (drawn at the next redraw).
+    int month() const { return m_month; }
+    int year() const { return m_year; }
+    const DayGrid& grid() const { return m_cells; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void placeBesideCalendar();
+    void redraw();
+    void retitle();
+    void stepMonth(int by);
+    void stepYear(int by);
+    QPushButton* makeButton(const char* name, const QString& caption, const QRect& geometry, bool bold);
+
+    AppContext& m_ctx;
+    DayGrid m_cells;
+    MonthGrid m_grid;
+    int m_month = 1;
+    int m_year = 2001;
+    int m_drawnMonth = 1; // the month and year the cells show
+    int m_drawnYear = 2001;
+    Language m_language = Language::Turkish;
+    QTimer m_redraw;
+    QLabel* m_monthLabel = nullptr;
+    QLabel* m_yearLabel = nullptr;
+    QPushButton* m_previousMonth = nullptr;
+    QPushButton* m_nextMonth = nullptr;
+};
+
+} // namespace velkor::calendar

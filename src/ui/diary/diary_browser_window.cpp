@@ -1,0 +1,306 @@
+#include "ui/diary/diary_browser_window.h"
+
+#include "core/lang/messages.h"
+#include "core/lang/vocabulary.h"
+#include "ui/common/captions.h"
+#include "ui/common/transfer_button.h"
+#include "ui/diary/controls.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <QStyle>
+#include <QTimer>
+
+namespace velkor::diary {
+
+namespace {
+
+constexpr int RefreshDelayMs = 10;
+constexpr int YearBarMiddle = 50;
+const char* const PanelPlaceholder = "1234567890123456789012345678901234567890";
+
+// The shell starts the file's program in the program's own directory, as the desktop would for a
+// program started from there.
+class ProgramDirectory {
+public:
+    explicit ProgramDirectory(const QString& dir) : m_previous(QDir::currentPath()) {
+        m_changed = !dir.isEmpty() && QDir::setCurrent(dir);
+    }
+    ~ProgramDirectory() {
+        if (m_changed)
+            QDir::setCurrent(m_previous);
+    }
+    ProgramDirectory(const ProgramDirectory&) = delete;
+    ProgramDirectory& operator=(const ProgramDirectory&) = delete;
+
+private:
+    QString m_previous;
+    bool m_changed = false;
+};
+
+} // namespace
+
+DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, DiaryLinks links, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_links(std::move(links)), m_store(context.dataDir) {
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QString::fromUtf8("Günlük"));
+    setFont(tahoma(8));
+    setFixedSize(px(7920), px(6480));
+    buildControls();
+
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.language);
+    alignColumns();
+    const int year = m_ctx.clock->now().date().year();
+    m_year->setText(QString::number(year + (m_yearBar->value() - YearBarMiddle)));
+    m_period->setCurrentIndex(static_cast<int>(Period::Date));
+    m_month->setCurrentIndex(m_ctx.clock->now().date().month() - 1);
+    m_ctx.state.diaryBrowserOpen = true;
+    follow(m_links.openChanged);
+}
+
+int DiaryBrowserWindow::windowCode() const {
+    return lang::DiaryBrowser;
+}
+
+void DiaryBrowserWindow::buildControls() {
+    control<QLabel>(this, "Label3", twipsRect(60, 60, 4920, 255));
+    m_period = control<QComboBox>(this, "Combo4", twipsRect(60, 330, 2160, 315));
+    m_month = control<QComboBox>(this, "Combo1", twipsRect(2280, 330, 1440, 315));
+    m_year = control<QLineEdit>(this, "Text2", twipsRect(3780, 330, 900, 315));
+    m_yearBar = control<QScrollBar>(this, "vs1", twipsRect(4680, 330, 255, 315), Qt::Vertical);
+    m_yearBar->setRange(0, 100);
+    m_yearBar->setValue(YearBarMiddle);
+    m_search = control<QLineEdit>(this, "Text1", twipsRect(5100, 330, 2700, 315));
+
+    control<QLabel>(this, "Label4", twipsRect(60, 780, 7740, 255));
+    control<QLabel>(this, "Label1", twipsRect(60, 1050, 1800, 255));
+    control<QLabel>(this, "Label2", twipsRect(1080, 1050, 6720, 255));
+    m_list = control<QListView>(this, "List1", twipsRect(60, 1320, 7740, 4200));
+    m_lines = new QStringListModel(this);
+    m_list->setModel(m_lines);
+    m_list->setUniformItemSizes(true); // a long list lays out at once
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* rule = control<QFrame>(this, "Frame1", twipsRect(1020, 1320, 75, 4200));
+    rule->setFrameShape(QFrame::Box);
+    control<QLabel>(this, "Label5", twipsRect(60, 5580, 7740, 255));
+    m_addButton = control<QPushButton>(this, "Command2", twipsRect(60, 5940, 1500, 375));
+    m_editButton = control<QPushButton>(this, "Command3", twipsRect(1680, 5940, 1500, 375));
+    m_editButton->setEnabled(false);
+    addTransferButton(
+        this, twipsRect(5940, 5940, 1860, 375), [this] { exchange(Exchange::ImportCalendar); },
+        [this] { exchange(Exchange::ExportCalendar); });
+
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setObjectName(QStringLiteral("Timer1"));
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(RefreshDelayMs);
+
+    m_panel = control<QGroupBox>(this, "Frame2", twipsRect(60, 780, 7740, 4740));
+    m_panel->setTitle(QString::fromLatin1(PanelPlaceholder));
+    m_panel->setAutoFillBackground(true); // the list and its headers must not show through
+    m_panel->hide();
+    m_content = control<QPlainTextEdit>(m_panel, "Text3", twipsRect(120, 300, 7500, 2640));
+    m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    control<QLabel>(m_panel, "Label6", twipsRect(120, 3000, 3000, 255));
+    m_files = control<QListWidget>(m_panel, "List2", twipsRect(120, 3270, 6000, 1380));
+    m_openButton = control<QPushButton>(m_panel, "Command4", twipsRect(6240, 3270, 1380, 375));
+    m_openButton->setEnabled(false);
+    m_closePanelButton = control<QPushButton>(m_panel, "Command1", twipsRect(6240, 4260, 1380, 375));
+
+    connect(m_refreshTimer, &QTimer::timeout, this, &DiaryBrowserWindow::refresh);
+    connect(m_period, &QComboBox::currentIndexChanged, this, &DiaryBrowserWindow::periodChosen);
+    connect(m_month, &QComboBox::currentIndexChanged, this, &DiaryBrowserWindow::scheduleRefresh);
+    connect(m_year, &QLineEdit::textChanged, this, &DiaryBrowserWindow::scheduleRefresh);
+    // Any edit by the user, pasting included, so the list always answers the text in the box.
+    connect(m_search, &QLineEdit::textEdited, this, &DiaryBrowserWindow::scheduleRefresh);
+    connect(m_yearBar, &QScrollBar::valueChanged, this, &DiaryBrowserWindow::yearScrolled);
+    // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& chosen) {
+                if (!chosen.isEmpty())
+                    lineChosen(chosen.indexes().constFirst());
+            });
+    connect(m_list, &QListView::doubleClicked, this, &DiaryBrowserWindow::showEntryPanel);
+    connect(m_closePanelButton, &QPushButton::clicked, this, &DiaryBrowserWindow::closeEntryPanel);
+    connect(m_files, &QListWidget::itemClicked, m_openButton, [this] { m_openButton->setEnabled(true); });
+    connect(m_openButton, &QPushButton::clicked, this, &DiaryBrowserWindow::openChosenFile);
+    connect(m_addButton, &QPushButton::clicked, this, &DiaryBrowserWindow::addNew);
+    connect(m_editButton, &QPushButton::clicked, this, &DiaryBrowserWindow::editChosen);
+}
+
+void DiaryBrowserWindow::alignColumns() {
+    // A line is the date, five spaces, the subject: the rule goes into the gap and each header over its
+    // column, wherever the font present puts them.
+    auto* rule = findChild<QFrame*>(QStringLiteral("Frame1"));
+    auto* dateHead = findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* subjectHead = findChild<QLabel*>(QStringLiteral("Label2"));
+    const QFontMetrics metrics(m_list->font());
+    const int textLeft = m_list->x() + m_list->viewport()->x() +
+                         m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
+    const QString date = QStringLiteral("00/00/0000");
+    const int dateEnd = textLeft + metrics.horizontalAdvance(date);
+    const int subjectLeft = textLeft + metrics.horizontalAdvance(date + QStringLiteral("     "));
+    rule->move((dateEnd + subjectLeft - rule->width()) / 2, rule->y());
+    dateHead->setGeometry(textLeft, dateHead->y(), rule->x() - textLeft, dateHead->height());
+    subjectHead->setGeometry(subjectLeft, subjectHead->y(), m_list->geometry().right() - subjectLeft,
+                             subjectHead->height());
+}
+
+void DiaryBrowserWindow::applyLanguage(Language language) {
+    lang::applyCaptions(this, windowCode(), language);
+    // The headers stand over their columns; the spaces that placed them for Tahoma would push them off.
+    for (const char* head : {"Label1", "Label2"}) {
+        if (auto* label = findChild<QLabel*>(QLatin1String(head)))
+            label->setText(label->text().trimmed());
+    }
+    const int period = std::max(m_period->currentIndex(), 0);
+    const int month = std::max(m_month->currentIndex(), 0);
+    {
+        // The same choices in other words: nothing to refresh.
+        const QSignalBlocker periodBlocker(m_period);
+        const QSignalBlocker monthBlocker(m_month);
+        m_month->clear();
+        m_month->addItems(lang::monthNames(language));
+        m_month->setCurrentIndex(month);
+        m_period->clear();
+        m_period->addItems(lang::diaryPeriodChoices(language));
+        m_period->setCurrentIndex(period);
+    }
+    const bool dated = period != static_cast<int>(Period::All);
+    m_month->setEnabled(dated);
+    m_year->setEnabled(dated);
+    m_yearBar->setEnabled(dated);
+}
+
+void DiaryBrowserWindow::scheduleRefresh() {
+    m_lines->setStringList({});
+    m_lineNumbers.clear();
+    m_refreshTimer->start();
+}
+
+void DiaryBrowserWindow::periodChosen() {
+    scheduleRefresh();
+    const bool dated = m_period->currentIndex() != static_cast<int>(Period::All);
+    m_month->setEnabled(dated);
+    m_year->setEnabled(dated);
+    m_yearBar->setEnabled(dated);
+}
+
+void DiaryBrowserWindow::yearScrolled(int value) {
+    // The bar's upper end is the later year.
+    const int year = m_ctx.clock->now().date().year();
+    m_year->setText(QString::number(year - (value - YearBarMiddle)));
+}
+
+ListingQuery DiaryBrowserWindow::query() const {
+    return {m_period->currentIndex(), m_month->currentIndex() + 1, m_year->text(), m_search->text()};
+}
+
+void DiaryBrowserWindow::refresh() {
+    m_refreshTimer->stop();
+    // Every change that schedules a refresh has emptied the list already; letting go of the old lines
+    // before the read also lets it reuse their memory.
+    m_lines->setStringList({});
+    m_lineNumbers.clear();
+    if (const IoResult updated = m_source.update(!m_search->text().isEmpty()); !updated) {
+        report(updated.error);
+        return;
+    }
+    m_lastError.clear();
+    Listing listing = buildListing(m_source.rows(), query());
+    m_lineNumbers = std::move(listing.recordNumbers);
+    m_lines->setStringList(listing.lines);
+}
+
+void DiaryBrowserWindow::report(const QString& error) {
+    if (error == m_lastError)
+        return;
+    m_lastError = error;
+    m_ctx.prompter->fail(QString(), error);
+}
+
+void DiaryBrowserWindow::lineChosen(const QModelIndex& index) {
+    if (!index.isValid() || index.row() >= m_lineNumbers.size())
+        return;
+    m_ctx.state.diaryRecordNo = m_lineNumbers.at(index.row());
+    m_editButton->setEnabled(true);
+}
+
+void DiaryBrowserWindow::showEntryPanel() {
+    const qint32 recordNo = m_ctx.state.diaryRecordNo;
+    if (recordNo != -1) {
+        const Loaded<std::optional<DiaryEntry>> found = m_store.findEntry(recordNo);
+        if (!found.ok()) {
+            report(found.error);
+        } else if (found.value) {
+            const DiaryEntry& entry = *found.value;
+            m_panel->setTitle(entry.subject.left(50).leftJustified(51, QLatin1Char(' ')) +
+                              entryDateText(entry));
+            m_content->setPlainText(entry.content);
+        }
+        const Loaded<QStringList> paths = m_store.listFiles(recordNo);
+        if (paths.ok())
+            m_files->addItems(paths.value);
+        else
+            report(paths.error);
+    }
+    m_panel->show();
+    m_panel->raise();
+}
+
+void DiaryBrowserWindow::closeEntryPanel() {
+    m_panel->hide();
+    m_content->clear();
+    m_files->clear();
+}
+
+void DiaryBrowserWindow::openChosenFile() {
+    const QList<QListWidgetItem*> chosen = m_files->selectedItems();
+    const QString path = chosen.isEmpty() ? QString() : chosen.first()->text();
+    if (path.size() >= 3) {
+        const ProgramDirectory workingDirectory(m_ctx.programDir);
+        if (m_ctx.fileOpener->open(path))
+            return;
+    }
+    const lang::Notice notice = lang::diary::openFailureNotice(path, m_ctx.language);
+    m_ctx.prompter->show(notice.kind, notice.title, notice.text);
+}
+
+void DiaryBrowserWindow::addNew() {
+    m_ctx.state.diaryRecordNo = -1;
+    follow(m_links.unloadBrowser);
+    follow(m_links.showEditor, EditorMode::Add);
+}
+
+void DiaryBrowserWindow::editChosen() {
+    // The editor unloads this window as it loads.
+    follow(m_links.showEditor, EditorMode::Update);
+    follow(m_links.unloadBrowser);
+}
+
+void DiaryBrowserWindow::exchange(Exchange what) {
+    if (m_ctx.exchange)
+        m_ctx.exchange(this, what);
+}
+
+void DiaryBrowserWindow::closeEvent(QCloseEvent* event) {
+    m_refreshTimer->stop();
+    m_ctx.state.diaryBrowserOpen = false;
+    follow(m_links.openChanged);
+    event->accept();
+}
+
+} // namespace velkor::diary

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/diary/diary_links.h"
+#include "core/diary/diary_listing.h"
+#include "core/diary/diary_store.h"
+#include "core/diary/listing_source.h"
+#include "ui/common/app_context.h"
+#include "ui/common/language_aware.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QModelIndex;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QStringListModel;
+class QTimer;
+
+namespace velkor::diary {
+
+// The diary browser (Günlük): the entries of a chosen period whose subject begins with the search text,
+// newest first; one entry with its files in a panel over the list; the way into the entry editor.
+class DiaryBrowserWindow final : public QWidget, public lang::LanguageAware {
+    Q_OBJECT
+public:
+    DiaryBrowserWindow(AppContext& context, DiaryLinks links, QWidget* parent = nullptr);
+
+    int windowCode() const override;
+    // Words only: the chosen filter, month, year, search text and the list stay as they are.
+    void applyLanguage(Language language) override;
+
+    // Rebuilds the list from history.mdb; what the refresh timer runs.
+    void refresh();
+    const QList<qint32>& lineNumbers() const { return m_lineNumbers; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void alignColumns();
+    void scheduleRefresh();
+    void periodChosen();
+    void yearScrolled(int value);
+    void lineChosen(const QModelIndex& index);
+    void showEntryPanel();
+    void closeEntryPanel();
+    void openChosenFile();
+    void addNew();
+    void editChosen();
+    void exchange(Exchange what);
+    ListingQuery query() const;
+    void report(const QString& error);
+
+    AppContext& m_ctx;
+    DiaryLinks m_links;
+    DiaryStore m_store;
+    ListingSource m_source{m_store};
+    QList<qint32> m_lineNumbers;
+    QString m_lastError; // shown once, not at every key
+
+    QComboBox* m_period = nullptr;
+    QComboBox* m_month = nullptr;
+    QLineEdit* m_year = nullptr;
+    QScrollBar* m_yearBar = nullptr;
+    QLineEdit* m_search = nullptr;
+    QListView* m_list = nullptr;
+    QStringListModel* m_lines = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_editButton = nullptr;
+    QTimer* m_refreshTimer = nullptr;
+    QGroupBox* m_panel = nullptr;
+    QPlainTextEdit* m_content = nullptr;
+    QListWidget* m_files = nullptr;
+    QPushButton* m_openButton = nullptr;
+    QPushButton* m_closePanelButton = nullptr;
+};
+
+} // namespace velkor::diary

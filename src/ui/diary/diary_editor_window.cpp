@@ -1,0 +1,293 @@
+#include "ui/diary/diary_editor_window.h"
+
+#include "core/base/save_question.h"
+#include "core/diary/diary_listing.h"
+#include "core/lang/messages.h"
+#include "core/lang/vocabulary.h"
+#include "ui/common/captions.h"
+#include "ui/common/typed_text.h"
+#include "ui/diary/controls.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace velkor::diary {
+
+namespace {
+
+constexpr int YearBarMiddle = 50;
+constexpr int SubjectLength = 50;
+
+// Chooses the item at a stored day or month read as a number; a value with no item leaves the box alone.
+void choosePosition(QComboBox* box, const QString& stored) {
+    const std::optional<double> number = readNumber(stored);
+    if (!number)
+        return;
+    const double index = *number - 1;
+    if (index >= 0 && index < box->count() && index == static_cast<int>(index))
+        box->setCurrentIndex(static_cast<int>(index));
+}
+
+} // namespace
+
+DiaryEditorWindow::DiaryEditorWindow(AppContext& context, DiaryLinks links, EditorMode mode, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_links(std::move(links)), m_store(context.dataDir),
+      m_mode(EditorMode::Add) {
+    setObjectName(QStringLiteral("Form9"));
+    setWindowTitle(QString::fromUtf8("Kayıt Ekleme"));
+    setFont(tahoma(8));
+    setFixedSize(px(7920), px(6000));
+    buildControls();
+
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.language);
+    m_year->setText(QString::number(m_ctx.clock->now().date().year() + (m_yearBar->value() - YearBarMiddle)));
+    if (m_ctx.state.diaryRecordNo != -1)
+        loadEntry();
+    setClean();
+    m_ctx.state.diaryEditorOpen = true;
+    follow(m_links.openChanged);
+    follow(m_links.unloadBrowser);
+
+    if (mode == EditorMode::Update) {
+        setWindowTitle(lang::diary::updateTitle(m_ctx.language));
+        setMode(EditorMode::Update);
+        m_attachButton->setEnabled(true); // files need the entry's number, which an update has
+    }
+}
+
+int DiaryEditorWindow::windowCode() const {
+    return lang::DiaryEditor;
+}
+
+void DiaryEditorWindow::buildControls() {
+    control<QLabel>(this, "Label1", twipsRect(60, 60, 2880, 255));
+    m_day = control<QComboBox>(this, "Combo1", twipsRect(60, 330, 780, 315));
+    m_month = control<QComboBox>(this, "Combo2", twipsRect(900, 330, 780, 315));
+    m_year = control<QLineEdit>(this, "Text2", twipsRect(1740, 330, 900, 315));
+    m_yearBar = control<QScrollBar>(this, "vs1", twipsRect(2640, 330, 255, 315), Qt::Vertical);
+    m_yearBar->setRange(0, 100);
+    m_yearBar->setValue(YearBarMiddle);
+    control<QLabel>(this, "Label2", twipsRect(3000, 60, 4800, 255));
+    m_subject = control<QLineEdit>(this, "Text1", twipsRect(3000, 330, 4800, 315));
+    m_subject->setMaxLength(SubjectLength);
+
+    control<QLabel>(this, "Label3", twipsRect(60, 780, 7740, 255));
+    m_content = control<QPlainTextEdit>(this, "Text3", twipsRect(60, 1050, 7740, 2700));
+    m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    control<QLabel>(this, "Label4", twipsRect(60, 3840, 5940, 255));
+    m_files = control<QListWidget>(this, "List1", twipsRect(60, 4110, 5940, 1200));
+    m_attachButton = control<QPushButton>(this, "Command4", twipsRect(6120, 4110, 1680, 375));
+    m_removeButton = control<QPushButton>(this, "Command5", twipsRect(6120, 4560, 1680, 375));
+
+    m_saveButton = control<QPushButton>(this, "Command1", twipsRect(60, 5460, 1500, 375));
+    m_saveButton->setText(QStringLiteral("Ekle"));
+    m_undoButton = control<QPushButton>(this, "Command2", twipsRect(1680, 5460, 2400, 375));
+    m_newButton = control<QPushButton>(this, "Command3", twipsRect(4200, 5460, 1500, 375));
+    for (QPushButton* button : {m_saveButton, m_undoButton, m_newButton, m_attachButton, m_removeButton})
+        button->setEnabled(false);
+
+    connect(m_day, &QComboBox::currentIndexChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_month, &QComboBox::currentIndexChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_year, &QLineEdit::textChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_subject, &QLineEdit::textChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_content, &QPlainTextEdit::textChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_yearBar, &QScrollBar::valueChanged, this, &DiaryEditorWindow::yearScrolled);
+    connect(m_files, &QListWidget::itemClicked, m_removeButton, [this] { m_removeButton->setEnabled(true); });
+    connect(m_saveButton, &QPushButton::clicked, this, &DiaryEditorWindow::saveClicked);
+    connect(m_undoButton, &QPushButton::clicked, this, &DiaryEditorWindow::undo);
+    connect(m_newButton, &QPushButton::clicked, this, &DiaryEditorWindow::startNew);
+    connect(m_attachButton, &QPushButton::clicked, this, &DiaryEditorWindow::attach);
+    connect(m_removeButton, &QPushButton::clicked, this, &DiaryEditorWindow::removeFile);
+}
+
+void DiaryEditorWindow::applyLanguage(Language language) {
+    lang::applyCaptions(this, windowCode(), language);
+    setWindowTitle(lang::diary::editorTitle(windowTitle(), language));
+    m_saveButton->setText(lang::diaryEditorButton(m_saveButton->text(), language));
+    if (m_day->count() > 0)
+        return; // a switch keeps the date: the items are numbers in both languages
+    const QDate today = m_ctx.clock->now().date();
+    const QSignalBlocker dayBlocker(m_day);
+    const QSignalBlocker monthBlocker(m_month);
+    m_day->addItems(lang::twoDigitNumbers(31));
+    m_month->addItems(lang::twoDigitNumbers(12));
+    m_day->setCurrentIndex(today.day() - 1);
+    m_month->setCurrentIndex(today.month() - 1);
+}
+
+void DiaryEditorWindow::loadEntry() {
+    const Loaded<std::optional<DiaryEntry>> found = m_store.findEntry(m_ctx.state.diaryRecordNo);
+    if (!found.ok()) {
+        m_ctx.prompter->fail(QString(), found.error);
+        return;
+    }
+    if (found.value)
+        display(*found.value);
+    refillFiles();
+}
+
+void DiaryEditorWindow::display(const DiaryEntry& entry) {
+    choosePosition(m_day, entry.day);
+    choosePosition(m_month, entry.month);
+    m_year->setText(entry.year);
+    // The limit is for typing: a longer stored subject comes in whole, or a save would cut it.
+    m_subject->setMaxLength(std::max(SubjectLength, int(entry.subject.size())));
+    m_subject->setText(entry.subject);
+    m_content->setPlainText(entry.content);
+}
+
+DiaryEntry DiaryEditorWindow::typedEntry() const {
+    return {m_ctx.state.diaryRecordNo, m_subject->text(),      typedText(*m_content),
+            m_day->currentText(),      m_month->currentText(), m_year->text()};
+}
+
+void DiaryEditorWindow::markChanged() {
+    m_saveButton->setEnabled(true);
+    m_undoButton->setEnabled(true);
+}
+
+void DiaryEditorWindow::setClean() {
+    m_saveButton->setEnabled(false);
+    m_undoButton->setEnabled(false);
+}
+
+void DiaryEditorWindow::setMode(EditorMode mode) {
+    m_mode = mode;
+    m_saveButton->setText(lang::diary::saveButtonCaption(mode == EditorMode::Add, m_ctx.language));
+}
+
+bool DiaryEditorWindow::hasUnsavedChanges() const {
+    return m_saveButton->isEnabled();
+}
+
+bool DiaryEditorWindow::saveUnsavedChanges() {
+    return save(Announce::No);
+}
+
+void DiaryEditorWindow::yearScrolled(int value) {
+    m_year->setText(QString::number(m_ctx.clock->now().date().year() - (value - YearBarMiddle)));
+}
+
+bool DiaryEditorWindow::save(Announce announce) {
+    const Language language = m_ctx.language;
+    if (m_subject->text().isEmpty()) {
+        if (announce == Announce::Yes)
+            m_ctx.prompter->inform(QString(), lang::diary::emptySubjectNotice(language));
+        m_subject->setText(lang::diary::defaultSubject(language));
+    }
+    const EditorMode savedAs = m_mode;
+    if (savedAs == EditorMode::Add) {
+        const Loaded<qint32> added = m_store.addEntry(typedEntry());
+        if (!added.ok()) {
+            m_ctx.prompter->fail(QString(), added.error);
+            return false;
+        }
+        // The number comes from the insert itself, not from "the last row", which another copy of the
+        // program may have added meanwhile.
+        m_ctx.state.diaryRecordNo = added.value;
+        m_attachButton->setEnabled(true);
+        // From now on this window holds a stored entry: saving again must update it, never add another.
+        setMode(EditorMode::Update);
+    } else {
+        const IoResult updated = m_store.updateEntry(m_ctx.state.diaryRecordNo, typedEntry());
+        if (!updated) {
+            m_ctx.prompter->fail(QString(), updated.error);
+            return false;
+        }
+    }
+    if (announce == Announce::Yes)
+        m_ctx.prompter->inform(QString(), lang::diary::savedNotice(savedAs == EditorMode::Add, language));
+    setClean();
+    return true;
+}
+
+void DiaryEditorWindow::saveClicked() {
+    if (!save(Announce::Yes))
+        return;
+    m_newButton->setEnabled(true);
+}
+
+void DiaryEditorWindow::undo() {
+    if (m_mode == EditorMode::Add) {
+        m_undoButton->setEnabled(false);
+        return;
+    }
+    const Loaded<std::optional<DiaryEntry>> found = m_store.findEntry(m_ctx.state.diaryRecordNo);
+    if (!found.ok())
+        m_ctx.prompter->fail(QString(), found.error);
+    else if (found.value)
+        display(*found.value);
+    setClean();
+}
+
+void DiaryEditorWindow::startNew() {
+    follow(m_links.unloadEditor);
+    if (!m_closed)
+        return; // kept open: its changes could not be saved
+    m_ctx.state.diaryRecordNo = -1;
+    follow(m_links.showEditor, EditorMode::Add);
+}
+
+void DiaryEditorWindow::attach() {
+    const std::optional<QString> path =
+        m_ctx.fileChooser->choose(this, m_attachButton->text(), QStringLiteral("All Files (*.*)"));
+    if (!path || path->isEmpty())
+        return;
+    const Loaded<bool> added = m_store.attachFile(m_ctx.state.diaryRecordNo, *path);
+    if (!added.ok()) {
+        m_ctx.prompter->fail(QString(), added.error);
+        return;
+    }
+    if (added.value)
+        m_files->addItem(*path);
+}
+
+void DiaryEditorWindow::removeFile() {
+    const QList<QListWidgetItem*> chosen = m_files->selectedItems();
+    if (!chosen.isEmpty()) {
+        const IoResult removed = m_store.detachFile(m_ctx.state.diaryRecordNo, chosen.first()->text());
+        if (!removed)
+            m_ctx.prompter->fail(QString(), removed.error);
+    }
+    refillFiles();
+}
+
+void DiaryEditorWindow::refillFiles() {
+    m_files->clear();
+    const Loaded<QStringList> paths = m_store.listFiles(m_ctx.state.diaryRecordNo);
+    if (!paths.ok()) {
+        m_ctx.prompter->fail(QString(), paths.error);
+        return;
+    }
+    m_files->addItems(paths.value);
+}
+
+void DiaryEditorWindow::closeEvent(QCloseEvent* event) {
+    const Language language = m_ctx.language;
+    if (hasUnsavedChanges()) {
+        const QString question = lang::diary::saveQuestion(language);
+        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::diary::saveQuestionTitle(language),
+                                            question, lang::unsavedAtExit(language, windowTitle(), question),
+                                            lang::unsavedAtExitChoices(language), closingForExit());
+        // A failed save has told the user why; the typed work stays on screen rather than being dropped.
+        if (choice == SaveChoice::Stay || (choice == SaveChoice::Save && !save(Announce::Yes))) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    m_closed = true;
+    m_ctx.state.diaryEditorOpen = false;
+    follow(m_links.openChanged);
+    follow(m_links.showBrowser);
+}
+
+} // namespace velkor::diary

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/base/unsaved_work.h"
+#include "core/diary/diary_links.h"
+#include "core/diary/diary_store.h"
+#include "ui/common/app_context.h"
+#include "ui/common/language_aware.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace velkor::diary {
+
+// The diary entry editor: one entry's date, subject and content, saved as a new row (add mode) or over
+// the entry DiaryRecordNo (update mode), and the files linked to it. The save button is enabled exactly
+// while there are changes not saved.
+class DiaryEditorWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
+    Q_OBJECT
+public:
+    DiaryEditorWindow(AppContext& context, DiaryLinks links, EditorMode mode, QWidget* parent = nullptr);
+
+    int windowCode() const override;
+    // Words only: the date, the typed text and the mode stay.
+    void applyLanguage(Language language) override;
+
+    bool hasUnsavedChanges() const override;
+    // Saves without any box; the subject gets its default name when empty.
+    bool saveUnsavedChanges() override;
+
+    EditorMode mode() const { return m_mode; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class Announce { No, Yes };
+
+    void buildControls();
+    void loadEntry();
+    void display(const DiaryEntry& entry);
+    DiaryEntry typedEntry() const;
+    void markChanged();
+    void setClean();
+    void setMode(EditorMode mode);
+    void yearScrolled(int value);
+    bool save(Announce announce); // Kaydet
+    void saveClicked();
+    void undo();
+    void startNew();
+    void attach();
+    void removeFile();
+    void refillFiles();
+
+    AppContext& m_ctx;
+    DiaryLinks m_links;
+    DiaryStore m_store;
+    EditorMode m_mode;
+    bool m_closed = false;
+
+    QComboBox* m_day = nullptr;
+    QComboBox* m_month = nullptr;
+    QLineEdit* m_year = nullptr;
+    QScrollBar* m_yearBar = nullptr;
+    QLineEdit* m_subject = nullptr;
+    QPlainTextEdit* m_content = nullptr;
+    QListWidget* m_files = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_undoButton = nullptr;
+    QPushButton* m_newButton = nullptr;
+    QPushButton* m_attachButton = nullptr;
+    QPushButton* m_removeButton = nullptr;
+};
+
+} // namespace velkor::diary

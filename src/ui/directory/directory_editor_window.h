@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/directory/editor_request.h"
+#include "ui/common/app_context.h"
+#include "ui/common/language_aware.h"
+#include "ui/directory/record_saver.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velkor::directory {
+
+// Form11 has no caption table; this is its place among the program's windows.
+constexpr int EditorWindowCode = 11;
+
+// Form11, the record editor: adds an entry or changes the one in hand. It takes the directory window's
+// place while open; the tray ignores clicks meanwhile.
+class DirectoryEditorWindow final : public QWidget, public lang::LanguageAware {
+    Q_OBJECT
+public:
+    int windowCode() const override { return EditorWindowCode; }
+    void applyLanguage(Language language) override;
+    static constexpr int NameLimit = 50;
+    static constexpr int TelLimit = 20;
+
+    DirectoryEditorWindow(AppContext& context, const EditorRequest& request, QWidget* parent = nullptr);
+    ~DirectoryEditorWindow() override;
+
+signals:
+    // Closed by the user: the directory window is to show again.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onSaveClicked();
+
+    AppContext& m_ctx;
+    RecordSaver m_saver;
+    QLabel* m_nameLabel;
+    QLabel* m_telLabel;
+    QLabel* m_addressLabel;
+    QLineEdit* m_name;
+    QLineEdit* m_tel;
+    QPlainTextEdit* m_address;
+    QPushButton* m_save;
+    RowRef m_inHand; // the entry's row; its name is OldName
+};
+
+} // namespace velkor::directory

@@ -1,0 +1,426 @@
+#include "ui/directory/directory_window.h"
+
+#include "core/directory/modem_commands.h"
+#include "core/directory/port_choice.h"
+#include "core/lang/contacts_texts.h"
+#include "core/lang/messages.h"
+#include "core/lang/vocabulary.h"
+#include "ui/common/captions.h"
+#include "ui/common/geometry.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace velkor::directory {
+
+namespace {
+
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+const QColor DarkBlue(0, 0, 128);
+
+QLabel* whiteLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+} // namespace
+
+DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_store(context.dataDir), m_index(m_store),
+      m_searchTimer(new QTimer(this)), m_dialer(new ModemDialer(context.serialLines, this)) {
+    setObjectName(QStringLiteral("Form10"));
+    setWindowTitle(s("Rehber"));
+    buildControls();
+
+    m_searchTimer->setObjectName(QStringLiteral("Timer1"));
+    m_searchTimer->setSingleShot(true);
+    m_searchTimer->setInterval(SearchDelayMs);
+    connect(m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
+    connect(m_search, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
+    // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen,
+    // and "Sil" must not reach an entry nobody chose.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& chosen) {
+                if (!chosen.isEmpty())
+                    onLineChosen(chosen.indexes().constFirst());
+            });
+    connect(m_list, &QListView::doubleClicked, this, &DirectoryWindow::onDoubleClicked);
+    connect(m_new, &QPushButton::clicked, this, &DirectoryWindow::onNewClicked);
+    connect(m_dial, &QPushButton::clicked, this, &DirectoryWindow::onDialClicked);
+    connect(m_addressButton, &QPushButton::clicked, this, &DirectoryWindow::onAddressClicked);
+    connect(m_delete, &QPushButton::clicked, this, &DirectoryWindow::onDeleteClicked);
+    connect(m_dialer, &ModemDialer::answered, this, &DirectoryWindow::onAnswered);
+    connect(m_dialer, &ModemDialer::timedOut, this, &DirectoryWindow::onTimedOut);
+    connect(m_dialer, &ModemDialer::refused, this, &DirectoryWindow::onRefused);
+
+    // The directory is delivered with the program; made here when it is not, so the first save has a
+    // table to go to. A file that is no database stays as it is, and the search says so.
+    m_store.ensureCreated();
+    loadPortChoice();
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, language());
+    // The first tick lists the whole directory.
+    m_searchTimer->start();
+}
+
+void DirectoryWindow::buildControls() {
+    setFixedSize(px(4680), px(6165));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, DarkBlue);
+    setPalette(background);
+    setAutoFillBackground(true);
+    QFont font = tahoma(8);
+    font.setPointSizeF(8.25);
+    setFont(font);
+
+    m_searchLabel = whiteLabel(this, "Label3", s("Ara: "), twipsRect(60, 90, 840, 255));
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("Text1"));
+    m_search->setGeometry(twipsRect(900, 60, 3735, 315));
+
+    m_names = new ListedNames(this);
+    m_list = new QListView(this);
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setGeometry(twipsRect(60, 420, 4575, 4740));
+    // Rows of one height let the view lay out a whole directory without measuring each name.
+    m_list->setUniformItemSizes(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setModel(m_names);
+
+    m_hint =
+        whiteLabel(this, "Label4", s(" Düzeltmek için çift tıklayın..."), twipsRect(60, 5160, 3780, 255));
+    m_ports = new QComboBox(this);
+    m_ports->setObjectName(QStringLiteral("Combo1"));
+    m_ports->setGeometry(twipsRect(3900, 5160, 735, 300));
+    // Sized for Tahoma; a narrower arrow keeps "COM1" readable in the wider fallback faces.
+    m_ports->setStyleSheet(
+        QStringLiteral("QComboBox { padding: 0 0 0 3px; } QComboBox::drop-down { width: 12px; }"));
+
+    m_new = button(this, "Command1", s("Yeni"), twipsRect(60, 5460, 855, 345));
+    m_delete = button(this, "Command4", s("Sil"), twipsRect(60, 5820, 855, 345));
+    m_name = whiteLabel(this, "Label1", QString(), twipsRect(960, 5460, 2835, 240));
+
+    m_number = new QLineEdit(this);
+    m_number->setObjectName(QStringLiteral("Text2"));
+    m_number->setGeometry(twipsRect(960, 5700, 2835, 435));
+    m_number->setReadOnly(true);
+    m_number->setAlignment(Qt::AlignCenter);
+    QFont big = tahoma(16, true);
+    big.setPointSizeF(15.75);
+    m_number->setFont(big);
+    QPalette numberColours = m_number->palette();
+    numberColours.setColor(QPalette::Base, DarkBlue);
+    numberColours.setColor(QPalette::Text, Qt::white);
+    m_number->setPalette(numberColours);
+
+    m_dial = button(this, "Command2", lang::directory::dialCaption(Language::Turkish),
+                    twipsRect(3900, 5460, 735, 345));
+    m_addressButton = button(this, "Command3", s("Adres"), twipsRect(3900, 5820, 735, 345));
+    m_dial->setEnabled(false);
+    m_addressButton->setEnabled(false);
+    m_delete->setEnabled(false);
+
+    // In a context menu, so the window keeps its given controls where they are.
+    m_importAction = new QAction(this);
+    m_importAction->setObjectName(QStringLiteral("importAction"));
+    m_exportAction = new QAction(this);
+    m_exportAction->setObjectName(QStringLiteral("exportAction"));
+    connect(m_importAction, &QAction::triggered, this, &DirectoryWindow::onImportChosen);
+    connect(m_exportAction, &QAction::triggered, this, &DirectoryWindow::onExportChosen);
+}
+
+int DirectoryWindow::windowCode() const {
+    return lang::Directory;
+}
+
+void DirectoryWindow::applyLanguage(Language language) {
+    if (!m_title.isEmpty())
+        setWindowTitle(m_title);
+    lang::applyCaptions(this, lang::Directory, language);
+    m_title = windowTitle();
+    m_importAction->setText(lang::contacts::importCaption(language));
+    m_exportAction->setText(lang::contacts::exportCaption(language));
+    // Words only: a dial under way keeps its cancel button.
+    if (m_dialer->isActive())
+        m_dial->setText(lang::directory::cancelCaption(language));
+    showDialState();
+}
+
+PortChoice DirectoryWindow::chosenPort() const {
+    const QString device = m_ports->currentData().toString();
+    return device.isEmpty() ? PortChoice{std::max(m_ports->currentIndex(), 0), {}} : PortChoice{0, device};
+}
+
+QString DirectoryWindow::chosenPortName() const {
+    const PortChoice port = chosenPort();
+    return port.device.isEmpty() ? portName(port.index) : port.device;
+}
+
+void DirectoryWindow::showDialState() {
+    setWindowTitle(m_dialPort.isEmpty() ? m_title
+                                        : lang::directory::dialWaiting(language(), m_title, m_dialPort));
+}
+
+void DirectoryWindow::loadPortChoice() {
+    for (int i = 0; i < PortCount; ++i)
+        m_ports->addItem(portName(i));
+    const QString path = m_ctx.dataFile(portChoiceFileName());
+    const PortChoice stored = directory::loadPortChoice(path);
+    // The ports the machine has, and the stored one even while it is unplugged.
+    QList<PortOffer> offers = machinePorts();
+    if (!stored.device.isEmpty() && std::none_of(offers.cbegin(), offers.cend(), [&](const PortOffer& o) {
+            return o.device == stored.device;
+        }))
+        offers.prepend({stored.device, stored.device});
+    for (const PortOffer& offer : std::as_const(offers))
+        m_ports->addItem(offer.label, offer.device);
+    m_ports->setCurrentIndex(stored.device.isEmpty() ? stored.index : m_ports->findData(stored.device));
+    // The list opens as wide as its labels, however narrow the box.
+    m_ports->view()->setMinimumWidth(m_ports->view()->sizeHintForColumn(0) +
+                                     2 * m_ports->view()->frameWidth());
+    // The choice made at load is written too, so the file always holds the port in use.
+    savePortChoice(path, chosenPort());
+    connect(m_ports, &QComboBox::currentIndexChanged, this, &DirectoryWindow::onPortChosen);
+}
+
+void DirectoryWindow::onPortChosen(int index) {
+    if (index < 0)
+        return;
+    const IoResult saved = savePortChoice(m_ctx.dataFile(portChoiceFileName()), chosenPort());
+    if (!saved)
+        m_ctx.prompter->warn(QString(), lang::directory::portChoiceNotSaved(language(), saved.error));
+}
+
+void DirectoryWindow::onSearchEdited() {
+    m_names->setRows({});
+    m_searchTimer->start();
+}
+
+void DirectoryWindow::refreshList() {
+    m_searchTimer->stop();
+    const Loaded<FoundNames> found = m_index.find(m_search->text());
+    m_names->setRows(found.value);
+    if (!found.ok())
+        sayUnreadable(found.error);
+}
+
+void DirectoryWindow::sayUnreadable(const QString& error) {
+    if (m_readErrorShown)
+        return;
+    m_readErrorShown = true;
+    m_ctx.prompter->warn(QString(), lang::directory::listUnreadable(language(), error));
+}
+
+void DirectoryWindow::sayRowGone(const RowRef& row) {
+    m_goneRow = row;
+    m_ctx.prompter->warn(QString(), lang::directory::rowGone(language()));
+    m_searchTimer->start();
+}
+
+void DirectoryWindow::display(const DirRecord& entry) {
+    m_name->setText(entry.name);
+    m_number->setText(entry.tel);
+    m_address = entry.address;
+}
+
+void DirectoryWindow::onLineChosen(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const RowRef row = m_names->rowAt(index.row());
+    const Loaded<std::optional<DirRecord>> entry = m_store.entryAt(row);
+    if (entry.ok() && !entry.value) {
+        sayRowGone(row);
+        return;
+    }
+    // With the file unreadable nothing is shown, yet the line is chosen.
+    if (entry.value)
+        display(*entry.value);
+    if (row.name.isEmpty())
+        return;
+    m_chosen = row;
+    if (!m_number->text().isEmpty())
+        m_dial->setEnabled(true);
+    m_addressButton->setEnabled(true);
+    m_delete->setEnabled(true);
+}
+
+void DirectoryWindow::onDoubleClicked(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const RowRef row = m_names->rowAt(index.row());
+    const Loaded<std::optional<DirRecord>> entry = m_store.entryAt(row);
+    if (!entry.ok())
+        sayUnreadable(entry.error);
+    else if (!entry.value && row != m_goneRow) // the click before has said so
+        sayRowGone(row);
+    if (!entry.value)
+        return;
+    display(*entry.value);
+    if (row.name.isEmpty())
+        return;
+    const QString caption = language() == Language::Turkish ? s("Güncelle") : s("Update");
+    emit editorRequested({*entry.value, row, caption});
+}
+
+void DirectoryWindow::onNewClicked() {
+    emit editorRequested({});
+}
+
+void DirectoryWindow::onAddressClicked() {
+    m_ctx.prompter->inform(lang::directory::addressTitle(language()), m_address);
+}
+
+void DirectoryWindow::onDeleteClicked() {
+    // The entry chosen last, also when a search has emptied the list since: the display still shows it.
+    const Loaded<RowChange> removed = m_store.remove(m_chosen);
+    if (!removed.ok()) {
+        m_ctx.prompter->fail(QString(), lang::directory::deleteFailed(language(), removed.error));
+        return;
+    }
+    if (removed.value == RowChange::Gone) {
+        sayRowGone(m_chosen);
+        return;
+    }
+    m_chosen = {};
+    m_name->clear();
+    m_number->clear();
+    // The dial button cancels a dial under way; it goes grey once that dial has ended.
+    if (m_dialer->isActive())
+        m_disableDialAfterDial = true;
+    else
+        m_dial->setEnabled(false);
+    m_addressButton->setEnabled(false);
+    m_delete->setEnabled(false);
+    m_searchTimer->start();
+    m_ctx.prompter->inform(QString(), lang::directory::recordDeleted(language()));
+}
+
+void DirectoryWindow::setContactsDoors(ContactsDoors doors) {
+    m_doors = std::move(doors);
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_list)}) {
+        w->addActions({m_importAction, m_exportAction});
+        w->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+void DirectoryWindow::onImportChosen() {
+    // Held here, not reached through the window: it may be closed while a question of the import is open.
+    AppContext& ctx = m_ctx;
+    const auto importFrom = m_doors.importFrom;
+    const Language words = language();
+    const std::optional<QString> file =
+        ctx.fileChooser->choose(this, lang::contacts::importTitle(words), lang::contacts::fileFilter(words));
+    if (!file || !importFrom)
+        return;
+    QPointer<DirectoryWindow> alive(this);
+    const interop::TransferResult result = importFrom(*file);
+    ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning,
+                       lang::contacts::importTitle(words), result.summary);
+    if (alive)
+        refreshList();
+}
+
+void DirectoryWindow::onExportChosen() {
+    const Language words = language();
+    std::optional<QString> file =
+        m_ctx.fileChooser->chooseSave(this, lang::contacts::exportTitle(words),
+                                      lang::contacts::fileFilter(words), QStringLiteral("velkor-rehber.vcf"));
+    if (!file || !m_doors.exportTo)
+        return;
+    if (QFileInfo(*file).suffix().isEmpty())
+        file->append(QStringLiteral(".vcf"));
+    const interop::TransferResult result = m_doors.exportTo(*file);
+    m_ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning,
+                         lang::contacts::exportTitle(words), result.summary);
+}
+
+void DirectoryWindow::onDialClicked() {
+    if (m_dialer->isActive()) {
+        m_dialer->hangUp();
+        dialEnded();
+        return;
+    }
+    const QString number = dialableNumber(m_number->text());
+    if (number.isEmpty())
+        return;
+    m_dial->setText(lang::directory::cancelCaption(language()));
+    if (m_dialer->dial(serialDeviceName(chosenPortName()), number)) {
+        m_dialPort = chosenPortName();
+        showDialState();
+        return;
+    }
+    QPointer<DirectoryWindow> alive(this);
+    m_ctx.prompter->warn(QString(), lang::directory::portUnavailable(language(), chosenPortName()));
+    if (alive)
+        dialEnded();
+}
+
+void DirectoryWindow::onAnswered() {
+    QPointer<DirectoryWindow> alive(this);
+    m_ctx.beeper->beep();
+    m_ctx.prompter->inform(QString(), lang::directory::pickUpPhone(language()));
+    // Closed while the message was up: the dialer went with the window and hung up then.
+    if (!alive)
+        return;
+    dialEnded();
+    m_dialer->hangUp();
+}
+
+void DirectoryWindow::onTimedOut() {
+    dialEnded();
+    m_ctx.prompter->warn(QString(), lang::directory::modemSilent(language()));
+}
+
+void DirectoryWindow::onRefused(ModemResult result) {
+    dialEnded();
+    using lang::directory::ModemRefusal;
+    const ModemRefusal refusal = result == ModemResult::Busy         ? ModemRefusal::Busy
+                                 : result == ModemResult::NoDialtone ? ModemRefusal::NoDialtone
+                                 : result == ModemResult::NoCarrier  ? ModemRefusal::NoCarrier
+                                 : result == ModemResult::NoAnswer   ? ModemRefusal::NoAnswer
+                                                                     : ModemRefusal::Error;
+    m_ctx.prompter->warn(QString(), lang::directory::modemRefused(language(), refusal));
+}
+
+void DirectoryWindow::dialEnded() {
+    m_dial->setText(lang::directory::dialCaption(language()));
+    m_dialPort.clear();
+    showDialState();
+    if (m_disableDialAfterDial) {
+        m_disableDialAfterDial = false;
+        m_dial->setEnabled(false);
+    }
+}
+
+void DirectoryWindow::closeEvent(QCloseEvent* event) {
+    // A dial must not outlive its window: the modem would stay off the hook with the port held.
+    m_dialer->hangUp();
+    event->accept();
+}
+
+} // namespace velkor::directory

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "core/directory/directory_index.h"
+#include "core/directory/directory_store.h"
+#include "core/directory/editor_request.h"
+#include "core/directory/listed_names.h"
+#include "core/directory/modem_dialer.h"
+#include "core/directory/port_choice.h"
+#include "core/interop/transfer.h"
+#include "ui/common/app_context.h"
+#include "ui/common/language_aware.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QPushButton;
+
+namespace velkor::directory {
+
+// The directory to and from a contacts file; the shell hands them in, as they live in a library above this.
+struct ContactsDoors {
+    std::function<interop::TransferResult(const QString& file)> importFrom;
+    std::function<interop::TransferResult(const QString& file)> exportTo;
+};
+
+// Form10, the directory: names found as the user types, the chosen entry's number and address, and the
+// buttons to add, dial, show the address and delete.
+class DirectoryWindow final : public QWidget, public lang::LanguageAware {
+    Q_OBJECT
+public:
+    // The search waits this long after a key, so it runs on the text that includes the key.
+    static constexpr int SearchDelayMs = 10;
+
+    explicit DirectoryWindow(AppContext& context, QWidget* parent = nullptr);
+
+    int windowCode() const override;
+    void applyLanguage(Language language) override;
+
+    // Runs the search now, as the timer does after a key.
+    void refreshList();
+    ModemDialer& dialer() { return *m_dialer; }
+    // Import and export in the list's context menu (and the window's); without doors they are not offered.
+    void setContactsDoors(ContactsDoors doors);
+
+signals:
+    // Command1 (an empty request) or a double click on a name: the editor takes this window's place.
+    void editorRequested(const velkor::directory::EditorRequest& request);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void loadPortChoice();
+    void onSearchEdited();
+    void onLineChosen(const QModelIndex& index);
+    void onDoubleClicked(const QModelIndex& index);
+    void onNewClicked();
+    void onAddressClicked();
+    void onDeleteClicked();
+    void onPortChosen(int index);
+    void onImportChosen();
+    void onExportChosen();
+    void onDialClicked();
+    void onAnswered();
+    void onTimedOut();
+    void onRefused(velkor::directory::ModemResult result);
+    // Back to idle after a dial, whichever way it ended.
+    void dialEnded();
+    // The port list's choice, and the name it goes by in messages ("COM3", "/dev/ttyUSB0").
+    PortChoice chosenPort() const;
+    QString chosenPortName() const;
+    // While a dial waits, the title says for what and on which port.
+    void showDialState();
+    void display(const DirRecord& entry);
+    // Said once per opening, not at every key.
+    void sayUnreadable(const QString& error);
+    // The list is searched again, so it shows what the file holds now.
+    void sayRowGone(const RowRef& row);
+    Language language() const { return m_ctx.language; }
+
+    AppContext& m_ctx;
+    DirectoryStore m_store;
+    DirectoryIndex m_index; // what the search looks at, read again when the file has changed
+    QLabel* m_searchLabel;
+    QLineEdit* m_search;
+    QListView* m_list;
+    ListedNames* m_names;
+    QLabel* m_hint;
+    QLabel* m_name;
+    QLineEdit* m_number;
+    QComboBox* m_ports;
+    QString m_title;    // without the dial's state
+    QString m_dialPort; // while a dial waits
+    QPushButton* m_new;
+    QPushButton* m_dial;
+    QPushButton* m_addressButton;
+    QPushButton* m_delete;
+    QTimer* m_searchTimer;
+    ModemDialer* m_dialer;
+    QAction* m_importAction;
+    QAction* m_exportAction;
+    ContactsDoors m_doors;
+
+    RowRef m_chosen;   // the row chosen in the list, shown in m_name
+    QString m_address; // address of the entry chosen last
+    bool m_readErrorShown = false;
+    RowRef m_goneRow; // the row last found gone
+    bool m_disableDialAfterDial = false;
+};
+
+} // namespace velkor::directory

@@ -1,0 +1,313 @@
+#include "ui/plans/plan_entry_window.h"
+
+#include "core/lang/messages.h"
+#include "core/lang/vocabulary.h"
+#include "core/plans/plan_store.h"
+#include "ui/common/captions.h"
+#include "ui/common/geometry.h"
+#include "ui/common/typed_text.h"
+#include "ui/plans/click_label.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cstdio>
+
+namespace velkor::plans {
+
+namespace {
+
+const QString NewMode = QStringLiteral("new");
+const QString TodayMode = QStringLiteral("yepnew");
+
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The slot showing a plan's time; -1 for a time that no slot shows (midnight, a hand-edited minute).
+int slotShowing(int hour, int minute) {
+    const int slot = hour * 2 + minute / 30;
+    return slotTime(slot) == SlotTime{hour, minute} ? slot : -1;
+}
+
+template <typename T> T* named(QWidget* parent, const char* name) {
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+PlanEntryWindow::PlanEntryWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), m_ctx(context), m_mode(context.state.entryMode) {
+    // Load: nothing may read the plan file on a reminder tick while a plan is being changed.
+    if (m_ctx.pauseReminders)
+        m_ctx.pauseReminders(true);
+    m_ctx.state.planEntryOpen = true;
+    build();
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.language);
+    placeOnScreen();
+    if (m_mode == TodayMode) {
+        const QDate today = m_ctx.clock->now().date();
+        chooseDay(today.day());
+        chooseMonth(today.month());
+    }
+}
+
+PlanEntryWindow::~PlanEntryWindow() {
+    // Destroyed without closing (its owner went first): free the shared state, but the owner may be half
+    // gone, so nobody is asked to rebuild a list.
+    if (!m_unloaded) {
+        m_unloaded = true;
+        m_ctx.state.planEntryOpen = false;
+        if (m_ctx.pauseReminders)
+            m_ctx.pauseReminders(false);
+    }
+}
+
+void PlanEntryWindow::build() {
+    setObjectName(QStringLiteral("Form3"));
+    setFont(tahoma(8));
+    setFixedSize(twipsRect(0, 0, 4800, 3360).size());
+    setWindowTitle(editing() ? QString::fromUtf8("Kayıt Düzeltme") : QString::fromUtf8("Kayıt Ekleme"));
+
+    m_dayLabel = named<QLabel>(this, "Label1");
+    m_dayLabel->setText(QString::fromUtf8("Gün"));
+    m_dayLabel->setGeometry(twipsRect(240, 180, 960, 255));
+    m_monthLabel = named<QLabel>(this, "Label2");
+    m_monthLabel->setText(QStringLiteral("Ay"));
+    m_monthLabel->setGeometry(twipsRect(1440, 180, 960, 255));
+    m_slotLabel = named<ClickLabel>(this, "Label3");
+    m_slotLabel->setText(QStringLiteral("Saat"));
+    m_slotLabel->setGeometry(twipsRect(2640, 180, 1200, 255));
+
+    m_day = named<QComboBox>(this, "Combo1");
+    m_day->setGeometry(twipsRect(240, 435, 960, 315));
+    m_day->addItems(lang::twoDigitNumbers(31));
+    m_month = named<QComboBox>(this, "Combo2");
+    m_month->setGeometry(twipsRect(1440, 435, 960, 315));
+    m_month->addItems(lang::twoDigitNumbers(12));
+    m_month->setEnabled(false);
+    m_slot = named<QComboBox>(this, "Combo3");
+    m_slot->setGeometry(twipsRect(2640, 435, 1200, 315));
+    m_slot->addItems(timeSlots());
+    m_slot->setEnabled(false);
+    m_slot->setVisible(false);
+    for (QComboBox* box : {m_day, m_month, m_slot}) {
+        box->setMaxVisibleItems(12);
+        box->setCurrentIndex(-1);
+    }
+
+    m_text = named<QPlainTextEdit>(this, "Text1");
+    m_text->setGeometry(twipsRect(240, 930, 4320, 1620));
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setEnabled(false);
+
+    m_saveButton = named<QPushButton>(this, "Command2");
+    m_saveButton->setGeometry(twipsRect(3360, 2700, 1200, 375));
+    m_saveButton->setText(editing() ? QStringLiteral("Kaydet") : QStringLiteral("Ekle"));
+    m_saveButton->setEnabled(false);
+
+    // The enabling chain: day, then month, then time and text, then the button.
+    connect(m_day, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            m_month->setEnabled(true);
+        updateSaveButton();
+    });
+    connect(m_month, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) {
+            m_slot->setEnabled(true);
+            m_text->setEnabled(true);
+            focusText();
+        }
+        updateSaveButton();
+    });
+    connect(m_slot, &QComboBox::currentIndexChanged, this, &PlanEntryWindow::focusText);
+    connect(m_text, &QPlainTextEdit::textChanged, this, &PlanEntryWindow::updateSaveButton);
+    connect(m_slotLabel, &ClickLabel::clicked, this, &PlanEntryWindow::toggleTimeBox);
+    connect(m_saveButton, &QPushButton::clicked, this, &PlanEntryWindow::save);
+}
+
+void PlanEntryWindow::placeOnScreen() {
+    const QScreen* shown = screen();
+    const int screenWidth = shown ? shown->geometry().width() : 0;
+    move(screenWidth - px(6000) - frameGeometry().width(), px(4500));
+}
+
+void PlanEntryWindow::applyLanguage(Language language) {
+    // The Turkish words follow the mode; the caption tables turn them into the language asked for.
+    setWindowTitle(lang::planEntryTitle(
+        editing() ? QString::fromUtf8("Kayıt Düzeltme") : QString::fromUtf8("Kayıt Ekleme"), language));
+    m_saveButton->setText(
+        lang::planEntryButton(editing() ? QStringLiteral("Kaydet") : QStringLiteral("Ekle"), language));
+    lang::applyCaptions(this, lang::PlanEntry, language);
+    m_slotLabel->setToolTip(lang::hourLinkTip(language));
+}
+
+void PlanEntryWindow::chooseDay(int day) {
+    m_day->setCurrentIndex(day >= 1 && day <= m_day->count() ? day - 1 : -1);
+}
+
+void PlanEntryWindow::chooseMonth(int month) {
+    m_month->setCurrentIndex(month >= 1 && month <= m_month->count() ? month - 1 : -1);
+}
+
+void PlanEntryWindow::editPlan(const PlanRecord& plan) {
+    m_stored = plan;
+    chooseDay(plan.day);
+    chooseMonth(plan.month);
+    m_text->setPlainText(plan.text);
+    if (plan.hasTime()) {
+        // A time no slot shows leaves the box unchosen, but shown.
+        m_slot->setCurrentIndex(slotShowing(plan.hour, plan.minute));
+        m_slot->setVisible(true);
+    }
+    m_untouched = boxes();
+}
+
+void PlanEntryWindow::openModal() {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    activateWindow();
+}
+
+void PlanEntryWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    focusText();
+}
+
+void PlanEntryWindow::focusText() {
+    // Before the window is shown there is nothing to focus; that is not an error.
+    if (m_text->isEnabled() && isVisible())
+        m_text->setFocus();
+}
+
+void PlanEntryWindow::updateSaveButton() {
+    // The chain already orders the input; the day and month checks guard a plan opened with no valid date.
+    m_saveButton->setEnabled(!typedText(*m_text).isEmpty() && m_day->currentIndex() >= 0 &&
+                             m_month->currentIndex() >= 0);
+}
+
+void PlanEntryWindow::toggleTimeBox() {
+    // Hiding keeps the chosen slot.
+    m_slot->setVisible(!m_slot->isVisible());
+}
+
+PlanRecord PlanEntryWindow::planFromControls() const {
+    const SlotTime time = slotTime(m_slot->currentIndex());
+    return {m_month->currentIndex() + 1, m_day->currentIndex() + 1, time.hour, time.minute,
+            typedText(*m_text)};
+}
+
+PlanEntryWindow::Boxes PlanEntryWindow::boxes() const {
+    return {m_day->currentIndex(), m_month->currentIndex(), m_slot->currentIndex(), typedText(*m_text)};
+}
+
+PlanRecord PlanEntryWindow::quoteSafePlan() {
+    // The file cannot hold a double quote; the box shows what is stored.
+    const QString safe = quoteSafe(typedText(*m_text));
+    if (safe != typedText(*m_text))
+        m_text->setPlainText(safe);
+    return planFromControls();
+}
+
+Loaded<bool> PlanEntryWindow::store(const PlanRecord& plan) const {
+    const PlanStore store(m_ctx.dataFile(QStringLiteral("myfile.kyt")));
+    if (m_stored)
+        return store.replacePlan(*m_stored, plan);
+    return {true, store.appendPlan(plan).error};
+}
+
+void PlanEntryWindow::save() {
+    if (!m_saveButton->isEnabled())
+        return;
+    const Loaded<bool> stored = store(quoteSafePlan());
+    if (!stored.ok()) {
+        // The window stays open, so nothing typed is lost.
+        m_ctx.prompter->fail(QString(), stored.error);
+        return;
+    }
+    if (!stored.value) {
+        m_ctx.prompter->warn(QString(), lang::plans::editedPlanGone(m_ctx.language));
+    }
+    m_saved = true;
+    close();
+}
+
+bool PlanEntryWindow::hasUnsavedChanges() const {
+    return m_untouched ? boxes() != *m_untouched : !typedText(*m_text).isEmpty();
+}
+
+bool PlanEntryWindow::saveUnsavedChanges() {
+    // A plan needs a date: today's is the one the user is most likely to look at next.
+    if (m_day->currentIndex() < 0 || m_month->currentIndex() < 0) {
+        const QDate today = m_ctx.clock->now().date();
+        if (m_day->currentIndex() < 0)
+            chooseDay(today.day());
+        if (m_month->currentIndex() < 0)
+            chooseMonth(today.month());
+        std::fprintf(stderr,
+                     "velkor: the plan being entered had no day or month chosen; it is stored for %s.\n",
+                     qPrintable(s("%1.%2").arg(m_day->currentText(), m_month->currentText())));
+    }
+    const PlanRecord plan = quoteSafePlan();
+    const Loaded<bool> stored = store(plan);
+    if (!stored.ok())
+        return keepAside(plan, stored.error);
+    // From now on the window stands for the stored plan: its button replaces it, a second exit adds nothing.
+    m_stored = plan;
+    m_untouched = boxes();
+    return true;
+}
+
+bool PlanEntryWindow::keepAside(const PlanRecord& plan, const QString& error) {
+    // Beside the plan file, in its layout, so the record can be carried back by hand; appending keeps the
+    // plans of earlier failures.
+    const QString aside = m_ctx.dataFile(
+        s("myfile-%1.kyt").arg(m_ctx.clock->now().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    const IoResult kept = PlanStore(aside).appendPlan(plan);
+    std::fprintf(stderr, "velkor: the plan being entered could not be stored: %s\n", qPrintable(error));
+    if (kept) {
+        std::fprintf(stderr, "velkor: it is kept in %s.\n", qPrintable(QDir::toNativeSeparators(aside)));
+        m_untouched = boxes();
+    } else {
+        std::fprintf(stderr, "velkor: nor could it be kept aside (%s). Its text:\n%s\n",
+                     qPrintable(kept.error), qPrintable(plan.text));
+    }
+    return false;
+}
+
+void PlanEntryWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        unload();
+}
+
+void PlanEntryWindow::unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    // An edit closed without saving leaves the file as it was; the list is built again all the same.
+    if (m_saved || m_stored || editing())
+        emit reListWanted();
+    m_ctx.state.planEntryOpen = false;
+    if (m_ctx.pauseReminders)
+        m_ctx.pauseReminders(false);
+}
+
+PlanEntryWindow* openPlanEntry(AppContext& context, QWidget* parent) {
+    auto* window = new PlanEntryWindow(context, parent);
+    if (context.state.entryMode == NewMode) {
+        window->chooseDay(context.state.selDay.toInt());
+        window->chooseMonth(context.state.selMonth.toInt());
+    }
+    window->openModal();
+    return window;
+}
+
+} // namespace velkor::plans

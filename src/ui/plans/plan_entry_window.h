@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/base/io_result.h"
+#include "core/base/unsaved_work.h"
+#include "core/lang/vocabulary.h"
+#include "core/plans/plan_record.h"
+#include "ui/common/app_context.h"
+#include "ui/common/language_aware.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velkor::plans {
+
+class ClickLabel;
+
+// Adds one plan or changes one (Form3). Opened modal in the mode of state.entryMode: "new" from a calendar
+// day, "yepnew" for today, "old" to change a listed plan. While it is loaded the reminders pause. At an
+// exit nobody can answer, typed work is stored as the button would store it.
+class PlanEntryWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
+    Q_OBJECT
+public:
+    explicit PlanEntryWindow(AppContext& context, QWidget* parent = nullptr);
+    ~PlanEntryWindow() override;
+
+    int windowCode() const override { return lang::PlanEntry; }
+    void applyLanguage(Language language) override;
+
+    // The openers' choice of day and month; a value the box does not hold leaves it unchosen.
+    void chooseDay(int day);
+    void chooseMonth(int month);
+    // "old": fills the boxes from a listed plan. Saving then replaces exactly that plan; the file keeps it
+    // untouched until then.
+    void editPlan(const PlanRecord& plan);
+
+    // Shows the window modal over the whole program and returns at once; the work is done when it closes.
+    void openModal();
+
+    bool editing() const { return m_mode == QLatin1String("old"); }
+
+    // A new plan's text, or an edit that changed any box.
+    bool hasUnsavedChanges() const override;
+    // Stores the plan and keeps the window open. A day or month not chosen is taken from today; a plan
+    // the plan file cannot take goes to a file beside it. Both are said on stderr.
+    bool saveUnsavedChanges() override;
+
+signals:
+    // The window closed after storing a plan or after an edit, so the plan lists are to be built again.
+    void reListWanted();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void build();
+    void placeOnScreen();
+    void focusText();
+    void updateSaveButton();
+    void toggleTimeBox();
+    void save();
+    void unload();
+    PlanRecord planFromControls() const;
+    PlanRecord quoteSafePlan();
+    Loaded<bool> store(const PlanRecord& plan) const;
+    bool keepAside(const PlanRecord& plan, const QString& error);
+
+    // What the boxes hold: tells typed work from what the window was opened with.
+    struct Boxes {
+        int day, month, slot;
+        QString text;
+        bool operator==(const Boxes&) const = default;
+    };
+    Boxes boxes() const;
+
+    AppContext& m_ctx;
+    QString m_mode;
+    // The plan in the file this window stands for: the one edited, or the one stored at a session end.
+    std::optional<PlanRecord> m_stored;
+    // The boxes as they stood when that plan was filled in or stored; none: a new plan, empty at start.
+    std::optional<Boxes> m_untouched;
+    bool m_saved = false;
+    bool m_unloaded = false;
+
+    QComboBox* m_day = nullptr;
+    QComboBox* m_month = nullptr;
+    QComboBox* m_slot = nullptr;
+    QPlainTextEdit* m_text = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QLabel* m_dayLabel = nullptr;
+    QLabel* m_monthLabel = nullptr;
+    ClickLabel* m_slotLabel = nullptr;
+};
+
+// Opens plan entry for state.entryMode, with state.selDay and state.selMonth chosen in "new" mode.
+PlanEntryWindow* openPlanEntry(AppContext& context, QWidget* parent);
+
+} // namespace velkor::plans

@@ -1,0 +1,346 @@
+#include "ui/plans/plan_query_window.h"
+
+#include "core/lang/messages.h"
+#include "core/lang/vocabulary.h"
+#include "core/plans/plan_line_model.h"
+#include "core/plans/plan_listing.h"
+#include "ui/common/captions.h"
+#include "ui/common/geometry.h"
+#include "ui/common/transfer_button.h"
+#include "ui/plans/plan_entry_window.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+
+namespace velkor::plans {
+
+namespace {
+
+// The detail panel waits below the window's edge until it is called in.
+constexpr int DetailHiddenTop = 3500;
+constexpr int ClientWidth = 9600;
+constexpr int ClientHeight = 3450;
+// Where a plan line puts the day, the time and the text (from 0); an untimed plan's text starts later, still
+// under the text's heading.
+constexpr qsizetype DayColumn = 1;
+constexpr qsizetype TimeColumn = 9;
+constexpr qsizetype TextColumn = 17;
+
+// The lines of some plans for a message: one a line, at most ten.
+QString shortList(const QList<PlanRecord>& plans) {
+    constexpr qsizetype Most = 10;
+    QStringList lines;
+    for (qsizetype i = 0; i < plans.size() && i < Most; ++i)
+        lines.append(yazim(plans[i]).simplified());
+    if (plans.size() > Most)
+        lines.append(QStringLiteral("…"));
+    return lines.join(u'\n');
+}
+
+template <typename T> T* named(QWidget* parent, const char* name) {
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* b = named<QPushButton>(parent, name);
+    b->setText(text);
+    b->setGeometry(geometry);
+    return b;
+}
+
+} // namespace
+
+PlanQueryWindow::PlanQueryWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_ctx(context) {
+    build();
+    const QScreen* shown = screen();
+    const int screenWidth = shown ? shown->geometry().width() : 0;
+    move((screenWidth - frameGeometry().width()) / 2, height() / 3);
+    m_ctx.state.monthFlags.fill(false);
+    // Worded in both languages on the way, so it fits either.
+    lang::fitLayout(this, *this, m_ctx.language);
+    alignHeading();
+}
+
+void PlanQueryWindow::build() {
+    setObjectName(QStringLiteral("Form5"));
+    setFont(tahoma(8));
+    setFixedSize(twipsRect(0, 0, ClientWidth, ClientHeight).size());
+    setWindowTitle(QString::fromUtf8("Kayıt Sorgulama"));
+
+    m_chooser = named<QListWidget>(this, "List2");
+    m_chooser->setGeometry(twipsRect(120, 120, 1815, 3195));
+    m_chooser->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    // The lines keep their columns by character count, so they and their heading take a fixed-pitch font.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(font().pointSizeF());
+    m_heading = named<QLabel>(this, "Label8");
+    m_heading->setGeometry(twipsRect(2055, 120, 5745, 240));
+    m_heading->setFont(fixed);
+
+    m_model = new PlanLineModel(this);
+    m_list = named<QListView>(this, "List1");
+    m_list->setGeometry(twipsRect(2055, 360, 5745, 2955));
+    m_list->setModel(m_model);
+    m_list->setFont(fixed);
+    m_list->setUniformItemSizes(true); // thousands of lines lay out at once
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    m_newButton = button(this, "Command2", QStringLiteral("Yeni"), twipsRect(7920, 360, 1560, 375));
+    m_editButton = button(this, "Command3", QString::fromUtf8("Düzelt"), twipsRect(7920, 795, 1560, 375));
+    m_detailButton = button(this, "Command4", QStringLiteral("Detay"), twipsRect(7920, 1230, 1560, 375));
+    m_deleteButton =
+        button(this, "Command6", QString::fromUtf8("Seçilenleri Sil"), twipsRect(7920, 1665, 1560, 375));
+    m_deleteAllButton =
+        button(this, "Command1", QString::fromUtf8("Tüm Kayıtları Sil"), twipsRect(7920, 2940, 1560, 375));
+    m_editButton->setEnabled(false);
+    m_detailButton->setEnabled(false);
+    m_deleteButton->setEnabled(false);
+    addTransferButton(
+        this, twipsRect(7920, 2490, 1560, 375), [this] { exchange(Exchange::ImportCalendar); },
+        [this] { exchange(Exchange::ExportCalendar); });
+
+    m_detailPanel = named<QGroupBox>(this, "Frame3");
+    m_detailPanel->setTitle(QStringLiteral("Detay"));
+    m_detailPanel->setGeometry(twipsRect(0, DetailHiddenTop, ClientWidth, ClientHeight));
+    m_detailPanel->setAutoFillBackground(true); // covers the lists when it is called in
+    m_detailText = named<QPlainTextEdit>(m_detailPanel, "Text1");
+    m_detailText->setGeometry(twipsRect(120, 240, 9360, 2580));
+    m_detailText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_closeDetailButton =
+        button(m_detailPanel, "Command5", QStringLiteral("Kapat"), twipsRect(8040, 2940, 1440, 375));
+    m_detailPanel->raise();
+
+    connect(m_chooser, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            choose(index.row());
+    });
+    connect(m_model, &PlanLineModel::ticksChanged, this, &PlanQueryWindow::updateDeleteButton);
+    connect(m_deleteAllButton, &QPushButton::clicked, this, &PlanQueryWindow::deleteAll);
+    connect(m_newButton, &QPushButton::clicked, this, &PlanQueryWindow::newPlan);
+    connect(m_editButton, &QPushButton::clicked, this, &PlanQueryWindow::editSelected);
+    connect(m_detailButton, &QPushButton::clicked, this, &PlanQueryWindow::showDetail);
+    connect(m_closeDetailButton, &QPushButton::clicked, this, &PlanQueryWindow::hideDetail);
+    connect(m_deleteButton, &QPushButton::clicked, this, &PlanQueryWindow::deleteTicked);
+}
+
+void PlanQueryWindow::applyLanguage(Language language) {
+    lang::applyCaptions(this, lang::PlanQuery, language);
+    alignHeading();
+    // The entry window belongs to this one and follows it.
+    for (PlanEntryWindow* entry : findChildren<PlanEntryWindow*>())
+        entry->applyLanguage(language);
+    // Words only: the chooser keeps the entry it had.
+    const int row = m_chooser->currentRow();
+    const bool selected = row >= 0 && m_chooser->item(row)->isSelected();
+    m_chooser->clear();
+    m_chooser->addItems(lang::planQueryChoices(language));
+    if (row >= 0) {
+        m_chooser->setCurrentRow(row, selected ? QItemSelectionModel::ClearAndSelect
+                                               : QItemSelectionModel::NoUpdate);
+    }
+}
+
+void PlanQueryWindow::alignHeading() {
+    // Each word of the heading goes to the column of the lines it names, and the heading starts where the
+    // lines' text does, past the tick box.
+    const QStringList words = m_heading->text().split(u' ', Qt::SkipEmptyParts);
+    if (words.size() == 3) {
+        QString text = QString(DayColumn, u' ') + words[0];
+        text = (text + u' ').leftJustified(TimeColumn) + words[1];
+        text = (text + u' ').leftJustified(TextColumn) + words[2];
+        m_heading->setText(text);
+    }
+    QStyleOptionViewItem item;
+    item.initFrom(m_list->viewport());
+    item.font = m_list->font();
+    item.fontMetrics = QFontMetrics(item.font);
+    item.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    item.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    item.text = m_heading->text();
+    item.rect = QRect(0, 0, m_list->viewport()->width(), item.fontMetrics.height());
+    const QStyle* style = m_list->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
+    const int left = m_list->x() + m_list->viewport()->x() +
+                     style->subElementRect(QStyle::SE_ItemViewItemText, &item, m_list).x() + margin;
+    m_heading->setGeometry(left, m_heading->y(), m_list->geometry().right() + 1 - left, m_heading->height());
+}
+
+PlanStore PlanQueryWindow::store() const {
+    return PlanStore(m_ctx.dataFile(QStringLiteral("myfile.kyt")));
+}
+
+void PlanQueryWindow::report(const QString& error) {
+    m_ctx.prompter->fail(QString(), error);
+}
+
+void PlanQueryWindow::choose(int index) {
+    if (index >= 0 && index < 12)
+        addMonth(index + 1);
+    else if (index == Today)
+        showToday();
+    else if (index == AllPlans)
+        showAll();
+    else if (index == ClearList)
+        clearList();
+}
+
+void PlanQueryWindow::addMonth(int month) {
+    if (!m_ctx.state.monthFlags[month]) {
+        const Loaded<QList<PlanRecord>> plans = store().readPlans();
+        if (!plans.ok())
+            return report(plans.error);
+        const Block block{month, 0};
+        m_model->setPlans(m_model->plans() + listBlocks(plans.value, {block}));
+        m_blocks.append(block);
+        m_ctx.state.monthFlags[month] = true;
+    }
+    updateLineButtons();
+}
+
+void PlanQueryWindow::showToday() {
+    const QDate today = m_ctx.clock->now().date();
+    if (!showBlocks({{today.month(), today.day()}}))
+        return;
+    m_ctx.state.monthFlags.fill(false);
+    updateLineButtons();
+}
+
+void PlanQueryWindow::showAll() {
+    QList<Block> months;
+    for (int month = 1; month <= 12; ++month)
+        months.append({month, 0});
+    if (!showBlocks(months))
+        return;
+    m_ctx.state.monthFlags.fill(true);
+    m_deleteButton->setEnabled(false);
+    updateLineButtons();
+}
+
+void PlanQueryWindow::clearList() {
+    m_ctx.state.monthFlags.fill(false);
+    m_blocks.clear();
+    m_model->clear();
+    m_editButton->setEnabled(false);
+    m_detailButton->setEnabled(false);
+}
+
+void PlanQueryWindow::reList() {
+    showBlocks(relistBlocks(m_ctx.state.monthFlags));
+}
+
+void PlanQueryWindow::reRead() {
+    showBlocks(m_blocks);
+}
+
+void PlanQueryWindow::exchange(Exchange what) {
+    if (m_ctx.exchange)
+        m_ctx.exchange(this, what);
+}
+
+bool PlanQueryWindow::showBlocks(const QList<Block>& blocks) {
+    const Loaded<QList<PlanRecord>> plans = store().readPlans();
+    if (!plans.ok()) {
+        report(plans.error);
+        return false;
+    }
+    m_blocks = blocks;
+    m_model->setPlans(listBlocks(plans.value, blocks));
+    return true;
+}
+
+void PlanQueryWindow::updateLineButtons() {
+    const bool any = m_model->rowCount() > 0;
+    m_editButton->setEnabled(any);
+    m_detailButton->setEnabled(any);
+}
+
+void PlanQueryWindow::updateDeleteButton() {
+    m_deleteButton->setEnabled(m_model->anyTicked());
+}
+
+std::optional<ListedPlan> PlanQueryWindow::selectedPlan() const {
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    if (rows.isEmpty() || rows.first().row() >= m_model->rowCount())
+        return std::nullopt;
+    return m_model->plans().at(rows.first().row());
+}
+
+void PlanQueryWindow::deleteAll() {
+    if (!m_ctx.prompter->ask(lang::deleteAllTitle(m_ctx.language), lang::deleteAllQuestion(m_ctx.language)))
+        return;
+    if (const IoResult cleared = store().clearPlans(); !cleared)
+        return report(cleared.error);
+    m_model->clear();
+}
+
+PlanEntryWindow* PlanQueryWindow::makeEntryWindow() {
+    auto* entry = new PlanEntryWindow(m_ctx, this);
+    connect(entry, &PlanEntryWindow::reListWanted, this, &PlanQueryWindow::reList);
+    return entry;
+}
+
+void PlanQueryWindow::newPlan() {
+    m_ctx.state.entryMode = QStringLiteral("yepnew");
+    makeEntryWindow()->openModal();
+}
+
+void PlanQueryWindow::editSelected() {
+    const std::optional<ListedPlan> selected = selectedPlan();
+    if (!selected)
+        return;
+    // The plan stays in the file while it is edited; saving replaces it.
+    m_ctx.state.entryMode = QStringLiteral("old");
+    m_ctx.state.selDay = selected->line.mid(1, 2);
+    m_ctx.state.selMonth = selected->line.mid(5, 2);
+    m_ctx.state.selHour = selected->line.mid(9, 5);
+    PlanEntryWindow* entry = makeEntryWindow();
+    entry->editPlan(selected->plan);
+    entry->openModal();
+}
+
+void PlanQueryWindow::showDetail() {
+    if (const std::optional<ListedPlan> selected = selectedPlan()) {
+        m_detailText->setPlainText(selected->plan.text);
+        m_detailPanel->move(0, 0);
+        m_detailPanel->raise();
+    }
+}
+
+void PlanQueryWindow::hideDetail() {
+    m_detailPanel->move(0, height() + 1);
+}
+
+void PlanQueryWindow::deleteTicked() {
+    m_deleteButton->setEnabled(false);
+    const QList<PlanRecord> chosen = m_model->tickedPlans();
+    if (chosen.isEmpty())
+        return;
+    const Loaded<QList<PlanRecord>> missing = store().removePlans(chosen);
+    if (!missing.ok()) {
+        report(missing.error);
+        updateDeleteButton();
+        return;
+    }
+    if (missing.value.isEmpty()) {
+        m_model->removeTicked();
+        return;
+    }
+    // The file was changed behind the list's back: show it as it is now and say which plans were not found.
+    showBlocks(m_blocks);
+    m_ctx.prompter->warn(QString(), lang::plans::tickedPlansGone(m_ctx.language, shortList(missing.value)));
+}
+
+} // namespace velkor::plans
