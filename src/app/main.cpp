@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "core/base/console.h"
 #include "core/base/data_dir.h"
 #include "core/base/program_layout.h"
 #include "core/lang/translations.h"
@@ -37,7 +38,7 @@ void saveAtForcedExit() {
     const LostDisplay armed = std::exchange(lostDisplay, {});
     if (!armed.form || QThread::currentThread() != armed.form->thread())
         return;
-    std::fprintf(stderr, "velkor: ending without the display; typed work is saved.\n");
+    tellConsole(QStringLiteral("ending without the display; typed work is saved."));
     armed.form->saveForLostDisplay();
     armed.instance->close();
 }

@@ -51,8 +51,7 @@ Loaded<std::optional<QDateTime>> Bookkeeping::readLastExit() const {
         return {};
     const auto unreadable = [this] {
         return Loaded<std::optional<QDateTime>>{
-            std::nullopt, QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(exitFile()),
-                                                       QObject::tr("does not hold a time Velkor can use."))};
+            std::nullopt, aboutFile(exitFile(), QObject::tr("does not hold a time Velkor can use."))};
     };
     const RecordEntry& first = records.value.first();
     if (!first.fields)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/io_result.h"
+#include "core/plans/plan_store.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,7 +16,7 @@ class Bookkeeping {
 public:
     explicit Bookkeeping(QDir dataDir) : m_dir(std::move(dataDir)) {}
 
-    QString planFile() const { return m_dir.filePath(QStringLiteral("myfile.kyt")); }
+    QString planFile() const { return plans::planFileIn(m_dir); }
     QString exitFile() const { return m_dir.filePath(QStringLiteral("tarih.kyt")); }
     QString firstStartFile() const { return m_dir.filePath(QStringLiteral("sc.kyt")); }
 

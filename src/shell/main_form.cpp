@@ -1,5 +1,6 @@
 #include "shell/main_form.h"
 
+#include "core/base/console.h"
 #include "core/interop/exchange.h"
 #include "core/jet/child_jet_reader.h"
 #include "core/lang/language_setting.h"
@@ -181,7 +182,6 @@ bool MainForm::start() {
         trouble.append(r.error);
         m_stampFailureShown = true;
     }
-    m_iconDay = m_ctx.clock->now().date().day();
     m_ctx.state.planEntryOpen = m_ctx.state.diaryBrowserOpen = false;
     m_ctx.state.diaryEditorOpen = m_ctx.state.dirEditorOpen = false;
     // Only a start that could mark sc.kyt counts as the first: otherwise every start would be one.
@@ -207,7 +207,7 @@ bool MainForm::start() {
 
     const bool tray = m_trayAvailable();
     if (!tray)
-        std::fprintf(stderr, "velkor: no system tray yet; the icon appears when one starts.\n");
+        tellConsole(QStringLiteral("no system tray yet; the icon appears when one starts."));
 
     // An unreadable moment gives no catch-up rather than a guess.
     if (lastExit.ok())
@@ -293,7 +293,6 @@ void MainForm::addTrayIcon() {
 
 void MainForm::refreshIcon() {
     m_tray->hide();
-    m_iconDay = m_ctx.clock->now().date().day();
     m_iconTimer.start();
 }
 

@@ -60,7 +60,6 @@ public:
     WindowRegistry& windows() { return m_windows; }
     ReminderTimer& reminders() { return m_reminders; }
     QString trayTip() const;
-    int iconDay() const { return m_iconDay; }
     // Sets how tray events read; a StatusNotifier host gets the menu too, to show it itself. The desktop's
     // protocol is taken at construction; tests choose one.
     void useTrayProtocol(TrayProtocol protocol);
@@ -102,7 +101,6 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QTimer m_iconTimer;
     TrayProtocol m_trayProtocol = TrayProtocol::XEmbed;
-    int m_iconDay = 0;
     bool m_finished = false;
     QPointer<QAction> m_trk;
     QPointer<QAction> m_eng;

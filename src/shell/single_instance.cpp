@@ -1,5 +1,6 @@
 #include "shell/single_instance.h"
 
+#include "core/base/console.h"
 #include "core/base/user_checks.h"
 
 #include <QCoreApplication>
@@ -88,7 +89,7 @@ SingleInstance::Outcome SingleInstance::take(const QByteArray& request, bool ser
             return Outcome::First;
         }
         if (m_lock.error() != QLockFile::LockFailedError) {
-            std::fprintf(stderr, "velkor: the data folder cannot be locked; running unguarded.\n");
+            tellConsole(QStringLiteral("the data folder cannot be locked; running unguarded."));
             return Outcome::Unguarded;
         }
         if (lockHeldByThisProcessId()) {
@@ -99,7 +100,7 @@ SingleInstance::Outcome SingleInstance::take(const QByteArray& request, bool ser
             return Outcome::AlreadyRunning;
         // The holder may have locked a moment ago and not be listening yet, or have just ended.
         if (deadline.hasExpired()) {
-            std::fprintf(stderr, "velkor: another Velkor holds this data folder but does not answer.\n");
+            tellConsole(QStringLiteral("another Velkor holds this data folder but does not answer."));
             return Outcome::AlreadyRunning;
         }
         QThread::msleep(50);
@@ -122,9 +123,9 @@ void SingleInstance::listen() {
     if (!name.isEmpty())
         QLocalServer::removeServer(name);
     if (name.isEmpty() || !m_server.listen(name)) {
-        std::fprintf(stderr, "velkor: later starts cannot reach this one: %s\n",
-                     qPrintable(name.isEmpty() ? QStringLiteral("no private folder for the socket")
-                                               : m_server.errorString()));
+        tellConsole(QStringLiteral("later starts cannot reach this one: %1")
+                        .arg(name.isEmpty() ? QStringLiteral("no private folder for the socket")
+                                            : m_server.errorString()));
         close();
         return;
     }
@@ -133,8 +134,7 @@ void SingleInstance::listen() {
     QSaveFile file(QDir(m_dataDir).filePath(socketFileName()));
     if (!file.open(QIODevice::WriteOnly) || file.write(QFile::encodeName(m_listening) + '\n') < 0 ||
         !file.commit()) {
-        std::fprintf(stderr, "velkor: later starts cannot reach this one: %s\n",
-                     qPrintable(file.errorString()));
+        tellConsole(QStringLiteral("later starts cannot reach this one: %1").arg(file.errorString()));
         close();
         return;
     }
@@ -193,8 +193,8 @@ bool SingleInstance::askRunningCopy(const QByteArray& request, QByteArray* answe
         return false;
     const auto stranger = [this] {
         if (!std::exchange(m_strangerTold, true))
-            std::fprintf(stderr, "velkor: the socket named in this data folder is not this user's own; it "
-                                 "is not asked.\n");
+            tellConsole(QStringLiteral("the socket named in this data folder is not this user's own; it is "
+                                       "not asked."));
         return false;
     };
     const QFileInfo folder(QFileInfo(name).path());

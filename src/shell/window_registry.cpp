@@ -1,5 +1,6 @@
 #include "shell/window_registry.h"
 
+#include "core/base/console.h"
 #include "core/base/unsaved_work.h"
 
 #include <QApplication>
@@ -106,8 +107,7 @@ bool WindowRegistry::saveUnsavedWork() {
     for (QWidget* window : windowsWithWork()) {
         auto* work = dynamic_cast<UnsavedWork*>(window);
         if (work->hasUnsavedChanges() && !work->saveUnsavedChanges()) {
-            std::fprintf(stderr, "velkor: the changes in %s could not be saved.\n",
-                         qPrintable(window->objectName()));
+            tellConsole(QStringLiteral("the changes in %1 could not be saved.").arg(window->objectName()));
             allSaved = false;
         }
     }

@@ -62,8 +62,8 @@ IoResult copyDataFiles(const QString& from, const QString& to) {
                 copy.isEmpty() ? QObject::tr("its symbolic links lead round in a loop") : file.errorString();
             for (const QString& done : copied)
                 QFile::remove(done);
-            return IoResult::failure(QStringLiteral("%1\n%2").arg(
-                QDir::toNativeSeparators(path),
+            return IoResult::failure(aboutFile(
+                path,
                 QObject::tr("could not be copied to %1: %2").arg(QDir::toNativeSeparators(to), reason)));
         }
         // A copy of a read-only file is read-only too; this copy is the one to be written from now on.

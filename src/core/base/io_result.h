@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
 namespace velkor {
@@ -15,6 +16,11 @@ struct IoResult {
     static IoResult success() { return {}; }
     static IoResult failure(QString message) { return {std::move(message)}; }
 };
+
+// The words of a failure with a file: its path on a line of its own, then what went wrong.
+inline QString aboutFile(const QString& path, const QString& what) {
+    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), what);
+}
 
 template <typename T> struct Loaded {
     T value{};

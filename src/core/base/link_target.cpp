@@ -17,9 +17,8 @@ Loaded<QString> pathToWrite(const QString& path) {
         current = info.symLinkTarget();
     }
     return {{},
-            QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path),
-                                         QObject::tr("cannot be written: its symbolic links lead round in "
-                                                     "a loop."))};
+            aboutFile(path, QObject::tr("cannot be written: its symbolic links lead round in "
+                                        "a loop."))};
 }
 
 } // namespace velkor

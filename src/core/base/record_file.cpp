@@ -129,10 +129,6 @@ private:
     qsizetype m_pos = 0;
 };
 
-QString describe(const QString& path, const QString& what) {
-    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), what);
-}
-
 } // namespace
 
 void scanRecords(QByteArrayView contents, const RecordVisitor& visit) {
@@ -186,13 +182,13 @@ IoResult scanRecordFile(const QString& path, const RecordVisitor& visit) {
     if (!QFileInfo(path).exists())
         return IoResult::success();
     if (QFileInfo(path).isDir())
-        return IoResult::failure(describe(path, QObject::tr("is a folder, not a data file.")));
+        return IoResult::failure(aboutFile(path, QObject::tr("is a folder, not a data file.")));
     if (!file.open(QIODevice::ReadOnly))
-        return IoResult::failure(describe(path, QObject::tr("cannot be read: %1").arg(file.errorString())));
+        return IoResult::failure(aboutFile(path, QObject::tr("cannot be read: %1").arg(file.errorString())));
     // Read, not mapped: another program cutting the file short must not bring this one down.
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return IoResult::failure(describe(path, QObject::tr("cannot be read: %1").arg(file.errorString())));
+        return IoResult::failure(aboutFile(path, QObject::tr("cannot be read: %1").arg(file.errorString())));
     scanRecords(contents, visit);
     return IoResult::success();
 }
@@ -216,7 +212,7 @@ IoResult rewriteRecordFile(const QString& link, const QByteArray& input) {
     // Replacing a folder or a device by a file of ours would destroy what stands there.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return IoResult::failure(describe(path, QObject::tr("is not a data file.")));
+        return IoResult::failure(aboutFile(path, QObject::tr("is not a data file.")));
     QByteArray contents = input;
     // A reader takes leading BOM bytes for an encoding mark; data that starts with them keeps them behind
     // one.
@@ -225,14 +221,14 @@ IoResult rewriteRecordFile(const QString& link, const QByteArray& input) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return IoResult::failure(
-            describe(path, QObject::tr("cannot be written: %1").arg(file.errorString())));
+            aboutFile(path, QObject::tr("cannot be written: %1").arg(file.errorString())));
     if (file.write(contents) != contents.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return IoResult::failure(describe(path, QObject::tr("cannot be written: %1").arg(reason)));
+        return IoResult::failure(aboutFile(path, QObject::tr("cannot be written: %1").arg(reason)));
     }
     if (!file.commit())
-        return IoResult::failure(describe(path, QObject::tr("cannot be saved: %1").arg(file.errorString())));
+        return IoResult::failure(aboutFile(path, QObject::tr("cannot be saved: %1").arg(file.errorString())));
     return IoResult::success();
 }
 
@@ -266,14 +262,15 @@ IoResult appendRecord(const QString& link, const Fields& fields) {
     // Unbuffered: the record goes to the system in one write, so a crash leaves all of it or none.
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return IoResult::failure(describe(path, QObject::tr("cannot be opened: %1").arg(file.errorString())));
+        return IoResult::failure(
+            aboutFile(path, QObject::tr("cannot be opened: %1").arg(file.errorString())));
     const qint64 sizeBefore = file.size();
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         // A full disk may have taken part of the record: cut it off again rather than leave a torn line.
         if (!file.isSequential())
             file.resize(sizeBefore);
-        return IoResult::failure(describe(path, QObject::tr("cannot be written: %1").arg(reason)));
+        return IoResult::failure(aboutFile(path, QObject::tr("cannot be written: %1").arg(reason)));
     }
     return IoResult::success();
 }
@@ -284,10 +281,11 @@ IoResult touchFile(const QString& link) {
         return IoResult::failure(resolved.error);
     const QString& path = resolved.value;
     if (QFileInfo(path).isDir())
-        return IoResult::failure(describe(path, QObject::tr("is a folder, not a data file.")));
+        return IoResult::failure(aboutFile(path, QObject::tr("is a folder, not a data file.")));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return IoResult::failure(describe(path, QObject::tr("cannot be opened: %1").arg(file.errorString())));
+        return IoResult::failure(
+            aboutFile(path, QObject::tr("cannot be opened: %1").arg(file.errorString())));
     return IoResult::success();
 }
 

@@ -15,10 +15,6 @@ namespace {
 // short write by a second copy of the program.
 constexpr int BusyTimeoutMs = 1000;
 
-QString describe(const QString& path, const QString& what) {
-    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), what);
-}
-
 // SQLite's primary result codes, in words a user can act on.
 QString explain(const QSqlError& error) {
     bool isNumber = false;
@@ -52,17 +48,17 @@ QString explain(const QSqlError& error) {
 std::optional<QString> refuseForeign(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir())
-        return describe(path, QObject::tr("is a folder, not a database."));
+        return aboutFile(path, QObject::tr("is a folder, not a database."));
     if (info.size() == 0)
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return describe(path, QObject::tr("cannot be opened: %1").arg(file.errorString()));
+        return aboutFile(path, QObject::tr("cannot be opened: %1").arg(file.errorString()));
     static const QByteArray magic("SQLite format 3\0", 16);
     if (file.read(magic.size()) != magic) {
-        return describe(path,
-                        QObject::tr("is not a database this version of Velkor can use (it may come from "
-                                    "an older release). It has been left unchanged."));
+        return aboutFile(path,
+                         QObject::tr("is not a database this version of Velkor can use (it may come from "
+                                     "an older release). It has been left unchanged."));
     }
     return std::nullopt;
 }
@@ -166,7 +162,7 @@ IoResult Database::walk(const Selection& selection, const std::function<void(con
         return IoResult::failure(*refused);
 
     const auto cannotRead = [this](const QSqlError& error) {
-        return IoResult::failure(describe(m_path, QObject::tr("cannot be read: %1").arg(explain(error))));
+        return IoResult::failure(aboutFile(m_path, QObject::tr("cannot be read: %1").arg(explain(error))));
     };
     Connection connection(m_path);
     if (!connection.isOpen())
@@ -226,7 +222,7 @@ Database::changeFrom(const std::function<void(const StatementRunner& run)>& feed
     }
     const auto cannotWrite = [this](const QSqlError& error) {
         return Loaded<ChangeOutcome>{
-            {}, describe(m_path, QObject::tr("cannot be changed: %1").arg(explain(error)))};
+            {}, aboutFile(m_path, QObject::tr("cannot be changed: %1").arg(explain(error)))};
     };
     Connection connection(m_path);
     if (!connection.isOpen())

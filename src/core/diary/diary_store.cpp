@@ -159,8 +159,8 @@ IoResult DiaryStore::updateEntry(qint32 recordNo, const DiaryEntry& entry) const
     if (!updated.ok())
         return IoResult::failure(updated.error);
     if (updated.value.rowsAffected == 0) {
-        return IoResult::failure(QStringLiteral("%1\n%2").arg(
-            QDir::toNativeSeparators(m_history.path()),
+        return IoResult::failure(aboutFile(
+            m_history.path(),
             QObject::tr("holds no diary entry number %1 any more; nothing was saved.").arg(recordNo)));
     }
     return IoResult::success();

@@ -107,9 +107,7 @@ IoResult DirectoryStore::walkNamesAndNumbers(
 
 Loaded<RowChange> DirectoryStore::remove(const RowRef& row) const {
     if (!QFileInfo::exists(m_db.path())) {
-        return {{},
-                QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(m_db.path()),
-                                             QObject::tr("cannot be found. Nothing was deleted."))};
+        return {{}, aboutFile(m_db.path(), QObject::tr("cannot be found. Nothing was deleted."))};
     }
     return rowChange(m_db.change({deleteRow(row)}));
 }

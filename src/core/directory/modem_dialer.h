@@ -35,7 +35,6 @@ public:
     void hangUp();
 
     bool isActive() const { return m_line != nullptr; }
-    bool isAnswered() const { return m_answered; }
     QString errorString() const { return m_error; }
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout.setInterval(timeout); }
 

@@ -159,7 +159,7 @@ Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files,
 
 TransferResult exportCalendar(const QString& file, CoreContext& context) {
     const Language language = context.language;
-    const auto plans = plans::PlanStore(context.dataFile(QStringLiteral("myfile.kyt"))).readPlans();
+    const auto plans = plans::PlanStore(plans::planFileIn(context.dataDir)).readPlans();
     if (!plans.ok())
         return {false, lang::transfer::cannotWrite(language, file, plans.error)};
     const diary::DiaryStore diary(context.dataDir);

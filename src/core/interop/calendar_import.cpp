@@ -65,7 +65,7 @@ CalendarImport importCalendarFile(const QString& file, CoreContext& context) {
     if (!reading.unknownCharset.isEmpty())
         return fail(lang::transfer::unknownCharset(language, file, reading.unknownCharset));
 
-    const plans::PlanStore planStore(context.dataFile(QStringLiteral("myfile.kyt")));
+    const plans::PlanStore planStore(plans::planFileIn(context.dataDir));
     const auto existingPlans = planStore.readPlans();
     if (!existingPlans.ok())
         return fail(lang::transfer::nothingImported(language, existingPlans.error));

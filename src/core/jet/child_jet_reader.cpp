@@ -58,16 +58,15 @@ IoResult ChildJetReader::run(const QStringList& arguments,
         },
         m_limits);
     if (!outcome.ok() || !ended)
-        return IoResult::failure(QStringLiteral("%1\n%2").arg(
-            QDir::toNativeSeparators(m_path),
-            QObject::tr("could not be read: %1").arg(foreign::readerFailure(outcome, m_limits))));
+        return IoResult::failure(aboutFile(
+            m_path, QObject::tr("could not be read: %1").arg(foreign::readerFailure(outcome, m_limits))));
     return error.isEmpty() ? IoResult::success() : IoResult::failure(error);
 }
 
 IoResult ChildJetReader::open(const QString& path) {
     close();
     if (const QString why = foreign::whyNotPlain(path); !why.isEmpty())
-        return IoResult::failure(QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), why));
+        return IoResult::failure(aboutFile(path, why));
     m_path = path;
     const IoResult read = run({QStringLiteral("jet-tables"), path}, [this](QDataStream& in, quint8 tag) {
         if (tag != TableTag)
@@ -96,9 +95,7 @@ Loaded<QStringList> ChildJetReader::tables() const {
 
 Loaded<QStringList> ChildJetReader::columns(const QString& table) const {
     if (!m_columns.contains(table))
-        return {{},
-                QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(m_path),
-                                             QObject::tr("has no table named %1.").arg(table))};
+        return {{}, aboutFile(m_path, QObject::tr("has no table named %1.").arg(table))};
     return {m_columns.value(table), {}};
 }
 

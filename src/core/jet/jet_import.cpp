@@ -18,10 +18,6 @@ namespace {
 
 const QString JetTable = QStringLiteral("Table1");
 
-QString describe(const QString& path, const QString& what) {
-    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), what);
-}
-
 bool isIntegerColumn(const db::Column& column) {
     return column.declaration.startsWith(QLatin1String("INTEGER"), Qt::CaseInsensitive);
 }
@@ -94,7 +90,7 @@ public:
     Loaded<Carried> run() {
         Loaded<Carried> result;
         if (lockedByOtherProgram(m_path)) {
-            result.error = describe(
+            result.error = aboutFile(
                 m_path, QObject::tr("is in use by another program. Please try again when it has finished."));
             return result;
         }
@@ -116,19 +112,19 @@ public:
         m_step(ImportStep::Checked);
 
         if (stampOf(m_path) != before) {
-            result.error = describe(m_path, QObject::tr("changed while it was being carried over."));
+            result.error = aboutFile(m_path, QObject::tr("changed while it was being carried over."));
             return finish(result);
         }
         const Loaded<KeptOriginal> kept = keepOriginal(m_path);
         if (!kept.ok()) {
-            result.error = describe(m_path, kept.error);
+            result.error = aboutFile(m_path, kept.error);
             return finish(result);
         }
         m_step(ImportStep::OriginalKept);
         if (const IoResult replaced = replaceWithStaged(m_path); !replaced) {
             if (kept.value.madeNow)
                 QFile::remove(kept.value.path);
-            result.error = describe(
+            result.error = aboutFile(
                 m_path, QObject::tr("could not be replaced by the new database: %1").arg(replaced.error));
             return finish(result);
         }
@@ -155,7 +151,7 @@ private:
             return name.compare(JetTable, Qt::CaseInsensitive) == 0;
         });
         if (table == tables.value.end())
-            return failed(describe(m_path, QObject::tr("holds no table named %1.").arg(JetTable)));
+            return failed(aboutFile(m_path, QObject::tr("holds no table named %1.").arg(JetTable)));
         const Loaded<QStringList> columns = m_reader.columns(*table);
         if (!columns.ok())
             return failed(columns.error);
@@ -167,7 +163,7 @@ private:
                     return name.compare(column.name, Qt::CaseInsensitive) == 0;
                 });
             if (found == columns.value.end())
-                return failed(describe(
+                return failed(aboutFile(
                     m_path, QObject::tr("has no column %1 in its table %2.").arg(column.name, *table)));
             wanted.append(*found);
         }
@@ -203,7 +199,7 @@ private:
         const Loaded<db::ChangeOutcome> written = m_staged.change(statements);
         if (!written.ok())
             return IoResult::failure(
-                describe(m_path, QObject::tr("could not be carried over:\n%1").arg(written.error)));
+                aboutFile(m_path, QObject::tr("could not be carried over:\n%1").arg(written.error)));
         return IoResult::success();
     }
 
@@ -221,19 +217,19 @@ private:
         const Loaded<Rows> written = m_staged.read();
         if (!written.ok())
             return IoResult::failure(
-                describe(m_path, QObject::tr("could not be carried over:\n%1").arg(written.error)));
+                aboutFile(m_path, QObject::tr("could not be carried over:\n%1").arg(written.error)));
         if (written.value.size() != expected.value.size())
             return IoResult::failure(
-                describe(m_path, QObject::tr("could not be carried over: the new database holds %1 rows, "
-                                             "the original %2.")
-                                     .arg(written.value.size())
-                                     .arg(expected.value.size())));
+                aboutFile(m_path, QObject::tr("could not be carried over: the new database holds %1 rows, "
+                                              "the original %2.")
+                                      .arg(written.value.size())
+                                      .arg(expected.value.size())));
         for (qsizetype r = 0; r < expected.value.size(); ++r) {
             const db::Row& want = expected.value[r];
             const db::Row& got = written.value[r];
             for (qsizetype c = 0; c < want.size(); ++c) {
                 if (c >= got.size() || !sameValue(want[c], got[c]))
-                    return IoResult::failure(describe(
+                    return IoResult::failure(aboutFile(
                         m_path, QObject::tr("could not be carried over: row %1 of the new database differs "
                                             "from the original.")
                                     .arg(r + 1)));

@@ -21,10 +21,6 @@ namespace {
 // Row offsets on a data page carry two flag bits above the offset.
 constexpr int RowOffsetMask = 0x1fff;
 
-QString describe(const QString& path, const QString& what) {
-    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), what);
-}
-
 QString damaged() {
     return QObject::tr("is damaged or encrypted and cannot be read.");
 }
@@ -121,7 +117,7 @@ struct MdbReader::File {
 
     ~File() { mdb_close(mdb); }
 
-    QString failure(const QString& what) const { return describe(path, what); }
+    QString failure(const QString& what) const { return aboutFile(path, what); }
 
     // The table with its columns read; null when there is none of that name or it cannot be read.
     Table table(const QString& name, QString& error) const {
@@ -206,16 +202,16 @@ IoResult MdbReader::open(const QString& path) {
     QFile probe(path);
     if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly))
         return IoResult::failure(
-            describe(path, QObject::tr("cannot be opened: %1").arg(probe.errorString())));
+            aboutFile(path, QObject::tr("cannot be opened: %1").arg(probe.errorString())));
     probe.close();
     if (jetFormatOfFile(path) == JetFormat::None)
-        return IoResult::failure(describe(path, QObject::tr("is not an Access database.")));
+        return IoResult::failure(aboutFile(path, QObject::tr("is not an Access database.")));
 
     auto file = std::make_unique<File>();
     file->path = path;
     file->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!file->mdb || !useFixedCharsets(file->mdb) || !mdb_read_catalog(file->mdb, MDB_TABLE))
-        return IoResult::failure(describe(path, damaged()));
+        return IoResult::failure(aboutFile(path, damaged()));
     m_file = std::move(file);
     return IoResult::success();
 }

@@ -21,8 +21,7 @@ NoteStamp stampOf(QByteArrayView bytes) {
 }
 
 QString cannotRead(const QString& path, const QFile& file) {
-    return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path),
-                                        QObject::tr("cannot be read: %1").arg(file.errorString()));
+    return aboutFile(path, QObject::tr("cannot be read: %1").arg(file.errorString()));
 }
 
 } // namespace

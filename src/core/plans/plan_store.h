@@ -4,12 +4,18 @@
 #include "core/base/record_file.h"
 #include "core/plans/plan_record.h"
 
+#include <QDir>
 #include <QList>
 #include <QString>
 
 #include <optional>
 
 namespace velkor::plans {
+
+// The plan file of a data folder.
+inline QString planFileIn(const QDir& dataDir) {
+    return dataDir.filePath(QStringLiteral("myfile.kyt"));
+}
 
 // The plans in myfile.kyt. Nothing is cached: every call reads the file afresh. Records that are not plans
 // (damaged or foreign lines) are never listed and never dropped by a rewrite.

@@ -1,5 +1,6 @@
 #include "ui/plans/plan_entry_window.h"
 
+#include "core/base/console.h"
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
 #include "core/plans/plan_store.h"
@@ -217,7 +218,7 @@ PlanRecord PlanEntryWindow::quoteSafePlan() {
 }
 
 Loaded<bool> PlanEntryWindow::store(const PlanRecord& plan) const {
-    const PlanStore store(m_ctx.dataFile(QStringLiteral("myfile.kyt")));
+    const PlanStore store(planFileIn(m_ctx.dataDir));
     if (m_stored)
         return store.replacePlan(*m_stored, plan);
     return {true, store.appendPlan(plan).error};
@@ -251,9 +252,8 @@ bool PlanEntryWindow::saveUnsavedChanges() {
             chooseDay(today.day());
         if (m_month->currentIndex() < 0)
             chooseMonth(today.month());
-        std::fprintf(stderr,
-                     "velkor: the plan being entered had no day or month chosen; it is stored for %s.\n",
-                     qPrintable(s("%1.%2").arg(m_day->currentText(), m_month->currentText())));
+        tellConsole(s("the plan being entered had no day or month chosen; it is stored for %1.%2.")
+                        .arg(m_day->currentText(), m_month->currentText()));
     }
     const PlanRecord plan = quoteSafePlan();
     const Loaded<bool> stored = store(plan);
@@ -271,13 +271,12 @@ bool PlanEntryWindow::keepAside(const PlanRecord& plan, const QString& error) {
     const QString aside = m_ctx.dataFile(
         s("myfile-%1.kyt").arg(m_ctx.clock->now().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
     const IoResult kept = PlanStore(aside).appendPlan(plan);
-    std::fprintf(stderr, "velkor: the plan being entered could not be stored: %s\n", qPrintable(error));
+    tellConsole(s("the plan being entered could not be stored: %1").arg(error));
     if (kept) {
-        std::fprintf(stderr, "velkor: it is kept in %s.\n", qPrintable(QDir::toNativeSeparators(aside)));
+        tellConsole(s("it is kept in %1.").arg(QDir::toNativeSeparators(aside)));
         m_untouched = boxes();
     } else {
-        std::fprintf(stderr, "velkor: nor could it be kept aside (%s). Its text:\n%s\n",
-                     qPrintable(kept.error), qPrintable(plan.text));
+        tellConsole(s("nor could it be kept aside (%1). Its text:\n%2").arg(kept.error, plan.text));
     }
     return false;
 }

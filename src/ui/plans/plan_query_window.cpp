@@ -179,7 +179,7 @@ void PlanQueryWindow::alignHeading() {
 }
 
 PlanStore PlanQueryWindow::store() const {
-    return PlanStore(m_ctx.dataFile(QStringLiteral("myfile.kyt")));
+    return PlanStore(planFileIn(m_ctx.dataDir));
 }
 
 void PlanQueryWindow::report(const QString& error) {
