@@ -387,6 +387,7 @@ private slots:
         t.clock.set(at(2026, 3, 5, 9, 0, 30));
         MainForm form(t.ctx);
         QVERIFY(form.start());
+        QCOMPARE(form.menu()->findChild<QAction*>("ntd")->text(), "Notebook"); // the menu follows it too
         QCOMPARE(t.prompter.lists.size(), listed ? 1 : 0);
         QCOMPARE(t.beeper.count, listed ? 1 : 0);
         if (listed) {

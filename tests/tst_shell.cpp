@@ -99,11 +99,6 @@ private slots:
         QVERIFY(s.item("eng")->isChecked() && !s.item("trk")->isChecked());
         QCOMPARE(s.form.windows().loadedWindows(), QList<QWidget*>{help}); // still shown, in English
         QVERIFY(help->isVisible() && help->windowTitle() == "Help");
-
-        // The choice is read back at the next start.
-        MainForm next(s.t.ctx);
-        QVERIFY(next.start());
-        QCOMPARE(next.menu()->findChild<QAction*>("ntd")->text(), "Notebook");
         s.item("hlp")->trigger();
         QVERIFY(!s.item("hlp")->isChecked() && !s.loaded(lang::Help));
         QTRY_VERIFY(help.isNull()); // destroyed, not merely hidden

@@ -127,11 +127,9 @@ int check(const Stores& s) {
     if (!lang::readLanguageSetting(s.dir.filePath("options.prg")).language)
         return fail("options.prg holds neither word");
     // Once written, a file is never empty and its note never cut: it is replaced whole or not at all.
-    for (const char* name : {"tarih.kyt", "options.prg", "notes.kyt"}) {
-        const QFileInfo file(s.dir.filePath(name));
-        if (file.exists() && file.size() == 0)
+    for (const char* name : {"tarih.kyt", "options.prg", "notes.kyt"})
+        if (const QFileInfo file(s.dir.filePath(name)); file.exists() && file.size() == 0)
             return fail(name, {"is empty"});
-    }
     const auto note = notebook::readNote(s.dir.filePath("notes.kyt"));
     const QString step = note.value.section('\n', 1, 1).mid(5);
     if (!note.ok() || (!note.value.isEmpty() && !note.value.endsWith("\nend " + step)))

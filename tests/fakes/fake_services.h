@@ -41,8 +41,7 @@ class ScriptedPrompter final : public Prompter {
 public:
     Answer show(BoxKind kind, const QString& title, const QString& text) override {
         boxes.append({kind, title, text});
-        if (onShow)
-            onShow();
+        onShow();
         if (kind != BoxKind::Question)
             return Answer::Ok;
         return answers.isEmpty() ? Answer::No : answers.dequeue();
@@ -51,8 +50,7 @@ public:
     int choose(const QString& title, const QString& text, const QStringList& named) override {
         boxes.append({BoxKind::Question, title, text});
         offered.append(named);
-        if (onShow)
-            onShow();
+        onShow();
         return picks.isEmpty() ? int(named.size()) - 1 : picks.dequeue();
     }
     // Recorded as an information box, its rows kept beside.
@@ -60,8 +58,7 @@ public:
                   const QList<QStringList>& rows) override {
         boxes.append({BoxKind::Information, title, text});
         lists.append(rows);
-        if (onShow)
-            onShow();
+        onShow();
     }
     // The texts of the boxes shown so far, joined by "|".
     QString texts() const {
@@ -73,9 +70,9 @@ public:
     QList<ShownBox> boxes;
     QQueue<Answer> answers;
     QQueue<int> picks;
-    QList<QStringList> offered;      // the choices of each choose(), in turn
-    QList<QList<QStringList>> lists; // the rows of each showList(), in turn
-    std::function<void()> onShow;    // runs while "the box is open"
+    QList<QStringList> offered;           // the choices of each choose(), in turn
+    QList<QList<QStringList>> lists;      // the rows of each showList(), in turn
+    std::function<void()> onShow = [] {}; // runs while "the box is open"
 };
 
 class CountingBeeper final : public Beeper {
@@ -109,13 +106,10 @@ public:
     QQueue<QString> paths;
 };
 
-class RecordingAutostart final : public AutostartWriter {
+// Registers nothing: a test's start must not touch the user's login entries.
+class NoAutostart final : public AutostartWriter {
 public:
-    QString registerAutostart(const QString& programPath) override {
-        registered.append(programPath);
-        return {};
-    }
-    QStringList registered;
+    QString registerAutostart(const QString&) override { return {}; }
 };
 
 // A complete context on a fresh temporary data directory.
@@ -126,7 +120,7 @@ struct TestContext {
     CountingBeeper beeper;
     RecordingOpener opener;
     ScriptedChooser chooser;
-    RecordingAutostart autostart;
+    NoAutostart autostart;
     AppContext ctx;
 
     TestContext() {
