@@ -39,6 +39,9 @@ QByteArray yearly(const QByteArray& start, const QByteArray& summary) {
            "\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:" + summary + "\r\nEND:VEVENT\r\n";
 }
 
+// Where a running copy is while the command line runs, and whose session has a runtime folder.
+enum RunningCopy { NoCopy, SameSession, CopysRuntimeOnly, CommandLinesRuntimeOnly };
+
 } // namespace
 
 class TestInterop : public QObject {
@@ -59,8 +62,7 @@ private slots:
             {1, 1, 0, 30, QStringLiteral("half past midnight")},
             {3, 29, plans::NoHour, 0, QStringLiteral("29 March, this year too")},
         };
-        for (const PlanRecord& plan : plans)
-            QVERIFY(plans::PlanStore(from.file("myfile.kyt")).appendPlan(plan).ok());
+        QVERIFY(plans::PlanStore(from.file("myfile.kyt")).addPlans(plans).ok());
         const diary::DiaryStore diaryFrom(from.ctx.dataDir);
         const QList<diary::DiaryEntry> entries{
             {-1, QString::fromUtf8("Toplantı"), QStringLiteral("  line one\nline two"), "05", "06", "2003"},
@@ -269,90 +271,73 @@ private slots:
             qPrintable(QString("%1 plans, %2 entries").arg(plans.value.size()).arg(entries.value.size())));
     }
 
+    // A copy of the program keeps its data beside it, so the temporary folder is its data folder. The
+    // command line works alone, or hands its work to a running copy and prints the copy's real answer; that
+    // copy may be of another session (from cron or su) with another runtime folder than the command line's,
+    // or none. What it says is on the standard output when it succeeds, else on the error output.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<RunningCopy>("copy");
+        QTest::addColumn<bool>("succeeds");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("--export=FILE") << QStringList{"--export=out.ics"} << NoCopy << true << "1 plan";
+        // The kind of file goes by its name: the directory (empty here) for .vcf, no guess for other names.
+        QTest::newRow(".vcf") << QStringList{"--export", "rehber.vcf"} << NoCopy << false << "Rehber boş";
+        QTest::newRow(".txt") << QStringList{"--export", "notlar.txt"} << NoCopy << false << "ne takvim";
+        QTest::newRow("--version") << QStringList{"--version"} << NoCopy << true << "Velkor";
+        QTest::newRow("--help") << QStringList{"--help"} << NoCopy << true << "--import <FILE>";
+        QTest::newRow("not a calendar")
+            << QStringList{"--import", "myfile.kyt"} << NoCopy << false << "myfile.kyt";
+        QTest::newRow("--import=FILE by a running copy")
+            << QStringList{"--import=in.ics"} << SameSession << true << "1 kayıt zaten vardı";
+        QTest::newRow("runtime folder in the copy's session only")
+            << QStringList{"--export", "backup.ics"} << CopysRuntimeOnly << true << "1 plan";
+        QTest::newRow("runtime folder in the command line's only")
+            << QStringList{"--export", "backup.ics"} << CommandLinesRuntimeOnly << true << "1 plan";
+    }
     void commandLine() {
-        // A copy of the program keeps its data beside it, so the temporary folder is its data folder.
+        QFETCH(QStringList, arguments);
+        QFETCH(RunningCopy, copy);
+        QFETCH(bool, succeeds);
+        QFETCH(QString, said);
         TestContext t;
         const QString program = t.file("velkor");
         QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
         QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
-        const auto run = [&](const QStringList& arguments) {
-            auto* process = new QProcess(this);
-            process->setWorkingDirectory(t.dir.path());
-            process->start(program, arguments);
-            // Not a blocking wait: a running copy in this test answers from its event loop.
-            [&] { QTRY_VERIFY_WITH_TIMEOUT(process->state() == QProcess::NotRunning, 30000); }();
-            return process;
-        };
-
-        // Both option forms: "--export=FILE" here, "--import FILE" below.
-        QProcess* alone = run({"--export=out.ics"});
-        QCOMPARE(alone->exitCode(), 0);
-        QVERIFY2(alone->readAllStandardOutput().contains("1 plan"), "export summary");
-        QVERIFY(readAll(t.file("out.ics")).contains("SUMMARY:Dentist"));
-        // The kind of file goes by its name: the directory (empty here) for .vcf, no guess for other names.
-        QVERIFY(run({"--export", "rehber.vcf"})->readAllStandardError().contains("Rehber boş"));
-        QVERIFY(run({"--export", "notlar.txt"})->readAllStandardError().contains("ne takvim"));
-        QCOMPARE(run({"--version"})->exitCode(), 0);
-        QProcess* help = run({"--help"});
-        QVERIFY(help->exitCode() == 0 && help->readAllStandardOutput().contains("--import <FILE>"));
-        QProcess* wrong = run({"--import", "myfile.kyt"});
-        QVERIFY(wrong->exitCode() != 0);
-        QVERIFY(wrong->readAllStandardError().contains("myfile.kyt"));
-
-        // A running copy does the work itself and its answer is printed.
+        QVERIFY(interop::exportCalendar(t.file("in.ics"), t.ctx).ok);
+        QTemporaryDir runtime;
+        const QByteArray ownRuntime = qgetenv("XDG_RUNTIME_DIR");
+        QProcessEnvironment other = QProcessEnvironment::systemEnvironment();
+        if (copy == CopysRuntimeOnly) {
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+            other.remove("XDG_RUNTIME_DIR");
+        } else if (copy == CommandLinesRuntimeOnly) {
+            qunsetenv("XDG_RUNTIME_DIR");
+            other.insert("XDG_RUNTIME_DIR", runtime.path());
+        }
         shell::SingleInstance running(t.dir.path());
-        QCOMPARE(running.acquire(), shell::SingleInstance::Outcome::First);
+        const auto outcome = copy == NoCopy ? shell::SingleInstance::Outcome::First : running.acquire();
+        ownRuntime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", ownRuntime);
+        QCOMPARE(outcome, shell::SingleInstance::Outcome::First);
         int served = 0;
         running.setRequestHandler([&](QByteArrayView request) {
             ++served;
             const auto asked = interop::decodeRequest(request);
             return interop::encodeAnswer(interop::transferFile(asked->file, asked->importing, t.ctx));
         });
-        QProcess* handed = run({"--import=out.ics"});
-        QCOMPARE(served, 1);
-        QCOMPARE(handed->exitCode(), 0);
-        QVERIFY2(handed->readAllStandardOutput().contains("1 kayıt zaten vardı"), "answer printed");
-    }
 
-    // The command line from cron or su has another runtime folder than the desktop session, or none: it
-    // still reaches the running copy and prints its real answer.
-    void commandLineReachesTheCopyOfAnotherSession_data() {
-        QTest::addColumn<bool>("copyHasRuntimeFolder");
-        QTest::newRow("runtime folder in the copy's session only") << true;
-        QTest::newRow("runtime folder in the command line's only") << false;
-    }
-    void commandLineReachesTheCopyOfAnotherSession() {
-        QFETCH(bool, copyHasRuntimeFolder);
-        TestContext t;
-        const QString program = t.file("velkor");
-        QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
-        QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
-        QTemporaryDir runtime;
-        const QByteArray ownRuntime = qgetenv("XDG_RUNTIME_DIR");
-        QProcessEnvironment other = QProcessEnvironment::systemEnvironment();
-        if (copyHasRuntimeFolder) {
-            qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-            other.remove("XDG_RUNTIME_DIR");
-        } else {
-            qunsetenv("XDG_RUNTIME_DIR");
-            other.insert("XDG_RUNTIME_DIR", runtime.path());
-        }
-        shell::SingleInstance running(t.dir.path());
-        const auto outcome = running.acquire();
-        ownRuntime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", ownRuntime);
-        QCOMPARE(outcome, shell::SingleInstance::Outcome::First);
-        running.setRequestHandler([&](QByteArrayView request) {
-            const auto asked = interop::decodeRequest(request);
-            return interop::encodeAnswer(interop::transferFile(asked->file, asked->importing, t.ctx));
-        });
-        QProcess exporting;
-        exporting.setProcessEnvironment(other);
-        exporting.setWorkingDirectory(t.dir.path());
-        exporting.start(program, {"--export", "backup.ics"});
-        QTRY_VERIFY_WITH_TIMEOUT(exporting.state() == QProcess::NotRunning, 30000);
-        QCOMPARE(exporting.exitCode(), 0);
-        QVERIFY2(exporting.readAllStandardOutput().contains("1 plan"), "the copy's answer printed");
-        QVERIFY(readAll(t.file("backup.ics")).contains("SUMMARY:Dentist"));
+        QProcess process;
+        process.setProcessEnvironment(other);
+        process.setWorkingDirectory(t.dir.path());
+        process.start(program, arguments);
+        // Not a blocking wait: a running copy in this test answers from its event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 30000);
+        QCOMPARE(served, copy == NoCopy ? 0 : 1);
+        QCOMPARE(process.exitCode() == 0, succeeds);
+        const QByteArray out = succeeds ? process.readAllStandardOutput() : process.readAllStandardError();
+        QVERIFY2(out.contains(said.toUtf8()), out.constData());
+        if (succeeds && arguments.first().startsWith("--export"))
+            QVERIFY(readAll(t.file(arguments.last().section('=', -1))).contains("SUMMARY:Dentist"));
     }
 };
 

@@ -72,8 +72,6 @@ const QMap<QString, Writer>& writers() {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Link)
-
 class TestLinkedFiles : public QObject {
     Q_OBJECT
 private slots:
