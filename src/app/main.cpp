@@ -16,7 +16,6 @@
 #include <QSessionManager>
 #include <QThread>
 
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 

@@ -29,8 +29,6 @@
 #include <QCursor>
 #include <QIcon>
 
-#include <cstdio>
-
 // The icon lives in this library's resources; a static library's resources must be pulled in by hand.
 static void initShellResources() {
     Q_INIT_RESOURCE(velkor);

@@ -13,7 +13,6 @@
 #include <QSaveFile>
 #include <QThread>
 
-#include <cstdio>
 #include <utility>
 
 namespace velkor::shell {

@@ -5,8 +5,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 namespace velkor::shell {
 
 WindowRegistry::~WindowRegistry() {

@@ -37,8 +37,6 @@ struct AppContext : CoreContext {
     // Asks for the file, moves the data through it and tells how it went; the open windows then show what
     // an import brought.
     std::function<void(QWidget* parent, Exchange what)> exchange;
-
-    bool turkish() const { return language == Language::Turkish; }
 };
 
 } // namespace velkor

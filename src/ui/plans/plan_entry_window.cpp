@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <cstdio>
-
 namespace velkor::plans {
 
 namespace {
