@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
                      QStringLiteral("Dişçi randevusu %1, sonra pazardan ekmek ve peynir al").arg(i)});
     }
     const QStringList columns{QStringLiteral("Tarih"), QStringLiteral("Saat"), QStringLiteral("Plan")};
-    QtPrompter prompter([] { return Language::Turkish; });
+    QtPrompter prompter;
     const auto list = [&] {
         prompter.showList(QString(), QStringLiteral("Kaçırılan planlar"), columns, rows);
     };

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ ccache clang-format
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools
   qt6-qpa-plugins libgl-dev
   xvfb xauth trayer xdotool xclip x11-utils imagemagick strace procps
   pkg-config mdbtools-dev libical-dev

@@ -5,6 +5,7 @@
 #include "core/lang/vocabulary.h"
 #include "fakes/fake_services.h"
 #include "shell/main_form.h"
+#include "shell/window_code.h"
 
 #include <QAction>
 #include <QListView>
@@ -102,7 +103,7 @@ private slots:
         QFETCH(QString, tel);
         QFETCH(QString, address);
         TestContext t;
-        t.ctx.language = Language::English;
+        lang::useLanguage(Language::English);
         const QString file =
             source.endsWith(".vcf") ? dataFile(QString::fromLatin1(source)) : written(t, source);
         const TransferResult result = importContacts(file, t.ctx);
@@ -189,7 +190,7 @@ private slots:
         QFETCH(QStringList, after);
         QFETCH(QString, summary);
         TestContext t;
-        t.ctx.language = Language::English;
+        lang::useLanguage(Language::English);
         seed(t, {{u"Ayşe"_s, u"0532 111 22 33"_s, u"eski"_s},
                  {u"Berk"_s, u"222"_s, {}},
                  {u"Can"_s, u"333"_s, {}},
@@ -248,7 +249,7 @@ private slots:
         shell::MainForm form(t.ctx);
         QVERIFY(form.start());
         form.menu()->findChild<QAction*>(u"rhbr"_s)->trigger();
-        QWidget* window = form.windows().loaded(lang::Directory);
+        QWidget* window = form.windows().loaded(shell::Directory);
         auto* list = window->findChild<QListView*>(u"List1"_s);
         auto* importAction = window->findChild<QAction*>(u"importAction"_s);
         auto* exportAction = window->findChild<QAction*>(u"exportAction"_s);

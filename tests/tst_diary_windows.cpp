@@ -2,6 +2,7 @@
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
 #include "shell/main_form.h"
+#include "shell/window_code.h"
 #include "ui/common/typed_text.h"
 #include "ui/diary/diary_editor_window.h"
 
@@ -30,14 +31,14 @@ struct Diary {
     DiaryStore store{t.ctx.dataDir};
     QAction* gnlk = form.menu()->findChild<QAction*>(u"gnlk"_s);
 
-    explicit Diary(Language language = Language::Turkish) { t.ctx.language = language; }
+    explicit Diary(Language language = Language::Turkish) { lang::useLanguage(language); }
     ~Diary() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     qint32 add(QString day, QString month, QString year, QString subject, QString content = {}) {
         return store.addEntry({-1, subject, content, day, month, year}).value;
     }
-    QWidget* browser() const { return form.windows().loaded(lang::DiaryBrowser); }
+    QWidget* browser() const { return form.windows().loaded(shell::DiaryBrowser); }
     DiaryEditorWindow* editor() const {
-        return qobject_cast<DiaryEditorWindow*>(form.windows().loaded(lang::DiaryEditor));
+        return qobject_cast<DiaryEditorWindow*>(form.windows().loaded(shell::DiaryEditor));
     }
     QListView* list() const { return child<QListView>(browser(), "List1"); }
     QStringList subjects() const {
@@ -181,7 +182,7 @@ private slots:
 
         QTest::keyClicks(content, u"."_s);
         d.t.prompter.answers.enqueue(Answer::Yes);
-        d.form.windows().unload(lang::DiaryEditor);
+        d.form.windows().unload(shell::DiaryEditor);
         QCOMPARE(d.t.prompter.texts(),
                  u"The Subject field cannot be blank. The record will be named as Unnamed.|Record Saved|"
                  u"Do you want to save your changes?|Record Updated"_s);

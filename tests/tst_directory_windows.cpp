@@ -6,6 +6,7 @@
 #include "fakes/pty_modem.h"
 #include "fakes/window_helpers.h"
 #include "shell/main_form.h"
+#include "shell/window_code.h"
 #include "ui/directory/directory_editor_window.h"
 #include "ui/directory/directory_window.h"
 
@@ -141,7 +142,7 @@ private slots:
         QCOMPARE(o.t.prompter.boxes.size(), 1);
         clickName(w, u"Kaya"_s, true); // the double click that follows adds no second message
         click(w, "Command4");          // Ilgın
-        const QString gone = lang::directory::rowGone(Language::Turkish);
+        const QString gone = lang::directory::rowGone();
         QCOMPARE(o.t.prompter.texts(), gone + u'|' + gone);
         QCOMPARE(editing.count(), 0);
         QCOMPARE(text(w, {"Label1"}), u"Ilgın"_s);
@@ -156,12 +157,12 @@ private slots:
         QVERIFY(form.start());
         QAction* rhbr = form.menu()->findChild<QAction*>(u"rhbr"_s);
         rhbr->trigger();
-        QPointer<QWidget> directory = form.windows().loaded(lang::Directory);
+        QPointer<QWidget> directory = form.windows().loaded(shell::Directory);
         QTRY_COMPARE(listed(directory), AllNames);
 
         clickName(directory, u"ince"_s, true);
         QTRY_VERIFY(!directory);
-        QPointer<QWidget> editor = form.windows().loaded(EditorWindowCode);
+        QPointer<QWidget> editor = form.windows().loaded(shell::DirectoryEditor);
         QVERIFY(editor && editor->isVisible() && !rhbr->isChecked() && t.ctx.state.dirEditorOpen);
         QCOMPARE(text(editor, {"Text1", "Text2", "Text3", "Command1"}), u"ince|0532|İzmir|Güncelle"_s);
         for (const QString& name : {QString(), u"Kaya"_s, u"İnce"_s}) { // blank, taken (No), a new name
@@ -174,12 +175,12 @@ private slots:
 
         editor->close();
         QTRY_VERIFY(!editor);
-        directory = form.windows().loaded(lang::Directory);
+        directory = form.windows().loaded(shell::Directory);
         QVERIFY(directory && directory->isVisible() && rhbr->isChecked() && !t.ctx.state.dirEditorOpen);
         QTRY_COMPARE(listed(directory),
                      (QStringList{u"Ali'nin"_s, u"Ilgın"_s, u"İnce"_s, u"Kaya"_s, u"Kaya"_s, u"Kontrol"_s}));
         click(directory, "Command1"); // "Yeni": an empty editor
-        QTRY_VERIFY(editor = form.windows().loaded(EditorWindowCode));
+        QTRY_VERIFY(editor = form.windows().loaded(shell::DirectoryEditor));
         QCOMPARE(text(editor, {"Text1", "Command1"}), u"|Kaydet"_s);
         child<QLineEdit>(editor, "Text1")->setText(u"Kaya"_s);
         t.prompter.answers.enqueue(Answer::Yes);

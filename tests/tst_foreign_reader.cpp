@@ -72,6 +72,7 @@ private slots:
         QFETCH(ReaderEnd, end);
         QFETCH(QString, said);
         TestContext t;
+        lang::useLanguage(Language::English); // the reasons below are worded in English
         const QString program = body.isEmpty() ? t.file("missing") : script(t, body);
         QList<QByteArray> frames;
         foreign::ReaderLimits limits;
@@ -88,7 +89,7 @@ private slots:
     // Through the program's own imports: a reader that dies costs one message and changes nothing.
     void aReaderThatCrashesChangesNothing() {
         TestContext t;
-        t.ctx.language = Language::English;
+        lang::useLanguage(Language::English);
         QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
         const QByteArray before = readAll(t.file("myfile.kyt"));
         QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
@@ -102,7 +103,7 @@ private slots:
     // is told to wait its turn, and the first goes on.
     void oneTransferAtATime() {
         TestContext t;
-        t.ctx.language = Language::English;
+        lang::useLanguage(Language::English);
         QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
         const QByteArray go = t.file("go").toUtf8();
         t.ctx.readerProgram = script(t, "while [ ! -e '" + go + "' ]; do sleep 0.05; done\nexec '" +
@@ -120,7 +121,7 @@ private slots:
     // Opening a named pipe waits for a writer, and a device may never end: neither is opened.
     void onlyPlainFilesAreRead() {
         TestContext t;
-        t.ctx.language = Language::English;
+        lang::useLanguage(Language::English);
         for (const char* name : {"in.ics", "in.vcf", "in", "history.mdb"})
             QCOMPARE(mkfifo(qPrintable(t.file(name)), 0600), 0);
         const QStringList refusals{
@@ -138,6 +139,7 @@ private slots:
     // the file, which stays as it was, and nothing of the import is left beside it.
     void loopingDatabaseIsStoppedAtItsLimit() {
         TestContext t;
+        lang::useLanguage(Language::English);
         // The reader finds a damaged page of this old database endless: a single bit flipped (found among
         // 700 random flips).
         QByteArray looping = sample(QStringLiteral("jet/DateTestDatabase.mdb"));

@@ -1,6 +1,7 @@
 // iCalendar in and out: round trip, the real files of other programs, made-up edge cases, bad input, and
 // the command line with and without a running copy.
 #include "fakes/fake_services.h"
+#include "shell/window_code.h"
 
 #include "core/diary/diary_store.h"
 #include "core/interop/calendar_transfer.h"
@@ -185,7 +186,7 @@ private slots:
         QFETCH(QString, plans);
         QFETCH(QString, said);
         TestContext t;
-        t.ctx.language = Language::English;
+        lang::useLanguage(Language::English);
         QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
         QVERIFY(writeAll(t.file("in.ics"), content));
         if (said == "files.mdb")
@@ -200,7 +201,7 @@ private slots:
     // 50,000 events come in; past 100 MB a file is refused before it is read.
     void bigFiles() {
         TestContext t;
-        t.ctx.language = Language::English;
+        lang::useLanguage(Language::English);
         QByteArray body;
         constexpr int Count = 50000;
         for (int i = 0; i < Count; ++i)
@@ -222,7 +223,7 @@ private slots:
         shell::MainForm form(t.ctx);
         QVERIFY(form.start());
         form.menu()->findChild<QAction*>("plnlr")->trigger();
-        auto* query = qobject_cast<plans::PlanQueryWindow*>(form.windows().loaded(lang::PlanQuery));
+        auto* query = qobject_cast<plans::PlanQueryWindow*>(form.windows().loaded(shell::PlanQuery));
         auto* chooser = query->findChild<QListWidget*>("List2");
         emit chooser->pressed(chooser->model()->index(plans::PlanQueryWindow::AllPlans, 0));
         QCOMPARE(query->lineModel()->rowCount(), 0);

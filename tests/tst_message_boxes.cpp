@@ -1,3 +1,4 @@
+#include "core/lang/translations.h"
 #include "fakes/file_helpers.h"
 #include "ui/common/desktop_services.h"
 
@@ -61,7 +62,8 @@ private slots:
                 if (choices.isEmpty() || button->text() == choices[0])
                     button->click();
         });
-        QtPrompter prompter([] { return Language::English; });
+        lang::useLanguage(Language::English);
+        QtPrompter prompter;
         if (choices.isEmpty())
             QCOMPARE(prompter.show(BoxKind::Information, QString(), text), Answer::Ok);
         else
@@ -102,7 +104,8 @@ private slots:
                               table->index(row, 2).data().toString()});
             window->reject();
         });
-        QtPrompter prompter([] { return Language::Turkish; });
+        lang::useLanguage(Language::Turkish);
+        QtPrompter prompter;
         rows[1][2] = u"two\r\nlines\nand\tmore"_s; // one arrow a line break, a blank for a tab
         prompter.showList(QString(), u"Missed plans"_s, {u"Date"_s, u"Time"_s, u"Plan"_s}, rows);
         QCOMPARE(size.boundedTo(available), size);

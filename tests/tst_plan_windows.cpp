@@ -3,6 +3,7 @@
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
 #include "shell/main_form.h"
+#include "shell/window_code.h"
 #include "ui/plans/plan_entry_window.h"
 #include "ui/plans/plan_query_window.h"
 
@@ -261,7 +262,7 @@ private slots:
         // Another program replaces a listed plan by one showing the same line: deleting it and another
         // plan removes only the other and says so, and the list shows the file again.
         QVERIFY(q.store.replacePlan(MarNextDay, MarNextTwin).value);
-        q.t.ctx.language = Language::English;
+        lang::useLanguage(Language::English);
         q.tick(0);
         q.tick(1);
         click(q.window.get(), "Command6");
@@ -307,7 +308,7 @@ private slots:
         QVERIFY(form.start());
         PlanStore(t.file("myfile.kyt")).appendPlan(MarEarly);
         form.menu()->findChild<QAction*>("plnlr")->trigger();
-        auto* query = qobject_cast<PlanQueryWindow*>(form.windows().loaded(lang::PlanQuery));
+        auto* query = qobject_cast<PlanQueryWindow*>(form.windows().loaded(shell::PlanQuery));
         QVERIFY(query);
         auto* lines = child<QListView>(query, "List1");
         clickRow(child<QListWidget>(query, "List2"), 2);

@@ -6,6 +6,7 @@
 #include "shell/help_window.h"
 #include "shell/main_form.h"
 #include "shell/single_instance.h"
+#include "shell/window_code.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -89,18 +90,18 @@ private slots:
     void languageSwitchChangesWordsOnlyAndLoadsNoWindow() {
         Shell s;
         // Items whose windows cannot be made never show a mark.
-        s.form.windows().setFactory(lang::Directory, []() -> QWidget* { return nullptr; });
+        s.form.windows().setFactory(shell::Directory, []() -> QWidget* { return nullptr; });
         s.item("rhbr")->trigger();
         QVERIFY(!s.item("rhbr")->isChecked() && s.t.prompter.boxes.isEmpty());
         s.item("hlp")->trigger();
-        QPointer<QWidget> help = s.loaded(lang::Help);
+        QPointer<QWidget> help = s.loaded(shell::Help);
         s.item("eng")->trigger();
         QCOMPARE(readAll(s.t.file("options.prg")), QByteArray("\"eng\"\r\n"));
         QVERIFY(s.item("eng")->isChecked() && !s.item("trk")->isChecked());
         QCOMPARE(s.form.windows().loadedWindows(), QList<QWidget*>{help}); // still shown, in English
         QVERIFY(help->isVisible() && help->windowTitle() == "Help");
         s.item("hlp")->trigger();
-        QVERIFY(!s.item("hlp")->isChecked() && !s.loaded(lang::Help));
+        QVERIFY(!s.item("hlp")->isChecked() && !s.loaded(shell::Help));
         QTRY_VERIFY(help.isNull()); // destroyed, not merely hidden
     }
 
@@ -108,27 +109,27 @@ private slots:
     void calendarHidesAndComesBackFromTheTray() {
         Shell s;
         QAction* tkvm = s.item("tkvm");
-        QVERIFY(!s.loaded(lang::MonthCalendar)); // with a tray it is not shown at start
+        QVERIFY(!s.loaded(shell::MonthCalendar)); // with a tray it is not shown at start
         s.form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
-        QPointer<QWidget> calendar = s.loaded(lang::MonthCalendar);
+        QPointer<QWidget> calendar = s.loaded(shell::MonthCalendar);
         QVERIFY(calendar && calendar->isVisible() && tkvm->isChecked());
         auto* browserButton = calendar->findChild<QPushButton*>("Command5");
         browserButton->click(); // the month browser; a second click hides it, a third shows it again
-        QWidget* browser = s.loaded(lang::MonthBrowser);
+        QWidget* browser = s.loaded(shell::MonthBrowser);
         QVERIFY(browser && browser->isVisible());
         browserButton->click();
         QVERIFY(!browser->isVisible());
         browserButton->click();
-        QVERIFY(s.loaded(lang::MonthBrowser) == browser && browser->isVisible());
+        QVERIFY(s.loaded(shell::MonthBrowser) == browser && browser->isVisible());
 
         tkvm->trigger();
         QVERIFY(!calendar->isVisible() && !tkvm->isChecked() && !browser->isVisible());
         s.form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
-        QVERIFY(s.loaded(lang::MonthCalendar) == calendar && calendar->isVisible() && tkvm->isChecked());
+        QVERIFY(s.loaded(shell::MonthCalendar) == calendar && calendar->isVisible() && tkvm->isChecked());
         calendar->findChild<QPushButton*>("Command1")->click();
         QTRY_VERIFY(calendar.isNull());
         QVERIFY(!tkvm->isChecked() && !browser->isVisible());
-        QCOMPARE(s.loaded(lang::MonthBrowser), browser); // keeps its month for next time
+        QCOMPARE(s.loaded(shell::MonthBrowser), browser); // keeps its month for next time
 
         // Without a tray the calendar's right button opens the tray's menu; with one, it does not.
         bool tray = true;
@@ -137,7 +138,7 @@ private slots:
         for (bool withTray : {true, false}) {
             tray = withTray;
             QContextMenuEvent rightButton(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-            QCoreApplication::sendEvent(s.loaded(lang::MonthCalendar), &rightButton);
+            QCoreApplication::sendEvent(s.loaded(shell::MonthCalendar), &rightButton);
             QCOMPARE(s.form.menu()->isVisible(), !withTray);
         }
         s.form.menu()->hide();
@@ -154,7 +155,7 @@ private slots:
         QVERIFY(writeAll(pages.filePath(u"help/tr/help_tr.htm"_s), "<p>yardım</p>"));
         HelpWindow window(t.ctx);
         QCOMPARE(shown(window), u"yardım"_s);
-        window.applyLanguage(Language::English); // a folder stands where the page should be
+        lang::useLanguage(Language::English); // a folder stands where the page should be
         QCOMPARE(shown(window), u"page cannot be read: "_s +
                                     QDir::toNativeSeparators(pages.filePath(u"help/eng/help_eng.htm"_s)));
     }
@@ -315,7 +316,7 @@ private slots:
         MainForm form(t.ctx);
         QVERIFY(form.start());
         form.menu()->findChild<QAction*>(u"ntd"_s)->trigger();
-        QPointer<QWidget> notebook = form.windows().loaded(lang::Notebook);
+        QPointer<QWidget> notebook = form.windows().loaded(shell::Notebook);
         QTest::keyClicks(notebook->findChild<QPlainTextEdit*>(u"Text1"_s), u"typed"_s);
         form.menu()->findChild<QAction*>(u"ntd"_s)->trigger(); // holding typed text: comes to the front
         QVERIFY(notebook && notebook->isVisible() && t.prompter.boxes.isEmpty());

@@ -5,6 +5,7 @@
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
 #include "shell/main_form.h"
+#include "shell/window_code.h"
 #include "ui/common/geometry.h"
 
 #include <QAbstractButton>
@@ -251,19 +252,19 @@ private slots:
 
         for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
             form.menu()->findChild<QAction*>(item)->trigger();
-        form.windows().show(lang::MonthBrowser);
+        form.windows().show(shell::MonthBrowser);
         // A line of the diary's list, so its columns show, and the plans listed under the records' heading.
-        const auto* lines = form.windows().loaded(lang::DiaryBrowser)->findChild<QListView*>("List1");
+        const auto* lines = form.windows().loaded(shell::DiaryBrowser)->findChild<QListView*>("List1");
         QTRY_VERIFY(lines->model()->rowCount() == 1);
-        QWidget* query = form.windows().loaded(lang::PlanQuery);
+        QWidget* query = form.windows().loaded(shell::PlanQuery);
         testing::clickRow(testing::child<QListWidget>(query, "List2"), 13);
         for (const int expected : {8, 9}) {
             // Then the windows opened from others; the diary editor takes the browser's place, the
             // directory hides behind its editor.
             if (expected == 9) {
                 testing::click(query, "Command2");
-                testing::click(form.windows().loaded(lang::DiaryBrowser), "Command2");
-                testing::click(form.windows().loaded(lang::Directory), "Command1");
+                testing::click(form.windows().loaded(shell::DiaryBrowser), "Command2");
+                testing::click(form.windows().loaded(shell::Directory), "Command1");
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
             for (const Language language : {first, second}) {

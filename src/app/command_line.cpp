@@ -5,6 +5,7 @@
 #include "core/base/program_layout.h"
 #include "core/interop/exchange.h"
 #include "core/lang/language_setting.h"
+#include "core/lang/translations.h"
 #include "shell/data_folder.h"
 #include "shell/exit_signals.h"
 #include "shell/pages.h"
@@ -94,7 +95,7 @@ int transfer(const QString& file, bool importing) {
         context.readerProgram = programLayout(context.programDir).readerProgram;
         context.clock = &clock;
         context.prompter = &prompter;
-        context.language = folderLanguage(choice.dir);
+        lang::useLanguage(folderLanguage(choice.dir));
         // A signal to end stops the reading of a file, but never splits the writing of what was read: it
         // is taken between the two, or once everything is written.
         shell::ExitSignals exitSignals;

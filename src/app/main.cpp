@@ -62,9 +62,9 @@ int main(int argc, char* argv[]) {
 
     AppContext context;
     // Until options.prg is found, the program speaks Turkish.
-    lang::useLanguage(context.language);
+    lang::useLanguage(Language::Turkish);
     SystemClock clock;
-    QtPrompter prompter([&context] { return context.language; });
+    QtPrompter prompter;
     SystemBeeper beeper;
     DesktopFileOpener opener;
     DialogFileChooser chooser;

@@ -1,14 +1,16 @@
 #include "shell/about_window.h"
 
-#include "core/lang/vocabulary.h"
 #include "shell/pages.h"
 
 namespace velkor::shell {
 
-AboutWindow::AboutWindow(AppContext& context, QWidget* parent)
-    : PageWindow(context, lang::About, QString::fromUtf8("Velkor Hakkında"), 6750, 3255, parent) {
+AboutWindow::AboutWindow(AppContext& context, QWidget* parent) : PageWindow(context, 6750, 3255, parent) {
     setObjectName(QStringLiteral("Form7"));
-    applyLanguage(context.language);
+    retranslate();
+}
+
+QString AboutWindow::title() const {
+    return tr("About Velkor");
 }
 
 QString AboutWindow::relativePage(Language language) const {

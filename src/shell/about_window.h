@@ -12,6 +12,7 @@ public:
 
 protected:
     QString relativePage(Language language) const override;
+    QString title() const override;
 };
 
 } // namespace velkor::shell

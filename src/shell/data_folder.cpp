@@ -3,6 +3,7 @@
 #include "core/base/record_file.h"
 #include "core/lang/language_setting.h"
 #include "core/lang/messages.h"
+#include "core/lang/translations.h"
 #include "shell/single_instance.h"
 
 #include <QDir>
@@ -41,18 +42,18 @@ bool settleDataFolder(const DataDirChoice& choice, Prompter& prompter) {
     const QString noteFile = QDir(choice.dir).filePath(movedNoteFileName());
     if (!choice.copyFrom.isEmpty()) {
         if (const IoResult copied = copyDataFiles(choice.copyFrom, choice.dir); !copied) {
-            prompter.fail(QString(),
-                          lang::data_folder::copyFailed(languageOf(choice.copyFrom), copied.error));
+            // Said before the program has chosen its language: in the one the data speaks.
+            lang::useLanguage(languageOf(choice.copyFrom));
+            prompter.fail(QString(), lang::data_folder::copyFailed(copied.error));
             return false;
         }
     } else if (alreadyTold(noteFile, programDir)) {
         return true;
     }
-    const Language language = languageOf(choice.dir);
-    prompter.inform(QString(),
-                    choice.copyFrom.isEmpty()
-                        ? lang::data_folder::usedHere(language, native(programDir), native(choice.dir))
-                        : lang::data_folder::copiedHere(language, native(programDir), native(choice.dir)));
+    lang::useLanguage(languageOf(choice.dir));
+    prompter.inform(QString(), choice.copyFrom.isEmpty()
+                                   ? lang::data_folder::usedHere(native(programDir), native(choice.dir))
+                                   : lang::data_folder::copiedHere(native(programDir), native(choice.dir)));
     // Said once: a failure to remember it only means saying it again next time.
     rewriteRecordFile(noteFile, encodeRecord({programDir}));
     return true;

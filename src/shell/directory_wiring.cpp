@@ -1,7 +1,7 @@
 #include "shell/directory_wiring.h"
 
 #include "core/interop/contacts_transfer.h"
-#include "core/lang/vocabulary.h"
+#include "shell/window_code.h"
 #include "ui/directory/directory_editor_window.h"
 #include "ui/directory/directory_window.h"
 
@@ -10,26 +10,25 @@ namespace velkor::shell {
 using directory::DirectoryEditorWindow;
 using directory::DirectoryWindow;
 using directory::EditorRequest;
-using directory::EditorWindowCode;
 
 void registerDirectoryWindows(WindowRegistry& windows, AppContext& context, QObject* owner) {
     // The editor has no menu item and no mark.
-    windows.add(EditorWindowCode, nullptr);
-    windows.setFactory(lang::Directory, [&windows, &context, owner] {
+    windows.add(DirectoryEditor, nullptr);
+    windows.setFactory(Directory, [&windows, &context, owner] {
         auto* window = new DirectoryWindow(context);
         window->setContactsDoors(
             {[&context](const QString& file) { return interop::importContacts(file, context); },
              [&context](const QString& file) { return interop::exportContacts(file, context); }});
         QObject::connect(window, &DirectoryWindow::editorRequested, owner,
                          [&windows, &context, owner](const EditorRequest& request) {
-                             windows.unload(lang::Directory);
-                             windows.setFactory(EditorWindowCode, [&windows, &context, owner, request] {
+                             windows.unload(Directory);
+                             windows.setFactory(DirectoryEditor, [&windows, &context, owner, request] {
                                  auto* editor = new DirectoryEditorWindow(context, request);
                                  QObject::connect(editor, &DirectoryEditorWindow::closed, owner,
-                                                  [&windows] { windows.show(lang::Directory); });
+                                                  [&windows] { windows.show(Directory); });
                                  return editor;
                              });
-                             windows.show(EditorWindowCode);
+                             windows.show(DirectoryEditor);
                          });
         return window;
     });

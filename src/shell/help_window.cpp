@@ -1,14 +1,16 @@
 #include "shell/help_window.h"
 
-#include "core/lang/vocabulary.h"
 #include "shell/pages.h"
 
 namespace velkor::shell {
 
-HelpWindow::HelpWindow(AppContext& context, QWidget* parent)
-    : PageWindow(context, lang::Help, QStringLiteral("help"), 11910, 7515, parent) {
+HelpWindow::HelpWindow(AppContext& context, QWidget* parent) : PageWindow(context, 11910, 7515, parent) {
     setObjectName(QStringLiteral("Form6"));
-    applyLanguage(context.language);
+    retranslate();
+}
+
+QString HelpWindow::title() const {
+    return tr("Help");
 }
 
 QString HelpWindow::relativePage(Language language) const {

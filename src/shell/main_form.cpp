@@ -5,7 +5,6 @@
 #include "core/jet/child_jet_reader.h"
 #include "core/lang/language_setting.h"
 #include "core/lang/translations.h"
-#include "core/lang/vocabulary.h"
 #include "core/plans/day_set.h"
 #include "core/plans/plan_store.h"
 #include "shell/about_window.h"
@@ -16,10 +15,9 @@
 #include "shell/old_databases.h"
 #include "shell/reminder_list.h"
 #include "shell/tray_events.h"
+#include "shell/window_code.h"
 #include "ui/calendar/month_browser_window.h"
 #include "ui/calendar/month_calendar_window.h"
-#include "ui/common/captions.h"
-#include "ui/common/language_aware.h"
 #include "ui/diary/diary_browser_window.h"
 #include "ui/notebook/notebook_window.h"
 #include "ui/plans/plan_entry_window.h"
@@ -73,21 +71,21 @@ MainForm::MainForm(AppContext& context, QObject* parent)
 }
 
 void MainForm::registerPlanWindows() {
-    m_windows.setFactory(lang::PlanQuery, [this] { return new plans::PlanQueryWindow(m_ctx); });
+    m_windows.setFactory(PlanQuery, [this] { return new plans::PlanQueryWindow(m_ctx); });
     // The calendars open plan entry through the context; a plan stored there shows in the loaded plan list.
     m_ctx.openPlanEntry = [this](QWidget* parent) {
         plans::PlanEntryWindow* entry = plans::openPlanEntry(m_ctx, parent);
         connect(entry, &plans::PlanEntryWindow::reListWanted, this, [this] {
-            if (auto* query = qobject_cast<plans::PlanQueryWindow*>(m_windows.loaded(lang::PlanQuery)))
+            if (auto* query = qobject_cast<plans::PlanQueryWindow*>(m_windows.loaded(PlanQuery)))
                 query->reList();
         });
     };
 }
 
 void MainForm::showImportedData() {
-    if (auto* query = qobject_cast<plans::PlanQueryWindow*>(m_windows.loaded(lang::PlanQuery)))
+    if (auto* query = qobject_cast<plans::PlanQueryWindow*>(m_windows.loaded(PlanQuery)))
         query->reRead();
-    if (auto* diary = qobject_cast<diary::DiaryBrowserWindow*>(m_windows.loaded(lang::DiaryBrowser)))
+    if (auto* diary = qobject_cast<diary::DiaryBrowserWindow*>(m_windows.loaded(DiaryBrowser)))
         diary->refresh();
 }
 
@@ -110,8 +108,8 @@ MainForm::~MainForm() {
     delete m_menu;
 }
 
-QAction* MainForm::addItem(QMenu* menu, const char* name, const QString& caption, bool checkable) {
-    QAction* action = menu->addAction(caption);
+QAction* MainForm::addItem(QMenu* menu, const char* name, bool checkable) {
+    QAction* action = menu->addAction(QString());
     action->setObjectName(QString::fromLatin1(name));
     action->setCheckable(checkable);
     return action;
@@ -121,39 +119,53 @@ void MainForm::buildMenu() {
     m_menu = new QMenu;
     m_menu->setObjectName(QStringLiteral("Sek"));
     m_menu->setTitle(QStringLiteral("SEK"));
-    const auto s = [](const char* utf8) { return QString::fromUtf8(utf8); };
 
     const std::pair<const char*, int> windowItems[] = {
-        {"tkvm", lang::MonthCalendar}, {"plnlr", lang::PlanQuery}, {"gnlk", lang::DiaryBrowser},
-        {"rhbr", lang::Directory},     {"ntd", lang::Notebook},    {"hlp", lang::Help},
-        {"about", lang::About},
+        {"tkvm", MonthCalendar}, {"plnlr", PlanQuery}, {"gnlk", DiaryBrowser}, {"rhbr", Directory},
+        {"ntd", Notebook},       {"hlp", Help},        {"about", About},
     };
-    const char* designCaptions[] = {"Takvim",      "Planlar", "Günlük",  "Rehber",
-                                    "Not Defteri", "Yardım",  "Hakkında"};
     for (size_t i = 0; i < std::size(windowItems); ++i) {
         const int code = windowItems[i].second;
-        QAction* item = addItem(m_menu, windowItems[i].first, s(designCaptions[i]), true);
+        QAction* item = addItem(m_menu, windowItems[i].first, true);
+        m_items.append(item);
         // The diary's mark stands for two windows; its wiring keeps it.
-        m_windows.add(code, code == lang::DiaryBrowser ? nullptr : item);
-        if (code == lang::MonthCalendar)
+        m_windows.add(code, code == DiaryBrowser ? nullptr : item);
+        if (code == MonthCalendar)
             connect(item, &QAction::triggered, this, &MainForm::toggleCalendar);
-        else if (code == lang::DiaryBrowser)
+        else if (code == DiaryBrowser)
             connect(item, &QAction::triggered, this, [this, item] { toggleDiary(item); });
         else
             connect(item, &QAction::triggered, this, [this, code] { m_windows.toggle(code); });
     }
 
-    QMenu* language = m_menu->addMenu(s("Language"));
-    language->setObjectName(QStringLiteral("Lngg"));
-    m_trk = addItem(language, "trk", s("Turkish"), true);
-    m_eng = addItem(language, "eng", s("English"), true);
+    m_languageMenu = m_menu->addMenu(QString());
+    m_languageMenu->setObjectName(QStringLiteral("Lngg"));
+    m_trk = addItem(m_languageMenu, "trk", true);
+    m_eng = addItem(m_languageMenu, "eng", true);
     m_trk->setChecked(true);
     connect(m_trk, &QAction::triggered, this, [this] { switchLanguage(Language::Turkish); });
     connect(m_eng, &QAction::triggered, this, [this] { switchLanguage(Language::English); });
 
-    addItem(m_menu, "mkpt", s("Menüyü Kapat"), false); // only closes the menu
-    connect(addItem(m_menu, "kpt", s("Programı Kapat"), false), &QAction::triggered, this,
-            &MainForm::exitFromMenu);
+    m_closeMenuItem = addItem(m_menu, "mkpt", false); // only closes the menu
+    m_exitItem = addItem(m_menu, "kpt", false);
+    connect(m_exitItem, &QAction::triggered, this, &MainForm::exitFromMenu);
+    retranslateMenu();
+}
+
+void MainForm::retranslateMenu() {
+    // Until a language is read or chosen, the plan item keeps the name it was designed with.
+    const QString words[] = {tr("Calendar"), m_menuWorded ? tr("Records") : tr("Plans"),
+                             tr("Daily"),    tr("Directory"),
+                             tr("Notebook"), tr("Help"),
+                             tr("About")};
+    for (qsizetype i = 0; i < m_items.size(); ++i)
+        m_items[i]->setText(words[i]);
+    // The language menu names itself and its items in the other language, so both can be found.
+    m_languageMenu->setTitle(tr("Dil", "the language menu, in the other language"));
+    m_trk->setText(tr("Türkçe", "in the other language"));
+    m_eng->setText(tr("İngilizce", "in the other language"));
+    m_closeMenuItem->setText(tr("Close menu"));
+    m_exitItem->setText(tr("Exit program"));
 }
 
 void MainForm::registerWindows() {
@@ -161,14 +173,14 @@ void MainForm::registerWindows() {
     registerPlanWindows();
     wireDiary(m_windows, m_ctx, m_menu->findChild<QAction*>(QStringLiteral("gnlk")));
     registerDirectoryWindows(m_windows, m_ctx, this);
-    m_windows.setFactory(lang::Notebook, [this] { return new notebook::NotebookWindow(m_ctx); });
-    m_windows.setFactory(lang::Help, [this] { return new HelpWindow(m_ctx); });
-    m_windows.setFactory(lang::About, [this] { return new AboutWindow(m_ctx); });
+    m_windows.setFactory(Notebook, [this] { return new notebook::NotebookWindow(m_ctx); });
+    m_windows.setFactory(Help, [this] { return new HelpWindow(m_ctx); });
+    m_windows.setFactory(About, [this] { return new AboutWindow(m_ctx); });
 }
 
 bool MainForm::start() {
     // Every box of the start speaks the chosen language.
-    applyLanguage(lang::MainMenu);
+    readLanguage();
     if (IoResult r = m_files.ensurePlanFile(); !r) {
         m_ctx.prompter->fail(QString(), tr("Velkor cannot start:\n%1").arg(r.error));
         return false;
@@ -201,7 +213,7 @@ bool MainForm::start() {
     limits.seconds = 20;
     limits.cpuSeconds = 10;
     jet::ChildJetReader jetReader(m_ctx.readerProgram, limits);
-    carryOverOldDatabases(m_ctx.dataDir, m_ctx.language, *m_ctx.prompter, jetReader);
+    carryOverOldDatabases(m_ctx.dataDir, *m_ctx.prompter, jetReader);
 
     const bool tray = m_trayAvailable();
     if (!tray)
@@ -215,7 +227,7 @@ bool MainForm::start() {
     startReminders();
     // Without a tray nothing else would show the program: the calendar stands in for the icon.
     if (!tray)
-        m_windows.show(lang::MonthCalendar);
+        m_windows.show(MonthCalendar);
     return true;
 }
 
@@ -223,11 +235,11 @@ void MainForm::registerCalendarWindows() {
     using calendar::MonthBrowserWindow;
     using calendar::MonthCalendarWindow;
     // The browser has no menu item; it stays loaded once made, and keeps its month.
-    m_windows.add(lang::MonthBrowser, nullptr, [this] { return new MonthBrowserWindow(m_ctx); });
-    m_windows.setFactory(lang::MonthCalendar, [this] {
+    m_windows.add(MonthBrowser, nullptr, [this] { return new MonthBrowserWindow(m_ctx); });
+    m_windows.setFactory(MonthCalendar, [this] {
         const calendar::BrowserLink browser{
-            [this] { return qobject_cast<MonthBrowserWindow*>(m_windows.loaded(lang::MonthBrowser)); },
-            [this] { return qobject_cast<MonthBrowserWindow*>(m_windows.show(lang::MonthBrowser)); },
+            [this] { return qobject_cast<MonthBrowserWindow*>(m_windows.loaded(MonthBrowser)); },
+            [this] { return qobject_cast<MonthBrowserWindow*>(m_windows.show(MonthBrowser)); },
         };
         auto* window = new MonthCalendarWindow(m_ctx, browser);
         // Without a tray the calendar is the only way in: it stays on screen and its right button opens
@@ -315,13 +327,13 @@ void MainForm::handleTrayEvent(QSystemTrayIcon::ActivationReason reason) {
 
 void MainForm::toggleCalendar() {
     // Hidden, not unloaded: the calendar keeps watching the date.
-    QWidget* calendar = m_windows.loaded(lang::MonthCalendar);
+    QWidget* calendar = m_windows.loaded(MonthCalendar);
     if (!calendar || !calendar->isVisible())
-        m_windows.show(lang::MonthCalendar);
+        m_windows.show(MonthCalendar);
     else if (m_trayAvailable()) // without a tray nothing could bring it back
         calendar->hide();
-    m_windows.syncMark(lang::MonthCalendar);
-    if (QWidget* browser = m_windows.loaded(lang::MonthBrowser))
+    m_windows.syncMark(MonthCalendar);
+    if (QWidget* browser = m_windows.loaded(MonthBrowser))
         browser->hide();
 }
 
@@ -329,42 +341,37 @@ void MainForm::showCalendar() {
     // Ignored while a modal entry window is open, as tray clicks are.
     if (m_finished || m_ctx.state.planEntryOpen || m_ctx.state.dirEditorOpen)
         return;
-    if (QWidget* calendar = m_windows.show(lang::MonthCalendar)) {
+    if (QWidget* calendar = m_windows.show(MonthCalendar)) {
         calendar->raise();
         calendar->activateWindow();
     }
-    m_windows.syncMark(lang::MonthCalendar);
+    m_windows.syncMark(MonthCalendar);
 }
 
 void MainForm::toggleDiary(QAction* mark) {
     if (m_ctx.state.diaryBrowserOpen || m_ctx.state.diaryEditorOpen) {
         // The editor's close shows the browser again, which then goes too.
-        if (m_windows.unload(lang::DiaryEditor))
-            m_windows.unload(lang::DiaryBrowser);
+        if (m_windows.unload(DiaryEditor))
+            m_windows.unload(DiaryBrowser);
     } else {
-        m_windows.show(lang::DiaryBrowser);
+        m_windows.show(DiaryBrowser);
     }
     mark->setChecked(m_ctx.state.diaryBrowserOpen || m_ctx.state.diaryEditorOpen);
 }
 
-void MainForm::applyLanguage(int code) {
-    if (code == lang::MainMenu) {
-        const lang::LanguageSetting setting =
-            lang::readLanguageSetting(m_ctx.dataFile(QStringLiteral("options.prg")));
-        if (!setting.error.isEmpty())
-            m_ctx.prompter->warn(QString(), setting.error);
-        if (setting.language)
-            m_ctx.language = *setting.language;
-        lang::useLanguage(m_ctx.language);
-        if (!setting.language)
-            return;
-        m_trk->setChecked(m_ctx.language == Language::Turkish);
-        m_eng->setChecked(m_ctx.language == Language::English);
-        lang::applyCaptions(m_menu, code, m_ctx.language);
+void MainForm::readLanguage() {
+    const lang::LanguageSetting setting =
+        lang::readLanguageSetting(m_ctx.dataFile(QStringLiteral("options.prg")));
+    if (!setting.error.isEmpty())
+        m_ctx.prompter->warn(QString(), setting.error);
+    // Something else than a language in the file leaves the program as it speaks now, the menu as designed.
+    if (!setting.language)
         return;
-    }
-    if (auto* window = dynamic_cast<lang::LanguageAware*>(m_windows.loaded(code)))
-        window->applyLanguage(m_ctx.language);
+    lang::useLanguage(*setting.language);
+    m_trk->setChecked(*setting.language == Language::Turkish);
+    m_eng->setChecked(*setting.language == Language::English);
+    m_menuWorded = true;
+    retranslateMenu();
 }
 
 void MainForm::switchLanguage(Language language) {
@@ -373,17 +380,12 @@ void MainForm::switchLanguage(Language language) {
         lang::writeLanguageSetting(m_ctx.dataFile(QStringLiteral("options.prg")), language);
     if (!written)
         m_ctx.prompter->warn(QString(), written.error);
-    m_ctx.language = language;
+    // Every window re-words itself on the change this sends; the menu is the shell's own.
     lang::useLanguage(language);
     m_trk->setChecked(language == Language::Turkish);
     m_eng->setChecked(language == Language::English);
-    lang::applyCaptions(m_menu, lang::MainMenu, language);
-    for (int code : lang::switchOrder()) {
-        if (code == lang::MainMenu)
-            continue;
-        if (auto* window = dynamic_cast<lang::LanguageAware*>(m_windows.loaded(code)))
-            window->applyLanguage(language);
-    }
+    m_menuWorded = true;
+    retranslateMenu();
 }
 
 bool MainForm::finish() {

@@ -48,8 +48,6 @@ public:
     // Takes the icon away and adds it again after the icon delay, with a fresh tip.
     void refreshIcon();
     void switchLanguage(Language language);
-    // Puts one window (or the menu, code 4) into the current language; codes of unloaded windows do nothing.
-    void applyLanguage(int code);
     // Data came in from outside (an import): the loaded plan list and diary show it.
     void showImportedData();
     // A transfer handed over by the command line, answered in one line.
@@ -77,7 +75,10 @@ private:
     void buildMenu();
     void registerWindows();
     void registerPlanWindows();
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption, bool checkable);
+    QAction* addItem(QMenu* menu, const char* name, bool checkable);
+    void retranslateMenu();
+    // Puts the program into the language options.prg holds; a file holding something else changes nothing.
+    void readLanguage();
     void addTrayIcon();
     void exitFromMenu();
     void toggleCalendar();
@@ -102,8 +103,13 @@ private:
     QTimer m_iconTimer;
     TrayProtocol m_trayProtocol = TrayProtocol::XEmbed;
     bool m_finished = false;
+    QList<QAction*> m_items; // one for each window, in menu order
+    QMenu* m_languageMenu = nullptr;
     QPointer<QAction> m_trk;
     QPointer<QAction> m_eng;
+    QAction* m_closeMenuItem = nullptr;
+    QAction* m_exitItem = nullptr;
+    bool m_menuWorded = false;
     std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
 };
 

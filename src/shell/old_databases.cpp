@@ -7,8 +7,7 @@
 
 namespace velkor::shell {
 
-void carryOverOldDatabases(const QDir& dataDir, Language language, Prompter& prompter,
-                           jet::JetReader& reader) {
+void carryOverOldDatabases(const QDir& dataDir, Prompter& prompter, jet::JetReader& reader) {
     const diary::DiaryStore diary(dataDir);
     const directory::DirectoryStore directory(dataDir);
     const jet::ImportOutcome outcome =
@@ -16,12 +15,12 @@ void carryOverOldDatabases(const QDir& dataDir, Language language, Prompter& pro
     if (!outcome.carried.isEmpty()) {
         QStringList lines;
         for (const jet::Carried& carried : outcome.carried)
-            lines.append(lang::old_databases::carriedLine(language, carried.fileName, carried.rows,
+            lines.append(lang::old_databases::carriedLine(carried.fileName, carried.rows,
                                                           QDir::toNativeSeparators(carried.keptAs)));
-        prompter.inform(QString(), lang::old_databases::carriedOver(language, lines));
+        prompter.inform(QString(), lang::old_databases::carriedOver(lines));
     }
     if (!outcome.failures.isEmpty())
-        prompter.warn(QString(), lang::old_databases::notCarriedOver(language, outcome.failures));
+        prompter.warn(QString(), lang::old_databases::notCarriedOver(outcome.failures));
 }
 
 } // namespace velkor::shell

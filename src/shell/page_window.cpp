@@ -1,28 +1,33 @@
 #include "shell/page_window.h"
 
 #include "core/base/program_layout.h"
-#include "ui/common/captions.h"
+#include "core/lang/translations.h"
 #include "ui/common/geometry.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 
 namespace velkor::shell {
 
-PageWindow::PageWindow(AppContext& context, int code, const QString& designTitle, int twipsWidth,
-                       int twipsHeight, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_code(code), m_browser(new QTextBrowser(this)) {
-    setWindowTitle(designTitle);
+PageWindow::PageWindow(AppContext& context, int twipsWidth, int twipsHeight, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_browser(new QTextBrowser(this)) {
     setFixedSize(px(twipsWidth), px(twipsHeight));
     m_browser->setObjectName(QStringLiteral("w1"));
     m_browser->setGeometry(twipsRect(30, 30, twipsWidth - 75, twipsHeight - 60));
     m_browser->setOpenExternalLinks(true);
 }
 
-void PageWindow::applyLanguage(Language language) {
-    m_pagePath = velkor::pagePath(m_ctx.programDir, relativePage(language));
+void PageWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void PageWindow::retranslate() {
+    m_pagePath = velkor::pagePath(m_ctx.programDir, relativePage(lang::current()));
     const QFileInfo page(m_pagePath);
     if (page.isFile() && page.isReadable()) {
         const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
@@ -33,12 +38,11 @@ void PageWindow::applyLanguage(Language language) {
     } else {
         // A missing or unreadable page still gets a window that says what it looked for.
         m_browser->setSource(QUrl());
-        m_browser->setHtml(
-            QStringLiteral("<p>%1: <code>%2</code></p>")
-                .arg(page.exists() ? QStringLiteral("page cannot be read") : QStringLiteral("page not found"),
-                     QDir::toNativeSeparators(m_pagePath).toHtmlEscaped()));
+        m_browser->setHtml(QStringLiteral("<p>%1: <code>%2</code></p>")
+                               .arg(page.exists() ? tr("page cannot be read") : tr("page not found"),
+                                    QDir::toNativeSeparators(m_pagePath).toHtmlEscaped()));
     }
-    lang::applyCaptions(this, m_code, language);
+    setWindowTitle(title());
 }
 
 } // namespace velkor::shell

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
 
 #include <QWidget>
 
@@ -11,27 +10,26 @@ namespace velkor::shell {
 
 // A window showing one of the HTML pages that ship with the program (beside it, or in its share folder), in
 // the current language. The browser `w1` fills it but for a 2-pixel margin.
-class PageWindow : public QWidget, public lang::LanguageAware {
+class PageWindow : public QWidget {
     Q_OBJECT
 public:
-    int windowCode() const override { return m_code; }
-    // Loads the page of the language, then sets the title.
-    void applyLanguage(Language language) override;
-
     // The full path of the page shown (or looked for) last.
     QString pagePath() const { return m_pagePath; }
 
 protected:
     // `twipsWidth` × `twipsHeight` is the client area; the pages are found from the program's directory.
     // The derived window loads its first page once it is complete (the page name is its own).
-    PageWindow(AppContext& context, int code, const QString& designTitle, int twipsWidth, int twipsHeight,
-               QWidget* parent);
+    PageWindow(AppContext& context, int twipsWidth, int twipsHeight, QWidget* parent);
+
+    // Loads the page of the program's language, then sets the title.
+    void retranslate();
+    void changeEvent(QEvent* event) override;
 
     virtual QString relativePage(Language language) const = 0;
+    virtual QString title() const = 0;
 
 private:
     AppContext& m_ctx;
-    int m_code;
     QTextBrowser* m_browser;
     QString m_pagePath;
 };

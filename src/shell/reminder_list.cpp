@@ -12,17 +12,15 @@ namespace velkor::shell {
 void showAnnouncementList(AppContext& context, QList<Announcement> announcements) {
     std::stable_sort(announcements.begin(), announcements.end(),
                      [](const Announcement& a, const Announcement& b) { return a.due < b.due; });
-    const Language language = context.language;
-    const QLocale locale = lang::locale(language);
+    const QLocale locale = lang::locale(lang::current());
     QList<QStringList> rows;
     rows.reserve(announcements.size());
     for (const Announcement& a : announcements) {
         rows.append({locale.toString(a.due.date(), QStringLiteral("d MMMM yyyy, dddd")),
                      a.allDay ? QString() : a.due.time().toString(QStringLiteral("HH:mm")), a.text});
     }
-    context.prompter->showList(lang::reminders::listTitle(language),
-                               lang::reminders::listText(language, int(rows.size())),
-                               lang::reminders::listColumns(language), rows);
+    context.prompter->showList(lang::reminders::listTitle(), lang::reminders::listText(int(rows.size())),
+                               lang::reminders::listColumns(), rows);
 }
 
 } // namespace velkor::shell

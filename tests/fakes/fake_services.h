@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lang/translations.h"
 #include "fakes/file_helpers.h"
 #include "ui/common/app_context.h"
 
@@ -124,6 +125,8 @@ struct TestContext {
     AppContext ctx;
 
     TestContext() {
+        // Each context starts in the program's first language, as the program does.
+        lang::useLanguage(Language::Turkish);
         ctx.dataDir = QDir(dir.path());
         ctx.programDir = dir.path();
         ctx.readerProgram = QStringLiteral(VELKOR_READER_PROGRAM);

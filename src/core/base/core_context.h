@@ -21,7 +21,6 @@ struct CoreContext {
     FileChooser* fileChooser = nullptr;
     AutostartWriter* autostart = nullptr;
     SerialLineFactory serialLines;
-    Language language = Language::Turkish;
 
     QString dataFile(const QString& name) const { return dataDir.filePath(name); }
 };

@@ -6,12 +6,14 @@
 
 namespace velkor::directory {
 
+enum class EditorMode { NewEntry, Change };
+
 // What the directory window hands its record editor: empty for a new entry; for a change the entry's
-// texts, its row (whose name is the editor's OldName), and the save button's caption that tells the mode.
+// texts and its row (whose name is the editor's OldName).
 struct EditorRequest {
     DirRecord entry;
     RowRef inHand;
-    QString saveCaption; // empty: as the editor's load leaves it
+    EditorMode mode = EditorMode::NewEntry;
 };
 
 } // namespace velkor::directory

@@ -158,24 +158,23 @@ Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files,
 } // namespace
 
 TransferResult exportCalendar(const QString& file, CoreContext& context) {
-    const Language language = context.language;
     const auto plans = plans::PlanStore(plans::planFileIn(context.dataDir)).readPlans();
     if (!plans.ok())
-        return {false, lang::transfer::cannotWrite(language, file, plans.error)};
+        return {false, lang::transfer::cannotWrite(file, plans.error)};
     const diary::DiaryStore diary(context.dataDir);
     const auto entries = diary.readEntries();
     if (!entries.ok())
-        return {false, lang::transfer::cannotWrite(language, file, entries.error)};
+        return {false, lang::transfer::cannotWrite(file, entries.error)};
     QHash<qint32, QStringList> links;
     const IoResult linked =
         diary.files().walk({{QStringLiteral("RecordNo"), QStringLiteral("FilePath")}, {}, {}},
                            [&](const db::RowView& row) { links[qint32(row.number(0))].append(row.text(1)); });
     if (!linked)
-        return {false, lang::transfer::cannotWrite(language, file, linked.error)};
+        return {false, lang::transfer::cannotWrite(file, linked.error)};
 
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
-        return {false, lang::transfer::cannotWrite(language, file, out.errorString())};
+        return {false, lang::transfer::cannotWrite(file, out.errorString())};
     const QDateTime now = context.clock->now();
     const icaltimetype stamp = utcStamp(now);
     const ExportZone local = localZone();
@@ -205,8 +204,8 @@ TransferResult exportCalendar(const QString& file, CoreContext& context) {
     }
     written = written && out.write("END:VCALENDAR\r\n") > 0;
     if (!written || !out.commit())
-        return {false, lang::transfer::cannotWrite(language, file, out.errorString())};
-    return {true, lang::transfer::exported(language, planCount, int(entries.value.size()), undated, file)};
+        return {false, lang::transfer::cannotWrite(file, out.errorString())};
+    return {true, lang::transfer::exported(planCount, int(entries.value.size()), undated, file)};
 }
 
 } // namespace velkor::interop

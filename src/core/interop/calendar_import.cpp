@@ -22,20 +22,20 @@ QString entryKey(const diary::DiaryEntry& e) {
     return QStringList{e.day, e.month, e.year, e.subject, e.content}.join(QChar(0));
 }
 
-QString faultText(const IcsScan& scan, const QString& file, Language language) {
+QString faultText(const IcsScan& scan, const QString& file) {
     switch (scan.fault) {
     case IcsFault::Unreadable:
-        return lang::transfer::unreadable(language, file, scan.error);
+        return lang::transfer::unreadable(file, scan.error);
     case IcsFault::TooLarge:
-        return lang::transfer::tooLarge(language, file, scan.size, MaxCalendarBytes);
+        return lang::transfer::tooLarge(file, scan.size, MaxCalendarBytes);
     case IcsFault::NotCalendar:
-        return lang::transfer::notCalendar(language, file);
+        return lang::transfer::notCalendar(file);
     case IcsFault::Truncated:
-        return lang::transfer::truncated(language, file);
+        return lang::transfer::truncated(file);
     case IcsFault::LineTooLong:
-        return lang::transfer::lineTooLong(language, file, scan.line, MaxCalendarLineBytes);
+        return lang::transfer::lineTooLong(file, scan.line, MaxCalendarLineBytes);
     case IcsFault::TooDeep:
-        return lang::transfer::nestedTooDeep(language, file, scan.line, MaxCalendarDepth);
+        return lang::transfer::nestedTooDeep(file, scan.line, MaxCalendarDepth);
     case IcsFault::None:
         break;
     }
@@ -45,30 +45,29 @@ QString faultText(const IcsScan& scan, const QString& file, Language language) {
 } // namespace
 
 CalendarImport importCalendarFile(const QString& file, CoreContext& context) {
-    const Language language = context.language;
     CalendarImport outcome;
     const auto fail = [&](const QString& text) {
         outcome.result = {false, text};
         return outcome;
     };
     if (const QString why = foreign::whyNotPlain(file); !why.isEmpty())
-        return fail(lang::transfer::unreadable(language, file, why));
+        return fail(lang::transfer::unreadable(file, why));
     CalendarReceiver receiver;
     const foreign::ReaderOutcome read =
         foreign::runReader(context.readerProgram, {QStringLiteral("calendar"), file},
                            [&receiver](const QByteArray& frame) { return receiver.take(frame); });
     if (!read.ok() || !receiver.complete())
-        return fail(lang::transfer::unreadable(language, file, foreign::readerFailure(read)));
+        return fail(lang::transfer::unreadable(file, foreign::readerFailure(read)));
     CalendarRecords& reading = receiver.records;
     if (reading.scan.fault != IcsFault::None)
-        return fail(faultText(reading.scan, file, language));
+        return fail(faultText(reading.scan, file));
     if (!reading.unknownCharset.isEmpty())
-        return fail(lang::transfer::unknownCharset(language, file, reading.unknownCharset));
+        return fail(lang::transfer::unknownCharset(file, reading.unknownCharset));
 
     const plans::PlanStore planStore(plans::planFileIn(context.dataDir));
     const auto existingPlans = planStore.readPlans();
     if (!existingPlans.ok())
-        return fail(lang::transfer::nothingImported(language, existingPlans.error));
+        return fail(lang::transfer::nothingImported(existingPlans.error));
     QSet<PlanRecord> present(existingPlans.value.cbegin(), existingPlans.value.cend());
     QList<PlanRecord> newPlans;
     outcome.leftOut = std::move(reading.leftOut);
@@ -84,7 +83,7 @@ CalendarImport importCalendarFile(const QString& file, CoreContext& context) {
     const diary::DiaryStore diary(context.dataDir);
     const auto existingEntries = diary.readEntries();
     if (!existingEntries.ok())
-        return fail(lang::transfer::nothingImported(language, existingEntries.error));
+        return fail(lang::transfer::nothingImported(existingEntries.error));
     QSet<QString> entriesThere;
     for (const diary::DiaryEntry& entry : existingEntries.value)
         entriesThere.insert(entryKey(entry));
@@ -109,11 +108,11 @@ CalendarImport importCalendarFile(const QString& file, CoreContext& context) {
     if (planFileExisted) {
         QFile before(planFile);
         if (!before.open(QIODevice::ReadOnly))
-            return fail(lang::transfer::nothingImported(language, before.errorString()));
+            return fail(lang::transfer::nothingImported(before.errorString()));
         planBytes = before.readAll();
     }
     if (const IoResult added = planStore.addPlans(newPlans); !added)
-        return fail(lang::transfer::nothingImported(language, added.error));
+        return fail(lang::transfer::nothingImported(added.error));
     if (const auto added = diary.addEntries(newEntries); !added.ok()) {
         if (!newPlans.isEmpty()) {
             if (planFileExisted)
@@ -121,11 +120,11 @@ CalendarImport importCalendarFile(const QString& file, CoreContext& context) {
             else
                 QFile::remove(pathToWrite(planFile).value); // the linked file, never the link
         }
-        return fail(lang::transfer::nothingImported(language, added.error));
+        return fail(lang::transfer::nothingImported(added.error));
     }
     outcome.plansAdded = int(newPlans.size());
     outcome.entriesAdded = int(newEntries.size());
-    outcome.result = {true, lang::transfer::imported(language, outcome.plansAdded, outcome.entriesAdded,
+    outcome.result = {true, lang::transfer::imported(outcome.plansAdded, outcome.entriesAdded,
                                                      int(outcome.leftOut.size()), outcome.alreadyThere)};
     return outcome;
 }

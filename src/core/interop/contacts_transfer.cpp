@@ -88,33 +88,32 @@ private:
     QSet<QString> m_moreNumbers;
 };
 
-QString readFailure(Language language, const QString& file, const VCardError& error, qsizetype read) {
+QString readFailure(const QString& file, const VCardError& error, qsizetype read) {
     switch (error.problem) {
     case VCardProblem::NotVCard:
-        return texts::notVCard(language, file, error.line);
+        return texts::notVCard(file, error.line);
     case VCardProblem::Truncated:
-        return texts::truncated(language, file, error.line);
+        return texts::truncated(file, error.line);
     case VCardProblem::UnknownCharset:
-        return texts::unknownCharset(language, file, error.line, error.detail);
+        return texts::unknownCharset(file, error.line, error.detail);
     case VCardProblem::ValueTooLong:
-        return texts::valueTooLong(language, file, error.line, int(MaxVCardValueBytes / 1024));
+        return texts::valueTooLong(file, error.line, int(MaxVCardValueBytes / 1024));
     case VCardProblem::Stopped:
     case VCardProblem::None:
         break;
     }
-    return texts::tooMuch(language, file, read);
+    return texts::tooMuch(file, read);
 }
 
 } // namespace
 
 TransferResult importContacts(const QString& file, CoreContext& context) {
-    const Language language = context.language;
     if (const QString why = foreign::whyNotPlain(file); !why.isEmpty())
-        return {false, texts::openFailed(language, file, why)};
+        return {false, texts::openFailed(file, why)};
     const directory::DirectoryStore store(context.dataDir);
     const Loaded<QList<DirRecord>> present = store.readAll();
     if (!present.ok())
-        return {false, texts::directoryUnreadable(language, present.error)};
+        return {false, texts::directoryUnreadable(present.error)};
     Known known;
     for (const DirRecord& entry : present.value)
         known.add(entry);
@@ -139,13 +138,13 @@ TransferResult importContacts(const QString& file, CoreContext& context) {
         foreign::runReader(context.readerProgram, {QStringLiteral("contacts"), file},
                            [&receiver](const QByteArray& frame) { return receiver.take(frame); });
     if (receiver.tooMuch())
-        return {false, texts::tooMuch(language, file, receiver.entries)};
+        return {false, texts::tooMuch(file, receiver.entries)};
     if (!read.ok() || !receiver.complete())
-        return {false, texts::openFailed(language, file, foreign::readerFailure(read))};
+        return {false, texts::openFailed(file, foreign::readerFailure(read))};
     if (!receiver.openError.isEmpty())
-        return {false, texts::openFailed(language, file, receiver.openError)};
+        return {false, texts::openFailed(file, receiver.openError)};
     if (!receiver.readError.ok())
-        return {false, readFailure(language, file, receiver.readError, receiver.entries)};
+        return {false, readFailure(file, receiver.readError, receiver.entries)};
     counts.leftOut = receiver.leftOut;
     counts.added = saves.size();
 
@@ -153,11 +152,11 @@ TransferResult importContacts(const QString& file, CoreContext& context) {
         QStringList someNames;
         for (qsizetype i = 0; i < std::min<qsizetype>(namesakes.size(), 5); ++i)
             someNames.append(namesakes.at(i).name);
-        const int answer = context.prompter->choose(
-            texts::importTitle(language), texts::conflictQuestion(language, namesakes.size(), someNames),
-            texts::conflictChoices(language));
+        const int answer = context.prompter->choose(texts::importTitle(),
+                                                    texts::conflictQuestion(namesakes.size(), someNames),
+                                                    texts::conflictChoices());
         if (answer != 0 && answer != 1)
-            return {false, texts::cancelled(language)};
+            return {false, texts::cancelled()};
         const bool keepBoth = answer == 0;
         for (DirRecord& entry : namesakes) {
             if (keepBoth) {
@@ -175,24 +174,23 @@ TransferResult importContacts(const QString& file, CoreContext& context) {
     }
 
     if (const IoResult saved = store.saveAll(saves); !saved)
-        return {false, texts::notSaved(language, saved.error)};
-    return {true, texts::imported(language, file, counts)};
+        return {false, texts::notSaved(saved.error)};
+    return {true, texts::imported(file, counts)};
 }
 
 TransferResult exportContacts(const QString& file, CoreContext& context) {
-    const Language language = context.language;
     const Loaded<QList<DirRecord>> entries = directory::DirectoryStore(context.dataDir).readAll();
     if (!entries.ok())
-        return {false, texts::directoryUnreadable(language, entries.error)};
+        return {false, texts::directoryUnreadable(entries.error)};
     if (entries.value.isEmpty())
-        return {false, texts::nothingToExport(language)};
+        return {false, texts::nothingToExport()};
     QSaveFile out(file);
     bool written = out.open(QIODevice::WriteOnly);
     for (qsizetype i = 0; written && i < entries.value.size(); ++i)
         written = out.write(vCardOf(entries.value.at(i))) >= 0;
     if (!written || !out.commit())
-        return {false, texts::writeFailed(language, file, out.errorString())};
-    return {true, texts::exported(language, file, entries.value.size())};
+        return {false, texts::writeFailed(file, out.errorString())};
+    return {true, texts::exported(file, entries.value.size())};
 }
 
 } // namespace velkor::interop

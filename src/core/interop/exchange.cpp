@@ -67,15 +67,15 @@ std::optional<DataKind> kindOf(const QString& file, bool importing) {
 TransferResult transferFile(const QString& file, bool importing, CoreContext& context) {
     const OneTransfer transfer;
     if (!transfer.taken())
-        return {false, lang::transfer::busy(context.language)};
+        return {false, lang::transfer::busy()};
     // Its first line may be looked at: a pipe would keep that waiting.
     if (const QString why = importing ? foreign::whyNotPlain(file) : QString(); !why.isEmpty())
-        return {false, lang::transfer::unreadable(context.language, file, why)};
+        return {false, lang::transfer::unreadable(file, why)};
     const std::optional<DataKind> kind = kindOf(file, importing);
     if (!kind) {
         if (QFile in(file); importing && !in.open(QIODevice::ReadOnly))
-            return {false, lang::transfer::unreadable(context.language, file, in.errorString())};
-        return {false, lang::transfer::unknownKind(context.language, file)};
+            return {false, lang::transfer::unreadable(file, in.errorString())};
+        return {false, lang::transfer::unknownKind(file)};
     }
     if (*kind == DataKind::Calendar)
         return importing ? importCalendar(file, context) : exportCalendar(file, context);
@@ -117,25 +117,22 @@ TransferResult decodeAnswer(QByteArrayView line) {
 }
 
 bool runExchange(QWidget* parent, Exchange what, CoreContext& context) {
-    const Language language = context.language;
     const bool importing = what == Exchange::ImportCalendar || what == Exchange::ImportContacts;
     const bool calendar = what == Exchange::ImportCalendar || what == Exchange::ExportCalendar;
-    const QString filter =
-        calendar ? lang::transfer::calendarFilter(language) : lang::transfer::contactsFilter(language);
+    const QString filter = calendar ? lang::transfer::calendarFilter() : lang::transfer::contactsFilter();
     const std::optional<QString> file =
-        importing ? context.fileChooser->choose(parent, lang::transfer::importTitle(language), filter)
+        importing ? context.fileChooser->choose(parent, lang::transfer::importTitle(), filter)
                   : context.fileChooser->chooseSave(
-                        parent, lang::transfer::exportTitle(language), filter,
+                        parent, lang::transfer::exportTitle(), filter,
                         QStringLiteral("velkor-%1.%2")
                             .arg(context.clock->now().date().toString(QStringLiteral("yyyy-MM-dd")),
                                  calendar ? QStringLiteral("ics") : QStringLiteral("vcf")));
     if (!file)
         return false;
-    const QString title =
-        importing ? lang::transfer::importTitle(language) : lang::transfer::exportTitle(language);
+    const QString title = importing ? lang::transfer::importTitle() : lang::transfer::exportTitle();
     const OneTransfer transfer;
     if (!transfer.taken()) {
-        context.prompter->fail(title, lang::transfer::busy(language));
+        context.prompter->fail(title, lang::transfer::busy());
         return false;
     }
     if (!calendar) {
@@ -161,10 +158,10 @@ bool runExchange(QWidget* parent, Exchange what, CoreContext& context) {
     } else {
         QList<QStringList> rows;
         for (const LeftOutEvent& event : imported.leftOut)
-            rows.append({event.start, event.summary, lang::transfer::leftOutReason(language, event.why)});
-        context.prompter->showList(lang::transfer::leftOutTitle(language),
-                                   lang::transfer::leftOutText(language, imported.result.summary),
-                                   lang::transfer::leftOutColumns(language), rows);
+            rows.append({event.start, event.summary, lang::transfer::leftOutReason(event.why)});
+        context.prompter->showList(lang::transfer::leftOutTitle(),
+                                   lang::transfer::leftOutText(imported.result.summary),
+                                   lang::transfer::leftOutColumns(), rows);
     }
     return imported.plansAdded + imported.entriesAdded > 0;
 }

@@ -20,35 +20,35 @@ enum class LeftOut {
     Occurrence,
     NoDate
 };
-QString leftOutReason(Language language, LeftOut why);
+QString leftOutReason(LeftOut why);
 
-QString imported(Language language, int plans, int entries, int leftOut, int alreadyThere);
-QString exported(Language language, int plans, int entries, int undated, const QString& file);
+QString imported(int plans, int entries, int leftOut, int alreadyThere);
+QString exported(int plans, int entries, int undated, const QString& file);
 
-QString notCalendar(Language language, const QString& file);
-QString truncated(Language language, const QString& file);
-QString tooLarge(Language language, const QString& file, qint64 bytes, qint64 limit);
-QString lineTooLong(Language language, const QString& file, int line, qint64 limit);
-QString nestedTooDeep(Language language, const QString& file, int line, int depth);
-QString unreadable(Language language, const QString& file, const QString& reason);
-QString unknownCharset(Language language, const QString& file, const QString& charset);
-QString cannotWrite(Language language, const QString& file, const QString& reason);
+QString notCalendar(const QString& file);
+QString truncated(const QString& file);
+QString tooLarge(const QString& file, qint64 bytes, qint64 limit);
+QString lineTooLong(const QString& file, int line, qint64 limit);
+QString nestedTooDeep(const QString& file, int line, int depth);
+QString unreadable(const QString& file, const QString& reason);
+QString unknownCharset(const QString& file, const QString& charset);
+QString cannotWrite(const QString& file, const QString& reason);
 // Nothing was stored: the store's own words follow.
-QString nothingImported(Language language, const QString& reason);
+QString nothingImported(const QString& reason);
 // Another import or export is under way.
-QString busy(Language language);
+QString busy();
 // Neither a calendar nor a contacts file by its name or its first line.
-QString unknownKind(Language language, const QString& file);
+QString unknownKind(const QString& file);
 
 // The window of the events left out.
-QString leftOutTitle(Language language);
-QString leftOutText(Language language, const QString& summary);
+QString leftOutTitle();
+QString leftOutText(const QString& summary);
 // Start, event, reason.
-QStringList leftOutColumns(Language language);
+QStringList leftOutColumns();
 
-QString importTitle(Language language);
-QString exportTitle(Language language);
-QString calendarFilter(Language language);
-QString contactsFilter(Language language);
+QString importTitle();
+QString exportTitle();
+QString calendarFilter();
+QString contactsFilter();
 
 } // namespace velkor::lang::transfer

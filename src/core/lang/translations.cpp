@@ -1,6 +1,7 @@
 #include "core/lang/translations.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -8,24 +9,40 @@ namespace velkor::lang {
 
 namespace {
 
-// Gives the Turkish of the program's own tr() texts, whatever their context.
-class FailureTranslator final : public QTranslator {
-public:
-    QString translate(const char*, const char* source, const char*, int) const override {
-        return turkishOf(QString::fromUtf8(source));
-    }
-    bool isEmpty() const override { return false; }
-};
-
 struct Translators {
     QTranslator qt;
-    FailureTranslator own;
+    QTranslator own;
     bool qtLoaded = false;
+    Language language = Language::English;
 };
 
 Translators& translators() {
     static Translators t;
     return t;
+}
+
+void install(Language language) {
+    Translators& t = translators();
+    QCoreApplication::removeTranslator(&t.qt);
+    QCoreApplication::removeTranslator(&t.own);
+    t.language = language;
+    const bool turkish = language == Language::Turkish;
+    // English needs its file too: it holds the forms of counted words ("1 entry", "2 entries").
+    if (t.own.load(turkish ? QStringLiteral(":/i18n/velkor_tr.qm") : QStringLiteral(":/i18n/velkor_en.qm")))
+        QCoreApplication::installTranslator(&t.own);
+    if (!turkish)
+        return;
+    // Qt's Turkish comes with the system's Qt (Debian: qt6-translations-l10n); without it Qt's words stay
+    // English and the program's own are Turkish all the same.
+    if (!t.qtLoaded)
+        t.qtLoaded =
+            t.qt.load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (t.qtLoaded)
+        QCoreApplication::installTranslator(&t.qt);
+}
+
+Language other(Language language) {
+    return language == Language::Turkish ? Language::English : Language::Turkish;
 }
 
 } // namespace
@@ -37,20 +54,23 @@ QLocale locale(Language language) {
 
 void useLanguage(Language language) {
     QLocale::setDefault(locale(language));
-    Translators& t = translators();
-    if (language == Language::English) {
-        QCoreApplication::removeTranslator(&t.qt);
-        QCoreApplication::removeTranslator(&t.own);
-        return;
-    }
-    // Qt's Turkish comes with the system's Qt (Debian: qt6-translations-l10n); without it Qt's words stay
-    // English and the program's own are Turkish all the same.
-    if (!t.qtLoaded)
-        t.qtLoaded =
-            t.qt.load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (t.qtLoaded)
-        QCoreApplication::installTranslator(&t.qt);
-    QCoreApplication::installTranslator(&t.own);
+    install(language);
+    // Qt posts the change to every window; delivered now, no window shows the old words after the switch.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+Language current() {
+    return translators().language;
+}
+
+OtherLanguage::OtherLanguage() : m_shown(current()) {
+    install(other(m_shown));
+}
+
+OtherLanguage::~OtherLanguage() {
+    install(m_shown);
+    // The windows already show these words: the changes posted on the way are void.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 } // namespace velkor::lang

@@ -1,5 +1,7 @@
 #include "core/plans/plan_record.h"
 
+#include <QCoreApplication>
+
 namespace velkor::plans {
 
 namespace {
@@ -13,8 +15,13 @@ QString twoDigitField(int n) {
 
 } // namespace
 
+QString noTimeSlot() {
+    return QCoreApplication::translate("TimeSlots", "none",
+                                       "the time list's entry for a plan without a time");
+}
+
 QStringList timeSlots() {
-    QStringList list{QStringLiteral("yok")};
+    QStringList list{noTimeSlot()};
     for (int k = 1; k < SlotCount; ++k)
         list.append(QStringLiteral("%1:%2")
                         .arg(k / 2, 2, 10, QLatin1Char('0'))
@@ -23,7 +30,7 @@ QStringList timeSlots() {
 }
 
 SlotTime slotTime(int slot) {
-    // 0 is "yok"; -1 (nothing chosen) and anything off the list mean no time as well.
+    // 0 is "none"; -1 (nothing chosen) and anything off the list mean no time as well.
     if (slot < 1 || slot >= SlotCount)
         return {NoHour, 0};
     return {slot / 2, slot % 2 != 0 ? 30 : 0};

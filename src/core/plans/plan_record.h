@@ -33,10 +33,12 @@ struct SlotTime {
     friend bool operator==(const SlotTime&, const SlotTime&) = default;
 };
 
-// "yok" followed by "00:30" … "23:30".
+// "none" ("yok") followed by "00:30" … "23:30".
 QStringList timeSlots();
+// The first entry of the list, in the program's language.
+QString noTimeSlot();
 
-// Slot index to hour and minute: odd slots are on the half hour; 0 ("yok"), -1 (nothing chosen) and any
+// Slot index to hour and minute: odd slots are on the half hour; 0 ("none"), -1 (nothing chosen) and any
 // index off the list mean no time.
 SlotTime slotTime(int slot);
 

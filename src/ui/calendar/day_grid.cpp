@@ -61,7 +61,7 @@ DayGrid::DayGrid(QWidget* window, const QString& cellArray, const QString& headA
 
     for (int column = 0; column < 7; ++column) {
         const int index = LastHead - column;
-        auto* head = new QLabel(lang::weekdayHead(index, Language::Turkish), window);
+        auto* head = new QLabel(lang::weekdayHead(index), window);
         head->setObjectName(QStringLiteral("%1_%2").arg(headArray).arg(index));
         head->setGeometry(cellRect(column, 0));
         head->setAlignment(Qt::AlignCenter);
@@ -113,9 +113,9 @@ void DayGrid::markToday(int index) {
     cell->setFont(font);
 }
 
-void DayGrid::setHeads(Language language) {
+void DayGrid::setHeads() {
     for (int column = 0; column < m_heads.size(); ++column)
-        m_heads.at(column)->setText(lang::weekdayHead(LastHead - column, language));
+        m_heads.at(column)->setText(lang::weekdayHead(LastHead - column));
 }
 
 void openPlanEntryFor(AppContext& ctx, int day, int month, QWidget* parent) {

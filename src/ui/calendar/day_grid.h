@@ -45,7 +45,7 @@ public:
     void fill(const MonthGrid& grid);
     // Gives one cell today's looks; fill() takes them away again.
     void markToday(int cell);
-    void setHeads(Language language);
+    void setHeads();
 
     DayCell* cell(int index) const { return m_cells.at(index); }
     const QList<DayCell*>& cells() const { return m_cells; }

@@ -1,7 +1,7 @@
 #include "ui/calendar/month_browser_window.h"
 
 #include "core/lang/vocabulary.h"
-#include "ui/common/captions.h"
+#include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
 
 #include <QCloseEvent>
@@ -74,9 +74,8 @@ MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
     m_redraw.setInterval(RedrawDelayMs);
     connect(&m_redraw, &QTimer::timeout, this, &MonthBrowserWindow::redraw);
 
-    m_language = m_ctx.language;
     // Worded in both languages on the way, so it fits either.
-    lang::fitLayout(this, *this, m_language);
+    lang::fitLayout(this);
     placeBesideCalendar();
     // Drawn at once, so the window never shows an empty grid.
     redraw();
@@ -91,14 +90,15 @@ QPushButton* MonthBrowserWindow::makeButton(const char* name, const QString& cap
     return button;
 }
 
-int MonthBrowserWindow::windowCode() const {
-    return lang::MonthBrowser;
+void MonthBrowserWindow::retranslate() {
+    m_cells.setHeads();
+    retitle();
 }
 
-void MonthBrowserWindow::applyLanguage(Language language) {
-    m_language = language;
-    m_cells.setHeads(language);
-    retitle();
+void MonthBrowserWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void MonthBrowserWindow::placeBesideCalendar() {
@@ -125,7 +125,7 @@ void MonthBrowserWindow::redraw() {
 
 void MonthBrowserWindow::retitle() {
     // The month's name in capitals, then the year with nothing between: ARALIK2003.
-    setWindowTitle(lang::upperMonthNames(m_language).value(m_drawnMonth - 1) + QString::number(m_drawnYear));
+    setWindowTitle(lang::upperMonthNames().value(m_drawnMonth - 1) + QString::number(m_drawnYear));
 }
 
 void MonthBrowserWindow::stepMonth(int by) {

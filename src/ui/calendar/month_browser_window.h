@@ -3,7 +3,7 @@
 #include "core/plans/month_grid.h"
 #include "ui/calendar/day_grid.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,13 +14,10 @@ class QPushButton;
 namespace velkor::calendar {
 
 // Form2: any month of any year, beside the month calendar; a click on a day opens plan entry for it.
-class MonthBrowserWindow final : public QWidget, public lang::LanguageAware {
+class MonthBrowserWindow final : public QWidget {
     Q_OBJECT
 public:
     explicit MonthBrowserWindow(AppContext& ctx, QWidget* parent = nullptr);
-
-    int windowCode() const override;
-    void applyLanguage(Language language) override;
 
     // Draws the grid once, just after the current event; several requests make one redraw.
     void requestRedraw();
@@ -31,9 +28,11 @@ public:
     const DayGrid& grid() const { return m_cells; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void retranslate();
     void placeBesideCalendar();
     void redraw();
     void retitle();
@@ -48,7 +47,6 @@ private:
     int m_year = 2001;
     int m_drawnMonth = 1; // the month and year the cells show
     int m_drawnYear = 2001;
-    Language m_language = Language::Turkish;
     QTimer m_redraw;
     QLabel* m_monthLabel = nullptr;
     QLabel* m_yearLabel = nullptr;

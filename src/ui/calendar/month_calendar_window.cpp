@@ -2,7 +2,7 @@
 
 #include "core/lang/vocabulary.h"
 #include "ui/calendar/month_browser_window.h"
-#include "ui/common/captions.h"
+#include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
 
 #include <QCloseEvent>
@@ -58,16 +58,18 @@ MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, BrowserLink browser, Q
     scheduleWatch();
 
     // Worded in both languages on the way, so it fits either.
-    lang::fitLayout(this, *this, m_ctx.language);
+    lang::fitLayout(this);
     placeNearTray();
 }
 
-int MonthCalendarWindow::windowCode() const {
-    return lang::MonthCalendar;
+void MonthCalendarWindow::retranslate() {
+    m_cells.setHeads();
 }
 
-void MonthCalendarWindow::applyLanguage(Language language) {
-    m_cells.setHeads(language);
+void MonthCalendarWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void MonthCalendarWindow::placeNearTray() {

@@ -3,7 +3,7 @@
 #include "core/plans/month_grid.h"
 #include "ui/calendar/day_grid.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 
 #include <QDate>
 #include <QTimer>
@@ -24,13 +24,10 @@ struct BrowserLink {
 };
 
 // Form1: this month near the tray, today marked, following the date by itself.
-class MonthCalendarWindow final : public QWidget, public lang::LanguageAware {
+class MonthCalendarWindow final : public QWidget {
     Q_OBJECT
 public:
     explicit MonthCalendarWindow(AppContext& ctx, BrowserLink browser = {}, QWidget* parent = nullptr);
-
-    int windowCode() const override;
-    void applyLanguage(Language language) override;
 
     // The date the grid was last built for.
     QDate shownDate() const { return m_shown; }
@@ -44,10 +41,12 @@ signals:
     void menuRequested(const QPoint& globalPos);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void retranslate();
     void placeNearTray();
     void build();
     void watchDate();

@@ -90,8 +90,8 @@ void setUserText(QMessageBox& box, const QString& text) {
         grid->addWidget(view, grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-QString okText(Language language) {
-    return language == Language::Turkish ? QStringLiteral("Tamam") : QStringLiteral("OK");
+QString okText() {
+    return QCoreApplication::translate("QtPrompter", "OK");
 }
 
 // The rows in a table over a view of the whole of the chosen one: a cell shows one line of its text.
@@ -164,7 +164,6 @@ int QtPrompter::choose(const QString& boxTitle, const QString& text, const QStri
 }
 
 Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& text) {
-    const bool turkish = m_language() == Language::Turkish;
     QMessageBox box;
     box.setWindowTitle(title(boxTitle));
     switch (kind) {
@@ -183,16 +182,15 @@ Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& te
     }
     if (kind == BoxKind::Question) {
         QPushButton* yes =
-            box.addButton(turkish ? QStringLiteral("Evet") : QStringLiteral("Yes"), QMessageBox::YesRole);
-        QPushButton* no =
-            box.addButton(turkish ? QStringLiteral("Hayır") : QStringLiteral("No"), QMessageBox::NoRole);
+            box.addButton(QCoreApplication::translate("QtPrompter", "Yes"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QCoreApplication::translate("QtPrompter", "No"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         setUserText(box, text);
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
-    QPushButton* ok = box.addButton(okText(m_language()), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(okText(), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     setUserText(box, text);
@@ -210,7 +208,7 @@ void QtPrompter::showList(const QString& windowTitle, const QString& text, const
     label->setWordWrap(true);
     label->setText(textExcerpt(text).text);
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(okText(m_language()), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(okText(), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);

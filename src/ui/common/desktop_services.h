@@ -12,14 +12,10 @@ namespace velkor {
 // window is a dialog of the same kind, a cell's whole text shown under the table when its row is chosen.
 class QtPrompter final : public Prompter {
 public:
-    explicit QtPrompter(std::function<Language()> language) : m_language(std::move(language)) {}
     Answer show(BoxKind kind, const QString& title, const QString& text) override;
     int choose(const QString& title, const QString& text, const QStringList& choices) override;
     void showList(const QString& title, const QString& text, const QStringList& columns,
                   const QList<QStringList>& rows) override;
-
-private:
-    std::function<Language()> m_language;
 };
 
 class SystemBeeper final : public Beeper {

@@ -1,17 +1,28 @@
 #pragma once
 
-#include <QRect>
+#include <QPushButton>
 
 #include <functional>
 
-class QPushButton;
-class QWidget;
+class QAction;
 
 namespace velkor {
 
-// A button whose menu holds Import… and Export…, named TransferButton, ImportAction and ExportAction so
-// that the caption tables word them.
-QPushButton* addTransferButton(QWidget* parent, QRect geometry, const std::function<void()>& importChosen,
-                               const std::function<void()>& exportChosen);
+// A button whose menu holds Import… and Export…; it words itself.
+class TransferButton final : public QPushButton {
+    Q_OBJECT
+public:
+    TransferButton(QWidget* parent, QRect geometry, const std::function<void()>& importChosen,
+                   const std::function<void()>& exportChosen);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
+
+    QAction* m_import;
+    QAction* m_export;
+};
 
 } // namespace velkor

@@ -2,7 +2,6 @@
 
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
-#include "ui/common/captions.h"
 #include "ui/common/transfer_button.h"
 #include "ui/diary/controls.h"
 
@@ -55,13 +54,12 @@ private:
 DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, DiaryLinks links, QWidget* parent)
     : QWidget(parent), m_ctx(context), m_links(std::move(links)), m_store(context.dataDir) {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QString::fromUtf8("Günlük"));
     setFont(tahoma(8));
     setFixedSize(px(7920), px(6480));
     buildControls();
 
     // Worded in both languages on the way, so it fits either.
-    lang::fitLayout(this, *this, m_ctx.language);
+    lang::fitLayout(this);
     alignColumns();
     const int year = m_ctx.clock->now().date().year();
     m_year->setText(QString::number(year + (m_yearBar->value() - YearBarMiddle)));
@@ -71,12 +69,8 @@ DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, DiaryLinks links, QW
     follow(m_links.openChanged);
 }
 
-int DiaryBrowserWindow::windowCode() const {
-    return lang::DiaryBrowser;
-}
-
 void DiaryBrowserWindow::buildControls() {
-    control<QLabel>(this, "Label3", twipsRect(60, 60, 4920, 255));
+    m_periodLabel = control<QLabel>(this, "Label3", twipsRect(60, 60, 4920, 255));
     m_period = control<QComboBox>(this, "Combo4", twipsRect(60, 330, 2160, 315));
     m_month = control<QComboBox>(this, "Combo1", twipsRect(2280, 330, 1440, 315));
     m_year = control<QLineEdit>(this, "Text2", twipsRect(3780, 330, 900, 315));
@@ -85,21 +79,21 @@ void DiaryBrowserWindow::buildControls() {
     m_yearBar->setValue(YearBarMiddle);
     m_search = control<QLineEdit>(this, "Text1", twipsRect(5100, 330, 2700, 315));
 
-    control<QLabel>(this, "Label4", twipsRect(60, 780, 7740, 255));
-    control<QLabel>(this, "Label1", twipsRect(60, 1050, 1800, 255));
-    control<QLabel>(this, "Label2", twipsRect(1080, 1050, 6720, 255));
+    m_subjectsLabel = control<QLabel>(this, "Label4", twipsRect(60, 780, 7740, 255));
+    m_dateHead = control<QLabel>(this, "Label1", twipsRect(60, 1050, 1800, 255));
+    m_subjectHead = control<QLabel>(this, "Label2", twipsRect(1080, 1050, 6720, 255));
     m_list = control<QListView>(this, "List1", twipsRect(60, 1320, 7740, 4200));
     m_lines = new QStringListModel(this);
     m_list->setModel(m_lines);
     m_list->setUniformItemSizes(true); // a long list lays out at once
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* rule = control<QFrame>(this, "Frame1", twipsRect(1020, 1320, 75, 4200));
-    rule->setFrameShape(QFrame::Box);
-    control<QLabel>(this, "Label5", twipsRect(60, 5580, 7740, 255));
+    m_rule = control<QFrame>(this, "Frame1", twipsRect(1020, 1320, 75, 4200));
+    m_rule->setFrameShape(QFrame::Box);
+    m_hint = control<QLabel>(this, "Label5", twipsRect(60, 5580, 7740, 255));
     m_addButton = control<QPushButton>(this, "Command2", twipsRect(60, 5940, 1500, 375));
     m_editButton = control<QPushButton>(this, "Command3", twipsRect(1680, 5940, 1500, 375));
     m_editButton->setEnabled(false);
-    addTransferButton(
+    new TransferButton(
         this, twipsRect(5940, 5940, 1860, 375), [this] { exchange(Exchange::ImportCalendar); },
         [this] { exchange(Exchange::ExportCalendar); });
 
@@ -114,7 +108,7 @@ void DiaryBrowserWindow::buildControls() {
     m_panel->hide();
     m_content = control<QPlainTextEdit>(m_panel, "Text3", twipsRect(120, 300, 7500, 2640));
     m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    control<QLabel>(m_panel, "Label6", twipsRect(120, 3000, 3000, 255));
+    m_filesLabel = control<QLabel>(m_panel, "Label6", twipsRect(120, 3000, 3000, 255));
     m_files = control<QListWidget>(m_panel, "List2", twipsRect(120, 3270, 6000, 1380));
     m_openButton = control<QPushButton>(m_panel, "Command4", twipsRect(6240, 3270, 1380, 375));
     m_openButton->setEnabled(false);
@@ -144,9 +138,9 @@ void DiaryBrowserWindow::buildControls() {
 void DiaryBrowserWindow::alignColumns() {
     // A line is the date, five spaces, the subject: the rule goes into the gap and each header over its
     // column, wherever the font present puts them.
-    auto* rule = findChild<QFrame*>(QStringLiteral("Frame1"));
-    auto* dateHead = findChild<QLabel*>(QStringLiteral("Label1"));
-    auto* subjectHead = findChild<QLabel*>(QStringLiteral("Label2"));
+    QFrame* rule = m_rule;
+    QLabel* dateHead = m_dateHead;
+    QLabel* subjectHead = m_subjectHead;
     const QFontMetrics metrics(m_list->font());
     const int textLeft = m_list->x() + m_list->viewport()->x() +
                          m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
@@ -159,13 +153,19 @@ void DiaryBrowserWindow::alignColumns() {
                              subjectHead->height());
 }
 
-void DiaryBrowserWindow::applyLanguage(Language language) {
-    lang::applyCaptions(this, windowCode(), language);
-    // The headers stand over their columns; the spaces that placed them for Tahoma would push them off.
-    for (const char* head : {"Label1", "Label2"}) {
-        if (auto* label = findChild<QLabel*>(QLatin1String(head)))
-            label->setText(label->text().trimmed());
-    }
+void DiaryBrowserWindow::retranslate() {
+    setWindowTitle(tr("Daily"));
+    m_periodLabel->setText(tr("Date"));
+    m_subjectsLabel->setText(tr("Subjects"));
+    // The headers stand over their columns, without the spaces that placed them for Tahoma.
+    m_dateHead->setText(tr("Date"));
+    m_subjectHead->setText(tr("Subject"));
+    m_hint->setText(tr(" Double click the subjects to read the subject content..."));
+    m_filesLabel->setText(tr(" Files"));
+    m_addButton->setText(tr("Add New"));
+    m_editButton->setText(tr("Edit"));
+    m_closePanelButton->setText(tr("Close"));
+    m_openButton->setText(tr("Open"));
     const int period = std::max(m_period->currentIndex(), 0);
     const int month = std::max(m_month->currentIndex(), 0);
     {
@@ -173,16 +173,22 @@ void DiaryBrowserWindow::applyLanguage(Language language) {
         const QSignalBlocker periodBlocker(m_period);
         const QSignalBlocker monthBlocker(m_month);
         m_month->clear();
-        m_month->addItems(lang::monthNames(language));
+        m_month->addItems(lang::monthNames());
         m_month->setCurrentIndex(month);
         m_period->clear();
-        m_period->addItems(lang::diaryPeriodChoices(language));
+        m_period->addItems(lang::diaryPeriodChoices());
         m_period->setCurrentIndex(period);
     }
     const bool dated = period != static_cast<int>(Period::All);
     m_month->setEnabled(dated);
     m_year->setEnabled(dated);
     m_yearBar->setEnabled(dated);
+}
+
+void DiaryBrowserWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void DiaryBrowserWindow::scheduleRefresh() {
@@ -275,7 +281,7 @@ void DiaryBrowserWindow::openChosenFile() {
         if (m_ctx.fileOpener->open(path))
             return;
     }
-    const lang::Notice notice = lang::diary::openFailureNotice(path, m_ctx.language);
+    const lang::Notice notice = lang::diary::openFailureNotice(path);
     m_ctx.prompter->show(notice.kind, notice.title, notice.text);
 }
 

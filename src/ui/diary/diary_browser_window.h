@@ -5,12 +5,14 @@
 #include "core/diary/diary_store.h"
 #include "core/diary/listing_source.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 
 #include <QWidget>
 
 class QComboBox;
+class QFrame;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
@@ -25,23 +27,22 @@ namespace velkor::diary {
 
 // The diary browser (Günlük): the entries of a chosen period whose subject begins with the search text,
 // newest first; one entry with its files in a panel over the list; the way into the entry editor.
-class DiaryBrowserWindow final : public QWidget, public lang::LanguageAware {
+class DiaryBrowserWindow final : public QWidget {
     Q_OBJECT
 public:
     DiaryBrowserWindow(AppContext& context, DiaryLinks links, QWidget* parent = nullptr);
-
-    int windowCode() const override;
-    // Words only: the chosen filter, month, year, search text and the list stay as they are.
-    void applyLanguage(Language language) override;
 
     // Rebuilds the list from history.mdb; what the refresh timer runs.
     void refresh();
     const QList<qint32>& lineNumbers() const { return m_lineNumbers; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Words only: the chosen filter, month, year, search text and the list stay as they are.
+    void retranslate();
     void buildControls();
     void alignColumns();
     void scheduleRefresh();
@@ -64,6 +65,13 @@ private:
     QList<qint32> m_lineNumbers;
     QString m_lastError; // shown once, not at every key
 
+    QLabel* m_periodLabel = nullptr;
+    QLabel* m_subjectsLabel = nullptr;
+    QLabel* m_dateHead = nullptr;
+    QLabel* m_subjectHead = nullptr;
+    QFrame* m_rule = nullptr;
+    QLabel* m_hint = nullptr;
+    QLabel* m_filesLabel = nullptr;
     QComboBox* m_period = nullptr;
     QComboBox* m_month = nullptr;
     QLineEdit* m_year = nullptr;

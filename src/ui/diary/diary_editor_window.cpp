@@ -4,7 +4,6 @@
 #include "core/diary/diary_listing.h"
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
-#include "ui/common/captions.h"
 #include "ui/common/typed_text.h"
 #include "ui/diary/controls.h"
 
@@ -41,13 +40,12 @@ DiaryEditorWindow::DiaryEditorWindow(AppContext& context, DiaryLinks links, Edit
     : QWidget(parent), m_ctx(context), m_links(std::move(links)), m_store(context.dataDir),
       m_mode(EditorMode::Add) {
     setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QString::fromUtf8("Kayıt Ekleme"));
     setFont(tahoma(8));
     setFixedSize(px(7920), px(6000));
     buildControls();
 
     // Worded in both languages on the way, so it fits either.
-    lang::fitLayout(this, *this, m_ctx.language);
+    lang::fitLayout(this);
     m_year->setText(QString::number(m_ctx.clock->now().date().year() + (m_yearBar->value() - YearBarMiddle)));
     if (m_ctx.state.diaryRecordNo != -1)
         loadEntry();
@@ -57,38 +55,34 @@ DiaryEditorWindow::DiaryEditorWindow(AppContext& context, DiaryLinks links, Edit
     follow(m_links.unloadBrowser);
 
     if (mode == EditorMode::Update) {
-        setWindowTitle(lang::diary::updateTitle(m_ctx.language));
+        m_title = Title::BrowserUpdate;
+        setWindowTitle(lang::diary::updateTitle());
         setMode(EditorMode::Update);
         m_attachButton->setEnabled(true); // files need the entry's number, which an update has
     }
 }
 
-int DiaryEditorWindow::windowCode() const {
-    return lang::DiaryEditor;
-}
-
 void DiaryEditorWindow::buildControls() {
-    control<QLabel>(this, "Label1", twipsRect(60, 60, 2880, 255));
+    m_dateLabel = control<QLabel>(this, "Label1", twipsRect(60, 60, 2880, 255));
     m_day = control<QComboBox>(this, "Combo1", twipsRect(60, 330, 780, 315));
     m_month = control<QComboBox>(this, "Combo2", twipsRect(900, 330, 780, 315));
     m_year = control<QLineEdit>(this, "Text2", twipsRect(1740, 330, 900, 315));
     m_yearBar = control<QScrollBar>(this, "vs1", twipsRect(2640, 330, 255, 315), Qt::Vertical);
     m_yearBar->setRange(0, 100);
     m_yearBar->setValue(YearBarMiddle);
-    control<QLabel>(this, "Label2", twipsRect(3000, 60, 4800, 255));
+    m_subjectLabel = control<QLabel>(this, "Label2", twipsRect(3000, 60, 4800, 255));
     m_subject = control<QLineEdit>(this, "Text1", twipsRect(3000, 330, 4800, 315));
     m_subject->setMaxLength(SubjectLength);
 
-    control<QLabel>(this, "Label3", twipsRect(60, 780, 7740, 255));
+    m_contentLabel = control<QLabel>(this, "Label3", twipsRect(60, 780, 7740, 255));
     m_content = control<QPlainTextEdit>(this, "Text3", twipsRect(60, 1050, 7740, 2700));
     m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    control<QLabel>(this, "Label4", twipsRect(60, 3840, 5940, 255));
+    m_filesLabel = control<QLabel>(this, "Label4", twipsRect(60, 3840, 5940, 255));
     m_files = control<QListWidget>(this, "List1", twipsRect(60, 4110, 5940, 1200));
     m_attachButton = control<QPushButton>(this, "Command4", twipsRect(6120, 4110, 1680, 375));
     m_removeButton = control<QPushButton>(this, "Command5", twipsRect(6120, 4560, 1680, 375));
 
     m_saveButton = control<QPushButton>(this, "Command1", twipsRect(60, 5460, 1500, 375));
-    m_saveButton->setText(QStringLiteral("Ekle"));
     m_undoButton = control<QPushButton>(this, "Command2", twipsRect(1680, 5460, 2400, 375));
     m_newButton = control<QPushButton>(this, "Command3", twipsRect(4200, 5460, 1500, 375));
     for (QPushButton* button : {m_saveButton, m_undoButton, m_newButton, m_attachButton, m_removeButton})
@@ -108,10 +102,37 @@ void DiaryEditorWindow::buildControls() {
     connect(m_removeButton, &QPushButton::clicked, this, &DiaryEditorWindow::removeFile);
 }
 
-void DiaryEditorWindow::applyLanguage(Language language) {
-    lang::applyCaptions(this, windowCode(), language);
-    setWindowTitle(lang::diary::editorTitle(windowTitle(), language));
-    m_saveButton->setText(lang::diaryEditorButton(m_saveButton->text(), language));
+void DiaryEditorWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        // The browser's own words for an update last until the first switch; the editor's follow.
+        if (m_title == Title::BrowserUpdate)
+            m_title = Title::Edit;
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void DiaryEditorWindow::retranslate() {
+    switch (m_title) {
+    case Title::Add:
+        setWindowTitle(tr("Add Record"));
+        break;
+    case Title::BrowserUpdate:
+        setWindowTitle(lang::diary::updateTitle());
+        break;
+    case Title::Edit:
+        setWindowTitle(tr("Edit Record"));
+        break;
+    }
+    m_dateLabel->setText(tr("                 Date"));
+    m_subjectLabel->setText(tr("              Subject"));
+    m_contentLabel->setText(tr("Content"));
+    m_filesLabel->setText(tr("Files"));
+    m_newButton->setText(tr("New"));
+    m_attachButton->setText(tr("Add File"));
+    m_removeButton->setText(tr("Remove File"));
+    m_undoButton->setText(tr("Undo Changes"));
+    m_saveButton->setText(lang::diary::saveButtonCaption(m_mode == EditorMode::Add));
     if (m_day->count() > 0)
         return; // a switch keeps the date: the items are numbers in both languages
     const QDate today = m_ctx.clock->now().date();
@@ -161,7 +182,7 @@ void DiaryEditorWindow::setClean() {
 
 void DiaryEditorWindow::setMode(EditorMode mode) {
     m_mode = mode;
-    m_saveButton->setText(lang::diary::saveButtonCaption(mode == EditorMode::Add, m_ctx.language));
+    m_saveButton->setText(lang::diary::saveButtonCaption(mode == EditorMode::Add));
 }
 
 bool DiaryEditorWindow::hasUnsavedChanges() const {
@@ -177,11 +198,10 @@ void DiaryEditorWindow::yearScrolled(int value) {
 }
 
 bool DiaryEditorWindow::save(Announce announce) {
-    const Language language = m_ctx.language;
     if (m_subject->text().isEmpty()) {
         if (announce == Announce::Yes)
-            m_ctx.prompter->inform(QString(), lang::diary::emptySubjectNotice(language));
-        m_subject->setText(lang::diary::defaultSubject(language));
+            m_ctx.prompter->inform(QString(), lang::diary::emptySubjectNotice());
+        m_subject->setText(lang::diary::defaultSubject());
     }
     const EditorMode savedAs = m_mode;
     if (savedAs == EditorMode::Add) {
@@ -204,7 +224,7 @@ bool DiaryEditorWindow::save(Announce announce) {
         }
     }
     if (announce == Announce::Yes)
-        m_ctx.prompter->inform(QString(), lang::diary::savedNotice(savedAs == EditorMode::Add, language));
+        m_ctx.prompter->inform(QString(), lang::diary::savedNotice(savedAs == EditorMode::Add));
     setClean();
     return true;
 }
@@ -271,12 +291,11 @@ void DiaryEditorWindow::refillFiles() {
 }
 
 void DiaryEditorWindow::closeEvent(QCloseEvent* event) {
-    const Language language = m_ctx.language;
     if (hasUnsavedChanges()) {
-        const QString question = lang::diary::saveQuestion(language);
-        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::diary::saveQuestionTitle(language),
-                                            question, lang::unsavedAtExit(language, windowTitle(), question),
-                                            lang::unsavedAtExitChoices(language), closingForExit());
+        const QString question = lang::diary::saveQuestion();
+        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::diary::saveQuestionTitle(), question,
+                                            lang::unsavedAtExit(windowTitle(), question),
+                                            lang::unsavedAtExitChoices(), closingForExit());
         // A failed save has told the user why; the typed work stays on screen rather than being dropped.
         if (choice == SaveChoice::Stay || (choice == SaveChoice::Save && !save(Announce::Yes))) {
             event->ignore();

@@ -4,11 +4,12 @@
 #include "core/diary/diary_links.h"
 #include "core/diary/diary_store.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -20,14 +21,10 @@ namespace velkor::diary {
 // The diary entry editor: one entry's date, subject and content, saved as a new row (add mode) or over
 // the entry DiaryRecordNo (update mode), and the files linked to it. The save button is enabled exactly
 // while there are changes not saved.
-class DiaryEditorWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
+class DiaryEditorWindow final : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     DiaryEditorWindow(AppContext& context, DiaryLinks links, EditorMode mode, QWidget* parent = nullptr);
-
-    int windowCode() const override;
-    // Words only: the date, the typed text and the mode stay.
-    void applyLanguage(Language language) override;
 
     bool hasUnsavedChanges() const override;
     // Saves without any box; the subject gets its default name when empty.
@@ -36,10 +33,16 @@ public:
     EditorMode mode() const { return m_mode; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class Announce { No, Yes };
+    // Add: a new entry; BrowserUpdate: the browser's title for an entry it opened; Edit: an entry in hand.
+    enum class Title { Add, BrowserUpdate, Edit };
+
+    // Words only: the date, the typed text and the mode stay.
+    void retranslate();
 
     void buildControls();
     void loadEntry();
@@ -61,8 +64,13 @@ private:
     DiaryLinks m_links;
     DiaryStore m_store;
     EditorMode m_mode;
+    Title m_title = Title::Add;
     bool m_closed = false;
 
+    QLabel* m_dateLabel = nullptr;
+    QLabel* m_subjectLabel = nullptr;
+    QLabel* m_contentLabel = nullptr;
+    QLabel* m_filesLabel = nullptr;
     QComboBox* m_day = nullptr;
     QComboBox* m_month = nullptr;
     QLineEdit* m_year = nullptr;

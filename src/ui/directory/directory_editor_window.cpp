@@ -1,7 +1,5 @@
 #include "ui/directory/directory_editor_window.h"
 
-#include "core/lang/vocabulary.h"
-#include "ui/common/captions.h"
 #include "ui/common/geometry.h"
 #include "ui/common/typed_text.h"
 
@@ -17,12 +15,8 @@ namespace velkor::directory {
 
 namespace {
 
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
+QLabel* boldLabel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     QFont font = label->font();
@@ -49,9 +43,8 @@ void fill(QLineEdit* box, const QString& text, int limit) {
 
 DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRequest& request,
                                              QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_saver(context), m_inHand(request.inHand) {
+    : QWidget(parent), m_ctx(context), m_saver(context), m_inHand(request.inHand), m_mode(request.mode) {
     setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(s("Kayıt"));
     setFixedSize(px(4680), px(3990));
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(0, 128, 128));
@@ -61,33 +54,40 @@ DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRe
     font.setPointSizeF(8.25);
     setFont(font);
 
-    m_nameLabel = boldLabel(this, "Label1", s(" İsim"), twipsRect(420, 360, 3735, 240));
+    m_nameLabel = boldLabel(this, "Label1", twipsRect(420, 360, 3735, 240));
     m_name = lineBox(this, "Text1", twipsRect(420, 600, 3735, 315));
-    m_telLabel = boldLabel(this, "Label2", s(" Telefon"), twipsRect(420, 1080, 3735, 240));
+    m_telLabel = boldLabel(this, "Label2", twipsRect(420, 1080, 3735, 240));
     m_tel = lineBox(this, "Text2", twipsRect(420, 1320, 3735, 315));
-    m_addressLabel = boldLabel(this, "Label3", s(" Adres"), twipsRect(420, 1800, 3735, 240));
+    m_addressLabel = boldLabel(this, "Label3", twipsRect(420, 1800, 3735, 240));
     m_address = new QPlainTextEdit(this);
     m_address->setObjectName(QStringLiteral("Text3"));
     m_address->setGeometry(twipsRect(420, 2040, 3735, 915));
     m_address->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_save = new QPushButton(s("Kaydet"), this);
+    m_save = new QPushButton(this);
     m_save->setObjectName(QStringLiteral("Command1"));
     m_save->setGeometry(twipsRect(1740, 3240, 1215, 495));
 
-    applyLanguage(m_ctx.language);
     fill(m_name, request.entry.name, NameLimit);
     fill(m_tel, request.entry.tel, TelLimit);
     m_address->setPlainText(request.entry.address);
-    if (!request.saveCaption.isEmpty())
-        m_save->setText(request.saveCaption);
 
-    lang::fitLayout(this, EditorWindowCode);
+    lang::fitLayout(this);
     m_ctx.state.dirEditorOpen = true;
     connect(m_save, &QPushButton::clicked, this, &DirectoryEditorWindow::onSaveClicked);
 }
 
-void DirectoryEditorWindow::applyLanguage(Language language) {
-    lang::applyCaptions(this, lang::DirectoryEditor, language);
+void DirectoryEditorWindow::retranslate() {
+    setWindowTitle(tr("Record"));
+    m_nameLabel->setText(tr("Name"));
+    m_telLabel->setText(tr("Telephone"));
+    m_addressLabel->setText(tr("Address"));
+    m_save->setText(m_mode == EditorMode::Change ? tr("Update") : tr("Save"));
+}
+
+void DirectoryEditorWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 DirectoryEditorWindow::~DirectoryEditorWindow() {
@@ -96,7 +96,7 @@ DirectoryEditorWindow::~DirectoryEditorWindow() {
 
 void DirectoryEditorWindow::onSaveClicked() {
     const DirRecord boxes{m_name->text(), m_tel->text(), typedText(*m_address)};
-    m_saver.save(editorModeFromCaption(m_save->text()), boxes, m_inHand);
+    m_saver.save(m_mode, boxes, m_inHand);
 }
 
 void DirectoryEditorWindow::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,7 @@
 
 #include "core/directory/editor_request.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 #include "ui/directory/record_saver.h"
 
 #include <QWidget>
@@ -14,16 +14,12 @@ class QPushButton;
 
 namespace velkor::directory {
 
-// Form11 has no caption table; this is its place among the program's windows.
-constexpr int EditorWindowCode = 11;
-
 // Form11, the record editor: adds an entry or changes the one in hand. It takes the directory window's
 // place while open; the tray ignores clicks meanwhile.
-class DirectoryEditorWindow final : public QWidget, public lang::LanguageAware {
+class DirectoryEditorWindow final : public QWidget {
     Q_OBJECT
 public:
-    int windowCode() const override { return EditorWindowCode; }
-    void applyLanguage(Language language) override;
+    void retranslate();
     static constexpr int NameLimit = 50;
     static constexpr int TelLimit = 20;
 
@@ -35,6 +31,7 @@ signals:
     void closed();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -50,6 +47,7 @@ private:
     QPlainTextEdit* m_address;
     QPushButton* m_save;
     RowRef m_inHand; // the entry's row; its name is OldName
+    EditorMode m_mode;
 };
 
 } // namespace velkor::directory

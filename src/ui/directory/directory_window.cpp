@@ -4,8 +4,6 @@
 #include "core/directory/port_choice.h"
 #include "core/lang/contacts_texts.h"
 #include "core/lang/messages.h"
-#include "core/lang/vocabulary.h"
-#include "ui/common/captions.h"
 #include "ui/common/geometry.h"
 
 #include <QAbstractItemView>
@@ -25,14 +23,10 @@ namespace velkor::directory {
 
 namespace {
 
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 const QColor DarkBlue(0, 0, 128);
 
-QLabel* whiteLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
+QLabel* whiteLabel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     QPalette palette = label->palette();
@@ -41,8 +35,8 @@ QLabel* whiteLabel(QWidget* parent, const char* name, const QString& text, const
     return label;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* b = new QPushButton(text, parent);
+QPushButton* button(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(geometry);
     return b;
@@ -54,7 +48,6 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     : QWidget(parent), m_ctx(context), m_store(context.dataDir), m_index(m_store),
       m_searchTimer(new QTimer(this)), m_dialer(new ModemDialer(context.serialLines, this)) {
     setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(s("Rehber"));
     buildControls();
 
     m_searchTimer->setObjectName(QStringLiteral("Timer1"));
@@ -83,7 +76,7 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     m_store.ensureCreated();
     loadPortChoice();
     // Worded in both languages on the way, so it fits either.
-    lang::fitLayout(this, *this, language());
+    lang::fitLayout(this);
     // The first tick lists the whole directory.
     m_searchTimer->start();
 }
@@ -98,7 +91,7 @@ void DirectoryWindow::buildControls() {
     font.setPointSizeF(8.25);
     setFont(font);
 
-    m_searchLabel = whiteLabel(this, "Label3", s("Ara: "), twipsRect(60, 90, 840, 255));
+    m_searchLabel = whiteLabel(this, "Label3", twipsRect(60, 90, 840, 255));
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("Text1"));
     m_search->setGeometry(twipsRect(900, 60, 3735, 315));
@@ -112,8 +105,7 @@ void DirectoryWindow::buildControls() {
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setModel(m_names);
 
-    m_hint =
-        whiteLabel(this, "Label4", s(" Düzeltmek için çift tıklayın..."), twipsRect(60, 5160, 3780, 255));
+    m_hint = whiteLabel(this, "Label4", twipsRect(60, 5160, 3780, 255));
     m_ports = new QComboBox(this);
     m_ports->setObjectName(QStringLiteral("Combo1"));
     m_ports->setGeometry(twipsRect(3900, 5160, 735, 300));
@@ -121,9 +113,9 @@ void DirectoryWindow::buildControls() {
     m_ports->setStyleSheet(
         QStringLiteral("QComboBox { padding: 0 0 0 3px; } QComboBox::drop-down { width: 12px; }"));
 
-    m_new = button(this, "Command1", s("Yeni"), twipsRect(60, 5460, 855, 345));
-    m_delete = button(this, "Command4", s("Sil"), twipsRect(60, 5820, 855, 345));
-    m_name = whiteLabel(this, "Label1", QString(), twipsRect(960, 5460, 2835, 240));
+    m_new = button(this, "Command1", twipsRect(60, 5460, 855, 345));
+    m_delete = button(this, "Command4", twipsRect(60, 5820, 855, 345));
+    m_name = whiteLabel(this, "Label1", twipsRect(960, 5460, 2835, 240));
 
     m_number = new QLineEdit(this);
     m_number->setObjectName(QStringLiteral("Text2"));
@@ -138,9 +130,8 @@ void DirectoryWindow::buildControls() {
     numberColours.setColor(QPalette::Text, Qt::white);
     m_number->setPalette(numberColours);
 
-    m_dial = button(this, "Command2", lang::directory::dialCaption(Language::Turkish),
-                    twipsRect(3900, 5460, 735, 345));
-    m_addressButton = button(this, "Command3", s("Adres"), twipsRect(3900, 5820, 735, 345));
+    m_dial = button(this, "Command2", twipsRect(3900, 5460, 735, 345));
+    m_addressButton = button(this, "Command3", twipsRect(3900, 5820, 735, 345));
     m_dial->setEnabled(false);
     m_addressButton->setEnabled(false);
     m_delete->setEnabled(false);
@@ -154,21 +145,24 @@ void DirectoryWindow::buildControls() {
     connect(m_exportAction, &QAction::triggered, this, &DirectoryWindow::onExportChosen);
 }
 
-int DirectoryWindow::windowCode() const {
-    return lang::Directory;
+void DirectoryWindow::retranslate() {
+    m_title = tr("Directory");
+    m_searchLabel->setText(tr("Search: "));
+    m_hint->setText(tr(" Double click to edit..."));
+    m_new->setText(tr("New"));
+    m_delete->setText(tr("Delete"));
+    m_addressButton->setText(tr("Address"));
+    // Words only: a dial under way keeps its cancel button.
+    m_dial->setText(m_dialer->isActive() ? lang::directory::cancelCaption() : lang::directory::dialCaption());
+    m_importAction->setText(lang::contacts::importCaption());
+    m_exportAction->setText(lang::contacts::exportCaption());
+    showDialState();
 }
 
-void DirectoryWindow::applyLanguage(Language language) {
-    if (!m_title.isEmpty())
-        setWindowTitle(m_title);
-    lang::applyCaptions(this, lang::Directory, language);
-    m_title = windowTitle();
-    m_importAction->setText(lang::contacts::importCaption(language));
-    m_exportAction->setText(lang::contacts::exportCaption(language));
-    // Words only: a dial under way keeps its cancel button.
-    if (m_dialer->isActive())
-        m_dial->setText(lang::directory::cancelCaption(language));
-    showDialState();
+void DirectoryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 PortChoice DirectoryWindow::chosenPort() const {
@@ -182,8 +176,7 @@ QString DirectoryWindow::chosenPortName() const {
 }
 
 void DirectoryWindow::showDialState() {
-    setWindowTitle(m_dialPort.isEmpty() ? m_title
-                                        : lang::directory::dialWaiting(language(), m_title, m_dialPort));
+    setWindowTitle(m_dialPort.isEmpty() ? m_title : lang::directory::dialWaiting(m_title, m_dialPort));
 }
 
 void DirectoryWindow::loadPortChoice() {
@@ -213,7 +206,7 @@ void DirectoryWindow::onPortChosen(int index) {
         return;
     const IoResult saved = savePortChoice(m_ctx.dataFile(portChoiceFileName()), chosenPort());
     if (!saved)
-        m_ctx.prompter->warn(QString(), lang::directory::portChoiceNotSaved(language(), saved.error));
+        m_ctx.prompter->warn(QString(), lang::directory::portChoiceNotSaved(saved.error));
 }
 
 void DirectoryWindow::onSearchEdited() {
@@ -233,12 +226,12 @@ void DirectoryWindow::sayUnreadable(const QString& error) {
     if (m_readErrorShown)
         return;
     m_readErrorShown = true;
-    m_ctx.prompter->warn(QString(), lang::directory::listUnreadable(language(), error));
+    m_ctx.prompter->warn(QString(), lang::directory::listUnreadable(error));
 }
 
 void DirectoryWindow::sayRowGone(const RowRef& row) {
     m_goneRow = row;
-    m_ctx.prompter->warn(QString(), lang::directory::rowGone(language()));
+    m_ctx.prompter->warn(QString(), lang::directory::rowGone());
     m_searchTimer->start();
 }
 
@@ -283,8 +276,7 @@ void DirectoryWindow::onDoubleClicked(const QModelIndex& index) {
     display(*entry.value);
     if (row.name.isEmpty())
         return;
-    const QString caption = language() == Language::Turkish ? s("Güncelle") : s("Update");
-    emit editorRequested({*entry.value, row, caption});
+    emit editorRequested({*entry.value, row, EditorMode::Change});
 }
 
 void DirectoryWindow::onNewClicked() {
@@ -292,14 +284,14 @@ void DirectoryWindow::onNewClicked() {
 }
 
 void DirectoryWindow::onAddressClicked() {
-    m_ctx.prompter->inform(lang::directory::addressTitle(language()), m_address);
+    m_ctx.prompter->inform(lang::directory::addressTitle(), m_address);
 }
 
 void DirectoryWindow::onDeleteClicked() {
     // The entry chosen last, also when a search has emptied the list since: the display still shows it.
     const Loaded<RowChange> removed = m_store.remove(m_chosen);
     if (!removed.ok()) {
-        m_ctx.prompter->fail(QString(), lang::directory::deleteFailed(language(), removed.error));
+        m_ctx.prompter->fail(QString(), lang::directory::deleteFailed(removed.error));
         return;
     }
     if (removed.value == RowChange::Gone) {
@@ -317,7 +309,7 @@ void DirectoryWindow::onDeleteClicked() {
     m_addressButton->setEnabled(false);
     m_delete->setEnabled(false);
     m_searchTimer->start();
-    m_ctx.prompter->inform(QString(), lang::directory::recordDeleted(language()));
+    m_ctx.prompter->inform(QString(), lang::directory::recordDeleted());
 }
 
 void DirectoryWindow::setContactsDoors(ContactsDoors doors) {
@@ -332,31 +324,28 @@ void DirectoryWindow::onImportChosen() {
     // Held here, not reached through the window: it may be closed while a question of the import is open.
     AppContext& ctx = m_ctx;
     const auto importFrom = m_doors.importFrom;
-    const Language words = language();
-    const std::optional<QString> file =
-        ctx.fileChooser->choose(this, lang::contacts::importTitle(words), lang::contacts::fileFilter(words));
+    // The outcome keeps the words the question had, should the language change meanwhile.
+    const QString title = lang::contacts::importTitle();
+    const std::optional<QString> file = ctx.fileChooser->choose(this, title, lang::contacts::fileFilter());
     if (!file || !importFrom)
         return;
     QPointer<DirectoryWindow> alive(this);
     const interop::TransferResult result = importFrom(*file);
-    ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning,
-                       lang::contacts::importTitle(words), result.summary);
+    ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning, title, result.summary);
     if (alive)
         refreshList();
 }
 
 void DirectoryWindow::onExportChosen() {
-    const Language words = language();
-    std::optional<QString> file =
-        m_ctx.fileChooser->chooseSave(this, lang::contacts::exportTitle(words),
-                                      lang::contacts::fileFilter(words), QStringLiteral("velkor-rehber.vcf"));
+    const QString title = lang::contacts::exportTitle();
+    std::optional<QString> file = m_ctx.fileChooser->chooseSave(this, title, lang::contacts::fileFilter(),
+                                                                QStringLiteral("velkor-rehber.vcf"));
     if (!file || !m_doors.exportTo)
         return;
     if (QFileInfo(*file).suffix().isEmpty())
         file->append(QStringLiteral(".vcf"));
     const interop::TransferResult result = m_doors.exportTo(*file);
-    m_ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning,
-                         lang::contacts::exportTitle(words), result.summary);
+    m_ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning, title, result.summary);
 }
 
 void DirectoryWindow::onDialClicked() {
@@ -368,14 +357,14 @@ void DirectoryWindow::onDialClicked() {
     const QString number = dialableNumber(m_number->text());
     if (number.isEmpty())
         return;
-    m_dial->setText(lang::directory::cancelCaption(language()));
+    m_dial->setText(lang::directory::cancelCaption());
     if (m_dialer->dial(serialDeviceName(chosenPortName()), number)) {
         m_dialPort = chosenPortName();
         showDialState();
         return;
     }
     QPointer<DirectoryWindow> alive(this);
-    m_ctx.prompter->warn(QString(), lang::directory::portUnavailable(language(), chosenPortName()));
+    m_ctx.prompter->warn(QString(), lang::directory::portUnavailable(chosenPortName()));
     if (alive)
         dialEnded();
 }
@@ -383,7 +372,7 @@ void DirectoryWindow::onDialClicked() {
 void DirectoryWindow::onAnswered() {
     QPointer<DirectoryWindow> alive(this);
     m_ctx.beeper->beep();
-    m_ctx.prompter->inform(QString(), lang::directory::pickUpPhone(language()));
+    m_ctx.prompter->inform(QString(), lang::directory::pickUpPhone());
     // Closed while the message was up: the dialer went with the window and hung up then.
     if (!alive)
         return;
@@ -393,7 +382,7 @@ void DirectoryWindow::onAnswered() {
 
 void DirectoryWindow::onTimedOut() {
     dialEnded();
-    m_ctx.prompter->warn(QString(), lang::directory::modemSilent(language()));
+    m_ctx.prompter->warn(QString(), lang::directory::modemSilent());
 }
 
 void DirectoryWindow::onRefused(ModemResult result) {
@@ -404,11 +393,11 @@ void DirectoryWindow::onRefused(ModemResult result) {
                                  : result == ModemResult::NoCarrier  ? ModemRefusal::NoCarrier
                                  : result == ModemResult::NoAnswer   ? ModemRefusal::NoAnswer
                                                                      : ModemRefusal::Error;
-    m_ctx.prompter->warn(QString(), lang::directory::modemRefused(language(), refusal));
+    m_ctx.prompter->warn(QString(), lang::directory::modemRefused(refusal));
 }
 
 void DirectoryWindow::dialEnded() {
-    m_dial->setText(lang::directory::dialCaption(language()));
+    m_dial->setText(lang::directory::dialCaption());
     m_dialPort.clear();
     showDialState();
     if (m_disableDialAfterDial) {

@@ -8,7 +8,7 @@
 #include "core/directory/port_choice.h"
 #include "core/interop/transfer.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -33,7 +33,7 @@ struct ContactsDoors {
 
 // Form10, the directory: names found as the user types, the chosen entry's number and address, and the
 // buttons to add, dial, show the address and delete.
-class DirectoryWindow final : public QWidget, public lang::LanguageAware {
+class DirectoryWindow final : public QWidget {
     Q_OBJECT
 public:
     // The search waits this long after a key, so it runs on the text that includes the key.
@@ -41,8 +41,7 @@ public:
 
     explicit DirectoryWindow(AppContext& context, QWidget* parent = nullptr);
 
-    int windowCode() const override;
-    void applyLanguage(Language language) override;
+    void retranslate();
 
     // Runs the search now, as the timer does after a key.
     void refreshList();
@@ -55,6 +54,7 @@ signals:
     void editorRequested(const velkor::directory::EditorRequest& request);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -85,7 +85,6 @@ private:
     void sayUnreadable(const QString& error);
     // The list is searched again, so it shows what the file holds now.
     void sayRowGone(const RowRef& row);
-    Language language() const { return m_ctx.language; }
 
     AppContext& m_ctx;
     DirectoryStore m_store;

@@ -2,17 +2,12 @@
 
 #include "core/directory/dir_record.h"
 #include "core/directory/directory_store.h"
+#include "core/directory/editor_request.h"
 #include "ui/common/app_context.h"
 
 #include <QString>
 
 namespace velkor::directory {
-
-enum class EditorMode { NewEntry, Change };
-
-// The editor tells its mode by its save button: "Güncelle" or "Update" change the entry in hand,
-// anything else adds one.
-EditorMode editorModeFromCaption(const QString& caption);
 
 // The record editor's save: the question on a name taken by another entry, the write, the outcome message.
 class RecordSaver {
@@ -28,7 +23,6 @@ private:
     // The write and its outcome message, once the question on a taken name is settled.
     bool kaydet(EditorMode mode, const DirRecord& boxes, SaveWrite write, const QList<RowRef>& sameName,
                 RowRef& inHand);
-    Language language() const { return m_ctx.language; }
 
     AppContext& m_ctx;
     DirectoryStore m_store;

@@ -3,9 +3,7 @@
 #include "core/base/record_file.h"
 #include "core/base/save_question.h"
 #include "core/lang/messages.h"
-#include "core/lang/vocabulary.h"
 #include "core/notebook/notes_file.h"
-#include "ui/common/captions.h"
 #include "ui/common/geometry.h"
 #include "ui/common/typed_text.h"
 #include "ui/notebook/wrapping_button.h"
@@ -18,19 +16,10 @@
 
 namespace velkor::notebook {
 
-namespace {
-
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
-
 NotebookWindow::NotebookWindow(AppContext& context, QWidget* parent)
     : QWidget(parent), m_ctx(context), m_text(new QPlainTextEdit(this)), m_save(new WrappingButton(this)),
       m_undo(new WrappingButton(this)) {
     setObjectName(QStringLiteral("Form12"));
-    setWindowTitle(s("Not Defteri"));
     setFixedSize(px(6405), px(4200));
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(224, 224, 224));
@@ -44,24 +33,16 @@ NotebookWindow::NotebookWindow(AppContext& context, QWidget* parent)
     m_text->setGeometry(twipsRect(0, 0, 6375, 3615));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_save->setObjectName(QStringLiteral("Command1"));
-    m_save->setText(s("Kaydet"));
     m_save->setGeometry(twipsRect(1980, 3660, 1215, 495));
     m_undo->setObjectName(QStringLiteral("Command2"));
-    m_undo->setText(s("Değişiklikleri Geri Al"));
     m_undo->setGeometry(twipsRect(3360, 3660, 1215, 495));
     m_undo->setEnabled(false);
 
-    lang::fitLayout(this, lang::Notebook);
-    // Opens in the current language like every other window.
-    applyLanguage(m_ctx.language);
+    lang::fitLayout(this);
     load();
     connect(m_text, &QPlainTextEdit::textChanged, this, &NotebookWindow::onTextChanged);
     connect(m_save, &QPushButton::clicked, this, &NotebookWindow::onSaveClicked);
     connect(m_undo, &QPushButton::clicked, this, &NotebookWindow::onUndoClicked);
-}
-
-int NotebookWindow::windowCode() const {
-    return lang::Notebook;
 }
 
 QString NotebookWindow::path() const {
@@ -86,13 +67,12 @@ void NotebookWindow::load() {
     touchFile(path());
     const NoteFile note = readNote(path());
     if (!note.ok()) {
-        m_ctx.prompter->warn(QString(), lang::notebook::unreadable(m_ctx.language, note.error));
+        m_ctx.prompter->warn(QString(), lang::notebook::unreadable(note.error));
         lock();
         return;
     }
     if (note.tooLarge) {
-        m_ctx.prompter->warn(QString(),
-                             lang::notebook::tooLarge(m_ctx.language, QDir::toNativeSeparators(path())));
+        m_ctx.prompter->warn(QString(), lang::notebook::tooLarge(QDir::toNativeSeparators(path())));
         lock();
         return;
     }
@@ -113,8 +93,16 @@ void NotebookWindow::lock() {
     m_undo->setEnabled(false);
 }
 
-void NotebookWindow::applyLanguage(Language language) {
-    lang::applyCaptions(this, lang::Notebook, language);
+void NotebookWindow::retranslate() {
+    setWindowTitle(tr("Notebook"));
+    m_save->setText(tr("Save"));
+    m_undo->setText(tr("Undo Changes"));
+}
+
+void NotebookWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void NotebookWindow::onTextChanged() {
@@ -148,19 +136,19 @@ bool NotebookWindow::saveUnsavedChanges() {
     // file, which keeps what the other program wrote.
     const QFileInfo notes(path());
     const QString stamp = m_ctx.clock->now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = notes.dir().filePath(s("%1-%2.kyt").arg(notes.completeBaseName(), stamp));
+    QString aside = notes.dir().filePath(QStringLiteral("%1-%2.kyt").arg(notes.completeBaseName(), stamp));
     for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = notes.dir().filePath(s("%1-%2-%3.kyt").arg(notes.completeBaseName(), stamp).arg(n));
+        aside =
+            notes.dir().filePath(QStringLiteral("%1-%2-%3.kyt").arg(notes.completeBaseName(), stamp).arg(n));
     return writeNote(aside, typedText(*m_text)).ok();
 }
 
 NotebookWindow::Saved NotebookWindow::saveAsked() {
     if (changedElsewhere()) {
-        const Language language = m_ctx.language;
-        const int choice = m_ctx.prompter->choose(
-            lang::notebook::saveQuestionTitle(language),
-            lang::notebook::changedElsewhere(language, QDir::toNativeSeparators(path())),
-            lang::notebook::changedChoices(language));
+        const int choice =
+            m_ctx.prompter->choose(lang::notebook::saveQuestionTitle(),
+                                   lang::notebook::changedElsewhere(QDir::toNativeSeparators(path())),
+                                   lang::notebook::changedChoices());
         if (choice == 1) {
             load();
             return Saved::TakenFromFile;
@@ -170,7 +158,7 @@ NotebookWindow::Saved NotebookWindow::saveAsked() {
     }
     const IoResult written = write();
     if (!written) {
-        m_ctx.prompter->fail(QString(), lang::notebook::saveFailed(m_ctx.language, written.error));
+        m_ctx.prompter->fail(QString(), lang::notebook::saveFailed(written.error));
         return Saved::Failed;
     }
     return Saved::Written;
@@ -178,7 +166,7 @@ NotebookWindow::Saved NotebookWindow::saveAsked() {
 
 void NotebookWindow::onSaveClicked() {
     if (saveAsked() == Saved::Written)
-        m_ctx.prompter->inform(QString(), lang::notebook::saved(m_ctx.language));
+        m_ctx.prompter->inform(QString(), lang::notebook::saved());
 }
 
 void NotebookWindow::onUndoClicked() {
@@ -187,11 +175,10 @@ void NotebookWindow::onUndoClicked() {
 
 void NotebookWindow::closeEvent(QCloseEvent* event) {
     if (hasUnsavedChanges()) {
-        const Language language = m_ctx.language;
-        const QString question = lang::notebook::saveQuestion(language);
-        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::notebook::saveQuestionTitle(language),
-                                            question, lang::unsavedAtExit(language, windowTitle(), question),
-                                            lang::unsavedAtExitChoices(language), closingForExit());
+        const QString question = lang::notebook::saveQuestion();
+        const SaveChoice choice = askToSave(*m_ctx.prompter, lang::notebook::saveQuestionTitle(), question,
+                                            lang::unsavedAtExit(windowTitle(), question),
+                                            lang::unsavedAtExitChoices(), closingForExit());
         // A save that failed or was called off keeps the window open: closing now would lose what was typed.
         const Saved saved = choice == SaveChoice::Save      ? saveAsked()
                             : choice == SaveChoice::Discard ? Saved::Written

@@ -4,7 +4,7 @@
 #include "core/base/unsaved_work.h"
 #include "core/notebook/notes_file.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 
 #include <QWidget>
 
@@ -16,18 +16,18 @@ namespace velkor::notebook {
 // Form12: the one free-text note. Unsaved changes are told by comparison with the text last read or
 // saved; the undo button's enabled state shows them. A save never overwrites what another program wrote
 // into the file meanwhile without asking.
-class NotebookWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
+class NotebookWindow final : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit NotebookWindow(AppContext& context, QWidget* parent = nullptr);
 
-    int windowCode() const override;
-    void applyLanguage(Language language) override;
+    void retranslate();
 
     bool hasUnsavedChanges() const override;
     bool saveUnsavedChanges() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -4,7 +4,7 @@
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
 #include "core/plans/plan_store.h"
-#include "ui/common/captions.h"
+#include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
 #include "ui/common/typed_text.h"
 #include "ui/plans/click_label.h"
@@ -21,10 +21,6 @@ namespace {
 
 const QString NewMode = QStringLiteral("new");
 const QString TodayMode = QStringLiteral("yepnew");
-
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // The slot showing a plan's time; -1 for a time that no slot shows (midnight, a hand-edited minute).
 int slotShowing(int hour, int minute) {
@@ -48,7 +44,7 @@ PlanEntryWindow::PlanEntryWindow(AppContext& context, QWidget* parent)
     m_ctx.state.planEntryOpen = true;
     build();
     // Worded in both languages on the way, so it fits either.
-    lang::fitLayout(this, *this, m_ctx.language);
+    lang::fitLayout(this);
     placeOnScreen();
     if (m_mode == TodayMode) {
         const QDate today = m_ctx.clock->now().date();
@@ -72,16 +68,12 @@ void PlanEntryWindow::build() {
     setObjectName(QStringLiteral("Form3"));
     setFont(tahoma(8));
     setFixedSize(twipsRect(0, 0, 4800, 3360).size());
-    setWindowTitle(editing() ? QString::fromUtf8("Kayıt Düzeltme") : QString::fromUtf8("Kayıt Ekleme"));
 
     m_dayLabel = named<QLabel>(this, "Label1");
-    m_dayLabel->setText(QString::fromUtf8("Gün"));
     m_dayLabel->setGeometry(twipsRect(240, 180, 960, 255));
     m_monthLabel = named<QLabel>(this, "Label2");
-    m_monthLabel->setText(QStringLiteral("Ay"));
     m_monthLabel->setGeometry(twipsRect(1440, 180, 960, 255));
     m_slotLabel = named<ClickLabel>(this, "Label3");
-    m_slotLabel->setText(QStringLiteral("Saat"));
     m_slotLabel->setGeometry(twipsRect(2640, 180, 1200, 255));
 
     m_day = named<QComboBox>(this, "Combo1");
@@ -108,7 +100,6 @@ void PlanEntryWindow::build() {
 
     m_saveButton = named<QPushButton>(this, "Command2");
     m_saveButton->setGeometry(twipsRect(3360, 2700, 1200, 375));
-    m_saveButton->setText(editing() ? QStringLiteral("Kaydet") : QStringLiteral("Ekle"));
     m_saveButton->setEnabled(false);
 
     // The enabling chain: day, then month, then time and text, then the button.
@@ -137,14 +128,20 @@ void PlanEntryWindow::placeOnScreen() {
     move(screenWidth - px(6000) - frameGeometry().width(), px(4500));
 }
 
-void PlanEntryWindow::applyLanguage(Language language) {
-    // The Turkish words follow the mode; the caption tables turn them into the language asked for.
-    setWindowTitle(lang::planEntryTitle(
-        editing() ? QString::fromUtf8("Kayıt Düzeltme") : QString::fromUtf8("Kayıt Ekleme"), language));
-    m_saveButton->setText(
-        lang::planEntryButton(editing() ? QStringLiteral("Kaydet") : QStringLiteral("Ekle"), language));
-    lang::applyCaptions(this, lang::PlanEntry, language);
-    m_slotLabel->setToolTip(lang::hourLinkTip(language));
+void PlanEntryWindow::retranslate() {
+    setWindowTitle(editing() ? tr("Edit Record") : tr("Add Record"));
+    m_saveButton->setText(editing() ? tr("Save") : tr("Add"));
+    m_dayLabel->setText(tr("Day"));
+    m_monthLabel->setText(tr("Month"));
+    m_slotLabel->setText(tr("Hour"));
+    m_slotLabel->setToolTip(tr("Click to choose an hour (click again to hide the box)"));
+    m_slot->setItemText(0, noTimeSlot());
+}
+
+void PlanEntryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void PlanEntryWindow::chooseDay(int day) {
@@ -232,7 +229,7 @@ void PlanEntryWindow::save() {
         return;
     }
     if (!stored.value) {
-        m_ctx.prompter->warn(QString(), lang::plans::editedPlanGone(m_ctx.language));
+        m_ctx.prompter->warn(QString(), lang::plans::editedPlanGone());
     }
     m_saved = true;
     close();
@@ -250,8 +247,9 @@ bool PlanEntryWindow::saveUnsavedChanges() {
             chooseDay(today.day());
         if (m_month->currentIndex() < 0)
             chooseMonth(today.month());
-        tellConsole(s("the plan being entered had no day or month chosen; it is stored for %1.%2.")
-                        .arg(m_day->currentText(), m_month->currentText()));
+        tellConsole(
+            QStringLiteral("the plan being entered had no day or month chosen; it is stored for %1.%2.")
+                .arg(m_day->currentText(), m_month->currentText()));
     }
     const PlanRecord plan = quoteSafePlan();
     const Loaded<bool> stored = store(plan);
@@ -267,14 +265,15 @@ bool PlanEntryWindow::keepAside(const PlanRecord& plan, const QString& error) {
     // Beside the plan file, in its layout, so the record can be carried back by hand; appending keeps the
     // plans of earlier failures.
     const QString aside = m_ctx.dataFile(
-        s("myfile-%1.kyt").arg(m_ctx.clock->now().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+        QStringLiteral("myfile-%1.kyt").arg(m_ctx.clock->now().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
     const IoResult kept = PlanStore(aside).appendPlan(plan);
-    tellConsole(s("the plan being entered could not be stored: %1").arg(error));
+    tellConsole(QStringLiteral("the plan being entered could not be stored: %1").arg(error));
     if (kept) {
-        tellConsole(s("it is kept in %1.").arg(QDir::toNativeSeparators(aside)));
+        tellConsole(QStringLiteral("it is kept in %1.").arg(QDir::toNativeSeparators(aside)));
         m_untouched = boxes();
     } else {
-        tellConsole(s("nor could it be kept aside (%1). Its text:\n%2").arg(kept.error, plan.text));
+        tellConsole(
+            QStringLiteral("nor could it be kept aside (%1). Its text:\n%2").arg(kept.error, plan.text));
     }
     return false;
 }

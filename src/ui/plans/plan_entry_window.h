@@ -5,7 +5,7 @@
 #include "core/lang/vocabulary.h"
 #include "core/plans/plan_record.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 
 #include <QWidget>
 
@@ -23,14 +23,11 @@ class ClickLabel;
 // Adds one plan or changes one (Form3). Opened modal in the mode of state.entryMode: "new" from a calendar
 // day, "yepnew" for today, "old" to change a listed plan. While it is loaded the reminders pause. At an
 // exit nobody can answer, typed work is stored as the button would store it.
-class PlanEntryWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
+class PlanEntryWindow final : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
     explicit PlanEntryWindow(AppContext& context, QWidget* parent = nullptr);
     ~PlanEntryWindow() override;
-
-    int windowCode() const override { return lang::PlanEntry; }
-    void applyLanguage(Language language) override;
 
     // The openers' choice of day and month; a value the box does not hold leaves it unchosen.
     void chooseDay(int day);
@@ -55,10 +52,12 @@ signals:
     void reListWanted();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void retranslate();
     void build();
     void placeOnScreen();
     void focusText();

@@ -4,7 +4,6 @@
 #include "core/lang/vocabulary.h"
 #include "core/plans/plan_line_model.h"
 #include "core/plans/plan_listing.h"
-#include "ui/common/captions.h"
 #include "ui/common/geometry.h"
 #include "ui/common/transfer_button.h"
 #include "ui/plans/plan_entry_window.h"
@@ -51,9 +50,8 @@ template <typename T> T* named(QWidget* parent, const char* name) {
     return widget;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+QPushButton* button(QWidget* parent, const char* name, QRect geometry) {
     auto* b = named<QPushButton>(parent, name);
-    b->setText(text);
     b->setGeometry(geometry);
     return b;
 }
@@ -68,7 +66,7 @@ PlanQueryWindow::PlanQueryWindow(AppContext& context, QWidget* parent)
     move((screenWidth - frameGeometry().width()) / 2, height() / 3);
     m_ctx.state.monthFlags.fill(false);
     // Worded in both languages on the way, so it fits either.
-    lang::fitLayout(this, *this, m_ctx.language);
+    lang::fitLayout(this);
     alignHeading();
 }
 
@@ -76,7 +74,6 @@ void PlanQueryWindow::build() {
     setObjectName(QStringLiteral("Form5"));
     setFont(tahoma(8));
     setFixedSize(twipsRect(0, 0, ClientWidth, ClientHeight).size());
-    setWindowTitle(QString::fromUtf8("Kayıt Sorgulama"));
 
     m_chooser = named<QListWidget>(this, "List2");
     m_chooser->setGeometry(twipsRect(120, 120, 1815, 3195));
@@ -98,29 +95,25 @@ void PlanQueryWindow::build() {
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    m_newButton = button(this, "Command2", QStringLiteral("Yeni"), twipsRect(7920, 360, 1560, 375));
-    m_editButton = button(this, "Command3", QString::fromUtf8("Düzelt"), twipsRect(7920, 795, 1560, 375));
-    m_detailButton = button(this, "Command4", QStringLiteral("Detay"), twipsRect(7920, 1230, 1560, 375));
-    m_deleteButton =
-        button(this, "Command6", QString::fromUtf8("Seçilenleri Sil"), twipsRect(7920, 1665, 1560, 375));
-    m_deleteAllButton =
-        button(this, "Command1", QString::fromUtf8("Tüm Kayıtları Sil"), twipsRect(7920, 2940, 1560, 375));
+    m_newButton = button(this, "Command2", twipsRect(7920, 360, 1560, 375));
+    m_editButton = button(this, "Command3", twipsRect(7920, 795, 1560, 375));
+    m_detailButton = button(this, "Command4", twipsRect(7920, 1230, 1560, 375));
+    m_deleteButton = button(this, "Command6", twipsRect(7920, 1665, 1560, 375));
+    m_deleteAllButton = button(this, "Command1", twipsRect(7920, 2940, 1560, 375));
     m_editButton->setEnabled(false);
     m_detailButton->setEnabled(false);
     m_deleteButton->setEnabled(false);
-    addTransferButton(
+    new TransferButton(
         this, twipsRect(7920, 2490, 1560, 375), [this] { exchange(Exchange::ImportCalendar); },
         [this] { exchange(Exchange::ExportCalendar); });
 
     m_detailPanel = named<QGroupBox>(this, "Frame3");
-    m_detailPanel->setTitle(QStringLiteral("Detay"));
     m_detailPanel->setGeometry(twipsRect(0, DetailHiddenTop, ClientWidth, ClientHeight));
     m_detailPanel->setAutoFillBackground(true); // covers the lists when it is called in
     m_detailText = named<QPlainTextEdit>(m_detailPanel, "Text1");
     m_detailText->setGeometry(twipsRect(120, 240, 9360, 2580));
     m_detailText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_closeDetailButton =
-        button(m_detailPanel, "Command5", QStringLiteral("Kapat"), twipsRect(8040, 2940, 1440, 375));
+    m_closeDetailButton = button(m_detailPanel, "Command5", twipsRect(8040, 2940, 1440, 375));
     m_detailPanel->raise();
 
     connect(m_chooser, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
@@ -136,17 +129,28 @@ void PlanQueryWindow::build() {
     connect(m_deleteButton, &QPushButton::clicked, this, &PlanQueryWindow::deleteTicked);
 }
 
-void PlanQueryWindow::applyLanguage(Language language) {
-    lang::applyCaptions(this, lang::PlanQuery, language);
+void PlanQueryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void PlanQueryWindow::retranslate() {
+    setWindowTitle(tr("Record Query"));
+    m_heading->setText(tr("      Date    Hour    Record"));
     alignHeading();
-    // The entry window belongs to this one and follows it.
-    for (PlanEntryWindow* entry : findChildren<PlanEntryWindow*>())
-        entry->applyLanguage(language);
+    m_newButton->setText(tr("New"));
+    m_editButton->setText(tr("Edit"));
+    m_detailButton->setText(tr("Detail"));
+    m_deleteButton->setText(tr("Delete Selected"));
+    m_deleteAllButton->setText(tr("Delete All Records"));
+    m_detailPanel->setTitle(tr("Detail"));
+    m_closeDetailButton->setText(tr("Close"));
     // Words only: the chooser keeps the entry it had.
     const int row = m_chooser->currentRow();
     const bool selected = row >= 0 && m_chooser->item(row)->isSelected();
     m_chooser->clear();
-    m_chooser->addItems(lang::planQueryChoices(language));
+    m_chooser->addItems(lang::planQueryChoices());
     if (row >= 0) {
         m_chooser->setCurrentRow(row, selected ? QItemSelectionModel::ClearAndSelect
                                                : QItemSelectionModel::NoUpdate);
@@ -279,7 +283,7 @@ std::optional<ListedPlan> PlanQueryWindow::selectedPlan() const {
 }
 
 void PlanQueryWindow::deleteAll() {
-    if (!m_ctx.prompter->ask(lang::deleteAllTitle(m_ctx.language), lang::deleteAllQuestion(m_ctx.language)))
+    if (!m_ctx.prompter->ask(lang::deleteAllTitle(), lang::deleteAllQuestion()))
         return;
     if (const IoResult cleared = store().clearPlans(); !cleared)
         return report(cleared.error);
@@ -340,7 +344,7 @@ void PlanQueryWindow::deleteTicked() {
     }
     // The file was changed behind the list's back: show it as it is now and say which plans were not found.
     showBlocks(m_blocks);
-    m_ctx.prompter->warn(QString(), lang::plans::tickedPlansGone(m_ctx.language, shortList(missing.value)));
+    m_ctx.prompter->warn(QString(), lang::plans::tickedPlansGone(shortList(missing.value)));
 }
 
 } // namespace velkor::plans

@@ -4,7 +4,7 @@
 #include "core/plans/plan_listing.h"
 #include "core/plans/plan_store.h"
 #include "ui/common/app_context.h"
-#include "ui/common/language_aware.h"
+#include "ui/common/fit_layout.h"
 
 #include <QWidget>
 
@@ -24,16 +24,13 @@ class PlanLineModel;
 
 // Lists plans by month, for today or all of them, and is where plans are changed, read in full and deleted
 // (Form5).
-class PlanQueryWindow final : public QWidget, public lang::LanguageAware {
+class PlanQueryWindow final : public QWidget {
     Q_OBJECT
 public:
     // The chooser's entries after the twelve months.
     enum Choice { Today = 12, AllPlans = 13, ClearList = 14 };
 
     explicit PlanQueryWindow(AppContext& context, QWidget* parent = nullptr);
-
-    int windowCode() const override { return lang::PlanQuery; }
-    void applyLanguage(Language language) override;
 
     // Builds the list again from the flagged months, December's first; the plan entry window asks for it.
     void reList();
@@ -42,8 +39,13 @@ public:
 
     PlanLineModel* lineModel() const { return m_model; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void build();
+    // Words only: the chooser keeps the entry it had.
+    void retranslate();
     void alignHeading();
     void choose(int index);
     void addMonth(int month);
