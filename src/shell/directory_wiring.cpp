@@ -1,6 +1,5 @@
 #include "shell/directory_wiring.h"
 
-#include "core/interop/contacts_transfer.h"
 #include "core/lang/vocabulary.h"
 #include "ui/directory/directory_editor_window.h"
 #include "ui/directory/directory_window.h"
@@ -17,9 +16,6 @@ void registerDirectoryWindows(WindowRegistry& windows, AppContext& context, QObj
     windows.add(EditorWindowCode, nullptr);
     windows.setFactory(lang::Directory, [&windows, &context, owner] {
         auto* window = new DirectoryWindow(context);
-        window->setContactsDoors(
-            {[&context](const QString& file) { return interop::importContacts(file, context); },
-             [&context](const QString& file) { return interop::exportContacts(file, context); }});
         QObject::connect(window, &DirectoryWindow::editorRequested, owner,
                          [&windows, &context, owner](const EditorRequest& request) {
                              windows.unload(lang::Directory);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/base/unsaved_work.h"
-#include "core/diary/diary_links.h"
 #include "core/diary/diary_store.h"
+#include "core/diary/editor_mode.h"
 #include "ui/common/app_context.h"
 #include "ui/common/language_aware.h"
 
@@ -23,7 +23,7 @@ namespace velkor::diary {
 class DiaryEditorWindow final : public QWidget, public lang::LanguageAware, public UnsavedWork {
     Q_OBJECT
 public:
-    DiaryEditorWindow(AppContext& context, DiaryLinks links, EditorMode mode, QWidget* parent = nullptr);
+    DiaryEditorWindow(AppContext& context, EditorMode mode, QWidget* parent = nullptr);
 
     int windowCode() const override;
     // Words only: the date, the typed text and the mode stay.
@@ -58,7 +58,7 @@ private:
     void refillFiles();
 
     AppContext& m_ctx;
-    DiaryLinks m_links;
+    SharedState& m_state;
     DiaryStore m_store;
     EditorMode m_mode;
     bool m_closed = false;

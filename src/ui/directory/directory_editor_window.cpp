@@ -49,7 +49,7 @@ void fill(QLineEdit* box, const QString& text, int limit) {
 
 DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRequest& request,
                                              QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_saver(context), m_inHand(request.inHand) {
+    : QWidget(parent), m_ctx(context), m_state(*context.state), m_saver(context), m_inHand(request.inHand) {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(s("Kayıt"));
     setFixedSize(px(4680), px(3990));
@@ -82,7 +82,7 @@ DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRe
         m_save->setText(request.saveCaption);
 
     lang::fitLayout(this, EditorWindowCode);
-    m_ctx.state.dirEditorOpen = true;
+    m_state.dirEditorOpen = true;
     connect(m_save, &QPushButton::clicked, this, &DirectoryEditorWindow::onSaveClicked);
 }
 
@@ -91,7 +91,7 @@ void DirectoryEditorWindow::applyLanguage(Language language) {
 }
 
 DirectoryEditorWindow::~DirectoryEditorWindow() {
-    m_ctx.state.dirEditorOpen = false;
+    m_state.dirEditorOpen = false;
 }
 
 void DirectoryEditorWindow::onSaveClicked() {
@@ -101,7 +101,7 @@ void DirectoryEditorWindow::onSaveClicked() {
 
 void DirectoryEditorWindow::closeEvent(QCloseEvent* event) {
     m_inHand = {};
-    m_ctx.state.dirEditorOpen = false;
+    m_state.dirEditorOpen = false;
     event->accept();
     emit closed();
 }
