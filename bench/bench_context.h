@@ -40,6 +40,7 @@ struct BenchContext {
     SystemClock clock;
     PrintingPrompter prompter;
     SilentBeeper beeper;
+    SharedState state;
     AppContext ctx;
 
     BenchContext() {
@@ -47,6 +48,7 @@ struct BenchContext {
         ctx.clock = &clock;
         ctx.prompter = &prompter;
         ctx.beeper = &beeper;
+        ctx.state = &state;
         ctx.readerProgram = QStringLiteral(VELKOR_READER_PROGRAM);
     }
 };

@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
           baseline);
 
     AppContext& context = bench.ctx;
-    DiaryBrowserWindow browser(context, DiaryLinks{});
+    DiaryBrowserWindow browser(context);
     browser.show();
     auto* list = browser.findChild<QListView*>(QStringLiteral("List1"));
     auto* period = browser.findChild<QComboBox*>(QStringLiteral("Combo4"));

@@ -1,5 +1,5 @@
-// Plan lines and time slots from any numbers and texts: day, month and time stay at their places, and the
-// slot rule maps both ways.
+// Plan lines and time slots from any numbers and texts: day, month and time stay at their places, a real
+// date reads back from its line, and the slot rule maps both ways.
 #include "core/plans/plan_record.h"
 
 #include <cstdint>
@@ -25,11 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (shown && slotIndex(line.mid(9, 5)) != hour * 2 + minute / 30)
             std::abort();
     }
+    const bool realDate = day >= 1 && day <= 31 && month >= 1 && month <= 12;
+    if (lineDate(line) != (realDate ? std::optional(LineDate{day, month}) : std::nullopt))
+        std::abort();
     const SlotTime t = slotTime(slot);
     if (slot >= 1 && slot < SlotCount && slotIndex(timeSlots().at(slot)) != slot)
         std::abort();
     if (slot <= 0 && t.hour != NoHour)
         std::abort();
     slotIndex(text); // any text as a time: no crash
+    lineDate(text);  // any text as a line: no crash
     return 0;
 }

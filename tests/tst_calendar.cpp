@@ -90,10 +90,13 @@ private slots:
 
     void dayClicksOpenPlanEntry() {
         TestContext t;
+        t.ctx.doors = &t.doors;
         QStringList calls; // "day/month/mode" and the window plan entry opens over
-        t.ctx.openPlanEntry = [&](QWidget* over) {
-            const SharedState& s = t.ctx.state;
-            calls.append(s.selDay + u'/' + s.selMonth + u'/' + s.entryMode + u'/' + over->objectName());
+        t.doors.planEntryOpened = [&](QWidget* over) {
+            const SharedState& s = *t.ctx.state;
+            const QString mode = s.entryMode == EntryMode::New ? "new" : "other";
+            calls.append(QStringLiteral("%1/%2/%3/").arg(s.selDay).arg(s.selMonth).arg(mode) +
+                         over->objectName());
         };
         t.clock.set(QDateTime(QDate(2003, 12, 20), QTime(10, 0)));
         MonthCalendarWindow calendar(t.ctx);
@@ -104,7 +107,7 @@ private slots:
         t.clock.set(QDateTime(QDate(2004, 2, 10), QTime(10, 0)));
         MonthBrowserWindow browser(t.ctx);
         QTest::mouseClick(browser.grid().cell(6 + 28), Qt::LeftButton);
-        QCOMPARE(calls.last(), QStringLiteral("29/02/new/Form2")); // day entry 28, month entry 1
+        QCOMPARE(calls.last(), QStringLiteral("29/2/new/Form2")); // day entry 28, month entry 1
     }
 
     void browserButtons_data() {

@@ -67,7 +67,7 @@ private slots:
         d.add("01", "03", "2025", "Geçen yıl");
         d.add("03", "03", "2026", "istanbul");
         QWidget* browser = d.openBrowser(3);
-        QVERIFY(browser && d.gnlk->isChecked() && d.t.ctx.state.diaryBrowserOpen);
+        QVERIFY(browser && d.gnlk->isChecked() && d.t.ctx.state->diaryBrowserOpen);
         QCOMPARE(d.subjects(), (QStringList{u"İstanbul gezisi"_s, u"Toplantı"_s, u"istanbul"_s}));
         QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason); // current, not chosen
         QCoreApplication::sendEvent(d.list(), &tabbedIn);
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(browser);
         clickRow(d.list(), 0, true);
         auto* panel = child<QGroupBox>(browser, "Frame2");
-        QVERIFY(d.t.ctx.state.diaryRecordNo == no && panel->isVisible());
+        QVERIFY(d.t.ctx.state->diaryRecordNo == no && panel->isVisible());
         QCOMPARE(panel->title(), QString(50, u'a') + u" 05/03/2026"_s);
         QCOMPARE(child<QPlainTextEdit>(browser, "Text3")->toPlainText(), u"içerik"_s);
         // Nothing the panel covers shows through it: taking the list and its headings away changes no pixel.
@@ -169,7 +169,7 @@ private slots:
         auto* content = child<QPlainTextEdit>(editor, "Text3");
         QTest::keyClicks(content, u"it's"_s);
         click(editor, "Command1");
-        DiaryEntry stored{d.t.ctx.state.diaryRecordNo, u"Unnamed"_s, u"it's"_s, u"05"_s, u"03"_s, u"2026"_s};
+        DiaryEntry stored{d.t.ctx.state->diaryRecordNo, u"Unnamed"_s, u"it's"_s, u"05"_s, u"03"_s, u"2026"_s};
         QCOMPARE(d.store.readEntries().value, QList<DiaryEntry>{stored});
         QVERIFY(!editor->hasUnsavedChanges() && child(editor, "Command3")->isEnabled());
         QVERIFY(child(editor, "Command4")->isEnabled());
@@ -188,10 +188,10 @@ private slots:
                  u"Do you want to save your changes?|Record Updated"_s);
         stored.content = u"it's?."_s;
         QCOMPARE(d.store.readEntries().value, QList<DiaryEntry>{stored});
-        QVERIFY(!d.t.ctx.state.diaryEditorOpen && !d.editor());
+        QVERIFY(!d.t.ctx.state->diaryEditorOpen && !d.editor());
         QVERIFY(d.browser() && d.browser()->isVisible() && d.gnlk->isChecked());
         d.gnlk->trigger(); // the item unloads whichever window is loaded
-        QVERIFY(!d.browser() && !d.gnlk->isChecked() && !d.t.ctx.state.diaryBrowserOpen);
+        QVERIFY(!d.browser() && !d.gnlk->isChecked() && !d.t.ctx.state->diaryBrowserOpen);
     }
 
     void updateModeUndoesKeepsFilesOfItsEntryAndAsksOnTheMenuItem() {
@@ -251,12 +251,12 @@ private slots:
         click(editor, "Command3"); // New: an empty entry takes its place
         QTRY_VERIFY(updated.isNull() && d.editor());
         content = child<QPlainTextEdit>(d.editor(), "Text3");
-        QVERIFY(content->toPlainText().isEmpty() && d.t.ctx.state.diaryRecordNo == -1);
+        QVERIFY(content->toPlainText().isEmpty() && d.t.ctx.state->diaryRecordNo == -1);
         QTest::keyClicks(content, u"typed"_s);
         d.gnlk->trigger(); // asks about the typed work (No), then both go
         QCOMPARE(d.t.prompter.texts(),
                  u"Kayıt Güncellendi|Yaptığınız değişiklikleri kaydetmek istiyor musunuz?"_s);
-        QVERIFY(!d.editor() && !d.browser() && !d.gnlk->isChecked() && !d.t.ctx.state.diaryEditorOpen);
+        QVERIFY(!d.editor() && !d.browser() && !d.gnlk->isChecked() && !d.t.ctx.state->diaryEditorOpen);
         QVERIFY(d.openBrowser() && d.gnlk->isChecked());
     }
 };

@@ -163,7 +163,7 @@ private slots:
         clickName(directory, u"ince"_s, true);
         QTRY_VERIFY(!directory);
         QPointer<QWidget> editor = form.windows().loaded(shell::DirectoryEditor);
-        QVERIFY(editor && editor->isVisible() && !rhbr->isChecked() && t.ctx.state.dirEditorOpen);
+        QVERIFY(editor && editor->isVisible() && !rhbr->isChecked() && t.ctx.state->dirEditorOpen);
         QCOMPARE(text(editor, {"Text1", "Text2", "Text3", "Command1"}), u"ince|0532|İzmir|Güncelle"_s);
         for (const QString& name : {QString(), u"Kaya"_s, u"İnce"_s}) { // blank, taken (No), a new name
             child<QLineEdit>(editor, "Text1")->setText(name);
@@ -176,7 +176,7 @@ private slots:
         editor->close();
         QTRY_VERIFY(!editor);
         directory = form.windows().loaded(shell::Directory);
-        QVERIFY(directory && directory->isVisible() && rhbr->isChecked() && !t.ctx.state.dirEditorOpen);
+        QVERIFY(directory && directory->isVisible() && rhbr->isChecked() && !t.ctx.state->dirEditorOpen);
         QTRY_COMPARE(listed(directory),
                      (QStringList{u"Ali'nin"_s, u"Ilgın"_s, u"İnce"_s, u"Kaya"_s, u"Kaya"_s, u"Kontrol"_s}));
         click(directory, "Command1"); // "Yeni": an empty editor

@@ -41,6 +41,35 @@ private slots:
         QCOMPARE(yazim(1, 2, 14, 0, QString(200, QLatin1Char('a'))).size(), PlanLineLength);
     }
 
+    // The date comes back from a line only when it sits in its columns as a real day and month.
+    void planLineDatesReadBack() {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 31; ++day) {
+                QVERIFY(lineDate(yazim(month, day, 9, 30, "x")) == (LineDate{day, month}));
+                QVERIFY(lineDate(yazim(month, day, NoHour, 0, "")) == (LineDate{day, month}));
+            }
+        }
+        QVERIFY(lineDate(yazim(1, 2, 10, 15, "x")) == (LineDate{2, 1})); // no time shown
+        // Odd dates from a hand-edited file, and lines that are no plan lines at all.
+        const QList<QString> malformed{yazim(3, 0, 9, 0, "x"),
+                                       yazim(0, 5, 9, 0, "x"),
+                                       yazim(3, 32, 9, 0, "x"),
+                                       yazim(13, 5, 9, 0, "x"),
+                                       yazim(3, 123, 9, 0, "x"),
+                                       yazim(123, 5, 9, 0, "x"),
+                                       yazim(3, -5, 9, 0, "x"),
+                                       yazim(-3, 5, 9, 0, "x"),
+                                       QString(),
+                                       " 05. 0",
+                                       "05. 03   x",
+                                       " ab. cd   x",
+                                       " ٠٥. ٠٣   x",
+                                       " 05/ 03   x",
+                                       " 05. 03x"};
+        for (const QString& line : malformed)
+            QVERIFY2(!lineDate(line), qPrintable(line));
+    }
+
     // Deletes take out exactly the records chosen, one file record for each; edits: see tst_plan_windows.
     void rewritesActOnWholeRecords_data() {
         QTest::addColumn<QList<PlanRecord>>("file");

@@ -247,9 +247,9 @@ private:
             m_boxOpenMinutes = int(line.amount);
             break;
         case Event::EntryOpen:
-            m_t.ctx.pauseReminders(true);
+            m_t.ctx.doors->pauseReminders(true);
             busyFor(line.amount);
-            m_t.ctx.pauseReminders(false);
+            m_t.ctx.doors->pauseReminders(false);
             break;
         case Event::Unreadable: {
             // A folder in its place: every read fails until it goes.

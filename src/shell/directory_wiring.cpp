@@ -16,9 +16,6 @@ void registerDirectoryWindows(WindowRegistry& windows, AppContext& context, QObj
     windows.add(DirectoryEditor, nullptr);
     windows.setFactory(Directory, [&windows, &context, owner] {
         auto* window = new DirectoryWindow(context);
-        window->setContactsDoors(
-            {[&context](const QString& file) { return interop::importContacts(file, context); },
-             [&context](const QString& file) { return interop::exportContacts(file, context); }});
         QObject::connect(window, &DirectoryWindow::editorRequested, owner,
                          [&windows, &context, owner](const EditorRequest& request) {
                              windows.unload(Directory);

@@ -20,12 +20,13 @@
 #include "ui/calendar/month_calendar_window.h"
 #include "ui/diary/diary_browser_window.h"
 #include "ui/notebook/notebook_window.h"
-#include "ui/plans/plan_entry_window.h"
 #include "ui/plans/plan_query_window.h"
 
 #include <QCoreApplication>
 #include <QCursor>
 #include <QIcon>
+
+#include <utility>
 
 // The icon lives in this library's resources; a static library's resources must be pulled in by hand.
 static void initShellResources() {
@@ -35,7 +36,9 @@ static void initShellResources() {
 namespace velkor::shell {
 
 MainForm::MainForm(AppContext& context, QObject* parent)
-    : QObject(parent), m_ctx(context), m_files(context.dataDir), m_reminders(context, m_files.planFile()) {
+    : QObject(parent), m_ctx(context), m_stateBefore(std::exchange(context.state, &m_state)),
+      m_doorsBefore(std::exchange(context.doors, &m_doors)), m_files(context.dataDir),
+      m_reminders(context, m_files.planFile()) {
     setObjectName(QStringLiteral("Form4"));
     initShellResources();
     m_reminders.onNewDay = [this] { refreshIcon(); };
@@ -50,11 +53,6 @@ MainForm::MainForm(AppContext& context, QObject* parent)
             m_stampFailureShown = true;
             m_ctx.prompter->warn(QString(), written.error);
         }
-    };
-    m_ctx.pauseReminders = [this](bool paused) { m_reminders.setPaused(paused); };
-    m_ctx.exchange = [this](QWidget* parent, Exchange what) {
-        if (interop::runExchange(parent, what, m_ctx))
-            showImportedData();
     };
     buildMenu();
     registerWindows();
@@ -72,14 +70,6 @@ MainForm::MainForm(AppContext& context, QObject* parent)
 
 void MainForm::registerPlanWindows() {
     m_windows.setFactory(PlanQuery, [this] { return new plans::PlanQueryWindow(m_ctx); });
-    // The calendars open plan entry through the context; a plan stored there shows in the loaded plan list.
-    m_ctx.openPlanEntry = [this](QWidget* parent) {
-        plans::PlanEntryWindow* entry = plans::openPlanEntry(m_ctx, parent);
-        connect(entry, &plans::PlanEntryWindow::reListWanted, this, [this] {
-            if (auto* query = qobject_cast<plans::PlanQueryWindow*>(m_windows.loaded(PlanQuery)))
-                query->reList();
-        });
-    };
 }
 
 void MainForm::showImportedData() {
@@ -102,9 +92,8 @@ QByteArray MainForm::serveTransfer(QByteArrayView request) {
 MainForm::~MainForm() {
     // The context outlives this form, and windows still open (plan entry among them) go with the registry
     // below: none may reach back into a half-destroyed form.
-    m_ctx.openPlanEntry = nullptr;
-    m_ctx.pauseReminders = nullptr;
-    m_ctx.exchange = nullptr;
+    m_ctx.doors = m_doorsBefore;
+    m_ctx.state = m_stateBefore;
     delete m_menu;
 }
 
@@ -171,7 +160,7 @@ void MainForm::retranslateMenu() {
 void MainForm::registerWindows() {
     registerCalendarWindows();
     registerPlanWindows();
-    wireDiary(m_windows, m_ctx, m_menu->findChild<QAction*>(QStringLiteral("gnlk")));
+    wireDiary(m_windows, m_ctx, m_doors);
     registerDirectoryWindows(m_windows, m_ctx, this);
     m_windows.setFactory(Notebook, [this] { return new notebook::NotebookWindow(m_ctx); });
     m_windows.setFactory(Help, [this] { return new HelpWindow(m_ctx); });
@@ -192,8 +181,8 @@ bool MainForm::start() {
         trouble.append(r.error);
         m_stampFailureShown = true;
     }
-    m_ctx.state.planEntryOpen = m_ctx.state.diaryBrowserOpen = false;
-    m_ctx.state.diaryEditorOpen = m_ctx.state.dirEditorOpen = false;
+    m_state.planEntryOpen = m_state.diaryBrowserOpen = false;
+    m_state.diaryEditorOpen = m_state.dirEditorOpen = false;
     // Only a start that could mark sc.kyt counts as the first: otherwise every start would be one.
     const Loaded<bool> first = m_files.firstStartTest();
     if (!first.ok())
@@ -237,11 +226,7 @@ void MainForm::registerCalendarWindows() {
     // The browser has no menu item; it stays loaded once made, and keeps its month.
     m_windows.add(MonthBrowser, nullptr, [this] { return new MonthBrowserWindow(m_ctx); });
     m_windows.setFactory(MonthCalendar, [this] {
-        const calendar::BrowserLink browser{
-            [this] { return qobject_cast<MonthBrowserWindow*>(m_windows.loaded(MonthBrowser)); },
-            [this] { return qobject_cast<MonthBrowserWindow*>(m_windows.show(MonthBrowser)); },
-        };
-        auto* window = new MonthCalendarWindow(m_ctx, browser);
+        auto* window = new MonthCalendarWindow(m_ctx);
         // Without a tray the calendar is the only way in: it stays on screen and its right button opens
         // the tray's menu.
         window->setPinned([this] { return !m_trayAvailable(); });
@@ -313,7 +298,7 @@ void MainForm::useTrayProtocol(TrayProtocol protocol) {
 }
 
 void MainForm::handleTrayEvent(QSystemTrayIcon::ActivationReason reason) {
-    switch (trayActionFor(reason, m_ctx.state, m_trayProtocol)) {
+    switch (trayActionFor(reason, m_state, m_trayProtocol)) {
     case TrayAction::ToggleCalendar:
         toggleCalendar();
         break;
@@ -339,7 +324,7 @@ void MainForm::toggleCalendar() {
 
 void MainForm::showCalendar() {
     // Ignored while a modal entry window is open, as tray clicks are.
-    if (m_finished || m_ctx.state.planEntryOpen || m_ctx.state.dirEditorOpen)
+    if (m_finished || m_state.planEntryOpen || m_state.dirEditorOpen)
         return;
     if (QWidget* calendar = m_windows.show(MonthCalendar)) {
         calendar->raise();
@@ -349,14 +334,14 @@ void MainForm::showCalendar() {
 }
 
 void MainForm::toggleDiary(QAction* mark) {
-    if (m_ctx.state.diaryBrowserOpen || m_ctx.state.diaryEditorOpen) {
+    if (m_state.diaryBrowserOpen || m_state.diaryEditorOpen) {
         // The editor's close shows the browser again, which then goes too.
         if (m_windows.unload(DiaryEditor))
             m_windows.unload(DiaryBrowser);
     } else {
         m_windows.show(DiaryBrowser);
     }
-    mark->setChecked(m_ctx.state.diaryBrowserOpen || m_ctx.state.diaryEditorOpen);
+    mark->setChecked(m_state.diaryBrowserOpen || m_state.diaryEditorOpen);
 }
 
 void MainForm::readLanguage() {

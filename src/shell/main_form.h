@@ -2,6 +2,7 @@
 
 #include "shell/bookkeeping.h"
 #include "shell/reminder_timer.h"
+#include "shell/shell_doors.h"
 #include "shell/tray_protocol.h"
 #include "shell/window_registry.h"
 #include "ui/common/app_context.h"
@@ -92,6 +93,12 @@ private:
     void startReminders();
 
     AppContext& m_ctx;
+    // Lent to the windows through the context while this form lives. Made before the registry, so the
+    // windows that go with it still find it.
+    SharedState m_state;
+    ShellDoors m_doors{m_ctx, *this};
+    SharedState* const m_stateBefore;
+    WindowDoors* const m_doorsBefore;
     Bookkeeping m_files;
     WindowRegistry m_windows;
     ReminderTimer m_reminders;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/interop/transfer.h"
 #include "core/lang/translations.h"
 #include "fakes/file_helpers.h"
 #include "ui/common/app_context.h"
@@ -9,6 +10,7 @@
 #include <QQueue>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 namespace velkor::testing {
@@ -113,7 +115,31 @@ public:
     QString registerAutostart(const QString&) override { return {}; }
 };
 
-// A complete context on a fresh temporary data directory.
+// Doors that lead nowhere: a test sees what was asked of them.
+class FakeDoors final : public WindowDoors {
+public:
+    void openPlanEntry(QWidget* parent) override {
+        if (planEntryOpened)
+            planEntryOpened(parent);
+    }
+    void pauseReminders(bool pause) override { paused = pause; }
+    void exchange(QWidget*, Exchange) override {}
+    QWidget* loadedMonthBrowser() override { return nullptr; }
+    QWidget* showMonthBrowser() override { return nullptr; }
+    void showDiaryBrowser() override {}
+    void unloadDiaryBrowser() override {}
+    void showDiaryEditor(diary::EditorMode) override {}
+    void unloadDiaryEditor() override {}
+    void diaryOpenChanged() override {}
+    interop::TransferResult importContacts(const QString&) override { return {}; }
+    interop::TransferResult exportContacts(const QString&) override { return {}; }
+
+    std::function<void(QWidget* parent)> planEntryOpened;
+    bool paused = false;
+};
+
+// A complete context on a fresh temporary data directory. Its state stands in for the shell's until a
+// MainForm lends its own; its doors are used only where a test hands them in.
 struct TestContext {
     QTemporaryDir dir;
     FakeClock clock;
@@ -122,6 +148,8 @@ struct TestContext {
     RecordingOpener opener;
     ScriptedChooser chooser;
     NoAutostart autostart;
+    SharedState state;
+    FakeDoors doors;
     AppContext ctx;
 
     TestContext() {
@@ -136,6 +164,7 @@ struct TestContext {
         ctx.fileOpener = &opener;
         ctx.fileChooser = &chooser;
         ctx.autostart = &autostart;
+        ctx.state = &state;
     }
     QString file(const QString& name) const { return ctx.dataFile(name); }
 };

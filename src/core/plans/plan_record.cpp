@@ -13,6 +13,17 @@ QString twoDigitField(int n) {
     return QLatin1Char(' ') + QString::number(n);
 }
 
+// Two ASCII digits at `at`, or -1.
+int twoDigits(QStringView line, qsizetype at) {
+    const auto digit = [&](qsizetype i) {
+        const char16_t c = line[i].unicode();
+        return c >= u'0' && c <= u'9' ? int(c - u'0') : -1;
+    };
+    const int tens = digit(at);
+    const int units = digit(at + 1);
+    return tens < 0 || units < 0 ? -1 : tens * 10 + units;
+}
+
 } // namespace
 
 QString noTimeSlot() {
@@ -62,6 +73,19 @@ QString yazim(int month, int day, int hour, int minute, const QString& text) {
     line += text;
     line.truncate(PlanLineLength);
     return line;
+}
+
+std::optional<LineDate> lineDate(QStringView line) {
+    // " dd. mm" and then a blank: a day or month of other widths moves the columns.
+    constexpr qsizetype DateEnd = 7;
+    if (line.size() < DateEnd || line[0] != u' ' || line[3] != u'.' || line[4] != u' ' ||
+        (line.size() > DateEnd && line[DateEnd] != u' '))
+        return std::nullopt;
+    const int day = twoDigits(line, 1);
+    const int month = twoDigits(line, 5);
+    if (day < 1 || day > 31 || month < 1 || month > 12)
+        return std::nullopt;
+    return LineDate{day, month};
 }
 
 QString quoteSafe(QString text) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace velkor::plans {
 
 // Hour of a plan that has no time of day.
@@ -51,6 +53,16 @@ QString yazim(int month, int day, int hour, int minute, const QString& text);
 inline QString yazim(const PlanRecord& plan) {
     return yazim(plan.month, plan.day, plan.hour, plan.minute, plan.text);
 }
+
+// The day and month a plan line shows, read back from their columns.
+struct LineDate {
+    int day = 0;
+    int month = 0;
+    friend bool operator==(const LineDate&, const LineDate&) = default;
+};
+// None when the columns do not hold a real day (1..31) and month (1..12) in two digits each: a plan of an
+// odd date from a hand-edited file shows as such a line.
+std::optional<LineDate> lineDate(QStringView line);
 
 // A plan text never holds a double quote in the file: each becomes two apostrophes.
 QString quoteSafe(QString text);

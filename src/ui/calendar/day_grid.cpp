@@ -121,11 +121,11 @@ void DayGrid::setHeads() {
 void openPlanEntryFor(AppContext& ctx, int day, int month, QWidget* parent) {
     if (day < 1)
         return; // an empty cell
-    ctx.state.selDay = QString::number(day);
-    ctx.state.selMonth = QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
-    ctx.state.entryMode = QStringLiteral("new");
-    if (ctx.openPlanEntry)
-        ctx.openPlanEntry(parent);
+    ctx.state->selDay = day;
+    ctx.state->selMonth = month;
+    ctx.state->entryMode = EntryMode::New;
+    if (ctx.doors)
+        ctx.doors->openPlanEntry(parent);
 }
 
 } // namespace velkor::calendar

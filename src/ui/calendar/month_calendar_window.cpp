@@ -20,8 +20,8 @@ constexpr int MinuteMs = 60'000;
 
 } // namespace
 
-MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, BrowserLink browser, QWidget* parent)
-    : QWidget(parent, Qt::Tool), m_ctx(ctx), m_browser(std::move(browser)),
+MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_ctx(ctx),
       m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label2"), Colours), m_watch(this) {
     // Label1_0 … Label1_36 are the day cells, Label2_48 … Label2_42 the heads Monday to Sunday.
     setObjectName(QStringLiteral("Form1"));
@@ -104,11 +104,13 @@ void MonthCalendarWindow::scheduleWatch() {
 }
 
 void MonthCalendarWindow::toggleBrowser() {
-    MonthBrowserWindow* browser = m_browser.loaded ? m_browser.loaded() : nullptr;
+    if (!m_ctx.doors)
+        return;
+    auto* browser = qobject_cast<MonthBrowserWindow*>(m_ctx.doors->loadedMonthBrowser());
     if (browser && browser->isVisible())
         browser->hide();
-    else if (m_browser.show)
-        browser = m_browser.show();
+    else
+        browser = qobject_cast<MonthBrowserWindow*>(m_ctx.doors->showMonthBrowser());
     if (browser)
         browser->requestRedraw();
 }
@@ -118,7 +120,7 @@ void MonthCalendarWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (MonthBrowserWindow* browser = m_browser.loaded ? m_browser.loaded() : nullptr)
+    if (QWidget* browser = m_ctx.doors ? m_ctx.doors->loadedMonthBrowser() : nullptr)
         browser->hide();
     QWidget::closeEvent(event);
 }

@@ -15,19 +15,11 @@ class QPushButton;
 
 namespace velkor::calendar {
 
-class MonthBrowserWindow;
-
-// How the calendar reaches the month browser, which outlives it.
-struct BrowserLink {
-    std::function<MonthBrowserWindow*()> loaded; // the browser when it is loaded, else null
-    std::function<MonthBrowserWindow*()> show;   // shows it, making it first when needed
-};
-
 // Form1: this month near the tray, today marked, following the date by itself.
 class MonthCalendarWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit MonthCalendarWindow(AppContext& ctx, BrowserLink browser = {}, QWidget* parent = nullptr);
+    explicit MonthCalendarWindow(AppContext& ctx, QWidget* parent = nullptr);
 
     // The date the grid was last built for.
     QDate shownDate() const { return m_shown; }
@@ -54,7 +46,6 @@ private:
     void toggleBrowser();
 
     AppContext& m_ctx;
-    BrowserLink m_browser;
     std::function<bool()> m_pinned;
     DayGrid m_cells;
     MonthGrid m_grid;

@@ -1,21 +1,18 @@
 #pragma once
 
 #include "core/base/core_context.h"
-
-#include <array>
-#include <functional>
-
-class QWidget;
+#include "ui/common/window_doors.h"
 
 namespace velkor {
 
-// The fields the windows hand each other work through.
+// What plan entry is opened for: a day chosen on a calendar, today, or a listed plan to change.
+enum class EntryMode { New, Old, YepNew };
+
+// The fields the windows hand each other work through. The shell owns the one the program runs on.
 struct SharedState {
-    QString selDay;                    // day handed to plan entry
-    QString selMonth;                  // two-character month handed to plan entry
-    QString selHour;                   // HH:MM of the plan being edited, or five blanks
-    QString entryMode;                 // "new", "old" or "yepnew"
-    std::array<bool, 13> monthFlags{}; // index 1..12: months chosen in the plan query window
+    int selDay = 0;   // 1..31 handed to plan entry; 0 while none was chosen
+    int selMonth = 0; // 1..12 handed to plan entry; 0 while none was chosen
+    EntryMode entryMode = EntryMode::New;
     qint32 diaryRecordNo = 0;
 
     bool planEntryOpen = false;
@@ -24,19 +21,11 @@ struct SharedState {
     bool dirEditorOpen = false;
 };
 
-// The core's context with what the windows share.
+// The core's context with what the windows share. The shell lends its state and doors to the windows
+// through it; a window takes the state when it is made.
 struct AppContext : CoreContext {
-    SharedState state;
-
-    // Links between windows that must not know each other's classes; the shell fills them.
-    // Opens plan entry modally for state.selDay/selMonth/entryMode. Returns at once: the window is modal
-    // to the whole program and stores the plan itself when it closes.
-    std::function<void(QWidget* parent)> openPlanEntry;
-    // Stops reminder ticks while a plan is being entered; minutes passed meanwhile follow on resume.
-    std::function<void(bool paused)> pauseReminders;
-    // Asks for the file, moves the data through it and tells how it went; the open windows then show what
-    // an import brought.
-    std::function<void(QWidget* parent, Exchange what)> exchange;
+    SharedState* state = nullptr;
+    WindowDoors* doors = nullptr; // none: the windows' links to each other do nothing
 };
 
 } // namespace velkor

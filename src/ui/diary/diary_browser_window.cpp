@@ -51,8 +51,8 @@ private:
 
 } // namespace
 
-DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, DiaryLinks links, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_links(std::move(links)), m_store(context.dataDir) {
+DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_state(*context.state), m_store(context.dataDir) {
     setObjectName(QStringLiteral("Form8"));
     setFont(tahoma(8));
     setFixedSize(px(7920), px(6480));
@@ -65,8 +65,9 @@ DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, DiaryLinks links, QW
     m_year->setText(QString::number(year + (m_yearBar->value() - YearBarMiddle)));
     m_period->setCurrentIndex(static_cast<int>(Period::Date));
     m_month->setCurrentIndex(m_ctx.clock->now().date().month() - 1);
-    m_ctx.state.diaryBrowserOpen = true;
-    follow(m_links.openChanged);
+    m_state.diaryBrowserOpen = true;
+    if (m_ctx.doors)
+        m_ctx.doors->diaryOpenChanged();
 }
 
 void DiaryBrowserWindow::buildControls() {
@@ -241,12 +242,12 @@ void DiaryBrowserWindow::report(const QString& error) {
 void DiaryBrowserWindow::lineChosen(const QModelIndex& index) {
     if (!index.isValid() || index.row() >= m_lineNumbers.size())
         return;
-    m_ctx.state.diaryRecordNo = m_lineNumbers.at(index.row());
+    m_state.diaryRecordNo = m_lineNumbers.at(index.row());
     m_editButton->setEnabled(true);
 }
 
 void DiaryBrowserWindow::showEntryPanel() {
-    const qint32 recordNo = m_ctx.state.diaryRecordNo;
+    const qint32 recordNo = m_state.diaryRecordNo;
     if (recordNo != -1) {
         const Loaded<std::optional<DiaryEntry>> found = m_store.findEntry(recordNo);
         if (!found.ok()) {
@@ -286,26 +287,31 @@ void DiaryBrowserWindow::openChosenFile() {
 }
 
 void DiaryBrowserWindow::addNew() {
-    m_ctx.state.diaryRecordNo = -1;
-    follow(m_links.unloadBrowser);
-    follow(m_links.showEditor, EditorMode::Add);
+    m_state.diaryRecordNo = -1;
+    if (m_ctx.doors) {
+        m_ctx.doors->unloadDiaryBrowser();
+        m_ctx.doors->showDiaryEditor(EditorMode::Add);
+    }
 }
 
 void DiaryBrowserWindow::editChosen() {
     // The editor unloads this window as it loads.
-    follow(m_links.showEditor, EditorMode::Update);
-    follow(m_links.unloadBrowser);
+    if (m_ctx.doors) {
+        m_ctx.doors->showDiaryEditor(EditorMode::Update);
+        m_ctx.doors->unloadDiaryBrowser();
+    }
 }
 
 void DiaryBrowserWindow::exchange(Exchange what) {
-    if (m_ctx.exchange)
-        m_ctx.exchange(this, what);
+    if (m_ctx.doors)
+        m_ctx.doors->exchange(this, what);
 }
 
 void DiaryBrowserWindow::closeEvent(QCloseEvent* event) {
     m_refreshTimer->stop();
-    m_ctx.state.diaryBrowserOpen = false;
-    follow(m_links.openChanged);
+    m_state.diaryBrowserOpen = false;
+    if (m_ctx.doors)
+        m_ctx.doors->diaryOpenChanged();
     event->accept();
 }
 

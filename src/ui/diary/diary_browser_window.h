@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/diary/diary_links.h"
 #include "core/diary/diary_listing.h"
 #include "core/diary/diary_store.h"
+#include "core/diary/editor_mode.h"
 #include "core/diary/listing_source.h"
 #include "ui/common/app_context.h"
 #include "ui/common/fit_layout.h"
@@ -30,7 +30,7 @@ namespace velkor::diary {
 class DiaryBrowserWindow final : public QWidget {
     Q_OBJECT
 public:
-    DiaryBrowserWindow(AppContext& context, DiaryLinks links, QWidget* parent = nullptr);
+    DiaryBrowserWindow(AppContext& context, QWidget* parent = nullptr);
 
     // Rebuilds the list from history.mdb; what the refresh timer runs.
     void refresh();
@@ -59,7 +59,7 @@ private:
     void report(const QString& error);
 
     AppContext& m_ctx;
-    DiaryLinks m_links;
+    SharedState& m_state;
     DiaryStore m_store;
     ListingSource m_source{m_store};
     QList<qint32> m_lineNumbers;

@@ -36,8 +36,8 @@ void choosePosition(QComboBox* box, const QString& stored) {
 
 } // namespace
 
-DiaryEditorWindow::DiaryEditorWindow(AppContext& context, DiaryLinks links, EditorMode mode, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_links(std::move(links)), m_store(context.dataDir),
+DiaryEditorWindow::DiaryEditorWindow(AppContext& context, EditorMode mode, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_state(*context.state), m_store(context.dataDir),
       m_mode(EditorMode::Add) {
     setObjectName(QStringLiteral("Form9"));
     setFont(tahoma(8));
@@ -47,12 +47,14 @@ DiaryEditorWindow::DiaryEditorWindow(AppContext& context, DiaryLinks links, Edit
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
     m_year->setText(QString::number(m_ctx.clock->now().date().year() + (m_yearBar->value() - YearBarMiddle)));
-    if (m_ctx.state.diaryRecordNo != -1)
+    if (m_state.diaryRecordNo != -1)
         loadEntry();
     setClean();
-    m_ctx.state.diaryEditorOpen = true;
-    follow(m_links.openChanged);
-    follow(m_links.unloadBrowser);
+    m_state.diaryEditorOpen = true;
+    if (m_ctx.doors) {
+        m_ctx.doors->diaryOpenChanged();
+        m_ctx.doors->unloadDiaryBrowser();
+    }
 
     if (mode == EditorMode::Update) {
         m_title = Title::BrowserUpdate;
@@ -145,7 +147,7 @@ void DiaryEditorWindow::retranslate() {
 }
 
 void DiaryEditorWindow::loadEntry() {
-    const Loaded<std::optional<DiaryEntry>> found = m_store.findEntry(m_ctx.state.diaryRecordNo);
+    const Loaded<std::optional<DiaryEntry>> found = m_store.findEntry(m_state.diaryRecordNo);
     if (!found.ok()) {
         m_ctx.prompter->fail(QString(), found.error);
         return;
@@ -166,8 +168,8 @@ void DiaryEditorWindow::display(const DiaryEntry& entry) {
 }
 
 DiaryEntry DiaryEditorWindow::typedEntry() const {
-    return {m_ctx.state.diaryRecordNo, m_subject->text(),      typedText(*m_content),
-            m_day->currentText(),      m_month->currentText(), m_year->text()};
+    return {m_state.diaryRecordNo, m_subject->text(),      typedText(*m_content),
+            m_day->currentText(),  m_month->currentText(), m_year->text()};
 }
 
 void DiaryEditorWindow::markChanged() {
@@ -212,12 +214,12 @@ bool DiaryEditorWindow::save(Announce announce) {
         }
         // The number comes from the insert itself, not from "the last row", which another copy of the
         // program may have added meanwhile.
-        m_ctx.state.diaryRecordNo = added.value;
+        m_state.diaryRecordNo = added.value;
         m_attachButton->setEnabled(true);
         // From now on this window holds a stored entry: saving again must update it, never add another.
         setMode(EditorMode::Update);
     } else {
-        const IoResult updated = m_store.updateEntry(m_ctx.state.diaryRecordNo, typedEntry());
+        const IoResult updated = m_store.updateEntry(m_state.diaryRecordNo, typedEntry());
         if (!updated) {
             m_ctx.prompter->fail(QString(), updated.error);
             return false;
@@ -240,7 +242,7 @@ void DiaryEditorWindow::undo() {
         m_undoButton->setEnabled(false);
         return;
     }
-    const Loaded<std::optional<DiaryEntry>> found = m_store.findEntry(m_ctx.state.diaryRecordNo);
+    const Loaded<std::optional<DiaryEntry>> found = m_store.findEntry(m_state.diaryRecordNo);
     if (!found.ok())
         m_ctx.prompter->fail(QString(), found.error);
     else if (found.value)
@@ -249,11 +251,13 @@ void DiaryEditorWindow::undo() {
 }
 
 void DiaryEditorWindow::startNew() {
-    follow(m_links.unloadEditor);
+    if (m_ctx.doors)
+        m_ctx.doors->unloadDiaryEditor();
     if (!m_closed)
         return; // kept open: its changes could not be saved
-    m_ctx.state.diaryRecordNo = -1;
-    follow(m_links.showEditor, EditorMode::Add);
+    m_state.diaryRecordNo = -1;
+    if (m_ctx.doors)
+        m_ctx.doors->showDiaryEditor(EditorMode::Add);
 }
 
 void DiaryEditorWindow::attach() {
@@ -261,7 +265,7 @@ void DiaryEditorWindow::attach() {
         m_ctx.fileChooser->choose(this, m_attachButton->text(), QStringLiteral("All Files (*.*)"));
     if (!path || path->isEmpty())
         return;
-    const Loaded<bool> added = m_store.attachFile(m_ctx.state.diaryRecordNo, *path);
+    const Loaded<bool> added = m_store.attachFile(m_state.diaryRecordNo, *path);
     if (!added.ok()) {
         m_ctx.prompter->fail(QString(), added.error);
         return;
@@ -273,7 +277,7 @@ void DiaryEditorWindow::attach() {
 void DiaryEditorWindow::removeFile() {
     const QList<QListWidgetItem*> chosen = m_files->selectedItems();
     if (!chosen.isEmpty()) {
-        const IoResult removed = m_store.detachFile(m_ctx.state.diaryRecordNo, chosen.first()->text());
+        const IoResult removed = m_store.detachFile(m_state.diaryRecordNo, chosen.first()->text());
         if (!removed)
             m_ctx.prompter->fail(QString(), removed.error);
     }
@@ -282,7 +286,7 @@ void DiaryEditorWindow::removeFile() {
 
 void DiaryEditorWindow::refillFiles() {
     m_files->clear();
-    const Loaded<QStringList> paths = m_store.listFiles(m_ctx.state.diaryRecordNo);
+    const Loaded<QStringList> paths = m_store.listFiles(m_state.diaryRecordNo);
     if (!paths.ok()) {
         m_ctx.prompter->fail(QString(), paths.error);
         return;
@@ -304,9 +308,11 @@ void DiaryEditorWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     m_closed = true;
-    m_ctx.state.diaryEditorOpen = false;
-    follow(m_links.openChanged);
-    follow(m_links.showBrowser);
+    m_state.diaryEditorOpen = false;
+    if (m_ctx.doors) {
+        m_ctx.doors->diaryOpenChanged();
+        m_ctx.doors->showDiaryBrowser();
+    }
 }
 
 } // namespace velkor::diary

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/base/unsaved_work.h"
-#include "core/diary/diary_links.h"
 #include "core/diary/diary_store.h"
+#include "core/diary/editor_mode.h"
 #include "ui/common/app_context.h"
 #include "ui/common/fit_layout.h"
 
@@ -24,7 +24,7 @@ namespace velkor::diary {
 class DiaryEditorWindow final : public QWidget, public UnsavedWork {
     Q_OBJECT
 public:
-    DiaryEditorWindow(AppContext& context, DiaryLinks links, EditorMode mode, QWidget* parent = nullptr);
+    DiaryEditorWindow(AppContext& context, EditorMode mode, QWidget* parent = nullptr);
 
     bool hasUnsavedChanges() const override;
     // Saves without any box; the subject gets its default name when empty.
@@ -61,7 +61,7 @@ private:
     void refillFiles();
 
     AppContext& m_ctx;
-    DiaryLinks m_links;
+    SharedState& m_state;
     DiaryStore m_store;
     EditorMode m_mode;
     Title m_title = Title::Add;

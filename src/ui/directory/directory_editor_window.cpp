@@ -43,7 +43,8 @@ void fill(QLineEdit* box, const QString& text, int limit) {
 
 DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRequest& request,
                                              QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_saver(context), m_inHand(request.inHand), m_mode(request.mode) {
+    : QWidget(parent), m_ctx(context), m_state(*context.state), m_saver(context), m_inHand(request.inHand),
+      m_mode(request.mode) {
     setObjectName(QStringLiteral("Form11"));
     setFixedSize(px(4680), px(3990));
     QPalette background = palette();
@@ -72,7 +73,7 @@ DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRe
     m_address->setPlainText(request.entry.address);
 
     lang::fitLayout(this);
-    m_ctx.state.dirEditorOpen = true;
+    m_state.dirEditorOpen = true;
     connect(m_save, &QPushButton::clicked, this, &DirectoryEditorWindow::onSaveClicked);
 }
 
@@ -91,7 +92,7 @@ void DirectoryEditorWindow::changeEvent(QEvent* event) {
 }
 
 DirectoryEditorWindow::~DirectoryEditorWindow() {
-    m_ctx.state.dirEditorOpen = false;
+    m_state.dirEditorOpen = false;
 }
 
 void DirectoryEditorWindow::onSaveClicked() {
@@ -101,7 +102,7 @@ void DirectoryEditorWindow::onSaveClicked() {
 
 void DirectoryEditorWindow::closeEvent(QCloseEvent* event) {
     m_inHand = {};
-    m_ctx.state.dirEditorOpen = false;
+    m_state.dirEditorOpen = false;
     event->accept();
     emit closed();
 }

@@ -38,6 +38,7 @@ private:
     void onSaveClicked();
 
     AppContext& m_ctx;
+    SharedState& m_state;
     RecordSaver m_saver;
     QLabel* m_nameLabel;
     QLabel* m_telLabel;

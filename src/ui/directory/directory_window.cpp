@@ -79,6 +79,13 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     lang::fitLayout(this);
     // The first tick lists the whole directory.
     m_searchTimer->start();
+    // Import and export go through the shell; without it they are not offered.
+    if (m_ctx.doors) {
+        for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_list)}) {
+            w->addActions({m_importAction, m_exportAction});
+            w->setContextMenuPolicy(Qt::ActionsContextMenu);
+        }
+    }
 }
 
 void DirectoryWindow::buildControls() {
@@ -312,25 +319,16 @@ void DirectoryWindow::onDeleteClicked() {
     m_ctx.prompter->inform(QString(), lang::directory::recordDeleted());
 }
 
-void DirectoryWindow::setContactsDoors(ContactsDoors doors) {
-    m_doors = std::move(doors);
-    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_list)}) {
-        w->addActions({m_importAction, m_exportAction});
-        w->setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
-}
-
 void DirectoryWindow::onImportChosen() {
     // Held here, not reached through the window: it may be closed while a question of the import is open.
     AppContext& ctx = m_ctx;
-    const auto importFrom = m_doors.importFrom;
     // The outcome keeps the words the question had, should the language change meanwhile.
     const QString title = lang::contacts::importTitle();
     const std::optional<QString> file = ctx.fileChooser->choose(this, title, lang::contacts::fileFilter());
-    if (!file || !importFrom)
+    if (!file || !ctx.doors)
         return;
     QPointer<DirectoryWindow> alive(this);
-    const interop::TransferResult result = importFrom(*file);
+    const interop::TransferResult result = ctx.doors->importContacts(*file);
     ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning, title, result.summary);
     if (alive)
         refreshList();
@@ -340,11 +338,11 @@ void DirectoryWindow::onExportChosen() {
     const QString title = lang::contacts::exportTitle();
     std::optional<QString> file = m_ctx.fileChooser->chooseSave(this, title, lang::contacts::fileFilter(),
                                                                 QStringLiteral("velkor-rehber.vcf"));
-    if (!file || !m_doors.exportTo)
+    if (!file || !m_ctx.doors)
         return;
     if (QFileInfo(*file).suffix().isEmpty())
         file->append(QStringLiteral(".vcf"));
-    const interop::TransferResult result = m_doors.exportTo(*file);
+    const interop::TransferResult result = m_ctx.doors->exportContacts(*file);
     m_ctx.prompter->show(result.ok ? BoxKind::Information : BoxKind::Warning, title, result.summary);
 }
 

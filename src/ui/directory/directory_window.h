@@ -13,8 +13,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
 class QAction;
 class QComboBox;
 class QLabel;
@@ -24,12 +22,6 @@ class QModelIndex;
 class QPushButton;
 
 namespace velkor::directory {
-
-// The directory to and from a contacts file; the shell hands them in, as they live in a library above this.
-struct ContactsDoors {
-    std::function<interop::TransferResult(const QString& file)> importFrom;
-    std::function<interop::TransferResult(const QString& file)> exportTo;
-};
 
 // Form10, the directory: names found as the user types, the chosen entry's number and address, and the
 // buttons to add, dial, show the address and delete.
@@ -46,8 +38,6 @@ public:
     // Runs the search now, as the timer does after a key.
     void refreshList();
     ModemDialer& dialer() { return *m_dialer; }
-    // Import and export in the list's context menu (and the window's); without doors they are not offered.
-    void setContactsDoors(ContactsDoors doors);
 
 signals:
     // Command1 (an empty request) or a double click on a name: the editor takes this window's place.
@@ -107,7 +97,6 @@ private:
     ModemDialer* m_dialer;
     QAction* m_importAction;
     QAction* m_exportAction;
-    ContactsDoors m_doors;
 
     RowRef m_chosen;   // the row chosen in the list, shown in m_name
     QString m_address; // address of the entry chosen last

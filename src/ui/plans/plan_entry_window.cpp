@@ -19,9 +19,6 @@ namespace velkor::plans {
 
 namespace {
 
-const QString NewMode = QStringLiteral("new");
-const QString TodayMode = QStringLiteral("yepnew");
-
 // The slot showing a plan's time; -1 for a time that no slot shows (midnight, a hand-edited minute).
 int slotShowing(int hour, int minute) {
     const int slot = hour * 2 + minute / 30;
@@ -37,16 +34,16 @@ template <typename T> T* named(QWidget* parent, const char* name) {
 } // namespace
 
 PlanEntryWindow::PlanEntryWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), m_ctx(context), m_mode(context.state.entryMode) {
+    : QWidget(parent, Qt::Dialog), m_ctx(context), m_state(*context.state), m_mode(m_state.entryMode) {
     // Load: nothing may read the plan file on a reminder tick while a plan is being changed.
-    if (m_ctx.pauseReminders)
-        m_ctx.pauseReminders(true);
-    m_ctx.state.planEntryOpen = true;
+    if (m_ctx.doors)
+        m_ctx.doors->pauseReminders(true);
+    m_state.planEntryOpen = true;
     build();
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
     placeOnScreen();
-    if (m_mode == TodayMode) {
+    if (m_mode == EntryMode::YepNew) {
         const QDate today = m_ctx.clock->now().date();
         chooseDay(today.day());
         chooseMonth(today.month());
@@ -58,9 +55,9 @@ PlanEntryWindow::~PlanEntryWindow() {
     // gone, so nobody is asked to rebuild a list.
     if (!m_unloaded) {
         m_unloaded = true;
-        m_ctx.state.planEntryOpen = false;
-        if (m_ctx.pauseReminders)
-            m_ctx.pauseReminders(false);
+        m_state.planEntryOpen = false;
+        if (m_ctx.doors)
+            m_ctx.doors->pauseReminders(false);
     }
 }
 
@@ -291,16 +288,16 @@ void PlanEntryWindow::unload() {
     // An edit closed without saving leaves the file as it was; the list is built again all the same.
     if (m_saved || m_stored || editing())
         emit reListWanted();
-    m_ctx.state.planEntryOpen = false;
-    if (m_ctx.pauseReminders)
-        m_ctx.pauseReminders(false);
+    m_state.planEntryOpen = false;
+    if (m_ctx.doors)
+        m_ctx.doors->pauseReminders(false);
 }
 
 PlanEntryWindow* openPlanEntry(AppContext& context, QWidget* parent) {
     auto* window = new PlanEntryWindow(context, parent);
-    if (context.state.entryMode == NewMode) {
-        window->chooseDay(context.state.selDay.toInt());
-        window->chooseMonth(context.state.selMonth.toInt());
+    if (context.state->entryMode == EntryMode::New) {
+        window->chooseDay(context.state->selDay);
+        window->chooseMonth(context.state->selMonth);
     }
     window->openModal();
     return window;

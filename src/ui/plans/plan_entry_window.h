@@ -20,8 +20,8 @@ namespace velkor::plans {
 
 class ClickLabel;
 
-// Adds one plan or changes one (Form3). Opened modal in the mode of state.entryMode: "new" from a calendar
-// day, "yepnew" for today, "old" to change a listed plan. While it is loaded the reminders pause. At an
+// Adds one plan or changes one (Form3). Opened modal in the shared entry mode: New from a calendar day,
+// YepNew for today, Old to change a listed plan. While it is loaded the reminders pause. At an
 // exit nobody can answer, typed work is stored as the button would store it.
 class PlanEntryWindow final : public QWidget, public UnsavedWork {
     Q_OBJECT
@@ -32,14 +32,14 @@ public:
     // The openers' choice of day and month; a value the box does not hold leaves it unchosen.
     void chooseDay(int day);
     void chooseMonth(int month);
-    // "old": fills the boxes from a listed plan. Saving then replaces exactly that plan; the file keeps it
+    // Old: fills the boxes from a listed plan. Saving then replaces exactly that plan; the file keeps it
     // untouched until then.
     void editPlan(const PlanRecord& plan);
 
     // Shows the window modal over the whole program and returns at once; the work is done when it closes.
     void openModal();
 
-    bool editing() const { return m_mode == QLatin1String("old"); }
+    bool editing() const { return m_mode == EntryMode::Old; }
 
     // A new plan's text, or an edit that changed any box.
     bool hasUnsavedChanges() const override;
@@ -79,7 +79,8 @@ private:
     Boxes boxes() const;
 
     AppContext& m_ctx;
-    QString m_mode;
+    SharedState& m_state;
+    EntryMode m_mode;
     // The plan in the file this window stands for: the one edited, or the one stored at a session end.
     std::optional<PlanRecord> m_stored;
     // The boxes as they stood when that plan was filled in or stored; none: a new plan, empty at start.
@@ -97,7 +98,7 @@ private:
     ClickLabel* m_slotLabel = nullptr;
 };
 
-// Opens plan entry for state.entryMode, with state.selDay and state.selMonth chosen in "new" mode.
+// Opens plan entry in the shared entry mode, with the shared day and month chosen in New mode.
 PlanEntryWindow* openPlanEntry(AppContext& context, QWidget* parent);
 
 } // namespace velkor::plans

@@ -59,12 +59,11 @@ QPushButton* button(QWidget* parent, const char* name, QRect geometry) {
 } // namespace
 
 PlanQueryWindow::PlanQueryWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_ctx(context) {
+    : QWidget(parent, Qt::Window), m_ctx(context), m_state(*context.state) {
     build();
     const QScreen* shown = screen();
     const int screenWidth = shown ? shown->geometry().width() : 0;
     move((screenWidth - frameGeometry().width()) / 2, height() / 3);
-    m_ctx.state.monthFlags.fill(false);
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
     alignHeading();
@@ -202,14 +201,14 @@ void PlanQueryWindow::choose(int index) {
 }
 
 void PlanQueryWindow::addMonth(int month) {
-    if (!m_ctx.state.monthFlags[month]) {
+    if (!m_monthFlags[month]) {
         const Loaded<QList<PlanRecord>> plans = store().readPlans();
         if (!plans.ok())
             return report(plans.error);
         const Block block{month, 0};
         m_model->setPlans(m_model->plans() + listBlocks(plans.value, {block}));
         m_blocks.append(block);
-        m_ctx.state.monthFlags[month] = true;
+        m_monthFlags[month] = true;
     }
     updateLineButtons();
 }
@@ -218,7 +217,7 @@ void PlanQueryWindow::showToday() {
     const QDate today = m_ctx.clock->now().date();
     if (!showBlocks({{today.month(), today.day()}}))
         return;
-    m_ctx.state.monthFlags.fill(false);
+    m_monthFlags.fill(false);
     updateLineButtons();
 }
 
@@ -228,13 +227,13 @@ void PlanQueryWindow::showAll() {
         months.append({month, 0});
     if (!showBlocks(months))
         return;
-    m_ctx.state.monthFlags.fill(true);
+    m_monthFlags.fill(true);
     m_deleteButton->setEnabled(false);
     updateLineButtons();
 }
 
 void PlanQueryWindow::clearList() {
-    m_ctx.state.monthFlags.fill(false);
+    m_monthFlags.fill(false);
     m_blocks.clear();
     m_model->clear();
     m_editButton->setEnabled(false);
@@ -242,7 +241,7 @@ void PlanQueryWindow::clearList() {
 }
 
 void PlanQueryWindow::reList() {
-    showBlocks(relistBlocks(m_ctx.state.monthFlags));
+    showBlocks(relistBlocks(m_monthFlags));
 }
 
 void PlanQueryWindow::reRead() {
@@ -250,8 +249,8 @@ void PlanQueryWindow::reRead() {
 }
 
 void PlanQueryWindow::exchange(Exchange what) {
-    if (m_ctx.exchange)
-        m_ctx.exchange(this, what);
+    if (m_ctx.doors)
+        m_ctx.doors->exchange(this, what);
 }
 
 bool PlanQueryWindow::showBlocks(const QList<Block>& blocks) {
@@ -297,7 +296,7 @@ PlanEntryWindow* PlanQueryWindow::makeEntryWindow() {
 }
 
 void PlanQueryWindow::newPlan() {
-    m_ctx.state.entryMode = QStringLiteral("yepnew");
+    m_state.entryMode = EntryMode::YepNew;
     makeEntryWindow()->openModal();
 }
 
@@ -306,10 +305,12 @@ void PlanQueryWindow::editSelected() {
     if (!selected)
         return;
     // The plan stays in the file while it is edited; saving replaces it.
-    m_ctx.state.entryMode = QStringLiteral("old");
-    m_ctx.state.selDay = selected->line.mid(1, 2);
-    m_ctx.state.selMonth = selected->line.mid(5, 2);
-    m_ctx.state.selHour = selected->line.mid(9, 5);
+    m_state.entryMode = EntryMode::Old;
+    // A plan of an odd date shows no date to hand on; it is edited all the same.
+    if (const std::optional<LineDate> shown = lineDate(selected->line)) {
+        m_state.selDay = shown->day;
+        m_state.selMonth = shown->month;
+    }
     PlanEntryWindow* entry = makeEntryWindow();
     entry->editPlan(selected->plan);
     entry->openModal();

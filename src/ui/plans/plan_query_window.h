@@ -38,6 +38,8 @@ public:
     void reRead();
 
     PlanLineModel* lineModel() const { return m_model; }
+    // The months chosen one by one, or all of them; a stored plan lists them again.
+    const MonthFlags& monthFlags() const { return m_monthFlags; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -70,6 +72,8 @@ private:
     void report(const QString& error);
 
     AppContext& m_ctx;
+    SharedState& m_state;
+    MonthFlags m_monthFlags{};
     PlanLineModel* m_model = nullptr;
     // What the list shows, in order, so that it can be built again from the file.
     QList<Block> m_blocks;
