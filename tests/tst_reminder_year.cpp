@@ -366,20 +366,23 @@ private slots:
         QCOMPARE(shell::Bookkeeping(u.ctx.dataDir).readLastExit().value, minuteOf(at(2026, 3, 5, 9, 29)));
     }
 
-    // Many missed plans come in one list, in the chosen language, with one beep; a stamp later than now
-    // (a clock that was fast) announces nothing and is put right.
+    // Many missed plans come in one list, in the chosen language, with one beep; a few come in a box each
+    // without a beep; a stamp later than now (a clock that was fast) announces nothing and is put right.
     void startUpListsManyInTheChosenLanguageAndMendsAFutureStamp_data() {
         QTest::addColumn<QDateTime>("lastExit");
+        QTest::addColumn<int>("missed");
         QTest::addColumn<int>("listed");
-        QTest::newRow("six missed") << at(2026, 3, 3, 18, 0) << 6;
-        QTest::newRow("stamp tomorrow") << at(2026, 3, 6, 18, 0) << 0;
+        QTest::newRow("six missed") << at(2026, 3, 3, 18, 0) << 6 << 6;
+        QTest::newRow("five missed") << at(2026, 3, 3, 18, 0) << 5 << 0;
+        QTest::newRow("stamp tomorrow") << at(2026, 3, 6, 18, 0) << 6 << 0;
     }
     void startUpListsManyInTheChosenLanguageAndMendsAFutureStamp() {
         QFETCH(QDateTime, lastExit);
+        QFETCH(int, missed);
         QFETCH(int, listed);
         TestContext t;
         QList<PlanRecord> plans;
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < missed; ++i)
             plans.append({3, 4, 8 + i, 0, QStringLiteral("missed %1").arg(5 - i)});
         store(t, plans);
         QVERIFY(writeAll(t.file(QStringLiteral("options.prg")), "\"eng\"\r\n"));
@@ -395,6 +398,8 @@ private slots:
             QCOMPARE(t.prompter.lists[0][0], (QStringList{"4 March 2026, Wednesday", "08:00", "missed 5"}));
             QCOMPARE(t.prompter.boxes.size(), 1);
             QVERIFY(t.prompter.boxes[0].text.contains(QStringLiteral("6 plans")));
+        } else {
+            QCOMPARE(t.prompter.boxes.size(), lastExit < t.clock.now() ? missed : 0);
         }
         QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))), QByteArray("2026,3,5,9,0\r\n"));
     }

@@ -262,13 +262,7 @@ void MainForm::catchUp(const std::optional<QDateTime>& lastExit) {
     const QList<Announcement> missed = shell::catchUp(plans.value, lastExit, now);
     // Until the last box is closed, an exit keeps the old moment so that nothing missed is lost.
     m_catchingUp = true;
-    if (missed.size() > ReminderTimer::ListThreshold) {
-        m_ctx.beeper->beep();
-        showAnnouncementList(m_ctx, missed);
-    } else {
-        for (const Announcement& a : missed)
-            m_ctx.prompter->inform(a.title, a.text);
-    }
+    announce(m_ctx, missed, Beep::ListOnly);
     m_catchingUp = false;
     m_catchUpEnd = now;
 }

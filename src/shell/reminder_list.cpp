@@ -9,7 +9,9 @@
 
 namespace velkor::shell {
 
-void showAnnouncementList(AppContext& context, QList<Announcement> announcements) {
+namespace {
+
+void showList(AppContext& context, QList<Announcement> announcements) {
     std::stable_sort(announcements.begin(), announcements.end(),
                      [](const Announcement& a, const Announcement& b) { return a.due < b.due; });
     const QLocale locale = lang::locale(lang::current());
@@ -21,6 +23,21 @@ void showAnnouncementList(AppContext& context, QList<Announcement> announcements
     }
     context.prompter->showList(lang::reminders::listTitle(), lang::reminders::listText(int(rows.size())),
                                lang::reminders::listColumns(), rows);
+}
+
+} // namespace
+
+void announce(AppContext& context, const QList<Announcement>& group, Beep beep) {
+    if (group.size() > ListThreshold) {
+        context.beeper->beep();
+        showList(context, group);
+        return;
+    }
+    for (const Announcement& a : group) {
+        if (beep == Beep::EveryBox)
+            context.beeper->beep();
+        context.prompter->inform(a.title, a.text);
+    }
 }
 
 } // namespace velkor::shell

@@ -5,8 +5,14 @@
 
 namespace velkor::shell {
 
-// Many plans of one occasion (the start-up catch-up, a tick after a long sleep) in one window, in time
-// order, worded in the program language: one window to close instead of a box each.
-void showAnnouncementList(AppContext& context, QList<Announcement> announcements);
+// More plans than this at one occasion (the start-up catch-up, a tick after a long sleep) come in one
+// window, in time order: one window to close instead of a box each.
+constexpr qsizetype ListThreshold = 5;
+
+// Whether each box of a few plans beeps, or only the list of many: the catch-up announces the few quietly.
+enum class Beep { EveryBox, ListOnly };
+
+// Announces what one occasion brought: a list after one beep when there are many, else a box each.
+void announce(AppContext& context, const QList<Announcement>& group, Beep beep);
 
 } // namespace velkor::shell

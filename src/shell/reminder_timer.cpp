@@ -104,11 +104,7 @@ void ReminderTimer::showQueue() {
     m_showing = true;
     while (!m_queue.isEmpty()) {
         m_onScreen = m_queue.dequeue();
-        m_ctx.beeper->beep();
-        if (m_onScreen->size() == 1)
-            m_ctx.prompter->inform(m_onScreen->first().title, m_onScreen->first().text);
-        else
-            showAnnouncementList(m_ctx, *m_onScreen);
+        announce(m_ctx, *m_onScreen, Beep::EveryBox);
         m_onScreen.reset();
     }
     m_showing = false;

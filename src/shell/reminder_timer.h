@@ -39,7 +39,6 @@ public:
     // Runs once every box of a tick has been closed, with the minute up to which all is announced.
     std::function<void(const QDateTime&)> onAllAnnounced;
 
-    static constexpr int ListThreshold = 5;
 
     // The wall reading up to which every minute has been dealt with.
     QDateTime doneUpTo() const { return m_doneUpTo; }
