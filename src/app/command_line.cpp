@@ -19,14 +19,9 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <cstring>
-
 namespace velkor::app {
 
 namespace {
-
-const char* const commandOptions[] = {"-h",       "--help",  "-v", "--version", "--help-folder",
-                                      "--import", "--export"};
 
 QTextStream& out() {
     static QTextStream stream(stdout);
@@ -108,18 +103,6 @@ int transfer(const QString& file, bool importing) {
 
 } // namespace
 
-bool wantsCommandLine(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : commandOptions) {
-            const std::size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 &&
-                (argv[i][length] == '\0' || argv[i][length] == '='))
-                return true;
-        }
-    }
-    return false;
-}
-
 int runCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -149,7 +132,7 @@ int runCommandLine(const QStringList& arguments) {
     parser.addOption(importing);
     parser.addOption(exporting);
     if (!parser.parse(arguments)) {
-        err() << parser.errorText() << Qt::endl;
+        err() << "velkor: " << parser.errorText() << "\n\n" << parser.helpText() << Qt::flush;
         return 2;
     }
     if (parser.isSet(help)) {

@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "command_line.h"
 #include "core/base/console.h"
 #include "core/base/data_dir.h"
@@ -51,6 +52,11 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationName(QStringLiteral("Velkor"));
         QCoreApplication::setApplicationVersion(QStringLiteral(VELKOR_VERSION));
         return app::runCommandLine(QCoreApplication::arguments());
+    }
+    // Without a display Qt would abort; a tray program says so in one line instead.
+    if (const QString missing = app::missingDisplay(argc, argv); !missing.isEmpty()) {
+        tellConsole(missing);
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velkor"));
