@@ -81,6 +81,32 @@ private slots:
             QCOMPARE(whole, QString(text).remove(u'\n'));
     }
 
+    // Return answers a question with its default: Yes to an ordinary one, No to one whose Yes destroys data
+    // (delete all, overwrite); the buttons speak the program's language.
+    void returnKeepsDataOnARiskyQuestion_data() {
+        QTest::addColumn<BoxKind>("kind");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("question") << BoxKind::Question << Answer::Yes;
+        QTest::newRow("risky question") << BoxKind::RiskyQuestion << Answer::No;
+    }
+    void returnKeepsDataOnARiskyQuestion() {
+        QFETCH(BoxKind, kind);
+        QFETCH(Answer, answer);
+        QStringList buttons;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            for (QAbstractButton* button : box->buttons())
+                buttons.append(button->text());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        lang::useLanguage(Language::Turkish);
+        QtPrompter prompter;
+        QCOMPARE(prompter.show(kind, QString(), u"Tüm planlarınızı silmek istediğinizden emin misiniz?"_s),
+                 answer);
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{u"Evet"_s, u"Hayır"_s}));
+    }
+
     // Many lines at once: every row in its order, in a window that fits the screen.
     void listShowsEveryRowAndFitsTheScreen() {
         QList<QStringList> rows;

@@ -12,7 +12,7 @@ class ConsolePrompter final : public Prompter {
 public:
     Answer show(BoxKind kind, const QString& title, const QString& text) override {
         say(title, text);
-        return kind == BoxKind::Question ? Answer::No : Answer::Ok;
+        return kind == BoxKind::Question || kind == BoxKind::RiskyQuestion ? Answer::No : Answer::Ok;
     }
     int choose(const QString& title, const QString& text, const QStringList& choices) override {
         say(title, text);

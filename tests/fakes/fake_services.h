@@ -45,7 +45,7 @@ public:
     Answer show(BoxKind kind, const QString& title, const QString& text) override {
         boxes.append({kind, title, text});
         onShow();
-        if (kind != BoxKind::Question)
+        if (kind != BoxKind::Question && kind != BoxKind::RiskyQuestion)
             return Answer::Ok;
         return answers.isEmpty() ? Answer::No : answers.dequeue();
     }

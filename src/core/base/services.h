@@ -36,7 +36,8 @@ private:
     }();
 };
 
-enum class BoxKind { Information, Question, Warning, Critical };
+// A risky question is one whose Yes destroys data (delete all, overwrite): its default answer is No.
+enum class BoxKind { Information, Question, RiskyQuestion, Warning, Critical };
 enum class Answer { Ok, Yes, No };
 
 // Every message box goes through here: the program's own boxes are modal, tests answer them from a script.
@@ -50,6 +51,10 @@ public:
     void fail(const QString& title, const QString& text) { show(BoxKind::Critical, title, text); }
     bool ask(const QString& title, const QString& text) {
         return show(BoxKind::Question, title, text) == Answer::Yes;
+    }
+    // Asked before data is destroyed: Return or Escape keep it.
+    bool askBeforeLoss(const QString& title, const QString& text) {
+        return show(BoxKind::RiskyQuestion, title, text) == Answer::Yes;
     }
     // A question answered by one of the named choices, worded by the caller; returns the index of the one
     // taken. The first is the default, the last is taken when the box is closed without a choice. Here the

@@ -171,6 +171,7 @@ Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& te
         box.setIcon(QMessageBox::Information);
         break;
     case BoxKind::Question:
+    case BoxKind::RiskyQuestion:
         box.setIcon(QMessageBox::NoIcon);
         break;
     case BoxKind::Warning:
@@ -180,11 +181,11 @@ Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& te
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    if (kind == BoxKind::Question) {
+    if (kind == BoxKind::Question || kind == BoxKind::RiskyQuestion) {
         QPushButton* yes =
             box.addButton(QCoreApplication::translate("QtPrompter", "Yes"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QCoreApplication::translate("QtPrompter", "No"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(kind == BoxKind::RiskyQuestion ? no : yes);
         box.setEscapeButton(no);
         setUserText(box, text);
         box.exec();

@@ -282,7 +282,7 @@ std::optional<ListedPlan> PlanQueryWindow::selectedPlan() const {
 }
 
 void PlanQueryWindow::deleteAll() {
-    if (!m_ctx.prompter->ask(lang::deleteAllTitle(), lang::deleteAllQuestion()))
+    if (!m_ctx.prompter->askBeforeLoss(lang::deleteAllTitle(), lang::deleteAllQuestion()))
         return;
     if (const IoResult cleared = store().clearPlans(); !cleared)
         return report(cleared.error);
