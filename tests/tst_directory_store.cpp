@@ -2,6 +2,7 @@
 #include "core/directory/modem_commands.h"
 #include "core/directory/modem_dialer.h"
 #include "core/directory/port_choice.h"
+#include "core/lang/messages.h"
 #include "fakes/fake_services.h"
 #include "fakes/pty_modem.h"
 #include "ui/directory/record_saver.h"
@@ -197,6 +198,22 @@ private slots:
         QVERIFY(answered.isEmpty());
         line->answer("OK\r\n");
         QTRY_COMPARE(answered.count(), 1);
+    }
+
+    // A port that does not open says why, so the message can tell the user what to do: no such device, or
+    // one another program holds (Qt reports both that and a missing permission as a permission error).
+    void portThatDoesNotOpenSaysWhy() {
+        PtyModem modem;
+        const QString missing = modem.path() + s("-gone");
+        ModemDialer dialer([] { return std::make_unique<QtSerialLine>(); });
+        QVERIFY(!dialer.dial(missing, s("1")));
+        QCOMPARE(dialer.openProblem(), PortProblem::Missing);
+        QtSerialLine holder;
+        QVERIFY(holder.open(modem.path()));
+        QVERIFY(!dialer.dial(modem.path(), s("1")));
+        QCOMPARE(dialer.openProblem(), PortProblem::InUse);
+        QVERIFY(lang::directory::portUnavailable(s("COM1"), s("/dev/ttyS0"), PortProblem::NoPermission, {})
+                    .contains(s("COM1 (/dev/ttyS0) açılamıyor: kullanma izniniz yok. Kendinizi dialout")));
     }
 };
 

@@ -312,8 +312,20 @@ Velkor bu klasördeki verileri kullanıyor:
         <translation>Vazgeç</translation>
     </message>
     <message>
-        <source> : not available. Change the COM port to another port.</source>
-        <translation> : erişilemiyor. COM port ayarını değiştirip deneyin.</translation>
+        <source>%1 cannot be opened: there is no such device. Check that the modem is plugged in, or choose another port.</source>
+        <translation>%1 açılamıyor: böyle bir aygıt yok. Modemin takılı olduğunu denetleyin ya da başka bir port seçin.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: another program is using it. Close that program, or choose another port.</source>
+        <translation>%1 açılamıyor: başka bir program onu kullanıyor. O programı kapatın ya da başka bir port seçin.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: you may not use it. Add yourself to the dialout group (sudo adduser $USER dialout), then log out and in again.</source>
+        <translation>%1 açılamıyor: kullanma izniniz yok. Kendinizi dialout grubuna ekleyin (sudo adduser $USER dialout), sonra oturumu kapatıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 açılamıyor: %2</translation>
     </message>
     <message>
         <source>Please pick up the phone and press OK.</source>

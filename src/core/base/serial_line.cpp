@@ -1,5 +1,6 @@
 #include "core/base/serial_line.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 
 namespace velkor {
@@ -14,8 +15,18 @@ QtSerialLine::~QtSerialLine() {
 
 bool QtSerialLine::open(const QString& portName) {
     m_port->setPortName(portName);
-    if (!m_port->open(QIODevice::ReadWrite))
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        // Qt says "permission" both for a device another program holds and for one the user may not use.
+        const QFileInfo device(portName);
+        if (m_port->error() == QSerialPort::DeviceNotFoundError)
+            m_problem = PortProblem::Missing;
+        else if (m_port->error() == QSerialPort::PermissionError)
+            m_problem =
+                device.isReadable() && device.isWritable() ? PortProblem::InUse : PortProblem::NoPermission;
+        else
+            m_problem = PortProblem::Other;
         return false;
+    }
     m_port->setBaudRate(QSerialPort::Baud9600);
     m_port->setParity(QSerialPort::NoParity);
     m_port->setDataBits(QSerialPort::Data8);

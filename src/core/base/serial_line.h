@@ -11,12 +11,17 @@ class QSerialPort;
 
 namespace velkor {
 
+// Why a port did not open, in the terms the user can act on.
+enum class PortProblem { Missing, InUse, NoPermission, Other };
+
 // A serial line to a modem, as the dialer needs it: open at 9600,N,8,1, write, read what arrived, close.
 class SerialLine : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
     virtual bool open(const QString& portName) = 0;
+    // After an open that failed.
+    virtual PortProblem problem() const { return PortProblem::Other; }
     virtual bool write(const QByteArray& bytes) = 0;
     virtual QByteArray readAll() = 0;
     virtual void close() = 0;
@@ -34,6 +39,7 @@ public:
     QtSerialLine();
     ~QtSerialLine() override;
     bool open(const QString& portName) override;
+    PortProblem problem() const override { return m_problem; }
     bool write(const QByteArray& bytes) override;
     QByteArray readAll() override;
     void close() override;
@@ -41,6 +47,7 @@ public:
 
 private:
     QSerialPort* m_port;
+    PortProblem m_problem = PortProblem::Other;
 };
 
 } // namespace velkor

@@ -23,10 +23,12 @@ bool ModemDialer::dial(const QString& device, const QString& number) {
     std::unique_ptr<SerialLine> line = m_lines ? m_lines() : nullptr;
     if (!line) {
         m_error = tr("No serial port is available.");
+        m_problem = PortProblem::Missing;
         return false;
     }
     if (!line->open(device)) {
         m_error = line->errorString();
+        m_problem = line->problem();
         return false;
     }
     m_line = std::move(line);

@@ -36,6 +36,8 @@ public:
 
     bool isActive() const { return m_line != nullptr; }
     QString errorString() const { return m_error; }
+    // Why the last dial could not open its port.
+    PortProblem openProblem() const { return m_problem; }
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout.setInterval(timeout); }
 
 signals:
@@ -55,6 +57,7 @@ private:
     QByteArray m_reply;
     QTimer m_timeout;
     QString m_error;
+    PortProblem m_problem = PortProblem::Other;
     bool m_answered = false;
 };
 

@@ -131,9 +131,29 @@ QString cancelCaption() {
     return QCoreApplication::translate("Directory", "Cancel");
 }
 
-QString portUnavailable(const QString& port) {
-    return port +
-           QCoreApplication::translate("Directory", " : not available. Change the COM port to another port.");
+QString portUnavailable(const QString& port, const QString& device, PortProblem problem,
+                        const QString& detail) {
+    const QString name = port == device ? port : QStringLiteral("%1 (%2)").arg(port, device);
+    switch (problem) {
+    case PortProblem::Missing:
+        return QCoreApplication::translate("Directory",
+                                           "%1 cannot be opened: there is no such device. Check that "
+                                           "the modem is plugged in, or choose another port.")
+            .arg(name);
+    case PortProblem::InUse:
+        return QCoreApplication::translate(
+                   "Directory", "%1 cannot be opened: another program is using it. Close that program, or "
+                                "choose another port.")
+            .arg(name);
+    case PortProblem::NoPermission:
+        return QCoreApplication::translate(
+                   "Directory", "%1 cannot be opened: you may not use it. Add yourself to the dialout group "
+                                "(sudo adduser $USER dialout), then log out and in again.")
+            .arg(name);
+    case PortProblem::Other:
+        break;
+    }
+    return QCoreApplication::translate("Directory", "%1 cannot be opened: %2").arg(name, detail);
 }
 
 QString pickUpPhone() {

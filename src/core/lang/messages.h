@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/serial_line.h"
 #include "core/base/services.h"
 
 #include <QString>
@@ -59,7 +60,9 @@ QString saveFailed(const QString& error);
 
 QString dialCaption();
 QString cancelCaption();
-QString portUnavailable(const QString& port);
+// Why the dial could not open `device`, the port the user chose as `port`, and what to do about it.
+QString portUnavailable(const QString& port, const QString& device, PortProblem problem,
+                        const QString& detail);
 // The window's title while a dial waits for the modem on `port`.
 QString dialWaiting(const QString& title, const QString& port);
 // The modem's answers that end a dial.

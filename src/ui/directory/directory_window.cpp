@@ -362,7 +362,9 @@ void DirectoryWindow::onDialClicked() {
         return;
     }
     QPointer<DirectoryWindow> alive(this);
-    m_ctx.prompter->warn(QString(), lang::directory::portUnavailable(chosenPortName()));
+    m_ctx.prompter->warn(
+        QString(), lang::directory::portUnavailable(chosenPortName(), serialDeviceName(chosenPortName()),
+                                                    m_dialer->openProblem(), m_dialer->errorString()));
     if (alive)
         dialEnded();
 }
