@@ -40,17 +40,13 @@ inline void press(const QWidget* window, const QString& name) {
     QTest::mouseClick(named(window, name), Qt::LeftButton);
 }
 
-// A window's control by its object name; a missing one stops the test run.
+// A window's control by its designer name, for what a screen reader does not name (headings, rules); a
+// missing one stops the test run.
 template <typename T = QWidget> T* child(const QWidget* window, const char* name) {
     auto* found = window->findChild<T*>(QString::fromLatin1(name));
     if (!found)
         qFatal("no control %s", name);
     return found;
-}
-
-// A mouse click on a control, as the user makes it.
-inline void click(const QWidget* window, const char* name) {
-    QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
 // A click (or double click) on a line of a list.
