@@ -236,18 +236,11 @@ bool interactive(const QWidget* w) {
            qobject_cast<const calendar::DayCell*>(w) || qobject_cast<const plans::ClickLabel*>(w);
 }
 
-// The window's own controls, not the pieces Qt builds them of (a list's scroll bars) nor another window's.
+// The controls the user works that were placed on the window, not the pieces Qt builds them of (a list's
+// scroll bars) nor another window's.
 QList<QWidget*> ownControls(const QWidget* window) {
-    QList<QWidget*> found;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->window() != window || !interactive(w))
-            continue;
-        bool inside = false;
-        for (const QWidget* up = w->parentWidget(); up != window; up = up->parentWidget())
-            inside = inside || (interactive(up) && !qobject_cast<const QGroupBox*>(up));
-        if (!inside)
-            found.append(w);
-    }
+    QList<QWidget*> found = placedControls(window);
+    found.removeIf([](const QWidget* w) { return !interactive(w); });
     return found;
 }
 
