@@ -14,6 +14,7 @@
 using namespace velkor;
 using namespace velkor::calendar;
 using namespace velkor::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -128,12 +129,12 @@ private slots:
         TestContext t;
         t.clock.set(QDateTime(QDate(2003, startMonth, 10), QTime(10, 0)));
         MonthBrowserWindow browser(t.ctx);
-        const char* const buttons[] = {"Command1", "Command2", "Command3", "Command4"};
+        const QString buttons[] = {u"Önceki ay"_s, u"Sonraki ay"_s, u"Önceki yıl"_s, u"Sonraki yıl"_s};
         for (QChar press : presses)
-            child<QPushButton>(&browser, buttons[QStringLiteral("-+<>").indexOf(press)])->click();
-        QCOMPARE(child(&browser, "Command1")->isEnabled(), month != 1);  // the month stops at January
-        QCOMPARE(child(&browser, "Command2")->isEnabled(), month != 12); // and at December
-        QCOMPARE(child<QLabel>(&browser, "Label2")->text() + u' ' + child<QLabel>(&browser, "Label3")->text(),
+            named<QPushButton>(&browser, buttons[QStringLiteral("-+<>").indexOf(press)])->click();
+        QCOMPARE(named(&browser, u"Önceki ay"_s)->isEnabled(), month != 1);   // the month stops at January
+        QCOMPARE(named(&browser, u"Sonraki ay"_s)->isEnabled(), month != 12); // and at December
+        QCOMPARE(named<QLabel>(&browser, u"Ay"_s)->text() + u' ' + named<QLabel>(&browser, u"Yıl"_s)->text(),
                  QStringLiteral("%1 %2").arg(month).arg(year));
         QTRY_COMPARE(browser.windowTitle(), lang::upperMonthNames()[month - 1] + QString::number(year));
         verifyMonth(browser.grid(), MonthGrid::shown(year, month), Green, DeepGreen);

@@ -4,6 +4,7 @@
 #include "core/interop/contacts_transfer.h"
 #include "core/lang/vocabulary.h"
 #include "fakes/fake_services.h"
+#include "fakes/window_helpers.h"
 #include "shell/main_form.h"
 #include "shell/window_code.h"
 
@@ -250,7 +251,7 @@ private slots:
         QVERIFY(form.start());
         form.menu()->findChild<QAction*>(u"rhbr"_s)->trigger();
         QWidget* window = form.windows().loaded(shell::Directory);
-        auto* list = window->findChild<QListView*>(u"List1"_s);
+        auto* list = testing::named<QListView>(window, testing::spoken(u"İsimler"_s, u"Names"_s));
         auto* importAction = window->findChild<QAction*>(u"importAction"_s);
         auto* exportAction = window->findChild<QAction*>(u"exportAction"_s);
         QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);

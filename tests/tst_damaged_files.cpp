@@ -14,6 +14,7 @@
 
 using namespace velkor;
 using namespace velkor::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -107,8 +108,8 @@ private slots:
             }));
             QWidget* query = form.windows().loaded(5);
             QVERIFY(query);
-            clickRow(child<QListWidget>(query, "List2"), 13); // "Tüm Planlar"
-            QCOMPARE(query->findChild<QListView*>("List1")->model()->rowCount(), plansListed);
+            clickRow(named<QListWidget>(query, u"Aylar"_s), 13); // "Tüm Planlar"
+            QCOMPARE(named<QListView>(query, u"Kayıtlar"_s)->model()->rowCount(), plansListed);
 
             // What can be read still works: a new plan is stored and read back.
             const plans::PlanStore store(t.file("myfile.kyt"));

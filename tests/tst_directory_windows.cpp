@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -24,21 +25,21 @@ using namespace velkor::testing;
 
 namespace {
 
-// The visible text of a control, or of several joined by "|".
-QString text(QWidget* window, std::initializer_list<const char*> names) {
+// The visible text of a control, or of several joined by "|", by what a screen reader calls them.
+QString text(QWidget* window, std::initializer_list<QString> names) {
     QStringList texts;
-    for (const char* name : names) {
-        const QWidget* c = child(window, name);
+    for (const QString& name : names) {
+        const QWidget* c = named(window, name);
         texts.append(c->property(c->inherits("QPlainTextEdit") ? "plainText" : "text").toString());
     }
     return texts.join(u'|');
 }
 
 QStringList listed(QWidget* window) {
-    return rowsOf(child<QListView>(window, "List1"));
+    return rowsOf(named<QListView>(window, u"İsimler"_s));
 }
 void clickName(QWidget* window, const QString& name, bool twice = false) {
-    clickRow(child<QListView>(window, "List1"), int(listed(window).indexOf(name)), twice);
+    clickRow(named<QListView>(window, u"İsimler"_s), int(listed(window).indexOf(name)), twice);
 }
 
 void seed(const TestContext& t) {
@@ -73,7 +74,7 @@ struct Opened {
     void dial(const QString& name) {
         QVERIFY(QTest::qWaitFor([&] { return listed(w()).size() == AllNames.size(); }));
         clickName(w(), name);
-        click(w(), "Command2");
+        press(w(), u"Çevir"_s);
     }
 };
 
@@ -86,33 +87,33 @@ private slots:
         Opened o;
         QWidget* w = o.w();
         QTRY_COMPARE(listed(w), AllNames); // the first tick lists everyone
-        QVERIFY(!child(w, "Command2")->isEnabled() && !child(w, "Command4")->isEnabled());
+        QVERIFY(!named(w, u"Çevir"_s)->isEnabled() && !named(w, u"Sil"_s)->isEnabled());
         // Tabbing in makes the first line current, yet chooses nothing; the keyboard's selection does.
-        auto* list = child<QListView>(w, "List1");
+        auto* list = named<QListView>(w, u"İsimler"_s);
         QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
         QCoreApplication::sendEvent(list, &tabbedIn);
-        QVERIFY(list->currentIndex().isValid() && !child(w, "Command4")->isEnabled());
+        QVERIFY(list->currentIndex().isValid() && !named(w, u"Sil"_s)->isEnabled());
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(text(w, {"Label1"}), AllNames.at(1));
-        auto* search = child<QLineEdit>(w, "Text1");
+        QCOMPARE(text(w, {u"Seçilen isim"_s}), AllNames.at(1));
+        auto* search = named<QLineEdit>(w, u"Ara"_s);
         QTest::keyClicks(search, u"k"_s);   // what matches is the store's test
         QCOMPARE(listed(w), QStringList{}); // emptied at once, filled by the timer
         QTRY_COMPARE(listed(w), (QStringList{u"Kaya"_s, u"Kaya"_s, u"Kontrol"_s}));
         clickName(w, u"Kaya"_s); // two rows of that name: each line shows its own
-        QCOMPARE(text(w, {"Label1", "Text2"}), u"Kaya|0212"_s);
-        QVERIFY(child(w, "Command2")->isEnabled() && child(w, "Command4")->isEnabled());
+        QCOMPARE(text(w, {u"Seçilen isim"_s, u"Telefon"_s}), u"Kaya|0212"_s);
+        QVERIFY(named(w, u"Çevir"_s)->isEnabled() && named(w, u"Sil"_s)->isEnabled());
 
-        click(w, "Command3"); // the shown row's address
-        click(w, "Command4"); // that row only
+        press(w, u"Adres"_s); // the shown row's address
+        press(w, u"Sil"_s);   // that row only
         QCOMPARE(o.t.prompter.texts(), u"Ankara|Kayıt silindi."_s);
-        QCOMPARE(text(w, {"Label1", "Text2"}), u"|"_s);
-        QVERIFY(!child(w, "Command2")->isEnabled() && !child(w, "Command4")->isEnabled());
+        QCOMPARE(text(w, {u"Seçilen isim"_s, u"Telefon"_s}), u"|"_s);
+        QVERIFY(!named(w, u"Çevir"_s)->isEnabled() && !named(w, u"Sil"_s)->isEnabled());
         QTRY_COMPARE(listed(w), (QStringList{u"Kaya"_s, u"Kontrol"_s})); // searched again with the same text
 
         // A search empties the list, but the entry shown is still the one a delete takes.
         clickName(w, u"Kontrol"_s);
         QTest::keyClicks(search, u"x"_s);
-        click(w, "Command4");
+        press(w, u"Sil"_s);
         QCOMPARE(DirectoryStore(o.t.ctx.dataDir).readAll().value.size(), 4);
         QVERIFY(!matchingNames(DirectoryStore(o.t.ctx.dataDir).readAll().value, {}).contains(u"Kontrol"_s));
     }
@@ -141,11 +142,11 @@ private slots:
         clickName(w, u"Kaya"_s); // the first Kaya
         QCOMPARE(o.t.prompter.boxes.size(), 1);
         clickName(w, u"Kaya"_s, true); // the double click that follows adds no second message
-        click(w, "Command4");          // Ilgın
+        press(w, u"Sil"_s);            // Ilgın
         const QString gone = lang::directory::rowGone();
         QCOMPARE(o.t.prompter.texts(), gone + u'|' + gone);
         QCOMPARE(editing.count(), 0);
-        QCOMPARE(text(w, {"Label1"}), u"Ilgın"_s);
+        QCOMPARE(text(w, {u"Seçilen isim"_s}), u"Ilgın"_s);
         QCOMPARE(store.readAll().value, theirs);
         QTRY_VERIFY(!listed(w).contains(u"Ilgın"_s)); // searched again
     }
@@ -164,10 +165,11 @@ private slots:
         QTRY_VERIFY(!directory);
         QPointer<QWidget> editor = form.windows().loaded(shell::DirectoryEditor);
         QVERIFY(editor && editor->isVisible() && !rhbr->isChecked() && t.ctx.state->dirEditorOpen);
-        QCOMPARE(text(editor, {"Text1", "Text2", "Text3", "Command1"}), u"ince|0532|İzmir|Güncelle"_s);
+        QCOMPARE(text(editor, {u"İsim"_s, u"Telefon"_s, u"Adres"_s, u"Güncelle"_s}),
+                 u"ince|0532|İzmir|Güncelle"_s);
         for (const QString& name : {QString(), u"Kaya"_s, u"İnce"_s}) { // blank, taken (No), a new name
-            child<QLineEdit>(editor, "Text1")->setText(name);
-            click(editor, "Command1");
+            named<QLineEdit>(editor, u"İsim"_s)->setText(name);
+            press(editor, u"Güncelle"_s);
         }
         QCOMPARE(t.prompter.texts(),
                  u"İsim alanı boş bırakılamaz. Kayıt yapılmadı.|"
@@ -179,12 +181,12 @@ private slots:
         QVERIFY(directory && directory->isVisible() && rhbr->isChecked() && !t.ctx.state->dirEditorOpen);
         QTRY_COMPARE(listed(directory),
                      (QStringList{u"Ali'nin"_s, u"Ilgın"_s, u"İnce"_s, u"Kaya"_s, u"Kaya"_s, u"Kontrol"_s}));
-        click(directory, "Command1"); // "Yeni": an empty editor
+        press(directory, u"Yeni"_s); // an empty editor
         QTRY_VERIFY(editor = form.windows().loaded(shell::DirectoryEditor));
-        QCOMPARE(text(editor, {"Text1", "Command1"}), u"|Kaydet"_s);
-        child<QLineEdit>(editor, "Text1")->setText(u"Kaya"_s);
+        QCOMPARE(text(editor, {u"İsim"_s, u"Kaydet"_s}), u"|Kaydet"_s);
+        named<QLineEdit>(editor, u"İsim"_s)->setText(u"Kaya"_s);
         t.prompter.answers.enqueue(Answer::Yes);
-        click(editor, "Command1");
+        press(editor, u"Kaydet"_s);
         QCOMPARE(t.prompter.boxes.last().text, u"Kayıt Yapıldı"_s);
         const QList<DirRecord> all = DirectoryStore(t.ctx.dataDir).readAll().value;
         QCOMPARE(all.count(DirRecord{u"Kaya"_s, {}, {}}), 2); // both rows of the name
@@ -203,14 +205,16 @@ private slots:
         QFETCH(QString, how);
         Opened o;
         QCOMPARE(readAll(o.t.file(u"comayar.kyt"_s)), QByteArray("0\r\n")); // written at load
-        child<QComboBox>(o.w(), "Combo1")->setCurrentIndex(2);
+        named<QComboBox>(o.w(), u"Modem portu"_s)->setCurrentIndex(2);
         QCOMPARE(DirectoryWindow(o.t.ctx).findChild<QComboBox*>()->currentText(), u"COM3"_s); // kept
+        // Found while idle: its name follows its caption, which a dial turns to "Vazgeç".
+        auto* dial = named<QPushButton>(o.w(), u"Çevir"_s);
         o.dial(u"Kontrol"_s); // a number of nothing but CR LF is not dialled
-        QVERIFY(o.asked.isEmpty() && text(o.w(), {"Command2"}) == u"Çevir"_s);
+        QVERIFY(o.asked.isEmpty() && dial->text() == u"Çevir"_s);
         o.dial(u"Ilgın"_s);
         QTRY_COMPARE(o.modem.received(), QByteArray("ATDT05ATZ;\r"));
         QCOMPARE(o.asked, QStringList{serialDeviceName(u"COM3"_s)});
-        QCOMPARE(text(o.w(), {"Command2"}), u"Vazgeç"_s);
+        QCOMPARE(dial->text(), u"Vazgeç"_s);
         QByteArray sentWhileAsking;
         o.t.prompter.onShow = [&] {
             sentWhileAsking = o.modem.received();
@@ -221,7 +225,7 @@ private slots:
         };
         const bool answered = how == u"ok" || how == u"close while asking";
         if (how == u"cancel")
-            click(o.w(), "Command2");
+            press(o.w(), u"Vazgeç"_s);
         else if (how == u"close")
             o.window->close(); // hangs up as it closes, not only once destroyed
         else
@@ -232,7 +236,7 @@ private slots:
         }
         QCOMPARE(o.modem.received(), QByteArray("ATDT05ATZ;\rATH\r"));
         QCOMPARE(o.modem.openedByProgram(), 0);
-        QVERIFY(how.startsWith(u"close") || text(o.w(), {"Command2"}) == u"Çevir"_s);
+        QVERIFY(how.startsWith(u"close") || dial->text() == u"Çevir"_s);
         o.modem.send("OK\r\n"); // too late: the dial is over
         QCoreApplication::processEvents();
         QCOMPARE(o.t.prompter.boxes.size(), answered ? 1 : 0);

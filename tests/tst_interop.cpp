@@ -1,6 +1,7 @@
 // iCalendar in and out: round trip, the real files of other programs, made-up edge cases, bad input, and
 // the command line with and without a running copy.
 #include "fakes/fake_services.h"
+#include "fakes/window_helpers.h"
 #include "shell/window_code.h"
 
 #include "core/diary/diary_store.h"
@@ -27,6 +28,7 @@
 
 using namespace velkor;
 using namespace velkor::testing;
+using namespace Qt::StringLiterals;
 using plans::PlanRecord;
 
 namespace {
@@ -224,7 +226,7 @@ private slots:
         QVERIFY(form.start());
         form.menu()->findChild<QAction*>("plnlr")->trigger();
         auto* query = qobject_cast<plans::PlanQueryWindow*>(form.windows().loaded(shell::PlanQuery));
-        auto* chooser = query->findChild<QListWidget*>("List2");
+        auto* chooser = named<QListWidget>(query, spoken(u"Aylar"_s, u"Months"_s));
         emit chooser->pressed(chooser->model()->index(plans::PlanQueryWindow::AllPlans, 0));
         QCOMPARE(query->lineModel()->rowCount(), 0);
 

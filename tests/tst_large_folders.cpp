@@ -97,8 +97,8 @@ private slots:
 
         DirectoryWindow window(t.ctx);
         window.show();
-        auto* search = child<QLineEdit>(&window, "Text1");
-        auto* list = child<QListView>(&window, "List1");
+        auto* search = named<QLineEdit>(&window, u"Ara"_s);
+        auto* list = named<QListView>(&window, u"İsimler"_s);
         QTest::keyClicks(search, u"ve"_s);
         QTRY_COMPARE(rowsOf(list), matchingNames(store.readAll().value, u"ve"_s));
         QVERIFY(!rowsOf(list).isEmpty());

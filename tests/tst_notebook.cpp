@@ -1,4 +1,5 @@
 #include "fakes/fake_services.h"
+#include "fakes/window_helpers.h"
 #include "ui/common/typed_text.h"
 #include "ui/notebook/notebook_window.h"
 
@@ -33,9 +34,9 @@ struct Notebook {
     }
     void open() {
         window = std::make_unique<NotebookWindow>(t.ctx);
-        text = window->findChild<QPlainTextEdit*>(u"Text1"_s);
-        save = window->findChild<QPushButton*>(u"Command1"_s);
-        undo = window->findChild<QPushButton*>(u"Command2"_s);
+        text = named<QPlainTextEdit>(window.get(), u"Not"_s);
+        save = named<QPushButton>(window.get(), u"Kaydet"_s);
+        undo = named<QPushButton>(window.get(), u"Değişiklikleri Geri Al"_s);
     }
     QString path() const { return t.file(u"notes.kyt"_s); }
 };

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -20,15 +21,20 @@
 using namespace velkor;
 using namespace velkor::plans;
 using namespace velkor::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
+// The plan's text: the entry's box, or the query's detail panel.
+QPlainTextEdit* textBox(QWidget* window) {
+    return named<QPlainTextEdit>(window, spoken(u"Kayıt metni"_s, u"Record text"_s));
+}
 void typeInto(QWidget* entry, const QString& text) {
-    child<QPlainTextEdit>(entry, "Text1")->clear();
-    QTest::keyClicks(child(entry, "Text1"), text);
+    textBox(entry)->clear();
+    QTest::keyClicks(textBox(entry), text);
 }
 QString textOf(QWidget* window) {
-    return child<QPlainTextEdit>(window, "Text1")->toPlainText();
+    return textBox(window)->toPlainText();
 }
 
 struct Query {
@@ -44,17 +50,16 @@ struct Query {
         window->show();
     }
     QByteArray fileBytes() const { return readAll(store.path()); }
-    void choose(int row) { clickRow(child<QListWidget>(window.get(), "List2"), row); }
-    QStringList shown() const { return rowsOf(child<QListView>(window.get(), "List1")); }
-    void select(int row) {
-        child<QListView>(window.get(), "List1")->setCurrentIndex(window->lineModel()->index(row));
-    }
+    void choose(int row) { clickRow(named<QListWidget>(window.get(), spoken(u"Aylar"_s, u"Months"_s)), row); }
+    QListView* lines() const { return named<QListView>(window.get(), spoken(u"Kayıtlar"_s, u"Records"_s)); }
+    QStringList shown() const { return rowsOf(lines()); }
+    void select(int row) { lines()->setCurrentIndex(window->lineModel()->index(row)); }
     void tick(int row) {
         window->lineModel()->setData(window->lineModel()->index(row), Qt::Checked, Qt::CheckStateRole);
     }
-    bool enabled(const char* name) const { return child(window.get(), name)->isEnabled(); }
-    PlanEntryWindow* press(const char* button) {
-        click(window.get(), button);
+    bool enabled(const QString& name) const { return named(window.get(), name)->isEnabled(); }
+    PlanEntryWindow* press(const QString& button) {
+        testing::press(window.get(), button);
         return window->findChild<PlanEntryWindow*>();
     }
 };
@@ -75,14 +80,14 @@ private slots:
         Query q;
         q.t.ctx.state->entryMode = EntryMode::New; // a calendar that chose no day
         QPointer<PlanEntryWindow> entry = openPlanEntry(q.t.ctx, q.window.get());
-        QVERIFY(!child<QComboBox>(entry, "Combo2")->isEnabled());
-        child<QComboBox>(entry, "Combo1")->setCurrentIndex(30);
-        QVERIFY(child<QComboBox>(entry, "Combo2")->isEnabled() && !child(entry, "Text1")->isEnabled());
-        child<QComboBox>(entry, "Combo2")->setCurrentIndex(1); // 31 February is stored as chosen
-        QVERIFY(child(entry, "Text1")->isEnabled() && child(entry, "Combo3")->isEnabled() &&
-                !child(entry, "Command2")->isEnabled());
+        QVERIFY(!named<QComboBox>(entry, u"Ay"_s)->isEnabled());
+        named<QComboBox>(entry, u"Gün"_s)->setCurrentIndex(30);
+        QVERIFY(named<QComboBox>(entry, u"Ay"_s)->isEnabled() && !textBox(entry)->isEnabled());
+        named<QComboBox>(entry, u"Ay"_s)->setCurrentIndex(1); // 31 February is stored as chosen
+        QVERIFY(textBox(entry)->isEnabled() && named(entry, u"Saat"_s)->isEnabled() &&
+                !named(entry, u"Ekle"_s)->isEnabled());
         typeInto(entry, "  "); // blanks are a text
-        click(entry, "Command2");
+        press(entry, u"Ekle"_s);
         QTRY_VERIFY(entry.isNull());
         QCOMPARE(q.store.readPlans().value, (QList<PlanRecord>{{2, 31, NoHour, 0, "  "}}));
 
@@ -93,9 +98,9 @@ private slots:
         q.t.ctx.state->selMonth = 1;
         entry = openPlanEntry(q.t.ctx, q.window.get());
         QVERIFY(entry && paused && q.t.ctx.state->planEntryOpen);
-        QCOMPARE(child<QComboBox>(entry, "Combo2")->currentText(), "01");
+        QCOMPARE(named<QComboBox>(entry, u"Ay"_s)->currentText(), "01");
         typeInto(entry, "x");
-        QVERIFY(child(entry, "Command2")->isEnabled());
+        QVERIFY(named(entry, u"Ekle"_s)->isEnabled());
         q.window.reset();
         QVERIFY(entry.isNull() && !paused && !q.t.ctx.state->planEntryOpen);
     }
@@ -118,9 +123,9 @@ private slots:
         const QByteArray before = q.fileBytes();
         q.choose(2);
         q.select(0);
-        QPointer<PlanEntryWindow> entry = q.press("Command3");
-        QVERIFY(entry && child(entry, "Combo3")->isVisible());
-        QCOMPARE((QStringList{entry->windowTitle(), child<QComboBox>(entry, "Combo3")->currentText(),
+        QPointer<PlanEntryWindow> entry = q.press(u"Düzelt"_s);
+        QVERIFY(entry && named(entry, u"Saat"_s)->isVisible());
+        QCOMPARE((QStringList{entry->windowTitle(), named<QComboBox>(entry, u"Saat"_s)->currentText(),
                               textOf(entry)}),
                  (QStringList{"Kayıt Düzeltme", "00:30", text}));
         QCOMPARE(q.fileBytes(), before); // the plan stays in the file while the window is open
@@ -128,8 +133,8 @@ private slots:
             QVERIFY(q.store.removePlans({edited}).value.isEmpty());
 
         typeInto(entry, "changed");
-        child<QComboBox>(entry, "Combo3")->setCurrentIndex(0);
-        save ? click(entry, "Command2") : void(entry->close());
+        named<QComboBox>(entry, u"Saat"_s)->setCurrentIndex(0);
+        save ? press(entry, u"Kaydet"_s) : void(entry->close());
         QTRY_VERIFY(entry.isNull());
         QCOMPARE(q.t.prompter.texts().contains("yeni bir plan"), vanish); // the user hears of it
         others.append({3, 5, NoHour, 0, "changed"});
@@ -155,7 +160,7 @@ private slots:
                                           [&](const ListedPlan& l) { return l.plan == plan; });
             QVERIFY(row != listed.end());
             q.select(int(row - listed.begin()));
-            QPointer<PlanEntryWindow> entry = q.press("Command3");
+            QPointer<PlanEntryWindow> entry = q.press(u"Düzelt"_s);
             QVERIFY(entry && entry->editing() && textOf(entry) == plan.text);
             const bool real = plan == MarEarly;
             QCOMPARE(q.t.ctx.state->selDay, real ? 5 : 9);
@@ -235,35 +240,35 @@ private slots:
         q.window->reList(); // as after a stored plan
         QCOMPARE(q.shown(), dec + mar + jan);
         q.choose(PlanQueryWindow::ClearList);
-        QVERIFY(q.shown().isEmpty() && !q.enabled("Command3") && !q.enabled("Command4"));
+        QVERIFY(q.shown().isEmpty() && !q.enabled(u"Düzelt"_s) && !q.enabled(u"Detay"_s));
         q.choose(PlanQueryWindow::AllPlans);
         QCOMPARE(q.shown(), jan + mar + dec);
-        QVERIFY(q.enabled("Command3") && q.enabled("Command4")); // edit and details
+        QVERIFY(q.enabled(u"Düzelt"_s) && q.enabled(u"Detay"_s));
         q.select(4); // the second of two plans showing the same line: the panel shows its whole text
-        QWidget* frame = child(q.window.get(), "Frame3");
-        click(q.window.get(), "Command4");
+        QWidget* frame = named<QGroupBox>(q.window.get(), u"Detay paneli"_s);
+        q.press(u"Detay"_s);
         QVERIFY(frame->y() == 0 && textOf(frame) == MarNextTwin.text);
-        click(frame, "Command5");
+        press(frame, u"Kapat"_s);
         QVERIFY(frame->y() > 0);
 
         q.choose(PlanQueryWindow::Today); // 5 March
         QCOMPARE(q.shown(), (QStringList{yazim(MarAllDay), yazim(MarEarly)}));
 
-        QPointer<PlanEntryWindow> entry = q.press("Command2");
+        QPointer<PlanEntryWindow> entry = q.press(u"Yeni"_s);
         QVERIFY(entry && entry->isVisible() && entry->windowModality() == Qt::ApplicationModal);
         typeInto(entry, "say \"hi\"");
-        click(entry, "Label3");
-        child<QComboBox>(entry, "Combo3")->setCurrentIndex(20); // 10:00
-        click(entry, "Label3");                                 // hidden, still chosen
-        QVERIFY(!child(entry, "Combo3")->isVisible());
+        press(entry, u"Saati göster veya gizle"_s);
+        named<QComboBox>(entry, u"Saat"_s)->setCurrentIndex(20); // 10:00
+        press(entry, u"Saati göster veya gizle"_s);              // hidden, still chosen
+        QVERIFY(!named(entry, u"Saat"_s)->isVisible());
         const QByteArray before = q.fileBytes();
         QVERIFY(QFile::remove(q.store.path()) && QDir(q.t.dir.path()).mkdir("myfile.kyt"));
-        click(entry, "Command2");
+        press(entry, u"Ekle"_s);
         // What was typed is not thrown away.
         QVERIFY(entry && entry->isVisible() && q.t.prompter.boxes.size() == 1);
         QVERIFY(q.t.prompter.boxes[0].text.contains("myfile.kyt"));
         QVERIFY(QDir(q.t.dir.path()).rmdir("myfile.kyt") && writeAll(q.store.path(), before));
-        click(entry, "Command2");
+        press(entry, u"Ekle"_s);
         QCOMPARE(textOf(entry), "say ''hi''");
         QTRY_VERIFY(entry.isNull());
         QCOMPARE(q.fileBytes(), before + "3,5,10,0,\"say ''hi''\"\r\n");
@@ -281,10 +286,10 @@ private slots:
         q.choose(0);
         q.tick(0); // one of two identical plans
         q.tick(3); // January
-        click(q.window.get(), "Command6");
+        q.press(u"Seçilenleri Sil"_s);
         QCOMPARE(q.store.readPlans().value, (QList<PlanRecord>{MarNextDay, MarEarly}));
         QCOMPARE(q.shown(), (QStringList{yazim(MarEarly), yazim(MarNextDay)}));
-        QVERIFY(!q.enabled("Command6") && q.t.prompter.boxes.isEmpty());
+        QVERIFY(!q.enabled(u"Seçilenleri Sil"_s) && q.t.prompter.boxes.isEmpty());
 
         // Another program replaces a listed plan by one showing the same line: deleting it and another
         // plan removes only the other and says so, and the list shows the file again.
@@ -292,7 +297,7 @@ private slots:
         lang::useLanguage(Language::English);
         q.tick(0);
         q.tick(1);
-        click(q.window.get(), "Command6");
+        q.press(u"Delete Selected"_s);
         QCOMPARE(q.store.readPlans().value, QList<PlanRecord>{MarNextTwin});
         QVERIFY(q.t.prompter.boxes.size() == 1 && q.t.prompter.texts().contains("www") &&
                 q.t.prompter.texts().contains("deleted"));
@@ -302,14 +307,15 @@ private slots:
 
         q.t.prompter.answers << Answer::No << Answer::Yes;
         const QByteArray before = q.fileBytes();
-        click(q.window.get(), "Command1");
+        q.press(u"Delete All Records"_s);
         QVERIFY(q.fileBytes() == before && q.shown().size() == 1);
-        click(q.window.get(), "Command1");
+        q.press(u"Delete All Records"_s);
         QVERIFY(q.fileBytes().isEmpty() && q.shown().isEmpty());
         QCOMPARE(q.t.prompter.boxes.size(), 2);
-        QVERIFY(q.window->monthFlags()[1] && q.enabled("Command3")); // flags and buttons stay
+        QVERIFY(q.window->monthFlags()[1] && q.enabled(u"Edit"_s)); // flags and buttons stay
         // The buttons left enabled over an empty list do nothing.
-        QVERIFY(!q.press("Command3") && !q.press("Command4") && child(q.window.get(), "Frame3")->y() > 0);
+        QVERIFY(!q.press(u"Edit"_s) && !q.press(u"Detail"_s) &&
+                named(q.window.get(), u"Detail panel"_s)->y() > 0);
     }
 
     // Ten ticked plans gone behind the window's back are all named, and no more are hinted at.
@@ -322,7 +328,7 @@ private slots:
         for (int row = 0; row < 10; ++row)
             q.tick(row);
         QVERIFY(writeAll(q.store.path(), ""));
-        click(q.window.get(), "Command6");
+        q.press(u"Seçilenleri Sil"_s);
         QCOMPARE(q.t.prompter.boxes.size(), 1);
         const QString told = q.t.prompter.boxes[0].text;
         QVERIFY2(told.contains("plan 1\n") && told.contains("plan 10") && !told.contains(u'…'),
@@ -337,8 +343,8 @@ private slots:
         form.menu()->findChild<QAction*>("plnlr")->trigger();
         auto* query = qobject_cast<PlanQueryWindow*>(form.windows().loaded(shell::PlanQuery));
         QVERIFY(query);
-        auto* lines = child<QListView>(query, "List1");
-        clickRow(child<QListWidget>(query, "List2"), 2);
+        auto* lines = named<QListView>(query, u"Kayıtlar"_s);
+        clickRow(named<QListWidget>(query, u"Aylar"_s), 2);
         form.menu()->findChild<QAction*>("eng")->trigger();
 
         // A calendar day opens plan entry through the context; the stored plan shows in the open list.
@@ -350,18 +356,21 @@ private slots:
         QVERIFY(entry && form.reminders().paused());
         QCOMPARE(entry->windowTitle(), "Add Record");
         typeInto(entry, "from the calendar");
-        click(entry, "Command2");
+        press(entry, u"Add"_s);
         QTRY_VERIFY(entry.isNull());
         QVERIFY(!form.reminders().paused());
         QCOMPARE(rowsOf(lines), (QStringList{yazim(MarEarly), yazim(3, 9, NoHour, 0, "from the calendar")}));
 
         // The query's words stay its own: the entry it opened keeps its "Add" when the language changes.
-        click(query, "Command2");
+        press(query, u"New"_s);
         auto* fromQuery = qobject_cast<PlanEntryWindow*>(QApplication::activeModalWidget());
         QVERIFY(fromQuery);
+        // Found before the switch: their names follow their captions.
+        auto* add = named<QPushButton>(fromQuery, u"Add"_s);
+        auto* newButton = named<QPushButton>(query, u"New"_s);
         form.menu()->findChild<QAction*>("trk")->trigger();
-        QCOMPARE(child<QPushButton>(fromQuery, "Command2")->text(), "Ekle");
-        QCOMPARE(child<QPushButton>(query, "Command2")->text(), "Yeni");
+        QCOMPARE(add->text(), "Ekle");
+        QCOMPARE(newButton->text(), "Yeni");
         // The program ending with plan entry open: the windows go with the form, nothing reaches back.
         QVERIFY(t.ctx.state->planEntryOpen);
     }

@@ -1,5 +1,6 @@
 #include "core/lang/vocabulary.h"
 #include "fakes/fake_services.h"
+#include "fakes/window_helpers.h"
 #include "shell/autostart_writer.h"
 #include "shell/data_folder.h"
 #include "shell/exit_signals.h"
@@ -28,7 +29,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString shown(QWidget& window) {
-    return window.findChild<QTextBrowser*>(u"w1"_s)->toPlainText();
+    return window.findChild<QTextBrowser*>()->toPlainText(); // the page, the window's one browser
 }
 
 QString entryLine(const QByteArray& entry, const QString& key) {
@@ -113,7 +114,7 @@ private slots:
         s.form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
         QPointer<QWidget> calendar = s.loaded(shell::MonthCalendar);
         QVERIFY(calendar && calendar->isVisible() && tkvm->isChecked());
-        auto* browserButton = calendar->findChild<QPushButton*>("Command5");
+        auto* browserButton = named<QPushButton>(calendar, u"Diğer aylar"_s);
         browserButton->click(); // the month browser; a second click hides it, a third shows it again
         QWidget* browser = s.loaded(shell::MonthBrowser);
         QVERIFY(browser && browser->isVisible());
@@ -126,7 +127,7 @@ private slots:
         QVERIFY(!calendar->isVisible() && !tkvm->isChecked() && !browser->isVisible());
         s.form.handleTrayEvent(QSystemTrayIcon::DoubleClick);
         QVERIFY(s.loaded(shell::MonthCalendar) == calendar && calendar->isVisible() && tkvm->isChecked());
-        calendar->findChild<QPushButton*>("Command1")->click();
+        named<QPushButton>(calendar, u"Kapat"_s)->click();
         QTRY_VERIFY(calendar.isNull());
         QVERIFY(!tkvm->isChecked() && !browser->isVisible());
         QCOMPARE(s.loaded(shell::MonthBrowser), browser); // keeps its month for next time
@@ -317,7 +318,7 @@ private slots:
         QVERIFY(form.start());
         form.menu()->findChild<QAction*>(u"ntd"_s)->trigger();
         QPointer<QWidget> notebook = form.windows().loaded(shell::Notebook);
-        QTest::keyClicks(notebook->findChild<QPlainTextEdit*>(u"Text1"_s), u"typed"_s);
+        QTest::keyClicks(named<QPlainTextEdit>(notebook, u"Not"_s), u"typed"_s);
         form.menu()->findChild<QAction*>(u"ntd"_s)->trigger(); // holding typed text: comes to the front
         QVERIFY(notebook && notebook->isVisible() && t.prompter.boxes.isEmpty());
         if (saveFails)

@@ -6,7 +6,9 @@
 #include "fakes/window_helpers.h"
 #include "shell/main_form.h"
 #include "shell/window_code.h"
+#include "ui/calendar/day_grid.h"
 #include "ui/common/geometry.h"
+#include "ui/plans/click_label.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -26,8 +28,11 @@
 #include <QStyleOption>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace velkor;
 using namespace velkor::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -111,7 +116,8 @@ QStringList faults(const QWidget* window) {
 
 // Each word of the plan list's heading starts within its column of the first line as the list draws it.
 QStringList headingFaults(const QWidget* window) {
-    const auto* list = window->findChild<QListView*>(QStringLiteral("List1"));
+    const auto* list =
+        named<QListView>(window, spoken(QStringLiteral("Kayıtlar"), QStringLiteral("Records")));
     const auto* heading = window->findChild<QLabel*>(QStringLiteral("Label8"));
     const QModelIndex first = list->model()->index(0, 0);
     const QString line = first.data().toString();
@@ -183,6 +189,7 @@ void collect(QList<Text>& out, QWidget* window) {
         if (!w)
             continue;
         add(out, w, w->toolTip());
+        add(out, w, w->accessibleName());
         for (const QString& text : wordsOf(w))
             add(out, w, text);
         if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model())
@@ -210,6 +217,74 @@ QStringList offending(const QList<Text>& texts, Language language) {
     }
     found.removeDuplicates();
     return found;
+}
+
+// The windows opened from others: plan entry from the records, the diary editor in the browser's place,
+// the directory's editor over it.
+void openFromOthers(shell::MainForm& form) {
+    press(form.windows().loaded(shell::PlanQuery), spoken(u"Yeni"_s, u"New"_s));
+    press(form.windows().loaded(shell::DiaryBrowser), spoken(u"Yeni Ekle"_s, u"Add New"_s));
+    press(form.windows().loaded(shell::Directory), spoken(u"Yeni"_s, u"New"_s));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A control the user works: it takes clicks, keys or a choice, or holds such controls.
+bool interactive(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QScrollBar*>(w) || qobject_cast<const QGroupBox*>(w) ||
+           qobject_cast<const calendar::DayCell*>(w) || qobject_cast<const plans::ClickLabel*>(w);
+}
+
+// The controls the user works that were placed on the window, not the pieces Qt builds them of (a list's
+// scroll bars) nor another window's.
+QList<QWidget*> ownControls(const QWidget* window) {
+    QList<QWidget*> found = placedControls(window);
+    found.removeIf([](const QWidget* w) { return !interactive(w); });
+    return found;
+}
+
+// The names the windows' designer gave, which stored layouts and other readers go by.
+QHash<QString, QStringList> designerNames() {
+    const auto cells = [](const QString& days, const QString& heads) {
+        QStringList names;
+        for (int i = 0; i < calendar::MonthGrid::CellCount; ++i)
+            names.append(days + QString::number(i));
+        for (int i = calendar::DayGrid::FirstHead; i <= calendar::DayGrid::LastHead; ++i)
+            names.append(heads + QString::number(i));
+        return names;
+    };
+    const auto words = [](const char* names) { return QString::fromLatin1(names).split(u' '); };
+    return {
+        {u"Form1"_s, words("Command1 Command5 Timer1") + cells(u"Label1_"_s, u"Label2_"_s)},
+        {u"Form2"_s, words("Command1 Command2 Command3 Command4 Command5 Label2 Label3 Timer1") +
+                         cells(u"Label1_"_s, u"Label1_"_s)},
+        {u"Form3"_s, words("Label1 Label2 Label3 Combo1 Combo2 Combo3 Text1 Command2")},
+        {u"Form5"_s,
+         words("List1 List2 Label8 Command1 Command2 Command3 Command4 Command5 Command6 Frame3 Text1")},
+        {u"Form6"_s, words("w1")},
+        {u"Form7"_s, words("w1")},
+        {u"Form8"_s,
+         words("Label1 Label2 Label3 Label4 Label5 Label6 Combo1 Combo4 Text1 Text2 Text3 vs1 List1 "
+               "List2 Frame1 Frame2 Command1 Command2 Command3 Command4 Timer1")},
+        {u"Form9"_s, words("Label1 Label2 Label3 Label4 Combo1 Combo2 Text1 Text2 Text3 vs1 List1 Command1 "
+                           "Command2 Command3 Command4 Command5")},
+        {u"Form10"_s,
+         words("Label1 Label3 Label4 Text1 Text2 List1 Combo1 Command1 Command2 Command3 Command4 "
+               "Timer1")},
+        {u"Form11"_s, words("Label1 Label2 Label3 Text1 Text2 Text3 Command1")},
+        {u"Form12"_s, words("Text1 Command1 Command2")},
+    };
+}
+
+// Whether the window itself holds an object of that name, not a window it opened.
+bool holds(const QWidget* window, const QString& name) {
+    const QList<QObject*> found = window->findChildren<QObject*>(name);
+    return std::ranges::any_of(found, [&](const QObject* object) {
+        const auto* widget = object->isWidgetType() ? static_cast<const QWidget*>(object)
+                                                    : qobject_cast<const QWidget*>(object->parent());
+        return widget && widget->window() == window;
+    });
 }
 
 } // namespace
@@ -254,17 +329,16 @@ private slots:
             form.menu()->findChild<QAction*>(item)->trigger();
         form.windows().show(shell::MonthBrowser);
         // A line of the diary's list, so its columns show, and the plans listed under the records' heading.
-        const auto* lines = form.windows().loaded(shell::DiaryBrowser)->findChild<QListView*>("List1");
+        const auto* lines =
+            named<QListView>(form.windows().loaded(shell::DiaryBrowser), spoken(u"Konular"_s, u"Subjects"_s));
         QTRY_VERIFY(lines->model()->rowCount() == 1);
         QWidget* query = form.windows().loaded(shell::PlanQuery);
-        testing::clickRow(testing::child<QListWidget>(query, "List2"), 13);
+        testing::clickRow(named<QListWidget>(query, spoken(u"Aylar"_s, u"Months"_s)), 13);
         for (const int expected : {8, 9}) {
             // Then the windows opened from others; the diary editor takes the browser's place, the
             // directory hides behind its editor.
             if (expected == 9) {
-                testing::click(query, "Command2");
-                testing::click(form.windows().loaded(shell::DiaryBrowser), "Command2");
-                testing::click(form.windows().loaded(shell::Directory), "Command1");
+                openFromOthers(form);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
             for (const Language language : {first, second}) {
@@ -272,7 +346,7 @@ private slots:
                 // The delete-all question, answered Yes on a plan file turned into a folder.
                 QVERIFY(QFile::remove(t.file("myfile.kyt")) && QDir(t.dir.path()).mkdir("myfile.kyt"));
                 t.prompter.answers.enqueue(Answer::Yes);
-                testing::click(query, "Command1");
+                press(query, spoken(u"Tüm Kayıtları Sil"_s, u"Delete All Records"_s));
                 QVERIFY(t.prompter.texts().contains(t.file("myfile.kyt")));
                 QVERIFY(QDir(t.dir.path()).rmdir("myfile.kyt") && writeAll(t.file("myfile.kyt"), plans));
                 QStringList found;
@@ -307,6 +381,57 @@ private slots:
                 t.prompter.offered.clear();
             }
         }
+    }
+
+    // What a screen reader says: every control the user works, in every window, has a name in the
+    // program's language that follows a switch; the designer's names stay as they were.
+    void everyControlIsNamedInBothLanguages() {
+        TestContext t;
+        t.ctx.programDir = QStringLiteral(VELKOR_SOURCE_DIR);
+        t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+        shell::MainForm form(t.ctx);
+        form.setTrayProbe([] { return true; });
+        QVERIFY(form.start());
+        for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
+            form.menu()->findChild<QAction*>(item)->trigger();
+        form.windows().show(shell::MonthBrowser);
+
+        const QHash<QString, QStringList> designed = designerNames();
+        QSet<QString> walked;
+        QStringList found;
+        for (const bool fromOthers : {false, true}) {
+            if (fromOthers)
+                openFromOthers(form);
+            QHash<const QWidget*, QString> turkish;
+            for (const Language language : {Language::Turkish, Language::English}) {
+                form.menu()->findChild<QAction*>(language == Language::Turkish ? "trk" : "eng")->trigger();
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (!window->objectName().startsWith(u"Form") ||
+                        !(window->isVisible() || form.windows().loadedWindows().contains(window)))
+                        continue;
+                    walked.insert(window->objectName());
+                    const QString where = window->objectName() + u'/';
+                    for (const QString& name : designed.value(window->objectName()))
+                        if (!holds(window, name))
+                            found.append(where + name + u" is gone"_s);
+                    for (const QWidget* control : ownControls(window)) {
+                        const QString said = control->accessibleName();
+                        const QString what = where + control->objectName() + u'@' +
+                                             QString::fromLatin1(control->metaObject()->className());
+                        if (said.trimmed().isEmpty())
+                            found.append(what + u" has no name"_s);
+                        else if (language == Language::Turkish)
+                            turkish.insert(control, said);
+                        else if (turkish.value(control) == said)
+                            found.append(what + u" keeps \""_s + said + u"\" in both languages"_s);
+                    }
+                }
+            }
+        }
+        QCOMPARE(walked.size() - walked.contains(u"Form4"_s), designed.size());
+        for (auto window = designed.cbegin(); window != designed.cend(); ++window)
+            QVERIFY2(walked.contains(window.key()), qPrintable(window.key()));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
     }
 };
 

@@ -1078,6 +1078,55 @@ oluşturulamıyor.</translation>
     </message>
 </context>
 <context>
+    <name>velkor::calendar::DayGrid</name>
+    <message>
+        <source>Empty day</source>
+        <translation>Boş gün</translation>
+    </message>
+</context>
+<context>
+    <name>velkor::calendar::MonthBrowserWindow</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Önceki ay</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Sonraki ay</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Önceki yıl</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Sonraki yıl</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Gizle</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Ay</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Yıl</translation>
+    </message>
+</context>
+<context>
+    <name>velkor::calendar::MonthCalendarWindow</name>
+    <message>
+        <source>Other months</source>
+        <translation>Diğer aylar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
     <name>velkor::diary::DiaryBrowserWindow</name>
     <message>
         <source>Daily</source>
@@ -1118,6 +1167,38 @@ oluşturulamıyor.</translation>
     <message>
         <source>Open</source>
         <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Dönem</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Ay</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Yıl</translation>
+    </message>
+    <message>
+        <source>Change year</source>
+        <translation>Yılı değiştir</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Ara</translation>
+    </message>
+    <message>
+        <source>Subject detail</source>
+        <translation>Konu detayı</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>İçerik</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dosyalar</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1242,26 @@ oluşturulamıyor.</translation>
     <message>
         <source>Undo Changes</source>
         <translation>Değişiklikleri Geri Al</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Gün</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Ay</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Yıl</translation>
+    </message>
+    <message>
+        <source>Change year</source>
+        <translation>Yılı değiştir</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Konu</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1317,26 @@ oluşturulamıyor.</translation>
         <source>Address</source>
         <translation>Adres</translation>
     </message>
+    <message>
+        <source>Search</source>
+        <translation>Ara</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>İsimler</translation>
+    </message>
+    <message>
+        <source>Chosen name</source>
+        <translation>Seçilen isim</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Modem port</source>
+        <translation>Modem portu</translation>
+    </message>
 </context>
 <context>
     <name>velkor::directory::ModemDialer</name>
@@ -1237,6 +1358,10 @@ oluşturulamıyor.</translation>
     <message>
         <source>Undo Changes</source>
         <translation>Değişiklikleri Geri Al</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Not</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1398,14 @@ oluşturulamıyor.</translation>
         <source>Click to choose an hour (click again to hide the box)</source>
         <translation>Saat seçmek için tıklayın (bir daha tıklamak kutuyu gizler)</translation>
     </message>
+    <message>
+        <source>Show or hide the hour</source>
+        <translation>Saati göster veya gizle</translation>
+    </message>
+    <message>
+        <source>Record text</source>
+        <translation>Kayıt metni</translation>
+    </message>
 </context>
 <context>
     <name>velkor::plans::PlanQueryWindow</name>
@@ -1307,6 +1440,22 @@ oluşturulamıyor.</translation>
     <message>
         <source>Close</source>
         <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Detail panel</source>
+        <translation>Detay paneli</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Aylar</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Kayıtlar</translation>
+    </message>
+    <message>
+        <source>Record text</source>
+        <translation>Kayıt metni</translation>
     </message>
 </context>
 <context>

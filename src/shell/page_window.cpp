@@ -13,11 +13,11 @@
 namespace velkor::shell {
 
 PageWindow::PageWindow(AppContext& context, int twipsWidth, int twipsHeight, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_browser(new QTextBrowser(this)) {
+    : QWidget(parent), m_ctx(context), m_pageView(new QTextBrowser(this)) {
     setFixedSize(px(twipsWidth), px(twipsHeight));
-    m_browser->setObjectName(QStringLiteral("w1"));
-    m_browser->setGeometry(twipsRect(30, 30, twipsWidth - 75, twipsHeight - 60));
-    m_browser->setOpenExternalLinks(true);
+    m_pageView->setObjectName(QStringLiteral("w1"));
+    m_pageView->setGeometry(twipsRect(30, 30, twipsWidth - 75, twipsHeight - 60));
+    m_pageView->setOpenExternalLinks(true);
 }
 
 void PageWindow::changeEvent(QEvent* event) {
@@ -31,18 +31,19 @@ void PageWindow::retranslate() {
     const QFileInfo page(m_pagePath);
     if (page.isFile() && page.isReadable()) {
         const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
-        if (m_browser->source() == url)
-            m_browser->reload();
+        if (m_pageView->source() == url)
+            m_pageView->reload();
         else
-            m_browser->setSource(url);
+            m_pageView->setSource(url);
     } else {
         // A missing or unreadable page still gets a window that says what it looked for.
-        m_browser->setSource(QUrl());
-        m_browser->setHtml(QStringLiteral("<p>%1: <code>%2</code></p>")
-                               .arg(page.exists() ? tr("page cannot be read") : tr("page not found"),
-                                    QDir::toNativeSeparators(m_pagePath).toHtmlEscaped()));
+        m_pageView->setSource(QUrl());
+        m_pageView->setHtml(QStringLiteral("<p>%1: <code>%2</code></p>")
+                                .arg(page.exists() ? tr("page cannot be read") : tr("page not found"),
+                                     QDir::toNativeSeparators(m_pagePath).toHtmlEscaped()));
     }
     setWindowTitle(title());
+    m_pageView->setAccessibleName(title());
 }
 
 } // namespace velkor::shell

@@ -30,7 +30,7 @@ protected:
 
 private:
     AppContext& m_ctx;
-    QTextBrowser* m_browser;
+    QTextBrowser* m_pageView;
     QString m_pagePath;
 };
 

@@ -1,21 +1,52 @@
 #pragma once
 
+#include "core/lang/translations.h"
+
 #include <QAbstractItemView>
+#include <QStringList>
 #include <QTest>
 
 namespace velkor::testing {
 
-// A window's control by its object name; a missing one stops the test run.
+// The one control of `window`'s own (not of a window it opened) whose accessible name, in the language the
+// test runs in, is `name`: what a screen reader says for it. None, or more than one, stops the test run.
+template <typename T = QWidget> T* named(const QWidget* window, const QString& name) {
+    const QWidget* owner = window->window();
+    QList<T*> found;
+    QStringList names;
+    for (T* control : window->findChildren<T*>()) {
+        if (control->window() != owner || control->accessibleName().isEmpty())
+            continue;
+        names.append(control->accessibleName());
+        if (control->accessibleName() == name)
+            found.append(control);
+    }
+    if (found.size() != 1) {
+        names.sort();
+        qFatal("%lld controls named \"%s\" in %s; its named ones: %s", qlonglong(found.size()),
+               qPrintable(name), qPrintable(owner->objectName()),
+               qPrintable(names.join(QStringLiteral(", "))));
+    }
+    return found.constFirst();
+}
+
+// A name as the program says it now, for a test that runs in either language.
+inline QString spoken(const QString& turkish, const QString& english) {
+    return lang::current() == Language::Turkish ? turkish : english;
+}
+
+// A mouse click on the control a screen reader calls `name`, as the user makes it.
+inline void press(const QWidget* window, const QString& name) {
+    QTest::mouseClick(named(window, name), Qt::LeftButton);
+}
+
+// A window's control by its designer name, for what a screen reader does not name (headings, rules); a
+// missing one stops the test run.
 template <typename T = QWidget> T* child(const QWidget* window, const char* name) {
     auto* found = window->findChild<T*>(QString::fromLatin1(name));
     if (!found)
         qFatal("no control %s", name);
     return found;
-}
-
-// A mouse click on a control, as the user makes it.
-inline void click(const QWidget* window, const char* name) {
-    QTest::mouseClick(child(window, name), Qt::LeftButton);
 }
 
 // A click (or double click) on a line of a list.

@@ -3,6 +3,7 @@
 #include "core/lang/vocabulary.h"
 #include "ui/common/geometry.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace velkor::calendar {
@@ -87,10 +88,13 @@ DayGrid::DayGrid(QWidget* window, const QString& cellArray, const QString& headA
         cell->setPalette(palette);
         m_cells.append(cell);
     }
-    fill(MonthGrid());
+    fill(MonthGrid(), 0, 0);
 }
 
-void DayGrid::fill(const MonthGrid& grid) {
+void DayGrid::fill(const MonthGrid& grid, int year, int month) {
+    m_grid = grid;
+    m_year = year;
+    m_month = month;
     for (DayCell* cell : std::as_const(m_cells)) {
         const int day = grid.dayAt(cell->index());
         cell->setText(QString::number(day));
@@ -98,6 +102,18 @@ void DayGrid::fill(const MonthGrid& grid) {
         cell->setFrameShape(QFrame::NoFrame);
         cell->setFont(windowFont());
         cell->setVisible(day != 0);
+    }
+    nameCells();
+}
+
+void DayGrid::nameCells() {
+    const QStringList months = lang::monthNames();
+    for (DayCell* cell : std::as_const(m_cells)) {
+        const int day = m_grid.dayAt(cell->index());
+        // Day, month's name, year: the same order in both languages.
+        cell->setAccessibleName(
+            day == 0 ? QCoreApplication::translate("velkor::calendar::DayGrid", "Empty day")
+                     : QStringLiteral("%1 %2 %3").arg(day).arg(months.value(m_month - 1)).arg(m_year));
     }
 }
 

@@ -41,11 +41,13 @@ public:
     // `<headArray>_42` (Sunday), as the windows' control arrays.
     DayGrid(QWidget* window, const QString& cellArray, const QString& headArray, const GridColours& colours);
 
-    // Numbers the cells for `grid`; cells outside the month are hidden.
-    void fill(const MonthGrid& grid);
+    // Numbers the cells for `grid`, the days of `month` in `year`; cells outside the month are hidden.
+    void fill(const MonthGrid& grid, int year, int month);
     // Gives one cell today's looks; fill() takes them away again.
     void markToday(int cell);
     void setHeads();
+    // Names each cell by its date in the program's language, for a screen reader.
+    void nameCells();
 
     DayCell* cell(int index) const { return m_cells.at(index); }
     const QList<DayCell*>& cells() const { return m_cells; }
@@ -58,6 +60,9 @@ private:
     QList<DayCell*> m_cells;
     QList<QLabel*> m_heads; // in column order, Monday first
     GridColours m_colours;
+    MonthGrid m_grid;
+    int m_year = 0;
+    int m_month = 0;
 };
 
 // Hands a clicked day to plan entry as a new plan and opens it modally over `parent`.

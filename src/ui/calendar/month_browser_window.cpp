@@ -24,7 +24,7 @@ constexpr int RedrawDelayMs = 10;
 
 MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_ctx(ctx),
-      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label1"), Colours), m_redraw(this) {
+      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label1"), Colours), m_redrawTimer(this) {
     // One control array as designed: Label1_0 … Label1_36 the days, Label1_48 … Label1_42 the heads.
     setObjectName(QStringLiteral("Form2"));
     setFont(windowFont());
@@ -40,39 +40,37 @@ MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
     m_month = today.month();
     m_year = today.year();
 
-    m_previousMonth = makeButton("Command1", QStringLiteral("-"), twipsRect(540, 1470, 225, 210), true);
+    m_previousMonthButton = makeButton("Command1", QStringLiteral("-"), twipsRect(540, 1470, 225, 210), true);
     m_monthLabel = new QLabel(QString::number(m_month), this);
     m_monthLabel->setObjectName(QStringLiteral("Label2"));
     m_monthLabel->setGeometry(twipsRect(915, 1470, 345, 210));
     m_monthLabel->setAlignment(Qt::AlignCenter);
-    m_nextMonth = makeButton("Command2", QStringLiteral("+"), twipsRect(1410, 1470, 225, 210), true);
-    QPushButton* previousYear =
-        makeButton("Command3", QStringLiteral("-"), twipsRect(540, 1770, 225, 210), true);
+    m_nextMonthButton = makeButton("Command2", QStringLiteral("+"), twipsRect(1410, 1470, 225, 210), true);
+    m_previousYearButton = makeButton("Command3", QStringLiteral("-"), twipsRect(540, 1770, 225, 210), true);
     m_yearLabel = new QLabel(QString::number(m_year), this);
     m_yearLabel->setObjectName(QStringLiteral("Label3"));
     m_yearLabel->setGeometry(twipsRect(870, 1770, 435, 210));
     m_yearLabel->setAlignment(Qt::AlignCenter);
-    QPushButton* nextYear =
-        makeButton("Command4", QStringLiteral("+"), twipsRect(1410, 1770, 225, 210), true);
-    QPushButton* hide = makeButton("Command5", QStringLiteral("x"), twipsRect(30, 1710, 405, 285), false);
+    m_nextYearButton = makeButton("Command4", QStringLiteral("+"), twipsRect(1410, 1770, 225, 210), true);
+    m_hideButton = makeButton("Command5", QStringLiteral("x"), twipsRect(30, 1710, 405, 285), false);
 
-    connect(m_previousMonth, &QPushButton::clicked, this, [this] { stepMonth(-1); });
-    connect(m_nextMonth, &QPushButton::clicked, this, [this] { stepMonth(1); });
-    connect(previousYear, &QPushButton::clicked, this, [this] { stepYear(-1); });
-    connect(nextYear, &QPushButton::clicked, this, [this] { stepYear(1); });
-    connect(hide, &QPushButton::clicked, this, &QWidget::hide);
-    m_previousMonth->setEnabled(m_month != 1);
-    m_nextMonth->setEnabled(m_month != 12);
+    connect(m_previousMonthButton, &QPushButton::clicked, this, [this] { stepMonth(-1); });
+    connect(m_nextMonthButton, &QPushButton::clicked, this, [this] { stepMonth(1); });
+    connect(m_previousYearButton, &QPushButton::clicked, this, [this] { stepYear(-1); });
+    connect(m_nextYearButton, &QPushButton::clicked, this, [this] { stepYear(1); });
+    connect(m_hideButton, &QPushButton::clicked, this, &QWidget::hide);
+    m_previousMonthButton->setEnabled(m_month != 1);
+    m_nextMonthButton->setEnabled(m_month != 12);
 
     for (DayCell* cell : m_cells.cells()) {
         connect(cell, &DayCell::clicked, this,
                 [this](int index) { openPlanEntryFor(m_ctx, m_grid.dayAt(index), m_drawnMonth, this); });
     }
 
-    m_redraw.setObjectName(QStringLiteral("Timer1"));
-    m_redraw.setSingleShot(true);
-    m_redraw.setInterval(RedrawDelayMs);
-    connect(&m_redraw, &QTimer::timeout, this, &MonthBrowserWindow::redraw);
+    m_redrawTimer.setObjectName(QStringLiteral("Timer1"));
+    m_redrawTimer.setSingleShot(true);
+    m_redrawTimer.setInterval(RedrawDelayMs);
+    connect(&m_redrawTimer, &QTimer::timeout, this, &MonthBrowserWindow::redraw);
 
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
@@ -92,7 +90,16 @@ QPushButton* MonthBrowserWindow::makeButton(const char* name, const QString& cap
 
 void MonthBrowserWindow::retranslate() {
     m_cells.setHeads();
+    m_cells.nameCells();
     retitle();
+    // The captions are signs; a screen reader says what they do, and what the two numbers are.
+    m_previousMonthButton->setAccessibleName(tr("Previous month"));
+    m_nextMonthButton->setAccessibleName(tr("Next month"));
+    m_previousYearButton->setAccessibleName(tr("Previous year"));
+    m_nextYearButton->setAccessibleName(tr("Next year"));
+    m_hideButton->setAccessibleName(tr("Hide"));
+    m_monthLabel->setAccessibleName(tr("Month"));
+    m_yearLabel->setAccessibleName(tr("Year"));
 }
 
 void MonthBrowserWindow::changeEvent(QEvent* event) {
@@ -111,15 +118,15 @@ void MonthBrowserWindow::placeBesideCalendar() {
 }
 
 void MonthBrowserWindow::requestRedraw() {
-    m_redraw.start();
+    m_redrawTimer.start();
 }
 
 void MonthBrowserWindow::redraw() {
-    m_redraw.stop();
+    m_redrawTimer.stop();
     m_drawnMonth = m_month;
     m_drawnYear = m_year;
     m_grid = MonthGrid::shown(m_year, m_month);
-    m_cells.fill(m_grid);
+    m_cells.fill(m_grid, m_drawnYear, m_drawnMonth);
     retitle();
 }
 
@@ -132,8 +139,8 @@ void MonthBrowserWindow::stepMonth(int by) {
     // The month stays within the year; the year buttons go across.
     m_month = std::clamp(m_month + by, 1, 12);
     m_monthLabel->setText(QString::number(m_month));
-    m_previousMonth->setEnabled(m_month != 1);
-    m_nextMonth->setEnabled(m_month != 12);
+    m_previousMonthButton->setEnabled(m_month != 1);
+    m_nextMonthButton->setEnabled(m_month != 12);
     requestRedraw();
 }
 

@@ -47,11 +47,14 @@ private:
     int m_year = 2001;
     int m_drawnMonth = 1; // the month and year the cells show
     int m_drawnYear = 2001;
-    QTimer m_redraw;
+    QTimer m_redrawTimer;
     QLabel* m_monthLabel = nullptr;
     QLabel* m_yearLabel = nullptr;
-    QPushButton* m_previousMonth = nullptr;
-    QPushButton* m_nextMonth = nullptr;
+    QPushButton* m_previousMonthButton = nullptr;
+    QPushButton* m_nextMonthButton = nullptr;
+    QPushButton* m_previousYearButton = nullptr;
+    QPushButton* m_nextYearButton = nullptr;
+    QPushButton* m_hideButton = nullptr;
 };
 
 } // namespace velkor::calendar

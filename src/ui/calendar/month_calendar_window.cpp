@@ -22,7 +22,7 @@ constexpr int MinuteMs = 60'000;
 
 MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_ctx(ctx),
-      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label2"), Colours), m_watch(this) {
+      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label2"), Colours), m_watchTimer(this) {
     // Label1_0 … Label1_36 are the day cells, Label2_48 … Label2_42 the heads Monday to Sunday.
     setObjectName(QStringLiteral("Form1"));
     setFont(windowFont());
@@ -51,10 +51,10 @@ MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, QWidget* parent)
     build();
 
     // One wake-up a minute, on the minute; precise, as a coarse timer may wake early and miss midnight.
-    m_watch.setObjectName(QStringLiteral("Timer1"));
-    m_watch.setSingleShot(true);
-    m_watch.setTimerType(Qt::PreciseTimer);
-    connect(&m_watch, &QTimer::timeout, this, &MonthCalendarWindow::watchDate);
+    m_watchTimer.setObjectName(QStringLiteral("Timer1"));
+    m_watchTimer.setSingleShot(true);
+    m_watchTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_watchTimer, &QTimer::timeout, this, &MonthCalendarWindow::watchDate);
     scheduleWatch();
 
     // Worded in both languages on the way, so it fits either.
@@ -64,6 +64,10 @@ MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, QWidget* parent)
 
 void MonthCalendarWindow::retranslate() {
     m_cells.setHeads();
+    m_cells.nameCells();
+    // The captions are signs; a screen reader says what they do.
+    m_browserButton->setAccessibleName(tr("Other months"));
+    m_closeButton->setAccessibleName(tr("Close"));
 }
 
 void MonthCalendarWindow::changeEvent(QEvent* event) {
@@ -85,7 +89,7 @@ void MonthCalendarWindow::placeNearTray() {
 void MonthCalendarWindow::build() {
     m_shown = m_ctx.clock->now().date();
     m_grid = MonthGrid::shown(m_shown.year(), m_shown.month());
-    m_cells.fill(m_grid);
+    m_cells.fill(m_grid, m_shown.year(), m_shown.month());
     m_cells.markToday(m_grid.cellOf(m_shown.day()));
     // Always day.month.year, whatever the desktop's own date form.
     setWindowTitle(m_shown.toString(QStringLiteral("dd.MM.yyyy")));
@@ -100,7 +104,7 @@ void MonthCalendarWindow::watchDate() {
 
 void MonthCalendarWindow::scheduleWatch() {
     const QTime now = m_ctx.clock->now().time();
-    m_watch.start(MinuteMs - (now.second() * 1000 + now.msec()));
+    m_watchTimer.start(MinuteMs - (now.second() * 1000 + now.msec()));
 }
 
 void MonthCalendarWindow::toggleBrowser() {

@@ -50,7 +50,7 @@ private:
     DayGrid m_cells;
     MonthGrid m_grid;
     QDate m_shown;
-    QTimer m_watch;
+    QTimer m_watchTimer;
     QPushButton* m_browserButton = nullptr;
     QPushButton* m_closeButton = nullptr;
 };

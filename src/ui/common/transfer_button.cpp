@@ -12,20 +12,21 @@ TransferButton::TransferButton(QWidget* parent, QRect geometry, const std::funct
     setObjectName(QStringLiteral("TransferButton"));
     setGeometry(geometry);
     auto* menu = new QMenu(this);
-    m_import = menu->addAction(QString());
-    m_import->setObjectName(QStringLiteral("ImportAction"));
-    m_export = menu->addAction(QString());
-    m_export->setObjectName(QStringLiteral("ExportAction"));
-    connect(m_import, &QAction::triggered, this, importChosen);
-    connect(m_export, &QAction::triggered, this, exportChosen);
+    m_importAction = menu->addAction(QString());
+    m_importAction->setObjectName(QStringLiteral("ImportAction"));
+    m_exportAction = menu->addAction(QString());
+    m_exportAction->setObjectName(QStringLiteral("ExportAction"));
+    connect(m_importAction, &QAction::triggered, this, importChosen);
+    connect(m_exportAction, &QAction::triggered, this, exportChosen);
     setMenu(menu);
     retranslate();
 }
 
 void TransferButton::retranslate() {
     setText(tr("Import/Export"));
-    m_import->setText(tr("Import…"));
-    m_export->setText(tr("Export…"));
+    setAccessibleName(text());
+    m_importAction->setText(tr("Import…"));
+    m_exportAction->setText(tr("Export…"));
 }
 
 void TransferButton::changeEvent(QEvent* event) {

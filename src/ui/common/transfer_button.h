@@ -21,8 +21,8 @@ protected:
 private:
     void retranslate();
 
-    QAction* m_import;
-    QAction* m_export;
+    QAction* m_importAction;
+    QAction* m_exportAction;
 };
 
 } // namespace velkor

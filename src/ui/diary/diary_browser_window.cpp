@@ -2,6 +2,7 @@
 
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
+#include "ui/common/caption.h"
 #include "ui/common/transfer_button.h"
 #include "ui/diary/controls.h"
 
@@ -62,9 +63,9 @@ DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, QWidget* parent)
     lang::fitLayout(this);
     alignColumns();
     const int year = m_ctx.clock->now().date().year();
-    m_year->setText(QString::number(year + (m_yearBar->value() - YearBarMiddle)));
-    m_period->setCurrentIndex(static_cast<int>(Period::Date));
-    m_month->setCurrentIndex(m_ctx.clock->now().date().month() - 1);
+    m_yearBox->setText(QString::number(year + (m_yearBar->value() - YearBarMiddle)));
+    m_periodBox->setCurrentIndex(static_cast<int>(Period::Date));
+    m_monthBox->setCurrentIndex(m_ctx.clock->now().date().month() - 1);
     m_state.diaryBrowserOpen = true;
     if (m_ctx.doors)
         m_ctx.doors->diaryOpenChanged();
@@ -72,25 +73,25 @@ DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, QWidget* parent)
 
 void DiaryBrowserWindow::buildControls() {
     m_periodLabel = control<QLabel>(this, "Label3", twipsRect(60, 60, 4920, 255));
-    m_period = control<QComboBox>(this, "Combo4", twipsRect(60, 330, 2160, 315));
-    m_month = control<QComboBox>(this, "Combo1", twipsRect(2280, 330, 1440, 315));
-    m_year = control<QLineEdit>(this, "Text2", twipsRect(3780, 330, 900, 315));
+    m_periodBox = control<QComboBox>(this, "Combo4", twipsRect(60, 330, 2160, 315));
+    m_monthBox = control<QComboBox>(this, "Combo1", twipsRect(2280, 330, 1440, 315));
+    m_yearBox = control<QLineEdit>(this, "Text2", twipsRect(3780, 330, 900, 315));
     m_yearBar = control<QScrollBar>(this, "vs1", twipsRect(4680, 330, 255, 315), Qt::Vertical);
     m_yearBar->setRange(0, 100);
     m_yearBar->setValue(YearBarMiddle);
-    m_search = control<QLineEdit>(this, "Text1", twipsRect(5100, 330, 2700, 315));
+    m_searchBox = control<QLineEdit>(this, "Text1", twipsRect(5100, 330, 2700, 315));
 
     m_subjectsLabel = control<QLabel>(this, "Label4", twipsRect(60, 780, 7740, 255));
-    m_dateHead = control<QLabel>(this, "Label1", twipsRect(60, 1050, 1800, 255));
-    m_subjectHead = control<QLabel>(this, "Label2", twipsRect(1080, 1050, 6720, 255));
-    m_list = control<QListView>(this, "List1", twipsRect(60, 1320, 7740, 4200));
+    m_dateHeadLabel = control<QLabel>(this, "Label1", twipsRect(60, 1050, 1800, 255));
+    m_subjectHeadLabel = control<QLabel>(this, "Label2", twipsRect(1080, 1050, 6720, 255));
+    m_entryList = control<QListView>(this, "List1", twipsRect(60, 1320, 7740, 4200));
     m_lines = new QStringListModel(this);
-    m_list->setModel(m_lines);
-    m_list->setUniformItemSizes(true); // a long list lays out at once
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_rule = control<QFrame>(this, "Frame1", twipsRect(1020, 1320, 75, 4200));
-    m_rule->setFrameShape(QFrame::Box);
-    m_hint = control<QLabel>(this, "Label5", twipsRect(60, 5580, 7740, 255));
+    m_entryList->setModel(m_lines);
+    m_entryList->setUniformItemSizes(true); // a long list lays out at once
+    m_entryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_columnRule = control<QFrame>(this, "Frame1", twipsRect(1020, 1320, 75, 4200));
+    m_columnRule->setFrameShape(QFrame::Box);
+    m_hintLabel = control<QLabel>(this, "Label5", twipsRect(60, 5580, 7740, 255));
     m_addButton = control<QPushButton>(this, "Command2", twipsRect(60, 5940, 1500, 375));
     m_editButton = control<QPushButton>(this, "Command3", twipsRect(1680, 5940, 1500, 375));
     m_editButton->setEnabled(false);
@@ -103,34 +104,34 @@ void DiaryBrowserWindow::buildControls() {
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(RefreshDelayMs);
 
-    m_panel = control<QGroupBox>(this, "Frame2", twipsRect(60, 780, 7740, 4740));
-    m_panel->setTitle(QString::fromLatin1(PanelPlaceholder));
-    m_panel->setAutoFillBackground(true); // the list and its headers must not show through
-    m_panel->hide();
-    m_content = control<QPlainTextEdit>(m_panel, "Text3", twipsRect(120, 300, 7500, 2640));
-    m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_filesLabel = control<QLabel>(m_panel, "Label6", twipsRect(120, 3000, 3000, 255));
-    m_files = control<QListWidget>(m_panel, "List2", twipsRect(120, 3270, 6000, 1380));
-    m_openButton = control<QPushButton>(m_panel, "Command4", twipsRect(6240, 3270, 1380, 375));
+    m_entryPanel = control<QGroupBox>(this, "Frame2", twipsRect(60, 780, 7740, 4740));
+    m_entryPanel->setTitle(QString::fromLatin1(PanelPlaceholder));
+    m_entryPanel->setAutoFillBackground(true); // the list and its headers must not show through
+    m_entryPanel->hide();
+    m_contentBox = control<QPlainTextEdit>(m_entryPanel, "Text3", twipsRect(120, 300, 7500, 2640));
+    m_contentBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_filesLabel = control<QLabel>(m_entryPanel, "Label6", twipsRect(120, 3000, 3000, 255));
+    m_fileList = control<QListWidget>(m_entryPanel, "List2", twipsRect(120, 3270, 6000, 1380));
+    m_openButton = control<QPushButton>(m_entryPanel, "Command4", twipsRect(6240, 3270, 1380, 375));
     m_openButton->setEnabled(false);
-    m_closePanelButton = control<QPushButton>(m_panel, "Command1", twipsRect(6240, 4260, 1380, 375));
+    m_closePanelButton = control<QPushButton>(m_entryPanel, "Command1", twipsRect(6240, 4260, 1380, 375));
 
     connect(m_refreshTimer, &QTimer::timeout, this, &DiaryBrowserWindow::refresh);
-    connect(m_period, &QComboBox::currentIndexChanged, this, &DiaryBrowserWindow::periodChosen);
-    connect(m_month, &QComboBox::currentIndexChanged, this, &DiaryBrowserWindow::scheduleRefresh);
-    connect(m_year, &QLineEdit::textChanged, this, &DiaryBrowserWindow::scheduleRefresh);
+    connect(m_periodBox, &QComboBox::currentIndexChanged, this, &DiaryBrowserWindow::periodChosen);
+    connect(m_monthBox, &QComboBox::currentIndexChanged, this, &DiaryBrowserWindow::scheduleRefresh);
+    connect(m_yearBox, &QLineEdit::textChanged, this, &DiaryBrowserWindow::scheduleRefresh);
     // Any edit by the user, pasting included, so the list always answers the text in the box.
-    connect(m_search, &QLineEdit::textEdited, this, &DiaryBrowserWindow::scheduleRefresh);
+    connect(m_searchBox, &QLineEdit::textEdited, this, &DiaryBrowserWindow::scheduleRefresh);
     connect(m_yearBar, &QScrollBar::valueChanged, this, &DiaryBrowserWindow::yearScrolled);
     // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen.
-    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(m_entryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& chosen) {
                 if (!chosen.isEmpty())
                     lineChosen(chosen.indexes().constFirst());
             });
-    connect(m_list, &QListView::doubleClicked, this, &DiaryBrowserWindow::showEntryPanel);
+    connect(m_entryList, &QListView::doubleClicked, this, &DiaryBrowserWindow::showEntryPanel);
     connect(m_closePanelButton, &QPushButton::clicked, this, &DiaryBrowserWindow::closeEntryPanel);
-    connect(m_files, &QListWidget::itemClicked, m_openButton, [this] { m_openButton->setEnabled(true); });
+    connect(m_fileList, &QListWidget::itemClicked, m_openButton, [this] { m_openButton->setEnabled(true); });
     connect(m_openButton, &QPushButton::clicked, this, &DiaryBrowserWindow::openChosenFile);
     connect(m_addButton, &QPushButton::clicked, this, &DiaryBrowserWindow::addNew);
     connect(m_editButton, &QPushButton::clicked, this, &DiaryBrowserWindow::editChosen);
@@ -139,18 +140,19 @@ void DiaryBrowserWindow::buildControls() {
 void DiaryBrowserWindow::alignColumns() {
     // A line is the date, five spaces, the subject: the rule goes into the gap and each header over its
     // column, wherever the font present puts them.
-    QFrame* rule = m_rule;
-    QLabel* dateHead = m_dateHead;
-    QLabel* subjectHead = m_subjectHead;
-    const QFontMetrics metrics(m_list->font());
-    const int textLeft = m_list->x() + m_list->viewport()->x() +
-                         m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
+    QFrame* rule = m_columnRule;
+    QLabel* dateHead = m_dateHeadLabel;
+    QLabel* subjectHead = m_subjectHeadLabel;
+    const QFontMetrics metrics(m_entryList->font());
+    const int textLeft =
+        m_entryList->x() + m_entryList->viewport()->x() +
+        m_entryList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_entryList) + 1;
     const QString date = QStringLiteral("00/00/0000");
     const int dateEnd = textLeft + metrics.horizontalAdvance(date);
     const int subjectLeft = textLeft + metrics.horizontalAdvance(date + QStringLiteral("     "));
     rule->move((dateEnd + subjectLeft - rule->width()) / 2, rule->y());
     dateHead->setGeometry(textLeft, dateHead->y(), rule->x() - textLeft, dateHead->height());
-    subjectHead->setGeometry(subjectLeft, subjectHead->y(), m_list->geometry().right() - subjectLeft,
+    subjectHead->setGeometry(subjectLeft, subjectHead->y(), m_entryList->geometry().right() - subjectLeft,
                              subjectHead->height());
 }
 
@@ -159,30 +161,40 @@ void DiaryBrowserWindow::retranslate() {
     m_periodLabel->setText(tr("Date"));
     m_subjectsLabel->setText(tr("Subjects"));
     // The headers stand over their columns, without the spaces that placed them for Tahoma.
-    m_dateHead->setText(tr("Date"));
-    m_subjectHead->setText(tr("Subject"));
-    m_hint->setText(tr(" Double click the subjects to read the subject content..."));
+    m_dateHeadLabel->setText(tr("Date"));
+    m_subjectHeadLabel->setText(tr("Subject"));
+    m_hintLabel->setText(tr(" Double click the subjects to read the subject content..."));
     m_filesLabel->setText(tr(" Files"));
-    m_addButton->setText(tr("Add New"));
-    m_editButton->setText(tr("Edit"));
-    m_closePanelButton->setText(tr("Close"));
-    m_openButton->setText(tr("Open"));
-    const int period = std::max(m_period->currentIndex(), 0);
-    const int month = std::max(m_month->currentIndex(), 0);
+    setCaption(m_addButton, tr("Add New"));
+    setCaption(m_editButton, tr("Edit"));
+    setCaption(m_closePanelButton, tr("Close"));
+    setCaption(m_openButton, tr("Open"));
+    m_periodBox->setAccessibleName(tr("Period"));
+    m_monthBox->setAccessibleName(tr("Month"));
+    m_yearBox->setAccessibleName(tr("Year"));
+    m_yearBar->setAccessibleName(tr("Change year"));
+    m_searchBox->setAccessibleName(tr("Search"));
+    m_entryList->setAccessibleName(tr("Subjects"));
+    // Its title is the entry's subject and date, so the panel says what it is.
+    m_entryPanel->setAccessibleName(tr("Subject detail"));
+    m_contentBox->setAccessibleName(tr("Content"));
+    m_fileList->setAccessibleName(tr("Files"));
+    const int period = std::max(m_periodBox->currentIndex(), 0);
+    const int month = std::max(m_monthBox->currentIndex(), 0);
     {
         // The same choices in other words: nothing to refresh.
-        const QSignalBlocker periodBlocker(m_period);
-        const QSignalBlocker monthBlocker(m_month);
-        m_month->clear();
-        m_month->addItems(lang::monthNames());
-        m_month->setCurrentIndex(month);
-        m_period->clear();
-        m_period->addItems(lang::diaryPeriodChoices());
-        m_period->setCurrentIndex(period);
+        const QSignalBlocker periodBlocker(m_periodBox);
+        const QSignalBlocker monthBlocker(m_monthBox);
+        m_monthBox->clear();
+        m_monthBox->addItems(lang::monthNames());
+        m_monthBox->setCurrentIndex(month);
+        m_periodBox->clear();
+        m_periodBox->addItems(lang::diaryPeriodChoices());
+        m_periodBox->setCurrentIndex(period);
     }
     const bool dated = period != static_cast<int>(Period::All);
-    m_month->setEnabled(dated);
-    m_year->setEnabled(dated);
+    m_monthBox->setEnabled(dated);
+    m_yearBox->setEnabled(dated);
     m_yearBar->setEnabled(dated);
 }
 
@@ -200,20 +212,21 @@ void DiaryBrowserWindow::scheduleRefresh() {
 
 void DiaryBrowserWindow::periodChosen() {
     scheduleRefresh();
-    const bool dated = m_period->currentIndex() != static_cast<int>(Period::All);
-    m_month->setEnabled(dated);
-    m_year->setEnabled(dated);
+    const bool dated = m_periodBox->currentIndex() != static_cast<int>(Period::All);
+    m_monthBox->setEnabled(dated);
+    m_yearBox->setEnabled(dated);
     m_yearBar->setEnabled(dated);
 }
 
 void DiaryBrowserWindow::yearScrolled(int value) {
     // The bar's upper end is the later year.
     const int year = m_ctx.clock->now().date().year();
-    m_year->setText(QString::number(year - (value - YearBarMiddle)));
+    m_yearBox->setText(QString::number(year - (value - YearBarMiddle)));
 }
 
 ListingQuery DiaryBrowserWindow::query() const {
-    return {m_period->currentIndex(), m_month->currentIndex() + 1, m_year->text(), m_search->text()};
+    return {m_periodBox->currentIndex(), m_monthBox->currentIndex() + 1, m_yearBox->text(),
+            m_searchBox->text()};
 }
 
 void DiaryBrowserWindow::refresh() {
@@ -222,7 +235,7 @@ void DiaryBrowserWindow::refresh() {
     // before the read also lets it reuse their memory.
     m_lines->setStringList({});
     m_lineNumbers.clear();
-    if (const IoResult updated = m_source.update(!m_search->text().isEmpty()); !updated) {
+    if (const IoResult updated = m_source.update(!m_searchBox->text().isEmpty()); !updated) {
         report(updated.error);
         return;
     }
@@ -254,28 +267,28 @@ void DiaryBrowserWindow::showEntryPanel() {
             report(found.error);
         } else if (found.value) {
             const DiaryEntry& entry = *found.value;
-            m_panel->setTitle(entry.subject.left(50).leftJustified(51, QLatin1Char(' ')) +
-                              entryDateText(entry));
-            m_content->setPlainText(entry.content);
+            m_entryPanel->setTitle(entry.subject.left(50).leftJustified(51, QLatin1Char(' ')) +
+                                   entryDateText(entry));
+            m_contentBox->setPlainText(entry.content);
         }
         const Loaded<QStringList> paths = m_store.listFiles(recordNo);
         if (paths.ok())
-            m_files->addItems(paths.value);
+            m_fileList->addItems(paths.value);
         else
             report(paths.error);
     }
-    m_panel->show();
-    m_panel->raise();
+    m_entryPanel->show();
+    m_entryPanel->raise();
 }
 
 void DiaryBrowserWindow::closeEntryPanel() {
-    m_panel->hide();
-    m_content->clear();
-    m_files->clear();
+    m_entryPanel->hide();
+    m_contentBox->clear();
+    m_fileList->clear();
 }
 
 void DiaryBrowserWindow::openChosenFile() {
-    const QList<QListWidgetItem*> chosen = m_files->selectedItems();
+    const QList<QListWidgetItem*> chosen = m_fileList->selectedItems();
     const QString path = chosen.isEmpty() ? QString() : chosen.first()->text();
     if (path.size() >= 3) {
         const ProgramDirectory workingDirectory(m_ctx.programDir);

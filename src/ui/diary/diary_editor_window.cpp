@@ -4,6 +4,7 @@
 #include "core/diary/diary_listing.h"
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
+#include "ui/common/caption.h"
 #include "ui/common/typed_text.h"
 #include "ui/diary/controls.h"
 
@@ -46,7 +47,8 @@ DiaryEditorWindow::DiaryEditorWindow(AppContext& context, EditorMode mode, QWidg
 
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
-    m_year->setText(QString::number(m_ctx.clock->now().date().year() + (m_yearBar->value() - YearBarMiddle)));
+    m_yearBox->setText(
+        QString::number(m_ctx.clock->now().date().year() + (m_yearBar->value() - YearBarMiddle)));
     if (m_state.diaryRecordNo != -1)
         loadEntry();
     setClean();
@@ -66,21 +68,21 @@ DiaryEditorWindow::DiaryEditorWindow(AppContext& context, EditorMode mode, QWidg
 
 void DiaryEditorWindow::buildControls() {
     m_dateLabel = control<QLabel>(this, "Label1", twipsRect(60, 60, 2880, 255));
-    m_day = control<QComboBox>(this, "Combo1", twipsRect(60, 330, 780, 315));
-    m_month = control<QComboBox>(this, "Combo2", twipsRect(900, 330, 780, 315));
-    m_year = control<QLineEdit>(this, "Text2", twipsRect(1740, 330, 900, 315));
+    m_dayBox = control<QComboBox>(this, "Combo1", twipsRect(60, 330, 780, 315));
+    m_monthBox = control<QComboBox>(this, "Combo2", twipsRect(900, 330, 780, 315));
+    m_yearBox = control<QLineEdit>(this, "Text2", twipsRect(1740, 330, 900, 315));
     m_yearBar = control<QScrollBar>(this, "vs1", twipsRect(2640, 330, 255, 315), Qt::Vertical);
     m_yearBar->setRange(0, 100);
     m_yearBar->setValue(YearBarMiddle);
     m_subjectLabel = control<QLabel>(this, "Label2", twipsRect(3000, 60, 4800, 255));
-    m_subject = control<QLineEdit>(this, "Text1", twipsRect(3000, 330, 4800, 315));
-    m_subject->setMaxLength(SubjectLength);
+    m_subjectBox = control<QLineEdit>(this, "Text1", twipsRect(3000, 330, 4800, 315));
+    m_subjectBox->setMaxLength(SubjectLength);
 
     m_contentLabel = control<QLabel>(this, "Label3", twipsRect(60, 780, 7740, 255));
-    m_content = control<QPlainTextEdit>(this, "Text3", twipsRect(60, 1050, 7740, 2700));
-    m_content->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_contentBox = control<QPlainTextEdit>(this, "Text3", twipsRect(60, 1050, 7740, 2700));
+    m_contentBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_filesLabel = control<QLabel>(this, "Label4", twipsRect(60, 3840, 5940, 255));
-    m_files = control<QListWidget>(this, "List1", twipsRect(60, 4110, 5940, 1200));
+    m_fileList = control<QListWidget>(this, "List1", twipsRect(60, 4110, 5940, 1200));
     m_attachButton = control<QPushButton>(this, "Command4", twipsRect(6120, 4110, 1680, 375));
     m_removeButton = control<QPushButton>(this, "Command5", twipsRect(6120, 4560, 1680, 375));
 
@@ -90,13 +92,14 @@ void DiaryEditorWindow::buildControls() {
     for (QPushButton* button : {m_saveButton, m_undoButton, m_newButton, m_attachButton, m_removeButton})
         button->setEnabled(false);
 
-    connect(m_day, &QComboBox::currentIndexChanged, this, &DiaryEditorWindow::markChanged);
-    connect(m_month, &QComboBox::currentIndexChanged, this, &DiaryEditorWindow::markChanged);
-    connect(m_year, &QLineEdit::textChanged, this, &DiaryEditorWindow::markChanged);
-    connect(m_subject, &QLineEdit::textChanged, this, &DiaryEditorWindow::markChanged);
-    connect(m_content, &QPlainTextEdit::textChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_dayBox, &QComboBox::currentIndexChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_monthBox, &QComboBox::currentIndexChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_yearBox, &QLineEdit::textChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_subjectBox, &QLineEdit::textChanged, this, &DiaryEditorWindow::markChanged);
+    connect(m_contentBox, &QPlainTextEdit::textChanged, this, &DiaryEditorWindow::markChanged);
     connect(m_yearBar, &QScrollBar::valueChanged, this, &DiaryEditorWindow::yearScrolled);
-    connect(m_files, &QListWidget::itemClicked, m_removeButton, [this] { m_removeButton->setEnabled(true); });
+    connect(m_fileList, &QListWidget::itemClicked, m_removeButton,
+            [this] { m_removeButton->setEnabled(true); });
     connect(m_saveButton, &QPushButton::clicked, this, &DiaryEditorWindow::saveClicked);
     connect(m_undoButton, &QPushButton::clicked, this, &DiaryEditorWindow::undo);
     connect(m_newButton, &QPushButton::clicked, this, &DiaryEditorWindow::startNew);
@@ -130,20 +133,27 @@ void DiaryEditorWindow::retranslate() {
     m_subjectLabel->setText(tr("              Subject"));
     m_contentLabel->setText(tr("Content"));
     m_filesLabel->setText(tr("Files"));
-    m_newButton->setText(tr("New"));
-    m_attachButton->setText(tr("Add File"));
-    m_removeButton->setText(tr("Remove File"));
-    m_undoButton->setText(tr("Undo Changes"));
-    m_saveButton->setText(lang::diary::saveButtonCaption(m_mode == EditorMode::Add));
-    if (m_day->count() > 0)
+    setCaption(m_newButton, tr("New"));
+    setCaption(m_attachButton, tr("Add File"));
+    setCaption(m_removeButton, tr("Remove File"));
+    setCaption(m_undoButton, tr("Undo Changes"));
+    setCaption(m_saveButton, lang::diary::saveButtonCaption(m_mode == EditorMode::Add));
+    m_dayBox->setAccessibleName(tr("Day"));
+    m_monthBox->setAccessibleName(tr("Month"));
+    m_yearBox->setAccessibleName(tr("Year"));
+    m_yearBar->setAccessibleName(tr("Change year"));
+    m_subjectBox->setAccessibleName(tr("Subject"));
+    m_contentBox->setAccessibleName(tr("Content"));
+    m_fileList->setAccessibleName(tr("Files"));
+    if (m_dayBox->count() > 0)
         return; // a switch keeps the date: the items are numbers in both languages
     const QDate today = m_ctx.clock->now().date();
-    const QSignalBlocker dayBlocker(m_day);
-    const QSignalBlocker monthBlocker(m_month);
-    m_day->addItems(lang::twoDigitNumbers(31));
-    m_month->addItems(lang::twoDigitNumbers(12));
-    m_day->setCurrentIndex(today.day() - 1);
-    m_month->setCurrentIndex(today.month() - 1);
+    const QSignalBlocker dayBlocker(m_dayBox);
+    const QSignalBlocker monthBlocker(m_monthBox);
+    m_dayBox->addItems(lang::twoDigitNumbers(31));
+    m_monthBox->addItems(lang::twoDigitNumbers(12));
+    m_dayBox->setCurrentIndex(today.day() - 1);
+    m_monthBox->setCurrentIndex(today.month() - 1);
 }
 
 void DiaryEditorWindow::loadEntry() {
@@ -158,18 +168,18 @@ void DiaryEditorWindow::loadEntry() {
 }
 
 void DiaryEditorWindow::display(const DiaryEntry& entry) {
-    choosePosition(m_day, entry.day);
-    choosePosition(m_month, entry.month);
-    m_year->setText(entry.year);
+    choosePosition(m_dayBox, entry.day);
+    choosePosition(m_monthBox, entry.month);
+    m_yearBox->setText(entry.year);
     // The limit is for typing: a longer stored subject comes in whole, or a save would cut it.
-    m_subject->setMaxLength(std::max(SubjectLength, int(entry.subject.size())));
-    m_subject->setText(entry.subject);
-    m_content->setPlainText(entry.content);
+    m_subjectBox->setMaxLength(std::max(SubjectLength, int(entry.subject.size())));
+    m_subjectBox->setText(entry.subject);
+    m_contentBox->setPlainText(entry.content);
 }
 
 DiaryEntry DiaryEditorWindow::typedEntry() const {
-    return {m_state.diaryRecordNo, m_subject->text(),      typedText(*m_content),
-            m_day->currentText(),  m_month->currentText(), m_year->text()};
+    return {m_state.diaryRecordNo,   m_subjectBox->text(),      typedText(*m_contentBox),
+            m_dayBox->currentText(), m_monthBox->currentText(), m_yearBox->text()};
 }
 
 void DiaryEditorWindow::markChanged() {
@@ -184,7 +194,7 @@ void DiaryEditorWindow::setClean() {
 
 void DiaryEditorWindow::setMode(EditorMode mode) {
     m_mode = mode;
-    m_saveButton->setText(lang::diary::saveButtonCaption(mode == EditorMode::Add));
+    setCaption(m_saveButton, lang::diary::saveButtonCaption(mode == EditorMode::Add));
 }
 
 bool DiaryEditorWindow::hasUnsavedChanges() const {
@@ -196,14 +206,14 @@ bool DiaryEditorWindow::saveUnsavedChanges() {
 }
 
 void DiaryEditorWindow::yearScrolled(int value) {
-    m_year->setText(QString::number(m_ctx.clock->now().date().year() - (value - YearBarMiddle)));
+    m_yearBox->setText(QString::number(m_ctx.clock->now().date().year() - (value - YearBarMiddle)));
 }
 
 bool DiaryEditorWindow::save(Announce announce) {
-    if (m_subject->text().isEmpty()) {
+    if (m_subjectBox->text().isEmpty()) {
         if (announce == Announce::Yes)
             m_ctx.prompter->inform(QString(), lang::diary::emptySubjectNotice());
-        m_subject->setText(lang::diary::defaultSubject());
+        m_subjectBox->setText(lang::diary::defaultSubject());
     }
     const EditorMode savedAs = m_mode;
     if (savedAs == EditorMode::Add) {
@@ -271,11 +281,11 @@ void DiaryEditorWindow::attach() {
         return;
     }
     if (added.value)
-        m_files->addItem(*path);
+        m_fileList->addItem(*path);
 }
 
 void DiaryEditorWindow::removeFile() {
-    const QList<QListWidgetItem*> chosen = m_files->selectedItems();
+    const QList<QListWidgetItem*> chosen = m_fileList->selectedItems();
     if (!chosen.isEmpty()) {
         const IoResult removed = m_store.detachFile(m_state.diaryRecordNo, chosen.first()->text());
         if (!removed)
@@ -285,13 +295,13 @@ void DiaryEditorWindow::removeFile() {
 }
 
 void DiaryEditorWindow::refillFiles() {
-    m_files->clear();
+    m_fileList->clear();
     const Loaded<QStringList> paths = m_store.listFiles(m_state.diaryRecordNo);
     if (!paths.ok()) {
         m_ctx.prompter->fail(QString(), paths.error);
         return;
     }
-    m_files->addItems(paths.value);
+    m_fileList->addItems(paths.value);
 }
 
 void DiaryEditorWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #include "ui/directory/directory_editor_window.h"
 
+#include "ui/common/caption.h"
 #include "ui/common/geometry.h"
 #include "ui/common/typed_text.h"
 
@@ -56,25 +57,25 @@ DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRe
     setFont(font);
 
     m_nameLabel = boldLabel(this, "Label1", twipsRect(420, 360, 3735, 240));
-    m_name = lineBox(this, "Text1", twipsRect(420, 600, 3735, 315));
+    m_nameBox = lineBox(this, "Text1", twipsRect(420, 600, 3735, 315));
     m_telLabel = boldLabel(this, "Label2", twipsRect(420, 1080, 3735, 240));
-    m_tel = lineBox(this, "Text2", twipsRect(420, 1320, 3735, 315));
+    m_telBox = lineBox(this, "Text2", twipsRect(420, 1320, 3735, 315));
     m_addressLabel = boldLabel(this, "Label3", twipsRect(420, 1800, 3735, 240));
-    m_address = new QPlainTextEdit(this);
-    m_address->setObjectName(QStringLiteral("Text3"));
-    m_address->setGeometry(twipsRect(420, 2040, 3735, 915));
-    m_address->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_save = new QPushButton(this);
-    m_save->setObjectName(QStringLiteral("Command1"));
-    m_save->setGeometry(twipsRect(1740, 3240, 1215, 495));
+    m_addressBox = new QPlainTextEdit(this);
+    m_addressBox->setObjectName(QStringLiteral("Text3"));
+    m_addressBox->setGeometry(twipsRect(420, 2040, 3735, 915));
+    m_addressBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_saveButton = new QPushButton(this);
+    m_saveButton->setObjectName(QStringLiteral("Command1"));
+    m_saveButton->setGeometry(twipsRect(1740, 3240, 1215, 495));
 
-    fill(m_name, request.entry.name, NameLimit);
-    fill(m_tel, request.entry.tel, TelLimit);
-    m_address->setPlainText(request.entry.address);
+    fill(m_nameBox, request.entry.name, NameLimit);
+    fill(m_telBox, request.entry.tel, TelLimit);
+    m_addressBox->setPlainText(request.entry.address);
 
     lang::fitLayout(this);
     m_state.dirEditorOpen = true;
-    connect(m_save, &QPushButton::clicked, this, &DirectoryEditorWindow::onSaveClicked);
+    connect(m_saveButton, &QPushButton::clicked, this, &DirectoryEditorWindow::onSaveClicked);
 }
 
 void DirectoryEditorWindow::retranslate() {
@@ -82,7 +83,11 @@ void DirectoryEditorWindow::retranslate() {
     m_nameLabel->setText(tr("Name"));
     m_telLabel->setText(tr("Telephone"));
     m_addressLabel->setText(tr("Address"));
-    m_save->setText(m_mode == EditorMode::Change ? tr("Update") : tr("Save"));
+    setCaption(m_saveButton, m_mode == EditorMode::Change ? tr("Update") : tr("Save"));
+    // The boxes go by their labels' words, without the spaces that place them.
+    m_nameBox->setAccessibleName(tr("Name").trimmed());
+    m_telBox->setAccessibleName(tr("Telephone").trimmed());
+    m_addressBox->setAccessibleName(tr("Address").trimmed());
 }
 
 void DirectoryEditorWindow::changeEvent(QEvent* event) {
@@ -96,7 +101,7 @@ DirectoryEditorWindow::~DirectoryEditorWindow() {
 }
 
 void DirectoryEditorWindow::onSaveClicked() {
-    const DirRecord boxes{m_name->text(), m_tel->text(), typedText(*m_address)};
+    const DirRecord boxes{m_nameBox->text(), m_telBox->text(), typedText(*m_addressBox)};
     m_saver.save(m_mode, boxes, m_inHand);
 }
 

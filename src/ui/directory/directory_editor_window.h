@@ -43,10 +43,10 @@ private:
     QLabel* m_nameLabel;
     QLabel* m_telLabel;
     QLabel* m_addressLabel;
-    QLineEdit* m_name;
-    QLineEdit* m_tel;
-    QPlainTextEdit* m_address;
-    QPushButton* m_save;
+    QLineEdit* m_nameBox;
+    QLineEdit* m_telBox;
+    QPlainTextEdit* m_addressBox;
+    QPushButton* m_saveButton;
     RowRef m_inHand; // the entry's row; its name is OldName
     EditorMode m_mode;
 };

@@ -4,6 +4,7 @@
 #include "core/directory/port_choice.h"
 #include "core/lang/contacts_texts.h"
 #include "core/lang/messages.h"
+#include "ui/common/caption.h"
 #include "ui/common/geometry.h"
 
 #include <QAbstractItemView>
@@ -54,19 +55,19 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     m_searchTimer->setSingleShot(true);
     m_searchTimer->setInterval(SearchDelayMs);
     connect(m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
-    connect(m_search, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
+    connect(m_searchBox, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
     // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen,
     // and "Sil" must not reach an entry nobody chose.
-    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(m_nameList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& chosen) {
                 if (!chosen.isEmpty())
                     onLineChosen(chosen.indexes().constFirst());
             });
-    connect(m_list, &QListView::doubleClicked, this, &DirectoryWindow::onDoubleClicked);
-    connect(m_new, &QPushButton::clicked, this, &DirectoryWindow::onNewClicked);
-    connect(m_dial, &QPushButton::clicked, this, &DirectoryWindow::onDialClicked);
+    connect(m_nameList, &QListView::doubleClicked, this, &DirectoryWindow::onDoubleClicked);
+    connect(m_newButton, &QPushButton::clicked, this, &DirectoryWindow::onNewClicked);
+    connect(m_dialButton, &QPushButton::clicked, this, &DirectoryWindow::onDialClicked);
     connect(m_addressButton, &QPushButton::clicked, this, &DirectoryWindow::onAddressClicked);
-    connect(m_delete, &QPushButton::clicked, this, &DirectoryWindow::onDeleteClicked);
+    connect(m_deleteButton, &QPushButton::clicked, this, &DirectoryWindow::onDeleteClicked);
     connect(m_dialer, &ModemDialer::answered, this, &DirectoryWindow::onAnswered);
     connect(m_dialer, &ModemDialer::timedOut, this, &DirectoryWindow::onTimedOut);
     connect(m_dialer, &ModemDialer::refused, this, &DirectoryWindow::onRefused);
@@ -81,7 +82,7 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     m_searchTimer->start();
     // Import and export go through the shell; without it they are not offered.
     if (m_ctx.doors) {
-        for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_list)}) {
+        for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_nameList)}) {
             w->addActions({m_importAction, m_exportAction});
             w->setContextMenuPolicy(Qt::ActionsContextMenu);
         }
@@ -99,49 +100,49 @@ void DirectoryWindow::buildControls() {
     setFont(font);
 
     m_searchLabel = whiteLabel(this, "Label3", twipsRect(60, 90, 840, 255));
-    m_search = new QLineEdit(this);
-    m_search->setObjectName(QStringLiteral("Text1"));
-    m_search->setGeometry(twipsRect(900, 60, 3735, 315));
+    m_searchBox = new QLineEdit(this);
+    m_searchBox->setObjectName(QStringLiteral("Text1"));
+    m_searchBox->setGeometry(twipsRect(900, 60, 3735, 315));
 
-    m_names = new ListedNames(this);
-    m_list = new QListView(this);
-    m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setGeometry(twipsRect(60, 420, 4575, 4740));
+    m_listedNames = new ListedNames(this);
+    m_nameList = new QListView(this);
+    m_nameList->setObjectName(QStringLiteral("List1"));
+    m_nameList->setGeometry(twipsRect(60, 420, 4575, 4740));
     // Rows of one height let the view lay out a whole directory without measuring each name.
-    m_list->setUniformItemSizes(true);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setModel(m_names);
+    m_nameList->setUniformItemSizes(true);
+    m_nameList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_nameList->setModel(m_listedNames);
 
-    m_hint = whiteLabel(this, "Label4", twipsRect(60, 5160, 3780, 255));
-    m_ports = new QComboBox(this);
-    m_ports->setObjectName(QStringLiteral("Combo1"));
-    m_ports->setGeometry(twipsRect(3900, 5160, 735, 300));
+    m_hintLabel = whiteLabel(this, "Label4", twipsRect(60, 5160, 3780, 255));
+    m_portBox = new QComboBox(this);
+    m_portBox->setObjectName(QStringLiteral("Combo1"));
+    m_portBox->setGeometry(twipsRect(3900, 5160, 735, 300));
     // Sized for Tahoma; a narrower arrow keeps "COM1" readable in the wider fallback faces.
-    m_ports->setStyleSheet(
+    m_portBox->setStyleSheet(
         QStringLiteral("QComboBox { padding: 0 0 0 3px; } QComboBox::drop-down { width: 12px; }"));
 
-    m_new = button(this, "Command1", twipsRect(60, 5460, 855, 345));
-    m_delete = button(this, "Command4", twipsRect(60, 5820, 855, 345));
-    m_name = whiteLabel(this, "Label1", twipsRect(960, 5460, 2835, 240));
+    m_newButton = button(this, "Command1", twipsRect(60, 5460, 855, 345));
+    m_deleteButton = button(this, "Command4", twipsRect(60, 5820, 855, 345));
+    m_chosenNameLabel = whiteLabel(this, "Label1", twipsRect(960, 5460, 2835, 240));
 
-    m_number = new QLineEdit(this);
-    m_number->setObjectName(QStringLiteral("Text2"));
-    m_number->setGeometry(twipsRect(960, 5700, 2835, 435));
-    m_number->setReadOnly(true);
-    m_number->setAlignment(Qt::AlignCenter);
+    m_numberBox = new QLineEdit(this);
+    m_numberBox->setObjectName(QStringLiteral("Text2"));
+    m_numberBox->setGeometry(twipsRect(960, 5700, 2835, 435));
+    m_numberBox->setReadOnly(true);
+    m_numberBox->setAlignment(Qt::AlignCenter);
     QFont big = tahoma(16, true);
     big.setPointSizeF(15.75);
-    m_number->setFont(big);
-    QPalette numberColours = m_number->palette();
+    m_numberBox->setFont(big);
+    QPalette numberColours = m_numberBox->palette();
     numberColours.setColor(QPalette::Base, DarkBlue);
     numberColours.setColor(QPalette::Text, Qt::white);
-    m_number->setPalette(numberColours);
+    m_numberBox->setPalette(numberColours);
 
-    m_dial = button(this, "Command2", twipsRect(3900, 5460, 735, 345));
+    m_dialButton = button(this, "Command2", twipsRect(3900, 5460, 735, 345));
     m_addressButton = button(this, "Command3", twipsRect(3900, 5820, 735, 345));
-    m_dial->setEnabled(false);
+    m_dialButton->setEnabled(false);
     m_addressButton->setEnabled(false);
-    m_delete->setEnabled(false);
+    m_deleteButton->setEnabled(false);
 
     // In a context menu, so the window keeps its given controls where they are.
     m_importAction = new QAction(this);
@@ -155,12 +156,18 @@ void DirectoryWindow::buildControls() {
 void DirectoryWindow::retranslate() {
     m_title = tr("Directory");
     m_searchLabel->setText(tr("Search: "));
-    m_hint->setText(tr(" Double click to edit..."));
-    m_new->setText(tr("New"));
-    m_delete->setText(tr("Delete"));
-    m_addressButton->setText(tr("Address"));
+    m_hintLabel->setText(tr(" Double click to edit..."));
+    setCaption(m_newButton, tr("New"));
+    setCaption(m_deleteButton, tr("Delete"));
+    setCaption(m_addressButton, tr("Address"));
     // Words only: a dial under way keeps its cancel button.
-    m_dial->setText(m_dialer->isActive() ? lang::directory::cancelCaption() : lang::directory::dialCaption());
+    setCaption(m_dialButton,
+               m_dialer->isActive() ? lang::directory::cancelCaption() : lang::directory::dialCaption());
+    m_searchBox->setAccessibleName(tr("Search"));
+    m_nameList->setAccessibleName(tr("Names"));
+    m_chosenNameLabel->setAccessibleName(tr("Chosen name"));
+    m_numberBox->setAccessibleName(tr("Telephone"));
+    m_portBox->setAccessibleName(tr("Modem port"));
     m_importAction->setText(lang::contacts::importCaption());
     m_exportAction->setText(lang::contacts::exportCaption());
     showDialState();
@@ -173,8 +180,8 @@ void DirectoryWindow::changeEvent(QEvent* event) {
 }
 
 PortChoice DirectoryWindow::chosenPort() const {
-    const QString device = m_ports->currentData().toString();
-    return device.isEmpty() ? PortChoice{std::max(m_ports->currentIndex(), 0), {}} : PortChoice{0, device};
+    const QString device = m_portBox->currentData().toString();
+    return device.isEmpty() ? PortChoice{std::max(m_portBox->currentIndex(), 0), {}} : PortChoice{0, device};
 }
 
 QString DirectoryWindow::chosenPortName() const {
@@ -188,7 +195,7 @@ void DirectoryWindow::showDialState() {
 
 void DirectoryWindow::loadPortChoice() {
     for (int i = 0; i < PortCount; ++i)
-        m_ports->addItem(portName(i));
+        m_portBox->addItem(portName(i));
     const QString path = m_ctx.dataFile(portChoiceFileName());
     const PortChoice stored = directory::loadPortChoice(path);
     // The ports the machine has, and the stored one even while it is unplugged.
@@ -198,14 +205,14 @@ void DirectoryWindow::loadPortChoice() {
         }))
         offers.prepend({stored.device, stored.device});
     for (const PortOffer& offer : std::as_const(offers))
-        m_ports->addItem(offer.label, offer.device);
-    m_ports->setCurrentIndex(stored.device.isEmpty() ? stored.index : m_ports->findData(stored.device));
+        m_portBox->addItem(offer.label, offer.device);
+    m_portBox->setCurrentIndex(stored.device.isEmpty() ? stored.index : m_portBox->findData(stored.device));
     // The list opens as wide as its labels, however narrow the box.
-    m_ports->view()->setMinimumWidth(m_ports->view()->sizeHintForColumn(0) +
-                                     2 * m_ports->view()->frameWidth());
+    m_portBox->view()->setMinimumWidth(m_portBox->view()->sizeHintForColumn(0) +
+                                       2 * m_portBox->view()->frameWidth());
     // The choice made at load is written too, so the file always holds the port in use.
     savePortChoice(path, chosenPort());
-    connect(m_ports, &QComboBox::currentIndexChanged, this, &DirectoryWindow::onPortChosen);
+    connect(m_portBox, &QComboBox::currentIndexChanged, this, &DirectoryWindow::onPortChosen);
 }
 
 void DirectoryWindow::onPortChosen(int index) {
@@ -217,14 +224,14 @@ void DirectoryWindow::onPortChosen(int index) {
 }
 
 void DirectoryWindow::onSearchEdited() {
-    m_names->setRows({});
+    m_listedNames->setRows({});
     m_searchTimer->start();
 }
 
 void DirectoryWindow::refreshList() {
     m_searchTimer->stop();
-    const Loaded<FoundNames> found = m_index.find(m_search->text());
-    m_names->setRows(found.value);
+    const Loaded<FoundNames> found = m_index.find(m_searchBox->text());
+    m_listedNames->setRows(found.value);
     if (!found.ok())
         sayUnreadable(found.error);
 }
@@ -243,15 +250,15 @@ void DirectoryWindow::sayRowGone(const RowRef& row) {
 }
 
 void DirectoryWindow::display(const DirRecord& entry) {
-    m_name->setText(entry.name);
-    m_number->setText(entry.tel);
+    m_chosenNameLabel->setText(entry.name);
+    m_numberBox->setText(entry.tel);
     m_address = entry.address;
 }
 
 void DirectoryWindow::onLineChosen(const QModelIndex& index) {
     if (!index.isValid())
         return;
-    const RowRef row = m_names->rowAt(index.row());
+    const RowRef row = m_listedNames->rowAt(index.row());
     const Loaded<std::optional<DirRecord>> entry = m_store.entryAt(row);
     if (entry.ok() && !entry.value) {
         sayRowGone(row);
@@ -263,16 +270,16 @@ void DirectoryWindow::onLineChosen(const QModelIndex& index) {
     if (row.name.isEmpty())
         return;
     m_chosen = row;
-    if (!m_number->text().isEmpty())
-        m_dial->setEnabled(true);
+    if (!m_numberBox->text().isEmpty())
+        m_dialButton->setEnabled(true);
     m_addressButton->setEnabled(true);
-    m_delete->setEnabled(true);
+    m_deleteButton->setEnabled(true);
 }
 
 void DirectoryWindow::onDoubleClicked(const QModelIndex& index) {
     if (!index.isValid())
         return;
-    const RowRef row = m_names->rowAt(index.row());
+    const RowRef row = m_listedNames->rowAt(index.row());
     const Loaded<std::optional<DirRecord>> entry = m_store.entryAt(row);
     if (!entry.ok())
         sayUnreadable(entry.error);
@@ -306,15 +313,15 @@ void DirectoryWindow::onDeleteClicked() {
         return;
     }
     m_chosen = {};
-    m_name->clear();
-    m_number->clear();
+    m_chosenNameLabel->clear();
+    m_numberBox->clear();
     // The dial button cancels a dial under way; it goes grey once that dial has ended.
     if (m_dialer->isActive())
         m_disableDialAfterDial = true;
     else
-        m_dial->setEnabled(false);
+        m_dialButton->setEnabled(false);
     m_addressButton->setEnabled(false);
-    m_delete->setEnabled(false);
+    m_deleteButton->setEnabled(false);
     m_searchTimer->start();
     m_ctx.prompter->inform(QString(), lang::directory::recordDeleted());
 }
@@ -352,10 +359,10 @@ void DirectoryWindow::onDialClicked() {
         dialEnded();
         return;
     }
-    const QString number = dialableNumber(m_number->text());
+    const QString number = dialableNumber(m_numberBox->text());
     if (number.isEmpty())
         return;
-    m_dial->setText(lang::directory::cancelCaption());
+    setCaption(m_dialButton, lang::directory::cancelCaption());
     if (m_dialer->dial(serialDeviceName(chosenPortName()), number)) {
         m_dialPort = chosenPortName();
         showDialState();
@@ -397,12 +404,12 @@ void DirectoryWindow::onRefused(ModemResult result) {
 }
 
 void DirectoryWindow::dialEnded() {
-    m_dial->setText(lang::directory::dialCaption());
+    setCaption(m_dialButton, lang::directory::dialCaption());
     m_dialPort.clear();
     showDialState();
     if (m_disableDialAfterDial) {
         m_disableDialAfterDial = false;
-        m_dial->setEnabled(false);
+        m_dialButton->setEnabled(false);
     }
 }
 

@@ -80,25 +80,25 @@ private:
     DirectoryStore m_store;
     DirectoryIndex m_index; // what the search looks at, read again when the file has changed
     QLabel* m_searchLabel;
-    QLineEdit* m_search;
-    QListView* m_list;
-    ListedNames* m_names;
-    QLabel* m_hint;
-    QLabel* m_name;
-    QLineEdit* m_number;
-    QComboBox* m_ports;
+    QLineEdit* m_searchBox;
+    QListView* m_nameList;
+    ListedNames* m_listedNames;
+    QLabel* m_hintLabel;
+    QLabel* m_chosenNameLabel;
+    QLineEdit* m_numberBox;
+    QComboBox* m_portBox;
     QString m_title;    // without the dial's state
     QString m_dialPort; // while a dial waits
-    QPushButton* m_new;
-    QPushButton* m_dial;
+    QPushButton* m_newButton;
+    QPushButton* m_dialButton;
     QPushButton* m_addressButton;
-    QPushButton* m_delete;
+    QPushButton* m_deleteButton;
     QTimer* m_searchTimer;
     ModemDialer* m_dialer;
     QAction* m_importAction;
     QAction* m_exportAction;
 
-    RowRef m_chosen;   // the row chosen in the list, shown in m_name
+    RowRef m_chosen;   // the row chosen in the list, shown in m_chosenNameLabel
     QString m_address; // address of the entry chosen last
     bool m_readErrorShown = false;
     RowRef m_goneRow; // the row last found gone

@@ -4,6 +4,7 @@
 #include "core/base/save_question.h"
 #include "core/lang/messages.h"
 #include "core/notebook/notes_file.h"
+#include "ui/common/caption.h"
 #include "ui/common/geometry.h"
 #include "ui/common/typed_text.h"
 #include "ui/notebook/wrapping_button.h"
@@ -17,8 +18,8 @@
 namespace velkor::notebook {
 
 NotebookWindow::NotebookWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_text(new QPlainTextEdit(this)), m_save(new WrappingButton(this)),
-      m_undo(new WrappingButton(this)) {
+    : QWidget(parent), m_ctx(context), m_noteBox(new QPlainTextEdit(this)),
+      m_saveButton(new WrappingButton(this)), m_undoButton(new WrappingButton(this)) {
     setObjectName(QStringLiteral("Form12"));
     setFixedSize(px(6405), px(4200));
     QPalette background = palette();
@@ -29,20 +30,20 @@ NotebookWindow::NotebookWindow(AppContext& context, QWidget* parent)
     font.setPointSizeF(8.25);
     setFont(font);
 
-    m_text->setObjectName(QStringLiteral("Text1"));
-    m_text->setGeometry(twipsRect(0, 0, 6375, 3615));
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_save->setObjectName(QStringLiteral("Command1"));
-    m_save->setGeometry(twipsRect(1980, 3660, 1215, 495));
-    m_undo->setObjectName(QStringLiteral("Command2"));
-    m_undo->setGeometry(twipsRect(3360, 3660, 1215, 495));
-    m_undo->setEnabled(false);
+    m_noteBox->setObjectName(QStringLiteral("Text1"));
+    m_noteBox->setGeometry(twipsRect(0, 0, 6375, 3615));
+    m_noteBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_saveButton->setObjectName(QStringLiteral("Command1"));
+    m_saveButton->setGeometry(twipsRect(1980, 3660, 1215, 495));
+    m_undoButton->setObjectName(QStringLiteral("Command2"));
+    m_undoButton->setGeometry(twipsRect(3360, 3660, 1215, 495));
+    m_undoButton->setEnabled(false);
 
     lang::fitLayout(this);
     load();
-    connect(m_text, &QPlainTextEdit::textChanged, this, &NotebookWindow::onTextChanged);
-    connect(m_save, &QPushButton::clicked, this, &NotebookWindow::onSaveClicked);
-    connect(m_undo, &QPushButton::clicked, this, &NotebookWindow::onUndoClicked);
+    connect(m_noteBox, &QPlainTextEdit::textChanged, this, &NotebookWindow::onTextChanged);
+    connect(m_saveButton, &QPushButton::clicked, this, &NotebookWindow::onSaveClicked);
+    connect(m_undoButton, &QPushButton::clicked, this, &NotebookWindow::onUndoClicked);
 }
 
 QString NotebookWindow::path() const {
@@ -76,11 +77,11 @@ void NotebookWindow::load() {
         lock();
         return;
     }
-    m_text->setLineWrapMode(longestLine(note.value) > MaxWrappedLine ? QPlainTextEdit::NoWrap
-                                                                     : QPlainTextEdit::WidgetWidth);
-    m_text->setPlainText(note.value);
+    m_noteBox->setLineWrapMode(longestLine(note.value) > MaxWrappedLine ? QPlainTextEdit::NoWrap
+                                                                        : QPlainTextEdit::WidgetWidth);
+    m_noteBox->setPlainText(note.value);
     // Compare with the text as the editor holds it, so that opening alone never counts as a change.
-    m_saved = typedText(*m_text);
+    m_saved = typedText(*m_noteBox);
     m_stamp = note.stamp;
     onTextChanged();
 }
@@ -88,15 +89,16 @@ void NotebookWindow::load() {
 void NotebookWindow::lock() {
     // A note that could not be shown must not be replaced by an empty one.
     m_locked = true;
-    m_text->setReadOnly(true);
-    m_save->setEnabled(false);
-    m_undo->setEnabled(false);
+    m_noteBox->setReadOnly(true);
+    m_saveButton->setEnabled(false);
+    m_undoButton->setEnabled(false);
 }
 
 void NotebookWindow::retranslate() {
     setWindowTitle(tr("Notebook"));
-    m_save->setText(tr("Save"));
-    m_undo->setText(tr("Undo Changes"));
+    setCaption(m_saveButton, tr("Save"));
+    setCaption(m_undoButton, tr("Undo Changes"));
+    m_noteBox->setAccessibleName(tr("Note"));
 }
 
 void NotebookWindow::changeEvent(QEvent* event) {
@@ -106,15 +108,15 @@ void NotebookWindow::changeEvent(QEvent* event) {
 }
 
 void NotebookWindow::onTextChanged() {
-    m_undo->setEnabled(!m_locked && typedText(*m_text) != m_saved);
+    m_undoButton->setEnabled(!m_locked && typedText(*m_noteBox) != m_saved);
 }
 
 bool NotebookWindow::hasUnsavedChanges() const {
-    return m_undo->isEnabled();
+    return m_undoButton->isEnabled();
 }
 
 IoResult NotebookWindow::write() {
-    const QString text = typedText(*m_text);
+    const QString text = typedText(*m_noteBox);
     const IoResult written = writeNote(path(), text, &m_stamp);
     if (written) {
         // The editor keeps the typed quotes; the file holds apostrophes in their place.
@@ -140,7 +142,7 @@ bool NotebookWindow::saveUnsavedChanges() {
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside =
             notes.dir().filePath(QStringLiteral("%1-%2-%3.kyt").arg(notes.completeBaseName(), stamp).arg(n));
-    return writeNote(aside, typedText(*m_text)).ok();
+    return writeNote(aside, typedText(*m_noteBox)).ok();
 }
 
 NotebookWindow::Saved NotebookWindow::saveAsked() {
@@ -170,7 +172,7 @@ void NotebookWindow::onSaveClicked() {
 }
 
 void NotebookWindow::onUndoClicked() {
-    m_text->setPlainText(m_saved);
+    m_noteBox->setPlainText(m_saved);
 }
 
 void NotebookWindow::closeEvent(QCloseEvent* event) {

@@ -45,9 +45,9 @@ private:
     QString path() const;
 
     AppContext& m_ctx;
-    QPlainTextEdit* m_text;
-    QPushButton* m_save;
-    QPushButton* m_undo;
+    QPlainTextEdit* m_noteBox;
+    QPushButton* m_saveButton;
+    QPushButton* m_undoButton;
     QString m_saved;
     NoteStamp m_stamp;
     bool m_locked = false;

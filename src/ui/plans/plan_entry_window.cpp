@@ -4,6 +4,7 @@
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
 #include "core/plans/plan_store.h"
+#include "ui/common/caption.h"
 #include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
 #include "ui/common/typed_text.h"
@@ -73,48 +74,48 @@ void PlanEntryWindow::build() {
     m_slotLabel = named<ClickLabel>(this, "Label3");
     m_slotLabel->setGeometry(twipsRect(2640, 180, 1200, 255));
 
-    m_day = named<QComboBox>(this, "Combo1");
-    m_day->setGeometry(twipsRect(240, 435, 960, 315));
-    m_day->addItems(lang::twoDigitNumbers(31));
-    m_month = named<QComboBox>(this, "Combo2");
-    m_month->setGeometry(twipsRect(1440, 435, 960, 315));
-    m_month->addItems(lang::twoDigitNumbers(12));
-    m_month->setEnabled(false);
-    m_slot = named<QComboBox>(this, "Combo3");
-    m_slot->setGeometry(twipsRect(2640, 435, 1200, 315));
-    m_slot->addItems(timeSlots());
-    m_slot->setEnabled(false);
-    m_slot->setVisible(false);
-    for (QComboBox* box : {m_day, m_month, m_slot}) {
+    m_dayBox = named<QComboBox>(this, "Combo1");
+    m_dayBox->setGeometry(twipsRect(240, 435, 960, 315));
+    m_dayBox->addItems(lang::twoDigitNumbers(31));
+    m_monthBox = named<QComboBox>(this, "Combo2");
+    m_monthBox->setGeometry(twipsRect(1440, 435, 960, 315));
+    m_monthBox->addItems(lang::twoDigitNumbers(12));
+    m_monthBox->setEnabled(false);
+    m_slotBox = named<QComboBox>(this, "Combo3");
+    m_slotBox->setGeometry(twipsRect(2640, 435, 1200, 315));
+    m_slotBox->addItems(timeSlots());
+    m_slotBox->setEnabled(false);
+    m_slotBox->setVisible(false);
+    for (QComboBox* box : {m_dayBox, m_monthBox, m_slotBox}) {
         box->setMaxVisibleItems(12);
         box->setCurrentIndex(-1);
     }
 
-    m_text = named<QPlainTextEdit>(this, "Text1");
-    m_text->setGeometry(twipsRect(240, 930, 4320, 1620));
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text->setEnabled(false);
+    m_textBox = named<QPlainTextEdit>(this, "Text1");
+    m_textBox->setGeometry(twipsRect(240, 930, 4320, 1620));
+    m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textBox->setEnabled(false);
 
     m_saveButton = named<QPushButton>(this, "Command2");
     m_saveButton->setGeometry(twipsRect(3360, 2700, 1200, 375));
     m_saveButton->setEnabled(false);
 
     // The enabling chain: day, then month, then time and text, then the button.
-    connect(m_day, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(m_dayBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
-            m_month->setEnabled(true);
+            m_monthBox->setEnabled(true);
         updateSaveButton();
     });
-    connect(m_month, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(m_monthBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
-            m_slot->setEnabled(true);
-            m_text->setEnabled(true);
+            m_slotBox->setEnabled(true);
+            m_textBox->setEnabled(true);
             focusText();
         }
         updateSaveButton();
     });
-    connect(m_slot, &QComboBox::currentIndexChanged, this, &PlanEntryWindow::focusText);
-    connect(m_text, &QPlainTextEdit::textChanged, this, &PlanEntryWindow::updateSaveButton);
+    connect(m_slotBox, &QComboBox::currentIndexChanged, this, &PlanEntryWindow::focusText);
+    connect(m_textBox, &QPlainTextEdit::textChanged, this, &PlanEntryWindow::updateSaveButton);
     connect(m_slotLabel, &ClickLabel::clicked, this, &PlanEntryWindow::toggleTimeBox);
     connect(m_saveButton, &QPushButton::clicked, this, &PlanEntryWindow::save);
 }
@@ -127,12 +128,18 @@ void PlanEntryWindow::placeOnScreen() {
 
 void PlanEntryWindow::retranslate() {
     setWindowTitle(editing() ? tr("Edit Record") : tr("Add Record"));
-    m_saveButton->setText(editing() ? tr("Save") : tr("Add"));
+    setCaption(m_saveButton, editing() ? tr("Save") : tr("Add"));
     m_dayLabel->setText(tr("Day"));
     m_monthLabel->setText(tr("Month"));
     m_slotLabel->setText(tr("Hour"));
     m_slotLabel->setToolTip(tr("Click to choose an hour (click again to hide the box)"));
-    m_slot->setItemText(0, noTimeSlot());
+    // The label is clicked, so it is named by what the click does; the boxes by their labels.
+    m_slotLabel->setAccessibleName(tr("Show or hide the hour"));
+    m_dayBox->setAccessibleName(tr("Day"));
+    m_monthBox->setAccessibleName(tr("Month"));
+    m_slotBox->setAccessibleName(tr("Hour"));
+    m_textBox->setAccessibleName(tr("Record text"));
+    m_slotBox->setItemText(0, noTimeSlot());
 }
 
 void PlanEntryWindow::changeEvent(QEvent* event) {
@@ -142,22 +149,22 @@ void PlanEntryWindow::changeEvent(QEvent* event) {
 }
 
 void PlanEntryWindow::chooseDay(int day) {
-    m_day->setCurrentIndex(day >= 1 && day <= m_day->count() ? day - 1 : -1);
+    m_dayBox->setCurrentIndex(day >= 1 && day <= m_dayBox->count() ? day - 1 : -1);
 }
 
 void PlanEntryWindow::chooseMonth(int month) {
-    m_month->setCurrentIndex(month >= 1 && month <= m_month->count() ? month - 1 : -1);
+    m_monthBox->setCurrentIndex(month >= 1 && month <= m_monthBox->count() ? month - 1 : -1);
 }
 
 void PlanEntryWindow::editPlan(const PlanRecord& plan) {
     m_stored = plan;
     chooseDay(plan.day);
     chooseMonth(plan.month);
-    m_text->setPlainText(plan.text);
+    m_textBox->setPlainText(plan.text);
     if (plan.hasTime()) {
         // A time no slot shows leaves the box unchosen, but shown.
-        m_slot->setCurrentIndex(slotShowing(plan.hour, plan.minute));
-        m_slot->setVisible(true);
+        m_slotBox->setCurrentIndex(slotShowing(plan.hour, plan.minute));
+        m_slotBox->setVisible(true);
     }
     m_untouched = boxes();
 }
@@ -176,36 +183,37 @@ void PlanEntryWindow::showEvent(QShowEvent* event) {
 
 void PlanEntryWindow::focusText() {
     // Before the window is shown there is nothing to focus; that is not an error.
-    if (m_text->isEnabled() && isVisible())
-        m_text->setFocus();
+    if (m_textBox->isEnabled() && isVisible())
+        m_textBox->setFocus();
 }
 
 void PlanEntryWindow::updateSaveButton() {
     // The chain already orders the input; the day and month checks guard a plan opened with no valid date.
-    m_saveButton->setEnabled(!typedText(*m_text).isEmpty() && m_day->currentIndex() >= 0 &&
-                             m_month->currentIndex() >= 0);
+    m_saveButton->setEnabled(!typedText(*m_textBox).isEmpty() && m_dayBox->currentIndex() >= 0 &&
+                             m_monthBox->currentIndex() >= 0);
 }
 
 void PlanEntryWindow::toggleTimeBox() {
     // Hiding keeps the chosen slot.
-    m_slot->setVisible(!m_slot->isVisible());
+    m_slotBox->setVisible(!m_slotBox->isVisible());
 }
 
 PlanRecord PlanEntryWindow::planFromControls() const {
-    const SlotTime time = slotTime(m_slot->currentIndex());
-    return {m_month->currentIndex() + 1, m_day->currentIndex() + 1, time.hour, time.minute,
-            typedText(*m_text)};
+    const SlotTime time = slotTime(m_slotBox->currentIndex());
+    return {m_monthBox->currentIndex() + 1, m_dayBox->currentIndex() + 1, time.hour, time.minute,
+            typedText(*m_textBox)};
 }
 
 PlanEntryWindow::Boxes PlanEntryWindow::boxes() const {
-    return {m_day->currentIndex(), m_month->currentIndex(), m_slot->currentIndex(), typedText(*m_text)};
+    return {m_dayBox->currentIndex(), m_monthBox->currentIndex(), m_slotBox->currentIndex(),
+            typedText(*m_textBox)};
 }
 
 PlanRecord PlanEntryWindow::quoteSafePlan() {
     // The file cannot hold a double quote; the box shows what is stored.
-    const QString safe = quoteSafe(typedText(*m_text));
-    if (safe != typedText(*m_text))
-        m_text->setPlainText(safe);
+    const QString safe = quoteSafe(typedText(*m_textBox));
+    if (safe != typedText(*m_textBox))
+        m_textBox->setPlainText(safe);
     return planFromControls();
 }
 
@@ -233,20 +241,20 @@ void PlanEntryWindow::save() {
 }
 
 bool PlanEntryWindow::hasUnsavedChanges() const {
-    return m_untouched ? boxes() != *m_untouched : !typedText(*m_text).isEmpty();
+    return m_untouched ? boxes() != *m_untouched : !typedText(*m_textBox).isEmpty();
 }
 
 bool PlanEntryWindow::saveUnsavedChanges() {
     // A plan needs a date: today's is the one the user is most likely to look at next.
-    if (m_day->currentIndex() < 0 || m_month->currentIndex() < 0) {
+    if (m_dayBox->currentIndex() < 0 || m_monthBox->currentIndex() < 0) {
         const QDate today = m_ctx.clock->now().date();
-        if (m_day->currentIndex() < 0)
+        if (m_dayBox->currentIndex() < 0)
             chooseDay(today.day());
-        if (m_month->currentIndex() < 0)
+        if (m_monthBox->currentIndex() < 0)
             chooseMonth(today.month());
         tellConsole(
             QStringLiteral("the plan being entered had no day or month chosen; it is stored for %1.%2.")
-                .arg(m_day->currentText(), m_month->currentText()));
+                .arg(m_dayBox->currentText(), m_monthBox->currentText()));
     }
     const PlanRecord plan = quoteSafePlan();
     const Loaded<bool> stored = store(plan);

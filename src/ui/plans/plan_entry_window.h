@@ -88,10 +88,10 @@ private:
     bool m_saved = false;
     bool m_unloaded = false;
 
-    QComboBox* m_day = nullptr;
-    QComboBox* m_month = nullptr;
-    QComboBox* m_slot = nullptr;
-    QPlainTextEdit* m_text = nullptr;
+    QComboBox* m_dayBox = nullptr;
+    QComboBox* m_monthBox = nullptr;
+    QComboBox* m_slotBox = nullptr;
+    QPlainTextEdit* m_textBox = nullptr;
     QPushButton* m_saveButton = nullptr;
     QLabel* m_dayLabel = nullptr;
     QLabel* m_monthLabel = nullptr;

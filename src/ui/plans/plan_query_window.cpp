@@ -4,6 +4,7 @@
 #include "core/lang/vocabulary.h"
 #include "core/plans/plan_line_model.h"
 #include "core/plans/plan_listing.h"
+#include "ui/common/caption.h"
 #include "ui/common/geometry.h"
 #include "ui/common/transfer_button.h"
 #include "ui/plans/plan_entry_window.h"
@@ -74,25 +75,25 @@ void PlanQueryWindow::build() {
     setFont(tahoma(8));
     setFixedSize(twipsRect(0, 0, ClientWidth, ClientHeight).size());
 
-    m_chooser = named<QListWidget>(this, "List2");
-    m_chooser->setGeometry(twipsRect(120, 120, 1815, 3195));
-    m_chooser->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_choiceList = named<QListWidget>(this, "List2");
+    m_choiceList->setGeometry(twipsRect(120, 120, 1815, 3195));
+    m_choiceList->setSelectionMode(QAbstractItemView::SingleSelection);
 
     // The lines keep their columns by character count, so they and their heading take a fixed-pitch font.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(font().pointSizeF());
-    m_heading = named<QLabel>(this, "Label8");
-    m_heading->setGeometry(twipsRect(2055, 120, 5745, 240));
-    m_heading->setFont(fixed);
+    m_headingLabel = named<QLabel>(this, "Label8");
+    m_headingLabel->setGeometry(twipsRect(2055, 120, 5745, 240));
+    m_headingLabel->setFont(fixed);
 
-    m_model = new PlanLineModel(this);
-    m_list = named<QListView>(this, "List1");
-    m_list->setGeometry(twipsRect(2055, 360, 5745, 2955));
-    m_list->setModel(m_model);
-    m_list->setFont(fixed);
-    m_list->setUniformItemSizes(true); // thousands of lines lay out at once
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lineModel = new PlanLineModel(this);
+    m_planList = named<QListView>(this, "List1");
+    m_planList->setGeometry(twipsRect(2055, 360, 5745, 2955));
+    m_planList->setModel(m_lineModel);
+    m_planList->setFont(fixed);
+    m_planList->setUniformItemSizes(true); // thousands of lines lay out at once
+    m_planList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_planList->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     m_newButton = button(this, "Command2", twipsRect(7920, 360, 1560, 375));
     m_editButton = button(this, "Command3", twipsRect(7920, 795, 1560, 375));
@@ -109,17 +110,17 @@ void PlanQueryWindow::build() {
     m_detailPanel = named<QGroupBox>(this, "Frame3");
     m_detailPanel->setGeometry(twipsRect(0, DetailHiddenTop, ClientWidth, ClientHeight));
     m_detailPanel->setAutoFillBackground(true); // covers the lists when it is called in
-    m_detailText = named<QPlainTextEdit>(m_detailPanel, "Text1");
-    m_detailText->setGeometry(twipsRect(120, 240, 9360, 2580));
-    m_detailText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_detailBox = named<QPlainTextEdit>(m_detailPanel, "Text1");
+    m_detailBox->setGeometry(twipsRect(120, 240, 9360, 2580));
+    m_detailBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_closeDetailButton = button(m_detailPanel, "Command5", twipsRect(8040, 2940, 1440, 375));
     m_detailPanel->raise();
 
-    connect(m_chooser, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+    connect(m_choiceList, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         if (index.isValid())
             choose(index.row());
     });
-    connect(m_model, &PlanLineModel::ticksChanged, this, &PlanQueryWindow::updateDeleteButton);
+    connect(m_lineModel, &PlanLineModel::ticksChanged, this, &PlanQueryWindow::updateDeleteButton);
     connect(m_deleteAllButton, &QPushButton::clicked, this, &PlanQueryWindow::deleteAll);
     connect(m_newButton, &QPushButton::clicked, this, &PlanQueryWindow::newPlan);
     connect(m_editButton, &QPushButton::clicked, this, &PlanQueryWindow::editSelected);
@@ -136,49 +137,55 @@ void PlanQueryWindow::changeEvent(QEvent* event) {
 
 void PlanQueryWindow::retranslate() {
     setWindowTitle(tr("Record Query"));
-    m_heading->setText(tr("      Date    Hour    Record"));
+    m_headingLabel->setText(tr("      Date    Hour    Record"));
     alignHeading();
-    m_newButton->setText(tr("New"));
-    m_editButton->setText(tr("Edit"));
-    m_detailButton->setText(tr("Detail"));
-    m_deleteButton->setText(tr("Delete Selected"));
-    m_deleteAllButton->setText(tr("Delete All Records"));
+    setCaption(m_newButton, tr("New"));
+    setCaption(m_editButton, tr("Edit"));
+    setCaption(m_detailButton, tr("Detail"));
+    setCaption(m_deleteButton, tr("Delete Selected"));
+    setCaption(m_deleteAllButton, tr("Delete All Records"));
     m_detailPanel->setTitle(tr("Detail"));
-    m_closeDetailButton->setText(tr("Close"));
+    // Not its title: that is the detail button's name.
+    m_detailPanel->setAccessibleName(tr("Detail panel"));
+    setCaption(m_closeDetailButton, tr("Close"));
+    m_choiceList->setAccessibleName(tr("Months"));
+    m_planList->setAccessibleName(tr("Records"));
+    m_detailBox->setAccessibleName(tr("Record text"));
     // Words only: the chooser keeps the entry it had.
-    const int row = m_chooser->currentRow();
-    const bool selected = row >= 0 && m_chooser->item(row)->isSelected();
-    m_chooser->clear();
-    m_chooser->addItems(lang::planQueryChoices());
+    const int row = m_choiceList->currentRow();
+    const bool selected = row >= 0 && m_choiceList->item(row)->isSelected();
+    m_choiceList->clear();
+    m_choiceList->addItems(lang::planQueryChoices());
     if (row >= 0) {
-        m_chooser->setCurrentRow(row, selected ? QItemSelectionModel::ClearAndSelect
-                                               : QItemSelectionModel::NoUpdate);
+        m_choiceList->setCurrentRow(row, selected ? QItemSelectionModel::ClearAndSelect
+                                                  : QItemSelectionModel::NoUpdate);
     }
 }
 
 void PlanQueryWindow::alignHeading() {
     // Each word of the heading goes to the column of the lines it names, and the heading starts where the
     // lines' text does, past the tick box.
-    const QStringList words = m_heading->text().split(u' ', Qt::SkipEmptyParts);
+    const QStringList words = m_headingLabel->text().split(u' ', Qt::SkipEmptyParts);
     if (words.size() == 3) {
         QString text = QString(DayColumn, u' ') + words[0];
         text = (text + u' ').leftJustified(TimeColumn) + words[1];
         text = (text + u' ').leftJustified(TextColumn) + words[2];
-        m_heading->setText(text);
+        m_headingLabel->setText(text);
     }
     QStyleOptionViewItem item;
-    item.initFrom(m_list->viewport());
-    item.font = m_list->font();
+    item.initFrom(m_planList->viewport());
+    item.font = m_planList->font();
     item.fontMetrics = QFontMetrics(item.font);
     item.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
     item.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-    item.text = m_heading->text();
-    item.rect = QRect(0, 0, m_list->viewport()->width(), item.fontMetrics.height());
-    const QStyle* style = m_list->style();
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1;
-    const int left = m_list->x() + m_list->viewport()->x() +
-                     style->subElementRect(QStyle::SE_ItemViewItemText, &item, m_list).x() + margin;
-    m_heading->setGeometry(left, m_heading->y(), m_list->geometry().right() + 1 - left, m_heading->height());
+    item.text = m_headingLabel->text();
+    item.rect = QRect(0, 0, m_planList->viewport()->width(), item.fontMetrics.height());
+    const QStyle* style = m_planList->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_planList) + 1;
+    const int left = m_planList->x() + m_planList->viewport()->x() +
+                     style->subElementRect(QStyle::SE_ItemViewItemText, &item, m_planList).x() + margin;
+    m_headingLabel->setGeometry(left, m_headingLabel->y(), m_planList->geometry().right() + 1 - left,
+                                m_headingLabel->height());
 }
 
 PlanStore PlanQueryWindow::store() const {
@@ -206,7 +213,7 @@ void PlanQueryWindow::addMonth(int month) {
         if (!plans.ok())
             return report(plans.error);
         const Block block{month, 0};
-        m_model->setPlans(m_model->plans() + listBlocks(plans.value, {block}));
+        m_lineModel->setPlans(m_lineModel->plans() + listBlocks(plans.value, {block}));
         m_blocks.append(block);
         m_monthFlags[month] = true;
     }
@@ -235,7 +242,7 @@ void PlanQueryWindow::showAll() {
 void PlanQueryWindow::clearList() {
     m_monthFlags.fill(false);
     m_blocks.clear();
-    m_model->clear();
+    m_lineModel->clear();
     m_editButton->setEnabled(false);
     m_detailButton->setEnabled(false);
 }
@@ -260,25 +267,25 @@ bool PlanQueryWindow::showBlocks(const QList<Block>& blocks) {
         return false;
     }
     m_blocks = blocks;
-    m_model->setPlans(listBlocks(plans.value, blocks));
+    m_lineModel->setPlans(listBlocks(plans.value, blocks));
     return true;
 }
 
 void PlanQueryWindow::updateLineButtons() {
-    const bool any = m_model->rowCount() > 0;
+    const bool any = m_lineModel->rowCount() > 0;
     m_editButton->setEnabled(any);
     m_detailButton->setEnabled(any);
 }
 
 void PlanQueryWindow::updateDeleteButton() {
-    m_deleteButton->setEnabled(m_model->anyTicked());
+    m_deleteButton->setEnabled(m_lineModel->anyTicked());
 }
 
 std::optional<ListedPlan> PlanQueryWindow::selectedPlan() const {
-    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
-    if (rows.isEmpty() || rows.first().row() >= m_model->rowCount())
+    const QModelIndexList rows = m_planList->selectionModel()->selectedRows();
+    if (rows.isEmpty() || rows.first().row() >= m_lineModel->rowCount())
         return std::nullopt;
-    return m_model->plans().at(rows.first().row());
+    return m_lineModel->plans().at(rows.first().row());
 }
 
 void PlanQueryWindow::deleteAll() {
@@ -286,7 +293,7 @@ void PlanQueryWindow::deleteAll() {
         return;
     if (const IoResult cleared = store().clearPlans(); !cleared)
         return report(cleared.error);
-    m_model->clear();
+    m_lineModel->clear();
 }
 
 PlanEntryWindow* PlanQueryWindow::makeEntryWindow() {
@@ -318,7 +325,7 @@ void PlanQueryWindow::editSelected() {
 
 void PlanQueryWindow::showDetail() {
     if (const std::optional<ListedPlan> selected = selectedPlan()) {
-        m_detailText->setPlainText(selected->plan.text);
+        m_detailBox->setPlainText(selected->plan.text);
         m_detailPanel->move(0, 0);
         m_detailPanel->raise();
     }
@@ -330,7 +337,7 @@ void PlanQueryWindow::hideDetail() {
 
 void PlanQueryWindow::deleteTicked() {
     m_deleteButton->setEnabled(false);
-    const QList<PlanRecord> chosen = m_model->tickedPlans();
+    const QList<PlanRecord> chosen = m_lineModel->tickedPlans();
     if (chosen.isEmpty())
         return;
     const Loaded<QList<PlanRecord>> missing = store().removePlans(chosen);
@@ -340,7 +347,7 @@ void PlanQueryWindow::deleteTicked() {
         return;
     }
     if (missing.value.isEmpty()) {
-        m_model->removeTicked();
+        m_lineModel->removeTicked();
         return;
     }
     // The file was changed behind the list's back: show it as it is now and say which plans were not found.

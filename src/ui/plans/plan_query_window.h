@@ -37,7 +37,7 @@ public:
     // Lists the same choices again from the file, which changed elsewhere.
     void reRead();
 
-    PlanLineModel* lineModel() const { return m_model; }
+    PlanLineModel* lineModel() const { return m_lineModel; }
     // The months chosen one by one, or all of them; a stored plan lists them again.
     const MonthFlags& monthFlags() const { return m_monthFlags; }
 
@@ -74,19 +74,19 @@ private:
     AppContext& m_ctx;
     SharedState& m_state;
     MonthFlags m_monthFlags{};
-    PlanLineModel* m_model = nullptr;
+    PlanLineModel* m_lineModel = nullptr;
     // What the list shows, in order, so that it can be built again from the file.
     QList<Block> m_blocks;
-    QListWidget* m_chooser = nullptr;
-    QListView* m_list = nullptr;
-    QLabel* m_heading = nullptr;
+    QListWidget* m_choiceList = nullptr;
+    QListView* m_planList = nullptr;
+    QLabel* m_headingLabel = nullptr;
     QPushButton* m_deleteAllButton = nullptr;
     QPushButton* m_newButton = nullptr;
     QPushButton* m_editButton = nullptr;
     QPushButton* m_detailButton = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QGroupBox* m_detailPanel = nullptr;
-    QPlainTextEdit* m_detailText = nullptr;
+    QPlainTextEdit* m_detailBox = nullptr;
     QPushButton* m_closeDetailButton = nullptr;
 };
 
