@@ -312,6 +312,7 @@ private slots:
         q.press(u"Delete All Records"_s);
         QVERIFY(q.fileBytes().isEmpty() && q.shown().isEmpty());
         QCOMPARE(q.t.prompter.boxes.size(), 2);
+        QCOMPARE(q.t.prompter.boxes[0].kind, BoxKind::RiskyQuestion); // Return keeps the plans
         QVERIFY(q.window->monthFlags()[1] && q.enabled(u"Edit"_s)); // flags and buttons stay
         // The buttons left enabled over an empty list do nothing.
         QVERIFY(!q.press(u"Edit"_s) && !q.press(u"Detail"_s) &&
