@@ -163,20 +163,22 @@ private slots:
         }
     }
 
-    // The desktop's opener is a program: its exit status tells whether the file found a program.
+    // The desktop's opener is a program: its exit status tells whether the file found a program; a file
+    // that is not there, or an opener that is not installed, is told apart.
     void fileOpenerGoesByTheOpenersExitStatus_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<bool>("fileThere");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("opener succeeds") << u"exit 0"_s << true << true;
-        QTest::newRow("no program for the file") << u"exit 3"_s << true << false;
-        QTest::newRow("no opener at all") << QString() << true << false;
-        QTest::newRow("file missing: opener not run") << u"exit 0"_s << false << false;
+        QTest::addColumn<FileOpener::Outcome>("outcome");
+        using O = FileOpener::Outcome;
+        QTest::newRow("opener succeeds") << u"exit 0"_s << true << O::Opened;
+        QTest::newRow("no program for the file") << u"exit 3"_s << true << O::NoProgram;
+        QTest::newRow("no opener at all") << QString() << true << O::NoOpener;
+        QTest::newRow("file missing: opener not run") << u"exit 0"_s << false << O::NotFound;
     }
     void fileOpenerGoesByTheOpenersExitStatus() {
         QFETCH(QString, opener);
         QFETCH(bool, fileThere);
-        QFETCH(bool, opened);
+        QFETCH(FileOpener::Outcome, outcome);
         QTemporaryDir dir;
         const QString script = dir.filePath(u"opener"_s), document = dir.filePath(u"rapor.pdf"_s);
         if (fileThere)
@@ -186,7 +188,7 @@ private slots:
                 testing::writeAll(script, "#!/bin/sh\necho \"$1\" > \"$0.ran\"\n" + opener.toUtf8() + "\n"));
             QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         }
-        QCOMPARE(DesktopFileOpener({script}).open(document), opened);
+        QCOMPARE(DesktopFileOpener({script}).open(document), outcome);
         QCOMPARE(testing::readAll(script + u".ran"_s),
                  fileThere && !opener.isNull() ? document.toUtf8() + "\n" : "");
     }

@@ -227,6 +227,16 @@ Velkor bu klasördeki verileri kullanıyor:
         <source>Record Update</source>
         <translation>Kayıt Düzeltme</translation>
     </message>
+    <message>
+        <source>The file cannot be found; it may have been moved or deleted:
+%1</source>
+        <translation>Dosya bulunamıyor; taşınmış ya da silinmiş olabilir:
+%1</translation>
+    </message>
+    <message>
+        <source>Files cannot be opened: the desktop&apos;s opener xdg-open is not installed (Debian package xdg-utils).</source>
+        <translation>Dosyalar açılamıyor: masaüstünün dosya açıcısı xdg-open kurulu değil (Debian paketi xdg-utils).</translation>
+    </message>
 </context>
 <context>
     <name>DiaryPeriods</name>

@@ -86,14 +86,14 @@ public:
 
 class RecordingOpener final : public FileOpener {
 public:
-    bool open(const QString& path) override {
+    Outcome open(const QString& path) override {
         opened.append(path);
         directories.append(QDir::currentPath());
-        return succeed;
+        return outcome;
     }
     QStringList opened;
     QStringList directories; // the working directory at each open
-    bool succeed = true;
+    Outcome outcome = Outcome::Opened;
 };
 
 class ScriptedChooser final : public FileChooser {

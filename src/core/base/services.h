@@ -75,8 +75,11 @@ public:
 // Opens a document with the program the desktop associates with it.
 class FileOpener {
 public:
+    // What became of an open: a program has the file; the file is not there; no program took it; or the
+    // desktop's opener itself is missing.
+    enum class Outcome { Opened, NotFound, NoProgram, NoOpener };
     virtual ~FileOpener() = default;
-    virtual bool open(const QString& path) = 0;
+    virtual Outcome open(const QString& path) = 0;
 };
 
 // The open-file dialog, and the save-file dialog offering `suggested` as the name.

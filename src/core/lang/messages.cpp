@@ -38,6 +38,20 @@ Notice openFailureNotice(const QString& lineText) {
             QCoreApplication::translate("Diary", "Cannot find an appropriate program On This Computer.")};
 }
 
+Notice fileNotFound(const QString& path) {
+    return {BoxKind::Warning, QCoreApplication::translate("Diary", "Error"),
+            QCoreApplication::translate("Diary",
+                                        "The file cannot be found; it may have been moved or deleted:\n%1")
+                .arg(path)};
+}
+
+Notice noOpener() {
+    return {BoxKind::Warning, QCoreApplication::translate("Diary", "Error"),
+            QCoreApplication::translate("Diary",
+                                        "Files cannot be opened: the desktop's opener xdg-open is not "
+                                        "installed (Debian package xdg-utils).")};
+}
+
 QString emptySubjectNotice() {
     return QCoreApplication::translate(
         "Diary", "The Subject field cannot be blank. The record will be named as Unnamed.");

@@ -31,6 +31,10 @@ namespace velkor::lang::diary {
 // The box shown when the file of a list line cannot be opened, chosen by the line's last three characters
 // compared with case; a line too short to hold them gets the general message.
 Notice openFailureNotice(const QString& lineText);
+// An attached file that is no longer where it was attached from.
+Notice fileNotFound(const QString& path);
+// No desktop opener (xdg-open, gio) to hand files to.
+Notice noOpener();
 
 // The editor's words.
 QString emptySubjectNotice();

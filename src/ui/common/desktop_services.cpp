@@ -246,12 +246,12 @@ QStringList desktopOpener() {
 
 } // namespace
 
-bool DesktopFileOpener::open(const QString& path) {
+FileOpener::Outcome DesktopFileOpener::open(const QString& path) {
     if (!QFileInfo(path).isFile())
-        return false;
+        return Outcome::NotFound;
     QStringList arguments = m_command.isEmpty() ? desktopOpener() : m_command;
     if (arguments.isEmpty())
-        return false;
+        return Outcome::NoOpener;
     auto* process = new QProcess;
     process->setProgram(arguments.takeFirst());
     process->setArguments(arguments << QFileInfo(path).absoluteFilePath());
@@ -260,15 +260,19 @@ bool DesktopFileOpener::open(const QString& path) {
     process->start();
     if (process->waitForFinished(m_waitMs) || process->state() == QProcess::NotRunning) {
         // Not started, or ended: only a clean exit means that a program has the file.
-        const bool opened = process->error() == QProcess::UnknownError &&
-                            process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        const Outcome outcome = process->error() == QProcess::FailedToStart ? Outcome::NoOpener
+                                : process->error() == QProcess::UnknownError &&
+                                        process->exitStatus() == QProcess::NormalExit &&
+                                        process->exitCode() == 0
+                                    ? Outcome::Opened
+                                    : Outcome::NoProgram;
         delete process;
-        return opened;
+        return outcome;
     }
     // Some openers stay until the program they started ends; that program has the file. Left unowned, the
     // process is not killed when the object would go, and ends on its own.
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    return true;
+    return Outcome::Opened;
 }
 
 std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString& dialogTitle,

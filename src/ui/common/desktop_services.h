@@ -30,7 +30,7 @@ public:
     // `command`: the opener and its first arguments, the path going last; empty for the desktop's own.
     explicit DesktopFileOpener(QStringList command = {}, int waitMs = 5000)
         : m_command(std::move(command)), m_waitMs(waitMs) {}
-    bool open(const QString& path) override;
+    Outcome open(const QString& path) override;
 
 private:
     QStringList m_command;

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -290,12 +291,19 @@ void DiaryBrowserWindow::closeEntryPanel() {
 void DiaryBrowserWindow::openChosenFile() {
     const QList<QListWidgetItem*> chosen = m_fileList->selectedItems();
     const QString path = chosen.isEmpty() ? QString() : chosen.first()->text();
+    FileOpener::Outcome outcome = FileOpener::Outcome::NoProgram;
+    QString whole = path;
     if (path.size() >= 3) {
         const ProgramDirectory workingDirectory(m_ctx.programDir);
-        if (m_ctx.fileOpener->open(path))
-            return;
+        whole = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        outcome = m_ctx.fileOpener->open(path);
     }
-    const lang::Notice notice = lang::diary::openFailureNotice(path);
+    if (outcome == FileOpener::Outcome::Opened)
+        return;
+    const lang::Notice notice = outcome == FileOpener::Outcome::NotFound ? lang::diary::fileNotFound(whole)
+                                : outcome == FileOpener::Outcome::NoOpener
+                                    ? lang::diary::noOpener()
+                                    : lang::diary::openFailureNotice(path);
     m_ctx.prompter->show(notice.kind, notice.title, notice.text);
 }
 
