@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
+#include <cmath>
+
 namespace velkor::calendar {
 
 namespace {
@@ -19,13 +21,25 @@ QRect cellRect(int column, int top) {
     return twipsRect(CellPitch * column, top, column == 0 ? 230 : 225, 210);
 }
 
-QColor systemColour(const QWidget* widget, QPalette::ColorRole role) {
-    return widget->palette().color(role);
+// Relative luminance as the web's accessibility guidelines define it.
+double luminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// Black or white, whichever stands out more on `background`: on every given colour that reaches 4.5:1.
+QColor readableOn(const QColor& background) {
+    const double l = luminance(background);
+    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 void setBackground(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, readableOn(colour));
     label->setPalette(palette);
 }
 
@@ -57,8 +71,7 @@ QFont windowFont(bool bold) {
 DayGrid::DayGrid(QWidget* window, const QString& cellArray, const QString& headArray,
                  const GridColours& colours)
     : m_colours(colours) {
-    const QColor headText = systemColour(window, QPalette::ToolTipBase);
-    const QColor dayText = systemColour(window, QPalette::HighlightedText);
+    const QColor headText = readableOn(colours.head);
 
     for (int column = 0; column < 7; ++column) {
         const int index = LastHead - column;
@@ -83,9 +96,6 @@ DayGrid::DayGrid(QWidget* window, const QString& cellArray, const QString& headA
         cell->setGeometry(cellRect(index % 7, GridTop + CellPitch * (index / 7)));
         cell->setAlignment(Qt::AlignCenter);
         cell->setAutoFillBackground(true);
-        QPalette palette = cell->palette();
-        palette.setColor(QPalette::WindowText, dayText);
-        cell->setPalette(palette);
         m_cells.append(cell);
     }
     fill(MonthGrid(), 0, 0);

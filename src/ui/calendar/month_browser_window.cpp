@@ -59,8 +59,6 @@ MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
     connect(m_previousYearButton, &QPushButton::clicked, this, [this] { stepYear(-1); });
     connect(m_nextYearButton, &QPushButton::clicked, this, [this] { stepYear(1); });
     connect(m_hideButton, &QPushButton::clicked, this, &QWidget::hide);
-    m_previousMonthButton->setEnabled(m_month != 1);
-    m_nextMonthButton->setEnabled(m_month != 12);
 
     for (DayCell* cell : m_cells.cells()) {
         connect(cell, &DayCell::clicked, this,
@@ -131,16 +129,21 @@ void MonthBrowserWindow::redraw() {
 }
 
 void MonthBrowserWindow::retitle() {
-    // The month's name in capitals, then the year with nothing between: ARALIK2003.
-    setWindowTitle(lang::upperMonthNames().value(m_drawnMonth - 1) + QString::number(m_drawnYear));
+    // The month's name in capitals, then the year: ARALIK 2003.
+    setWindowTitle(lang::upperMonthNames().value(m_drawnMonth - 1) + u' ' + QString::number(m_drawnYear));
 }
 
 void MonthBrowserWindow::stepMonth(int by) {
-    // The month stays within the year; the year buttons go across.
-    m_month = std::clamp(m_month + by, 1, 12);
+    // Past December comes January of the next year, before January December of the year before.
+    const int month = m_month + by;
+    if (month < 1 || month > 12) {
+        const int year = m_year;
+        stepYear(month < 1 ? -1 : 1);
+        if (m_year == year)
+            return; // the last year there is
+    }
+    m_month = (month + 11) % 12 + 1;
     m_monthLabel->setText(QString::number(m_month));
-    m_previousMonthButton->setEnabled(m_month != 1);
-    m_nextMonthButton->setEnabled(m_month != 12);
     requestRedraw();
 }
 
