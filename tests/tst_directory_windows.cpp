@@ -83,6 +83,29 @@ struct Opened {
 class TestDirectoryWindows : public QObject {
     Q_OBJECT
 private slots:
+    // A number is shown whole from its first digit: in a smaller face when it is wide, and only past the
+    // smallest face cut in the middle, the whole number in the tip.
+    void longNumbersShowFromTheirStart() {
+        TestContext t;
+        const QString international = u"+90 212 555 01 23"_s;
+        const QString huge = u"+90 212 555 01 23 dahili 4567 8901 2345 6789"_s;
+        for (const DirRecord& entry : QList<DirRecord>{{u"Ayşe"_s, international, {}}, {u"Uzun"_s, huge, {}}})
+            QVERIFY(DirectoryStore(t.ctx.dataDir).save(entry, SaveWrite::Insert).ok());
+        DirectoryWindow window(t.ctx);
+        window.show();
+        QTRY_COMPARE(listed(&window).size(), 2);
+        auto* box = named<QLineEdit>(&window, u"Telefon"_s);
+        const auto fits = [box] {
+            return QFontMetrics(box->font()).horizontalAdvance(box->text()) <= box->width() - 8;
+        };
+        clickName(&window, u"Ayşe"_s);
+        QVERIFY(box->text() == international && box->toolTip().isEmpty() && fits());
+        clickName(&window, u"Uzun"_s);
+        QVERIFY(box->text().startsWith(u"+90 212"_s) && box->text().endsWith(u"6789"_s) &&
+                box->text().contains(u'…') && fits());
+        QCOMPARE(box->toolTip(), huge);
+    }
+
     void searchChooseShowAddressAndDelete() {
         Opened o;
         QWidget* w = o.w();

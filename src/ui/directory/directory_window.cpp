@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -130,9 +131,9 @@ void DirectoryWindow::buildControls() {
     m_numberBox->setGeometry(twipsRect(960, 5700, 2835, 435));
     m_numberBox->setReadOnly(true);
     m_numberBox->setAlignment(Qt::AlignCenter);
-    QFont big = tahoma(16, true);
-    big.setPointSizeF(15.75);
-    m_numberBox->setFont(big);
+    m_numberFont = tahoma(16, true);
+    m_numberFont.setPointSizeF(15.75);
+    m_numberBox->setFont(m_numberFont);
     QPalette numberColours = m_numberBox->palette();
     numberColours.setColor(QPalette::Base, DarkBlue);
     numberColours.setColor(QPalette::Text, Qt::white);
@@ -251,8 +252,24 @@ void DirectoryWindow::sayRowGone(const RowRef& row) {
 
 void DirectoryWindow::display(const DirRecord& entry) {
     m_chosenNameLabel->setText(entry.name);
-    m_numberBox->setText(entry.tel);
+    showNumber(entry.tel);
     m_address = entry.address;
+}
+
+void DirectoryWindow::showNumber(const QString& number) {
+    m_number = number;
+    // The number is shown whole: in a smaller face when the given one is too wide, and only past the
+    // smallest face cut in the middle, the whole of it in the tip. Its start is never cut.
+    const int frame = m_numberBox->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_numberBox);
+    const int room = m_numberBox->contentsRect().width() - 2 * (frame + NumberMargin);
+    QFont font = m_numberFont;
+    while (QFontMetrics(font).horizontalAdvance(number) > room && font.pointSizeF() > SmallestNumberPoints)
+        font.setPointSizeF(std::max(SmallestNumberPoints, font.pointSizeF() - 0.5));
+    m_numberBox->setFont(font);
+    const QString shown = QFontMetrics(font).elidedText(number, Qt::ElideMiddle, room);
+    m_numberBox->setText(shown);
+    m_numberBox->setToolTip(shown == number ? QString() : number);
+    m_numberBox->setCursorPosition(0);
 }
 
 void DirectoryWindow::onLineChosen(const QModelIndex& index) {
@@ -270,7 +287,7 @@ void DirectoryWindow::onLineChosen(const QModelIndex& index) {
     if (row.name.isEmpty())
         return;
     m_chosen = row;
-    if (!m_numberBox->text().isEmpty())
+    if (!m_number.isEmpty())
         m_dialButton->setEnabled(true);
     m_addressButton->setEnabled(true);
     m_deleteButton->setEnabled(true);
@@ -314,7 +331,7 @@ void DirectoryWindow::onDeleteClicked() {
     }
     m_chosen = {};
     m_chosenNameLabel->clear();
-    m_numberBox->clear();
+    showNumber(QString());
     // The dial button cancels a dial under way; it goes grey once that dial has ended.
     if (m_dialer->isActive())
         m_disableDialAfterDial = true;
@@ -359,7 +376,7 @@ void DirectoryWindow::onDialClicked() {
         dialEnded();
         return;
     }
-    const QString number = dialableNumber(m_numberBox->text());
+    const QString number = dialableNumber(m_number);
     if (number.isEmpty())
         return;
     setCaption(m_dialButton, lang::directory::cancelCaption());

@@ -10,6 +10,7 @@
 #include "ui/common/app_context.h"
 #include "ui/common/fit_layout.h"
 
+#include <QFont>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,6 +72,9 @@ private:
     // While a dial waits, the title says for what and on which port.
     void showDialState();
     void display(const DirRecord& entry);
+    void showNumber(const QString& number);
+    static constexpr qreal SmallestNumberPoints = 7.0;
+    static constexpr int NumberMargin = 2; // the line edit's own, inside its frame
     // Said once per opening, not at every key.
     void sayUnreadable(const QString& error);
     // The list is searched again, so it shows what the file holds now.
@@ -100,6 +104,8 @@ private:
 
     RowRef m_chosen;   // the row chosen in the list, shown in m_chosenNameLabel
     QString m_address; // address of the entry chosen last
+    QString m_number;  // its number, whole, whatever the box can show
+    QFont m_numberFont;
     bool m_readErrorShown = false;
     RowRef m_goneRow; // the row last found gone
     bool m_disableDialAfterDial = false;
