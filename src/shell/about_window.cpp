@@ -1,12 +1,14 @@
 #include "shell/about_window.h"
 
 #include "shell/pages.h"
+#include "ui/common/keyboard.h"
 
 namespace velkor::shell {
 
 AboutWindow::AboutWindow(AppContext& context, QWidget* parent) : PageWindow(context, 6750, 3255, parent) {
     setObjectName(QStringLiteral("Form7"));
     retranslate();
+    useKeyboard(this);
 }
 
 QString AboutWindow::title() const {

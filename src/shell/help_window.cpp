@@ -1,12 +1,14 @@
 #include "shell/help_window.h"
 
 #include "shell/pages.h"
+#include "ui/common/keyboard.h"
 
 namespace velkor::shell {
 
 HelpWindow::HelpWindow(AppContext& context, QWidget* parent) : PageWindow(context, 11910, 7515, parent) {
     setObjectName(QStringLiteral("Form6"));
     retranslate();
+    useKeyboard(this);
 }
 
 QString HelpWindow::title() const {

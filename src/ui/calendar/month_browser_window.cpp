@@ -3,6 +3,7 @@
 #include "core/lang/vocabulary.h"
 #include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -72,6 +73,7 @@ MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
 
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
+    useKeyboard(this);
     placeBesideCalendar();
     // Drawn at once, so the window never shows an empty grid.
     redraw();

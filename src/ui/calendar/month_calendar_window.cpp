@@ -4,6 +4,7 @@
 #include "ui/calendar/month_browser_window.h"
 #include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -59,6 +60,7 @@ MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, QWidget* parent)
 
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
+    useKeyboard(this);
     placeNearTray();
 }
 

@@ -3,6 +3,7 @@
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
 #include "ui/common/caption.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/transfer_button.h"
 #include "ui/diary/controls.h"
 
@@ -62,6 +63,7 @@ DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, QWidget* parent)
 
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
+    useKeyboard(this);
     alignColumns();
     const int year = m_ctx.clock->now().date().year();
     m_yearBox->setText(QString::number(year + (m_yearBar->value() - YearBarMiddle)));

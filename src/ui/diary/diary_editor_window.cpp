@@ -5,6 +5,7 @@
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
 #include "ui/common/caption.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/typed_text.h"
 #include "ui/diary/controls.h"
 
@@ -47,6 +48,8 @@ DiaryEditorWindow::DiaryEditorWindow(AppContext& context, EditorMode mode, QWidg
 
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
+    useKeyboard(this);
+    saveOnCtrlS(this, m_saveButton);
     m_yearBox->setText(
         QString::number(m_ctx.clock->now().date().year() + (m_yearBar->value() - YearBarMiddle)));
     if (m_state.diaryRecordNo != -1)

@@ -2,6 +2,7 @@
 
 #include "ui/common/caption.h"
 #include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/typed_text.h"
 
 #include <QCloseEvent>
@@ -74,6 +75,7 @@ DirectoryEditorWindow::DirectoryEditorWindow(AppContext& context, const EditorRe
     m_addressBox->setPlainText(request.entry.address);
 
     lang::fitLayout(this);
+    useKeyboard(this);
     m_state.dirEditorOpen = true;
     connect(m_saveButton, &QPushButton::clicked, this, &DirectoryEditorWindow::onSaveClicked);
 }

@@ -6,6 +6,7 @@
 #include "core/lang/messages.h"
 #include "ui/common/caption.h"
 #include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 
 #include <algorithm>
@@ -57,6 +59,15 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     m_searchTimer->setInterval(SearchDelayMs);
     connect(m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
     connect(m_searchBox, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
+    // Down from the search goes into the names, choosing the first.
+    auto* intoList =
+        new QShortcut(QKeySequence(Qt::Key_Down), m_searchBox, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(intoList, &QShortcut::activated, this, [this] {
+        if (m_nameList->model()->rowCount() == 0)
+            return;
+        m_nameList->setFocus(Qt::TabFocusReason);
+        m_nameList->setCurrentIndex(m_nameList->model()->index(0, 0));
+    });
     // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen,
     // and "Sil" must not reach an entry nobody chose.
     connect(m_nameList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -79,6 +90,7 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     loadPortChoice();
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
+    useKeyboard(this);
     // The first tick lists the whole directory.
     m_searchTimer->start();
     // Import and export go through the shell; without it they are not offered.

@@ -16,8 +16,8 @@ bool RecordSaver::save(EditorMode mode, const DirRecord& boxes, RowRef& inHand) 
     SaveWrite write = SaveWrite::Insert;
     if (!sameName.value.isEmpty()) {
         // Keeping its own name is no clash; taking another entry's name needs the user's word.
-        if (boxes.name != inHand.name &&
-            !m_ctx.prompter->askBeforeLoss(lang::directory::duplicateTitle(), lang::directory::duplicateQuestion()))
+        if (boxes.name != inHand.name && !m_ctx.prompter->askBeforeLoss(lang::directory::duplicateTitle(),
+                                                                        lang::directory::duplicateQuestion()))
             return false;
         write = SaveWrite::Overwrite;
     }

@@ -6,6 +6,7 @@
 #include "core/notebook/notes_file.h"
 #include "ui/common/caption.h"
 #include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/typed_text.h"
 #include "ui/notebook/wrapping_button.h"
 
@@ -40,6 +41,8 @@ NotebookWindow::NotebookWindow(AppContext& context, QWidget* parent)
     m_undoButton->setEnabled(false);
 
     lang::fitLayout(this);
+    useKeyboard(this);
+    saveOnCtrlS(this, m_saveButton);
     load();
     connect(m_noteBox, &QPlainTextEdit::textChanged, this, &NotebookWindow::onTextChanged);
     connect(m_saveButton, &QPushButton::clicked, this, &NotebookWindow::onSaveClicked);

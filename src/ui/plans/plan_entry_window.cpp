@@ -7,6 +7,7 @@
 #include "ui/common/caption.h"
 #include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/typed_text.h"
 #include "ui/plans/click_label.h"
 
@@ -43,6 +44,7 @@ PlanEntryWindow::PlanEntryWindow(AppContext& context, QWidget* parent)
     build();
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
+    useKeyboard(this);
     placeOnScreen();
     if (m_mode == EntryMode::YepNew) {
         const QDate today = m_ctx.clock->now().date();

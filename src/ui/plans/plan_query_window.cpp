@@ -6,6 +6,7 @@
 #include "core/plans/plan_listing.h"
 #include "ui/common/caption.h"
 #include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/transfer_button.h"
 #include "ui/plans/plan_entry_window.h"
 
@@ -67,6 +68,7 @@ PlanQueryWindow::PlanQueryWindow(AppContext& context, QWidget* parent)
     move((screenWidth - frameGeometry().width()) / 2, height() / 3);
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
+    useKeyboard(this);
     alignHeading();
 }
 
