@@ -13,12 +13,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 
 #include <algorithm>
@@ -59,15 +59,7 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     m_searchTimer->setInterval(SearchDelayMs);
     connect(m_searchTimer, &QTimer::timeout, this, &DirectoryWindow::refreshList);
     connect(m_searchBox, &QLineEdit::textEdited, this, &DirectoryWindow::onSearchEdited);
-    // Down from the search goes into the names, choosing the first.
-    auto* intoList =
-        new QShortcut(QKeySequence(Qt::Key_Down), m_searchBox, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(intoList, &QShortcut::activated, this, [this] {
-        if (m_nameList->model()->rowCount() == 0)
-            return;
-        m_nameList->setFocus(Qt::TabFocusReason);
-        m_nameList->setCurrentIndex(m_nameList->model()->index(0, 0));
-    });
+    m_searchBox->installEventFilter(this);
     // Chosen by a click or the keyboard's selection; focus alone makes the first line current, unchosen,
     // and "Sil" must not reach an entry nobody chose.
     connect(m_nameList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -184,6 +176,17 @@ void DirectoryWindow::retranslate() {
     m_importAction->setText(lang::contacts::importCaption());
     m_exportAction->setText(lang::contacts::exportCaption());
     showDialState();
+}
+
+bool DirectoryWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Down from the search goes into the names, choosing the first.
+    if (watched == m_searchBox && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && m_nameList->model()->rowCount() > 0) {
+        m_nameList->setFocus(Qt::TabFocusReason);
+        m_nameList->setCurrentIndex(m_nameList->model()->index(0, 0));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DirectoryWindow::changeEvent(QEvent* event) {
