@@ -1,5 +1,6 @@
 #include "core/lang/vocabulary.h"
 #include "core/plans/month_grid.h"
+#include "core/plans/plan_store.h"
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
 #include "ui/calendar/month_browser_window.h"
@@ -131,6 +132,31 @@ private slots:
         MonthBrowserWindow browser(t.ctx);
         QTest::mouseClick(browser.grid().cell(6 + 28), Qt::LeftButton);
         QCOMPARE(calls.last(), QStringLiteral("29/2/new/Form2")); // day entry 28, month entry 1
+    }
+
+    // Days with plans stand out in bold in both calendars, and follow the plan file as soon as it changes,
+    // whoever changed it.
+    void daysWithPlansAreMarkedAndFollowTheFile() {
+        TestContext t;
+        const plans::PlanStore store(plans::planFileIn(t.ctx.dataDir));
+        QVERIFY(store.appendPlan({12, 15, 9, 30, u"Dişçi"_s}) && store.appendPlan({1, 2, 25, 0, u"Ocak"_s}));
+        t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+        MonthCalendarWindow calendar(t.ctx);
+        MonthBrowserWindow browser(t.ctx);
+        const auto bold = [](const DayGrid& grid) {
+            QList<int> days;
+            for (const DayCell* cell : grid.cells())
+                if (cell->font().bold() && !cell->isHidden())
+                    days.append(cell->text().toInt());
+            return days;
+        };
+        QTRY_COMPARE(bold(calendar.grid()), QList<int>{15});
+        QTRY_COMPARE(bold(browser.grid()), QList<int>{15});
+        QVERIFY(store.appendPlan({12, 20, 25, 0, u"Yılbaşı alışverişi"_s}));
+        QTRY_COMPARE(bold(calendar.grid()), (QList<int>{15, 20}));
+        QTRY_COMPARE(bold(browser.grid()), (QList<int>{15, 20}));
+        named<QPushButton>(&browser, u"Sonraki ay"_s)->click(); // January 2027
+        QTRY_COMPARE(bold(browser.grid()), QList<int>{2});
     }
 
     void browserButtons_data() {

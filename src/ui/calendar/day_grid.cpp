@@ -139,6 +139,14 @@ void DayGrid::markToday(int index) {
     cell->setFont(font);
 }
 
+void DayGrid::markPlans(const QSet<int>& days) {
+    for (DayCell* cell : std::as_const(m_cells)) {
+        QFont font = cell->font();
+        font.setBold(days.contains(m_grid.dayAt(cell->index())));
+        cell->setFont(font);
+    }
+}
+
 void DayGrid::setHeads() {
     for (int column = 0; column < m_heads.size(); ++column)
         m_heads.at(column)->setText(lang::weekdayHead(LastHead - column));

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QList>
+#include <QSet>
 
 namespace velkor::calendar {
 
@@ -46,6 +47,8 @@ public:
     // Gives one cell today's looks; fill() takes them away again.
     void markToday(int cell);
     void setHeads();
+    // Numbers the days that have plans in bold, the others plain.
+    void markPlans(const QSet<int>& days);
     // Names each cell by its date in the program's language, for a screen reader.
     void nameCells();
 

@@ -1,6 +1,7 @@
 #include "ui/calendar/month_browser_window.h"
 
 #include "core/lang/vocabulary.h"
+#include "core/plans/plan_store.h"
 #include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
@@ -25,7 +26,10 @@ constexpr int RedrawDelayMs = 10;
 
 MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_ctx(ctx),
-      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label1"), Colours), m_redrawTimer(this) {
+      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label1"), Colours),
+      m_marks(plans::planFileIn(ctx.dataDir)), m_redrawTimer(this) {
+    connect(&m_marks, &PlanMarks::changed, this,
+            [this] { m_cells.markPlans(m_marks.daysWithPlans(m_drawnYear, m_drawnMonth)); });
     // One control array as designed: Label1_0 … Label1_36 the days, Label1_48 … Label1_42 the heads.
     setObjectName(QStringLiteral("Form2"));
     setFont(windowFont());
@@ -127,6 +131,7 @@ void MonthBrowserWindow::redraw() {
     m_drawnYear = m_year;
     m_grid = MonthGrid::shown(m_year, m_month);
     m_cells.fill(m_grid, m_drawnYear, m_drawnMonth);
+    m_cells.markPlans(m_marks.daysWithPlans(m_drawnYear, m_drawnMonth));
     retitle();
 }
 

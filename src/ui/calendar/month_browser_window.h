@@ -2,6 +2,7 @@
 
 #include "core/plans/month_grid.h"
 #include "ui/calendar/day_grid.h"
+#include "ui/calendar/plan_marks.h"
 #include "ui/common/app_context.h"
 #include "ui/common/fit_layout.h"
 
@@ -42,6 +43,7 @@ private:
 
     AppContext& m_ctx;
     DayGrid m_cells;
+    PlanMarks m_marks;
     MonthGrid m_grid;
     int m_month = 1;
     int m_year = 2001;

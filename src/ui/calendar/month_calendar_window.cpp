@@ -1,6 +1,7 @@
 #include "ui/calendar/month_calendar_window.h"
 
 #include "core/lang/vocabulary.h"
+#include "core/plans/plan_store.h"
 #include "ui/calendar/month_browser_window.h"
 #include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
@@ -23,7 +24,10 @@ constexpr int MinuteMs = 60'000;
 
 MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_ctx(ctx),
-      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label2"), Colours), m_watchTimer(this) {
+      m_cells(this, QStringLiteral("Label1"), QStringLiteral("Label2"), Colours),
+      m_marks(plans::planFileIn(ctx.dataDir)), m_watchTimer(this) {
+    connect(&m_marks, &PlanMarks::changed, this,
+            [this] { m_cells.markPlans(m_marks.daysWithPlans(m_shown.year(), m_shown.month())); });
     // Label1_0 … Label1_36 are the day cells, Label2_48 … Label2_42 the heads Monday to Sunday.
     setObjectName(QStringLiteral("Form1"));
     setFont(windowFont());
@@ -93,6 +97,7 @@ void MonthCalendarWindow::build() {
     m_grid = MonthGrid::shown(m_shown.year(), m_shown.month());
     m_cells.fill(m_grid, m_shown.year(), m_shown.month());
     m_cells.markToday(m_grid.cellOf(m_shown.day()));
+    m_cells.markPlans(m_marks.daysWithPlans(m_shown.year(), m_shown.month()));
     // Always day.month.year, whatever the desktop's own date form.
     setWindowTitle(m_shown.toString(QStringLiteral("dd.MM.yyyy")));
 }

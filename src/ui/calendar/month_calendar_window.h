@@ -2,6 +2,7 @@
 
 #include "core/plans/month_grid.h"
 #include "ui/calendar/day_grid.h"
+#include "ui/calendar/plan_marks.h"
 #include "ui/common/app_context.h"
 #include "ui/common/fit_layout.h"
 
@@ -48,6 +49,7 @@ private:
     AppContext& m_ctx;
     std::function<bool()> m_pinned;
     DayGrid m_cells;
+    PlanMarks m_marks;
     MonthGrid m_grid;
     QDate m_shown;
     QTimer m_watchTimer;
