@@ -383,6 +383,35 @@ private slots:
         }
     }
 
+    // The list windows grow as the user pulls them: their lists take the room, the buttons keep to their
+    // edges, nothing overlaps or is cut; the size they open at stays the smallest.
+    void listWindowsGrowWithTheirLists() {
+        TestContext t;
+        shell::MainForm form(t.ctx);
+        form.setTrayProbe([] { return true; });
+        QVERIFY(form.start());
+        for (const char* item : {"plnlr", "gnlk", "rhbr"})
+            form.menu()->findChild<QAction*>(item)->trigger();
+        for (const int code : {shell::PlanQuery, shell::DiaryBrowser, shell::Directory}) {
+            QWidget* window = form.windows().loaded(code);
+            QVERIFY(window);
+            const QSize given = window->size();
+            QAbstractItemView* list = nullptr;
+            for (QWidget* w : placedControls(window)) {
+                auto* view = qobject_cast<QAbstractItemView*>(w);
+                if (view && view->isVisibleTo(window) &&
+                    (!list || view->width() * view->height() > list->width() * list->height()))
+                    list = view;
+            }
+            const QSize listed = list->size();
+            window->resize(given + QSize(240, 160));
+            QTRY_COMPARE(list->size(), listed + QSize(240, 160));
+            QCOMPARE(faults(window), QStringList());
+            window->resize(given - QSize(40, 40));
+            QTRY_COMPARE(window->size(), given);
+        }
+    }
+
     // What a screen reader says: every control the user works, in every window, has a name in the
     // program's language that follows a switch; the designer's names stay as they were.
     void everyControlIsNamedInBothLanguages() {

@@ -3,6 +3,7 @@
 #include "core/lang/messages.h"
 #include "core/lang/vocabulary.h"
 #include "ui/common/caption.h"
+#include "ui/common/growth.h"
 #include "ui/common/keyboard.h"
 #include "ui/common/transfer_button.h"
 #include "ui/diary/controls.h"
@@ -65,6 +66,23 @@ DiaryBrowserWindow::DiaryBrowserWindow(AppContext& context, QWidget* parent)
     lang::fitLayout(this);
     useKeyboard(this);
     alignColumns();
+    // The entries take whatever room the user gives the window.
+    auto* growth = new Growth(this);
+    growth->add(m_searchBox, Growth::Wider);
+    for (QWidget* wide : {m_subjectsLabel, m_subjectHeadLabel})
+        growth->add(wide, Growth::Wider);
+    growth->add(m_hintLabel, Growth::Wider | Growth::FollowsBottom);
+    growth->add(m_entryList, Growth::Wider | Growth::Taller);
+    growth->add(m_columnRule, Growth::Taller);
+    for (QWidget* button : {m_addButton, m_editButton})
+        growth->add(button, Growth::FollowsBottom);
+    growth->add(findChild<TransferButton*>(), Growth::FollowsRight | Growth::FollowsBottom);
+    growth->add(m_entryPanel, Growth::Wider | Growth::Taller);
+    growth->add(m_contentBox, Growth::Wider | Growth::Taller);
+    growth->add(m_filesLabel, Growth::FollowsBottom);
+    growth->add(m_fileList, Growth::Wider | Growth::FollowsBottom);
+    for (QWidget* button : {m_openButton, m_closePanelButton})
+        growth->add(button, Growth::FollowsRight | Growth::FollowsBottom);
     const int year = m_ctx.clock->now().date().year();
     m_yearBox->setText(QString::number(year + (m_yearBar->value() - YearBarMiddle)));
     m_periodBox->setCurrentIndex(static_cast<int>(Period::Date));

@@ -6,6 +6,7 @@
 #include "core/lang/messages.h"
 #include "ui/common/caption.h"
 #include "ui/common/geometry.h"
+#include "ui/common/growth.h"
 #include "ui/common/keyboard.h"
 
 #include <QAbstractItemView>
@@ -83,6 +84,18 @@ DirectoryWindow::DirectoryWindow(AppContext& context, QWidget* parent)
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
     useKeyboard(this);
+    // The names take whatever room the user gives the window.
+    auto* growth = new Growth(this);
+    growth->add(m_searchBox, Growth::Wider);
+    growth->add(m_nameList, Growth::Wider | Growth::Taller);
+    growth->add(m_hintLabel, Growth::FollowsBottom);
+    growth->add(m_portBox, Growth::FollowsRight | Growth::FollowsBottom);
+    for (QWidget* bottom : {static_cast<QWidget*>(m_newButton), static_cast<QWidget*>(m_deleteButton)})
+        growth->add(bottom, Growth::FollowsBottom);
+    for (QWidget* middle : {static_cast<QWidget*>(m_chosenNameLabel), static_cast<QWidget*>(m_numberBox)})
+        growth->add(middle, Growth::Wider | Growth::FollowsBottom);
+    for (QWidget* right : {m_dialButton, m_addressButton})
+        growth->add(right, Growth::FollowsRight | Growth::FollowsBottom);
     // The first tick lists the whole directory.
     m_searchTimer->start();
     // Import and export go through the shell; without it they are not offered.
@@ -176,6 +189,11 @@ void DirectoryWindow::retranslate() {
     m_importAction->setText(lang::contacts::importCaption());
     m_exportAction->setText(lang::contacts::exportCaption());
     showDialState();
+}
+
+void DirectoryWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    showNumber(m_number); // in the face the new width allows
 }
 
 bool DirectoryWindow::eventFilter(QObject* watched, QEvent* event) {

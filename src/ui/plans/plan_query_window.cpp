@@ -6,6 +6,7 @@
 #include "core/plans/plan_listing.h"
 #include "ui/common/caption.h"
 #include "ui/common/geometry.h"
+#include "ui/common/growth.h"
 #include "ui/common/keyboard.h"
 #include "ui/common/transfer_button.h"
 #include "ui/plans/plan_entry_window.h"
@@ -69,6 +70,26 @@ PlanQueryWindow::PlanQueryWindow(AppContext& context, QWidget* parent)
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
     useKeyboard(this);
+    alignHeading();
+    // The lists take whatever room the user gives the window.
+    auto* growth = new Growth(this);
+    growth->add(m_choiceList, Growth::Taller);
+    growth->add(m_headingLabel, Growth::Wider);
+    growth->add(m_planList, Growth::Wider | Growth::Taller);
+    for (QWidget* button : {m_newButton, m_editButton, m_detailButton, m_deleteButton})
+        growth->add(button, Growth::FollowsRight);
+    growth->add(m_deleteAllButton, Growth::FollowsRight | Growth::FollowsBottom);
+    growth->add(findChild<TransferButton*>(), Growth::FollowsRight | Growth::FollowsBottom);
+    growth->add(m_detailPanel, Growth::Wider | Growth::Taller);
+    growth->add(m_detailBox, Growth::Wider | Growth::Taller);
+    growth->add(m_closeDetailButton, Growth::FollowsRight | Growth::FollowsBottom);
+}
+
+void PlanQueryWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The detail panel waits below the edge, wherever the edge now is.
+    if (m_detailPanel->y() > 0)
+        hideDetail();
     alignHeading();
 }
 
