@@ -31,6 +31,12 @@ quint64 foldedHead(QStringView name) {
     const qsizetype take = std::min(name.size(), HeadUnits);
     for (qsizetype i = 0; i < take; ++i) {
         const char16_t c = name.at(i).unicode();
+        if (c >= 0x80 && c < 0x180 && c != 0xDF && c != 0x149) {
+            // Latin letters such as ç, ğ, ı, ö, ş, ü fold to one capital each (ß and ŉ grow): no string is
+            // made for them, a million surnames are read at every change of the file.
+            head |= quint64(QChar::toUpper(c)) << (16 * i);
+            continue;
+        }
         if (c >= 0x80) {
             // Each character folds on its own, so folding the first few gives the first units of the fold.
             qsizetype length = take;
