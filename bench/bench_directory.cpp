@@ -124,6 +124,8 @@ int main(int argc, char* argv[]) {
     const int commonRows = list->model()->rowCount();
     const double few = searchFor(QStringLiteral("velkorian 12"));
     const int fewRows = list->model()->rowCount();
+    const double word = searchFor(QString::fromUtf8("öztürk"));
+    const int wordRows = list->model()->rowCount();
     const double number = searchFor(QStringLiteral("0537 10"));
     const int numberRows = list->model()->rowCount();
     const double choose = medianMs(Runs, [&] {
@@ -142,6 +144,7 @@ int main(int argc, char* argv[]) {
     report(line("empty text", allRows).constData(), all, "ms", floor, plain);
     report(line("name prefix \"a\"", commonRows).constData(), common, "ms", floor, plain);
     report(line("name prefix, few", fewRows).constData(), few, "ms", floor, plain);
+    report(line("a later word of the name", wordRows).constData(), word, "ms", floor, plain);
     report(line("number prefix", numberRows).constData(), number, "ms", floor, plain);
     report("directory.choose an entry (1M)", choose, "ms", floor, plain);
     return sink < 0;

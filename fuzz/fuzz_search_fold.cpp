@@ -1,8 +1,9 @@
 // The search fold and both searches over any text, valid UTF-16 or not. The fold is Turkish capitals taken
 // character by character (i and İ alike, ı and I alike) and folding again changes nothing; the directory's
-// quick comparison agrees with folding the whole name, a name is found by any start of itself, and the names
-// come out in Turkish alphabetical order; the diary lists exactly the entries its filter passes, newest
-// first.
+// quick comparison agrees with folding the name from its start or from any later word, a name is found by
+// any start of itself, and the names found from their start come first, then those found by a later word,
+// each part in Turkish alphabetical order; the diary lists exactly the entries its filter passes, those
+// found from the subject's start first, then by a later word, each part newest first.
 //
 // Input: one byte of choices (bit 0: texts as UTF-16 instead of UTF-8; bits 1-3: period; bits 4-7: month),
 // then lines: the search text, the year box, and one record per line with tab-separated name (or subject),
@@ -95,6 +96,23 @@ const QCollator& turkishCollator() {
     return collator;
 }
 
+// Whether the fold of a text from the start of one of its words after the first begins with `folded`:
+// words are parted by blanks and punctuation. Folds the whole rest, unlike the searches.
+bool foundByLaterWord(const QString& text, const QString& folded) {
+    const auto parts = [](QChar c) { return c.isSpace() || c.isPunct(); };
+    for (qsizetype at = 1; at < text.size(); ++at) {
+        if (parts(text.at(at - 1)) && !parts(text.at(at)) && turkishUpper(text.mid(at)).startsWith(folded))
+            return true;
+    }
+    return false;
+}
+
+WordMatch expectedMatch(const QString& text, const QString& folded) {
+    if (turkishUpper(text).startsWith(folded))
+        return WordMatch::Start;
+    return foundByLaterWord(text, folded) ? WordMatch::LaterWord : WordMatch::None;
+}
+
 void checkDirectory(const QList<directory::DirRecord>& records, const QString& search) {
     using namespace velkor::directory;
     const bool byNumber = searchesByNumber(search);
@@ -103,9 +121,10 @@ void checkDirectory(const QList<directory::DirRecord>& records, const QString& s
     const SearchMatcher matcher(search);
     QStringList expected;
     for (const DirRecord& r : records) {
-        const bool found = byNumber ? r.tel.startsWith(folded) : turkishUpper(r.name).startsWith(folded);
-        CHECK(matcher.matches(r.name, r.tel) == found);
-        if (found)
+        const WordMatch how = byNumber ? (r.tel.startsWith(folded) ? WordMatch::Start : WordMatch::None)
+                                       : expectedMatch(r.name, folded);
+        CHECK(matcher.match(r.name, r.tel) == how);
+        if (how != WordMatch::None)
             expected.append(r.name);
         // Found by its own name and by every start of it; a name beginning with a digit searches numbers.
         if (!searchesByNumber(r.name) && r.name.isValidUtf16()) {
@@ -120,15 +139,23 @@ void checkDirectory(const QList<directory::DirRecord>& records, const QString& s
     std::sort(sortedNames.begin(), sortedNames.end());
     std::sort(expected.begin(), expected.end());
     CHECK(sortedNames == expected);
-    // QCollator::compare puts an empty text first without asking ICU, which ranks a text of ignorable
-    // characters (NUL, controls) equal to it: only pairs of non-empty names are compared.
-    for (qsizetype i = 1; i < names.size(); ++i) {
-        if (!names.at(i - 1).isEmpty() && !names.at(i).isEmpty())
-            CHECK(turkishCollator().compare(names.at(i - 1), names.at(i)) <= 0);
+    // Those found from their start, then those found by a later word (a name listed twice is found the same
+    // way both times).
+    QStringList parts[2];
+    for (const QString& name : names)
+        parts[byNumber || expectedMatch(name, folded) == WordMatch::Start ? 0 : 1].append(name);
+    CHECK(parts[0] + parts[1] == names);
+    for (const QStringList& part : parts) {
+        // QCollator::compare puts an empty text first without asking ICU, which ranks a text of ignorable
+        // characters (NUL, controls) equal to it: only pairs of non-empty names are compared.
+        for (qsizetype i = 1; i < part.size(); ++i) {
+            if (!part.at(i - 1).isEmpty() && !part.at(i).isEmpty())
+                CHECK(turkishCollator().compare(part.at(i - 1), part.at(i)) <= 0);
+        }
+        QStringList again = part;
+        sortNames(again);
+        CHECK(again == part);
     }
-    QStringList again = names;
-    sortNames(again);
-    CHECK(again == names);
 }
 
 using DateKey = std::array<double, 3>;
@@ -143,7 +170,7 @@ std::optional<DateKey> dateOf(const diary::DiaryEntry& e) {
 
 // The browser's filter table, one row per period; a year that is not a number lets the entry pass.
 bool passes(const diary::DiaryEntry& e, const diary::ListingQuery& query) {
-    if (!turkishUpper(e.subject).startsWith(turkishUpper(query.search)))
+    if (expectedMatch(e.subject, turkishUpper(query.search)) == WordMatch::None)
         return false;
     const std::optional<double> month = diary::readNumber(e.month), year = diary::readNumber(e.year);
     std::optional<double> y = diary::readNumber(query.yearText);
@@ -182,8 +209,15 @@ void checkDiary(const QList<diary::DiaryEntry>& entries, const diary::ListingQue
         CHECK(listing.lines.at(i) == listLine(e));
         if (i == 0)
             continue;
-        // Newest date first, then the later entry; entries without a numeric date last, later first.
         const DiaryEntry& before = entries.at(listing.recordNumbers.at(i - 1) - 1);
+        // Subjects found from their start first; a later word's finds after them, in their own order.
+        const QString search = turkishUpper(query.search);
+        const bool startBefore = expectedMatch(before.subject, search) == WordMatch::Start;
+        const bool start = expectedMatch(e.subject, search) == WordMatch::Start;
+        CHECK(startBefore || !start);
+        if (startBefore != start)
+            continue;
+        // Newest date first, then the later entry; entries without a numeric date last, later first.
         const std::optional<DateKey> a = dateOf(before), b = dateOf(e);
         if (a && b)
             CHECK(*a > *b || (*a == *b && before.recordNo > e.recordNo));

@@ -115,7 +115,14 @@ private slots:
         QTest::newRow("year box not a number: all pass")
             << 4 << 1 << QString("yıl") << QString() << L{6, 4, 2, 10, 1, 8, 3, 5, 9, 7};
         QTest::newRow("ist finds both istanbuls") << 0 << 1 << y2003 << QString("ist") << L{2, 8};
-        QTest::newRow("only the start of the subject") << 0 << 1 << y2003 << QString("gezi") << L{};
+        QTest::newRow("a later word of the subject") << 0 << 1 << y2003 << QString("gezi") << L{2};
+        QTest::newRow("from the start first, then by a later word")
+            << 0 << 1 << y2003 << QString("y") << L{6, 7, 3, 5, 9};
+        QTest::newRow("YIL: a later word, Turkish fold")
+            << 0 << 1 << y2003 << QString("YIL") << L{6, 3, 5, 9, 7};
+        QTest::newRow("yil: the dotted i is another letter") << 0 << 1 << y2003 << QString("yil") << L{};
+        QTest::newRow("after a hyphen") << 0 << 1 << y2003 << QString("sonu") << L{5};
+        QTest::newRow("not inside a word") << 0 << 1 << y2003 << QString("tanbul") << L{};
         QTest::newRow("search and period together") << 2 << 1 << y2003 << QString("t") << L{4, 10, 1};
     }
     void filtersAndOrder() {
@@ -128,7 +135,7 @@ private slots:
         const QList<DiaryEntry> stored{
             dated(10, "05", "06", "2003", "Toplantı"),       dated(1, "05", "06", "2003", "Toplantı"),
             dated(2, "17", "06", "2003", "İstanbul gezisi"), dated(3, "01", "06", " 2003", "Boşluklu yıl"),
-            dated(4, "09", "07", "2003", "Temmuz"),          dated(5, "28", "12", "2002", "Eski"),
+            dated(4, "09", "07", "2003", "Temmuz"),          dated(5, "28", "12", "2002", "Eski (yıl-sonu)"),
             dated(6, "02", "01", "2004", "Yeni yıl"),        dated(7, "10", "06", "abc", "Yazısız yıl"),
             dated(8, "03", "06", "2003", "istanbul"),        dated(9, "15", "06", "985", "Kısa yıl"),
         };

@@ -1,3 +1,4 @@
+#include "core/directory/directory_index.h"
 #include "core/directory/directory_search.h"
 #include "core/directory/modem_commands.h"
 #include "core/directory/modem_dialer.h"
@@ -81,6 +82,47 @@ private slots:
         QFETCH(QString, expected);
         const Rows records = rows("İnce;ince;INCE;Ilgın;ılık;İlk/0212;Ali'nin/0532 1;Zeki/05 Acil;Großmann");
         QCOMPARE(matchingNames(records, text), expected.split(QLatin1Char('|'), Qt::SkipEmptyParts));
+    }
+
+    // A name is found by any of its words, the list, the walk of the file and the kept index alike: names
+    // found from their start first, then those found by a later word, each part in list order.
+    void searchByAnyWord_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("öz: start first, then later words")
+            << s("öz") << s("Öztürk Ahmet|Ahmet Özcan|Ahmet Öztürk|Mehmet Ahmet Öztürk");
+        QTest::newRow("several words from a later word")
+            << s("ahmet öz") << s("Ahmet Özcan|Ahmet Öztürk|Mehmet Ahmet Öztürk");
+        QTest::newRow("ış: dotless i, any word") << s("ış") << s("Işıl|Ali Işık");
+        QTest::newRow("IŞ: capital I is the dotless one") << s("IŞ") << s("Işıl|Ali Işık");
+        QTest::newRow("iş: the dotted i is another letter") << s("iş") << QString();
+        QTest::newRow("after a hyphen") << s("demir") << s("Ayşe Kaya-Demir");
+        QTest::newRow("after a full stop and in brackets") << s("den") << s("Dr. Deniz (Acil)");
+        QTest::newRow("in brackets") << s("ACİL") << s("Dr. Deniz (Acil)");
+        QTest::newRow("inside quotes") << s("zek") << s("“Zeki” Can");
+        QTest::newRow("not inside a word") << s("türk") << QString();
+        QTest::newRow("digits: the number's start only") << s("44") << QString();
+        QTest::newRow("digits: numbers, not names") << s("0312") << s("Ahmet Özcan");
+    }
+    void searchByAnyWord() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        TestContext t;
+        const DirectoryStore store =
+            seeded(t, "Ahmet Öztürk/0532;Öztürk Ahmet/0533;Ali Işık/0212 44;"
+                      "Ayşe Kaya-Demir/0216;Dr. Deniz (Acil)/112;“Zeki” Can/0544;"
+                      "Işıl/0555;Ahmet Özcan/0312;Mehmet Ahmet Öztürk/0222;Oda 44/1");
+        const QStringList want = expected.split(u'|', Qt::SkipEmptyParts);
+        const auto names = [](const QList<RowRef>& found) {
+            QStringList result;
+            for (const RowRef& row : found)
+                result.append(row.name);
+            return result;
+        };
+        QCOMPARE(matchingNames(store.readAll().value, text), want);
+        QCOMPARE(names(findNames(store, text).value), want);
+        DirectoryIndex index(store);
+        QCOMPARE(names(index.find(text).value.toList()), want);
     }
 
     void removeTakesThatOneRowAndAFailedChangeNothing() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace velkor {
 
@@ -15,5 +16,19 @@ constexpr char16_t asciiTurkishUpper(char16_t c) {
 
 // True when the fold of `field` begins with `foldedPrefix` (already folded; empty matches everything).
 bool startsWithFolded(const QString& field, const QString& foldedPrefix);
+
+// The same from the character at `at` on, comparing plain ASCII in place: a search tries every row.
+bool foldStartsWithAt(QStringView field, qsizetype at, const QString& foldedPrefix);
+
+// Words are parted by blanks and punctuation: "Kaya-Demir", "Dr. Deniz (Acil)", "“Zeki” Can".
+inline bool partsWords(QChar c) {
+    return c.isSpace() || c.isPunct();
+}
+
+// How a field is found by a folded search text: from its very start, or only from the start of a later word.
+enum class WordMatch { None, Start, LaterWord };
+WordMatch matchAnyWord(QStringView field, const QString& foldedPrefix);
+// Whether a word after the field's start begins with the folded text.
+bool laterWordStartsWith(QStringView field, const QString& foldedPrefix);
 
 } // namespace velkor

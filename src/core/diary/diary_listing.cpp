@@ -132,16 +132,25 @@ Listing buildListing(const QList<ListingRow>& rows, const ListingQuery& query) {
     if (wholeYear)
         wholeYear = std::floor(*wholeYear);
 
-    Listing listing;
+    Listing listing, byWord;
     for (const ListingRow& row : rows) {
-        const bool subjectPasses =
-            search.isEmpty() ||
-            (row.foldedSubject.isNull() ? turkishUpper(row.subject) : row.foldedSubject).startsWith(search);
-        if (subjectPasses && passesPeriod(row, query, wholeYear)) {
-            listing.lines.append(row.line);
-            listing.recordNumbers.append(row.recordNo);
+        if (!passesPeriod(row, query, wholeYear))
+            continue;
+        Listing* into = &listing;
+        if (!search.isEmpty()) {
+            const bool fromStart = row.foldedSubject.isNull() ? foldStartsWithAt(row.subject, 0, search)
+                                                              : row.foldedSubject.startsWith(search);
+            if (!fromStart) {
+                if (!laterWordStartsWith(row.subject, search))
+                    continue;
+                into = &byWord;
+            }
         }
+        into->lines.append(row.line);
+        into->recordNumbers.append(row.recordNo);
     }
+    listing.lines.append(byWord.lines);
+    listing.recordNumbers.append(byWord.recordNumbers);
     return listing;
 }
 

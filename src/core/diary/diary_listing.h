@@ -18,7 +18,7 @@ struct ListingQuery {
     int period = 0;   // position in the filter list
     int month = 1;    // 1..12
     QString yearText; // the year box as typed
-    QString search;   // start of the subject, as typed
+    QString search;   // start of a word of the subject, as typed
 };
 
 struct Listing {
@@ -44,7 +44,8 @@ QList<ListingRow> prepareListing(const QList<DiaryEntry>& entries);
 // Folds the subjects for searching, once per read.
 void foldSubjects(QList<ListingRow>& rows);
 
-// The prepared rows that pass the filter and whose subject begins with the search text (Turkish fold), in
+// The prepared rows that pass the filter and whose subject, or one of its later words, begins with the search
+// text (Turkish fold): those found from the subject's start first, then those found by a later word, each in
 // their order.
 Listing buildListing(const QList<ListingRow>& rows, const ListingQuery& query);
 Listing buildListing(const QList<DiaryEntry>& entries, const ListingQuery& query);

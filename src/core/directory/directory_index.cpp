@@ -25,22 +25,38 @@ quint64 pack(QStringView units) {
     return head;
 }
 
-// The first units of the Turkish fold of a name.
-quint64 foldedHead(const QString& name) {
+// The first units of the Turkish fold of a name, or of the rest of it from one of its words.
+quint64 foldedHead(QStringView name) {
     quint64 head = 0;
     const qsizetype take = std::min(name.size(), HeadUnits);
     for (qsizetype i = 0; i < take; ++i) {
         const char16_t c = name.at(i).unicode();
+        if (c >= 0x80 && c < 0x180 && c != 0xDF && c != 0x149) {
+            // Latin letters such as ç, ğ, ı, ö, ş, ü fold to one capital each (ß and ŉ grow): no string is
+            // made for them, a million surnames are read at every change of the file.
+            head |= quint64(QChar::toUpper(c)) << (16 * i);
+            continue;
+        }
         if (c >= 0x80) {
             // Each character folds on its own, so folding the first few gives the first units of the fold.
             qsizetype length = take;
             if (length < name.size() && name.at(length - 1).isHighSurrogate())
                 ++length;
-            return pack(turkishUpper(name.left(length)));
+            return pack(turkishUpper(name.left(length).toString()));
         }
         head |= quint64(asciiTurkishUpper(c)) << (16 * i);
     }
     return head;
+}
+
+// The heads of the words after a name's first. A search by name never begins with a digit, so words that do
+// are left out: "Ahmet Kaya 2" keeps one head, not two.
+void addLaterWordHeads(const QString& name, std::vector<quint64>& heads) {
+    for (qsizetype at = 1; at < name.size(); ++at) {
+        const QChar c = name.at(at);
+        if (partsWords(name.at(at - 1)) && !partsWords(c) && !(c >= u'0' && c <= u'9'))
+            heads.push_back(foldedHead(QStringView(name).sliced(at)));
+    }
 }
 
 } // namespace
@@ -52,6 +68,9 @@ struct DirectorySnapshot {
     std::vector<QCollatorSortKey> keys;
     std::vector<quint64> nameHeads;
     std::vector<quint64> telHeads;
+    // The heads of row i's later words are wordHeads[wordsFrom[i]] up to wordHeads[wordsFrom[i + 1]].
+    std::vector<quint64> wordHeads;
+    std::vector<size_t> wordsFrom{0};
 
     qsizetype size() const { return qsizetype(rowIds.size()); }
     RowRef row(qsizetype i) const { return {rowIds[size_t(i)], names[size_t(i)]}; }
@@ -179,6 +198,7 @@ IoResult DirectoryIndex::refresh() {
     fresh->keys.reserve(count);
     fresh->nameHeads.reserve(count);
     fresh->telHeads.reserve(count);
+    fresh->wordsFrom.reserve(count + 1);
     const QCollator collator = listCollator();
     // A row that kept its name keeps its key: after an edit only the new names are worked out again.
     size_t same = 0;
@@ -191,6 +211,12 @@ IoResult DirectoryIndex::refresh() {
         fresh->keys.push_back(kept ? old->keys[same] : collator.sortKey(fresh->names[i]));
         fresh->nameHeads.push_back(kept ? old->nameHeads[same] : foldedHead(fresh->names[i]));
         fresh->telHeads.push_back(pack(fresh->tels[i]));
+        if (kept)
+            fresh->wordHeads.insert(fresh->wordHeads.end(), old->wordHeads.begin() + old->wordsFrom[same],
+                                    old->wordHeads.begin() + old->wordsFrom[same + 1]);
+        else
+            addLaterWordHeads(fresh->names[i], fresh->wordHeads);
+        fresh->wordsFrom.push_back(fresh->wordHeads.size());
     }
     m_snapshot = std::move(fresh);
     m_fingerprint = print;
@@ -209,18 +235,38 @@ Loaded<FoundNames> DirectoryIndex::find(const QString& text) {
     }
     const DirectorySnapshot& rows = *m_snapshot;
     const SearchMatcher matcher(text);
-    // The rows whose first units agree with the search's are the only ones the matcher need look at.
+    // The rows whose first units, or those of a later word, agree with the search's are the only ones the
+    // matcher need look at.
     const QString folded = turkishUpper(text);
     const quint64 wanted = pack(folded);
     const quint64 mask = folded.size() >= HeadUnits ? ~quint64(0) : (quint64(1) << (16 * folded.size())) - 1;
-    const std::vector<quint64>& heads = searchesByNumber(text) ? rows.telHeads : rows.nameHeads;
-    std::vector<qsizetype> found;
+    const bool byNumber = searchesByNumber(text);
+    const std::vector<quint64>& heads = byNumber ? rows.telHeads : rows.nameHeads;
+    std::vector<qsizetype> fromStart, byWord;
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        if ((heads[size_t(i)] & mask) == wanted &&
-            matcher.matches(rows.names[size_t(i)], rows.tels[size_t(i)]))
-            found.push_back(i);
+        const size_t row = size_t(i);
+        if ((heads[row] & mask) == wanted) {
+            const WordMatch found = matcher.match(rows.names[row], rows.tels[row]);
+            if (found != WordMatch::None)
+                (found == WordMatch::Start ? fromStart : byWord).push_back(i);
+            continue;
+        }
+        if (byNumber)
+            continue;
+        // Not from the start: one of its later words must agree before the name is looked at.
+        for (size_t word = rows.wordsFrom[row]; word < rows.wordsFrom[row + 1]; ++word) {
+            if ((rows.wordHeads[word] & mask) == wanted) {
+                if (matcher.match(rows.names[row], rows.tels[row]) == WordMatch::LaterWord)
+                    byWord.push_back(i);
+                break;
+            }
+        }
     }
-    std::sort(found.begin(), found.end(), [&](qsizetype a, qsizetype b) { return rows.before(a, b); });
+    const auto before = [&](qsizetype a, qsizetype b) { return rows.before(a, b); };
+    std::sort(fromStart.begin(), fromStart.end(), before);
+    std::sort(byWord.begin(), byWord.end(), before);
+    std::vector<qsizetype> found = std::move(fromStart);
+    found.insert(found.end(), byWord.begin(), byWord.end());
     QList<RowRef> lines;
     lines.reserve(qsizetype(found.size()));
     for (const qsizetype i : found)

@@ -1,7 +1,5 @@
 #include "core/directory/directory_search.h"
 
-#include "core/base/turkish_upper.h"
-
 #include <QLocale>
 
 #include <algorithm>
@@ -16,41 +14,10 @@ bool searchesByNumber(const QString& text) {
 SearchMatcher::SearchMatcher(const QString& text)
     : m_folded(turkishUpper(text)), m_byNumber(searchesByNumber(text)) {}
 
-bool SearchMatcher::matches(const QString& name, const QString& tel) const {
+WordMatch SearchMatcher::match(const QString& name, const QString& tel) const {
     if (m_byNumber)
-        return tel.startsWith(m_folded);
-    // Most names begin in plain ASCII, whose fold is one capital per letter (i to İ): compared in place.
-    const qsizetype wanted = m_folded.size();
-    for (qsizetype i = 0; i < wanted; ++i) {
-        if (i == name.size())
-            return false;
-        const char16_t c = name.at(i).unicode();
-        if (c >= 0x80)
-            return headMatches(name);
-        if (asciiTurkishUpper(c) != m_folded.at(i).unicode())
-            return false;
-    }
-    return true;
-}
-
-bool SearchMatcher::headMatches(const QString& name) const {
-    // The fold maps each character on its own to one or more, so the fold of the name begins with the
-    // searched fold exactly when the fold of its first characters does: only those need folding.
-    qsizetype head = m_folded.size();
-    if (head < name.size() && name.at(head - 1).isHighSurrogate())
-        ++head;
-    return turkishUpper(name.left(head)).startsWith(m_folded);
-}
-
-QStringList matchingNames(const QList<DirRecord>& records, const QString& text) {
-    const SearchMatcher matcher(text);
-    QStringList names;
-    for (const DirRecord& record : records) {
-        if (matcher.matches(record.name, record.tel))
-            names.append(record.name);
-    }
-    sortNames(names);
-    return names;
+        return tel.startsWith(m_folded) ? WordMatch::Start : WordMatch::None;
+    return matchAnyWord(name, m_folded);
 }
 
 namespace {
@@ -72,6 +39,13 @@ std::vector<qsizetype> alphabeticalOrder(const QStringList& names) {
     return order;
 }
 
+// The names found from their start first, then those found by a later word, each part alphabetical.
+std::vector<qsizetype> listOrder(const QStringList& names, const QList<bool>& fromStart) {
+    std::vector<qsizetype> order = alphabeticalOrder(names);
+    std::stable_partition(order.begin(), order.end(), [&](qsizetype i) { return fromStart.at(i); });
+    return order;
+}
+
 template <typename T> QList<T> reordered(const QList<T>& items, const std::vector<qsizetype>& order) {
     QList<T> result;
     result.reserve(items.size());
@@ -82,20 +56,35 @@ template <typename T> QList<T> reordered(const QList<T>& items, const std::vecto
 
 } // namespace
 
+QStringList matchingNames(const QList<DirRecord>& records, const QString& text) {
+    const SearchMatcher matcher(text);
+    QStringList names;
+    QList<bool> fromStart;
+    for (const DirRecord& record : records) {
+        if (const WordMatch found = matcher.match(record.name, record.tel); found != WordMatch::None) {
+            names.append(record.name);
+            fromStart.append(found == WordMatch::Start);
+        }
+    }
+    return reordered(names, listOrder(names, fromStart));
+}
+
 Loaded<QList<RowRef>> findNames(const DirectoryStore& store, const QString& text) {
     const SearchMatcher matcher(text);
     QList<RowRef> found;
     QStringList names;
+    QList<bool> fromStart;
     const IoResult walked =
         store.walkNamesAndNumbers([&](qint64 rowId, const QString& name, const QString& tel) {
-            if (matcher.matches(name, tel)) {
+            if (const WordMatch how = matcher.match(name, tel); how != WordMatch::None) {
                 found.append({rowId, name});
                 names.append(name);
+                fromStart.append(how == WordMatch::Start);
             }
         });
     if (!walked)
         return {{}, walked.error};
-    return {reordered(found, alphabeticalOrder(names)), {}};
+    return {reordered(found, listOrder(names, fromStart)), {}};
 }
 
 QCollator listCollator() {
