@@ -2,6 +2,7 @@
 #include "core/plans/plan_store.h"
 #include "fakes/fake_services.h"
 #include "fakes/window_helpers.h"
+#include "ui/calendar/month_calendar_window.h"
 #include "ui/directory/directory_window.h"
 #include "ui/notebook/notebook_window.h"
 #include "ui/plans/plan_entry_window.h"
@@ -81,6 +82,32 @@ private slots:
         QTest::keyClick(search, Qt::Key_Down);
         QVERIFY(named(&window, u"İsimler"_s)->hasFocus());
         QCOMPARE(named<QLabel>(&window, u"Seçilen isim"_s)->text(), u"Kara"_s);
+    }
+
+    // The month calendar's days: Tab reaches the first, the arrows move by a day or a week, Return opens
+    // plan entry for the day reached.
+    void calendarDaysAreWalkedWithTheArrows() {
+        TestContext t;
+        FakeDoors doors;
+        t.ctx.doors = &doors;
+        int opened = 0;
+        doors.planEntryOpened = [&](QWidget*) { ++opened; };
+        t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+        calendar::MonthCalendarWindow window(t.ctx);
+        activate(&window);
+        for (int i = 0; i < 40 && !qobject_cast<calendar::DayCell*>(QApplication::focusWidget()); ++i)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Tab);
+        auto* day = qobject_cast<calendar::DayCell*>(QApplication::focusWidget());
+        QVERIFY(day && day->text() == u"1"_s);
+        for (const Qt::Key key :
+             {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(qobject_cast<calendar::DayCell*>(QApplication::focusWidget())->text(),
+                 u"2"_s); // stopped at the top
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(opened, 1);
+        QVERIFY(t.ctx.state->selDay == 9 && t.ctx.state->selMonth == 12);
     }
 
     void planEntryReachesItsHourAndQueryKeepsPlansOnReturn() {

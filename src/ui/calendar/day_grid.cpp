@@ -45,7 +45,51 @@ void setBackground(QLabel* label, const QColor& colour) {
 
 } // namespace
 
-DayCell::DayCell(int index, QWidget* parent) : QLabel(parent), m_index(index) {}
+DayCell::DayCell(int index, QWidget* parent) : QLabel(parent), m_index(index) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void DayCell::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit clicked(m_index);
+        return;
+    }
+    const int step = key == Qt::Key_Left    ? -1
+                     : key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up    ? -7
+                     : key == Qt::Key_Down  ? 7
+                                            : 0;
+    if (step == 0) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    // To the next day shown that way; the edge of the month stops it.
+    const QString array = objectName().section(u'_', 0, 0);
+    for (int next = m_index + step; next >= 0 && next < MonthGrid::CellCount; next += step) {
+        auto* cell = parentWidget()->findChild<DayCell*>(QStringLiteral("%1_%2").arg(array).arg(next),
+                                                         Qt::FindDirectChildrenOnly);
+        if (cell && !cell->isHidden()) {
+            cell->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+// The cell with the keyboard is underlined, as a link is under the pointer.
+void DayCell::focusInEvent(QFocusEvent* event) {
+    QFont shown = font();
+    shown.setUnderline(true);
+    setFont(shown);
+    QLabel::focusInEvent(event);
+}
+
+void DayCell::focusOutEvent(QFocusEvent* event) {
+    QFont shown = font();
+    shown.setUnderline(false);
+    setFont(shown);
+    QLabel::focusOutEvent(event);
+}
 
 void DayCell::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;

@@ -10,7 +10,8 @@
 
 namespace velkor::calendar {
 
-// A day cell: a coloured label that reports a left click on itself.
+// A day cell: a coloured label that reports a left click on itself, or Space or Return while it has the
+// keyboard; the arrow keys move to the day beside, above or below.
 class DayCell final : public QLabel {
     Q_OBJECT
 public:
@@ -23,6 +24,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int m_index;
