@@ -1,7 +1,6 @@
 #include "shell/reminder_list.h"
 
 #include "core/lang/messages.h"
-#include "core/lang/translations.h"
 
 #include <QLocale>
 
@@ -14,7 +13,7 @@ namespace {
 void showList(AppContext& context, QList<Announcement> announcements) {
     std::stable_sort(announcements.begin(), announcements.end(),
                      [](const Announcement& a, const Announcement& b) { return a.due < b.due; });
-    const QLocale locale = lang::locale(lang::current());
+    const QLocale locale; // the program language's, set with it
     QList<QStringList> rows;
     rows.reserve(announcements.size());
     for (const Announcement& a : announcements) {

@@ -9,9 +9,16 @@ namespace velkor::lang {
 
 namespace {
 
+// Each file is read once; a switch, and every window's measuring in the other language, only swaps them.
 struct Translators {
+    Translators() {
+        ownLoaded = turkish.load(QStringLiteral(":/i18n/velkor_tr.qm")) &&
+                    english.load(QStringLiteral(":/i18n/velkor_en.qm"));
+    }
     QTranslator qt;
-    QTranslator own;
+    QTranslator turkish;
+    QTranslator english;    // the forms of counted words ("1 entry", "2 entries")
+    bool ownLoaded = false; // built in: only a broken build lacks them
     bool qtLoaded = false;
     Language language = Language::English;
 };
@@ -24,12 +31,12 @@ Translators& translators() {
 void install(Language language) {
     Translators& t = translators();
     QCoreApplication::removeTranslator(&t.qt);
-    QCoreApplication::removeTranslator(&t.own);
+    QCoreApplication::removeTranslator(&t.turkish);
+    QCoreApplication::removeTranslator(&t.english);
     t.language = language;
     const bool turkish = language == Language::Turkish;
-    // English needs its file too: it holds the forms of counted words ("1 entry", "2 entries").
-    if (t.own.load(turkish ? QStringLiteral(":/i18n/velkor_tr.qm") : QStringLiteral(":/i18n/velkor_en.qm")))
-        QCoreApplication::installTranslator(&t.own);
+    if (t.ownLoaded)
+        QCoreApplication::installTranslator(turkish ? &t.turkish : &t.english);
     if (!turkish)
         return;
     // Qt's Turkish comes with the system's Qt (Debian: qt6-translations-l10n); without it Qt's words stay
