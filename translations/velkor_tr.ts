@@ -166,6 +166,19 @@ Velkor bu klasördeki verileri kullanıyor:
     </message>
 </context>
 <context>
+    <name>Dates</name>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <comment>the date form: day, month, year</comment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>dd/MM</source>
+        <comment>the date form without a year</comment>
+        <translation>dd.MM</translation>
+    </message>
+</context>
+<context>
     <name>Diary</name>
     <message>
         <source>Cannot find Microsoft Word On This Computer.</source>

@@ -5,6 +5,7 @@
 #include "core/jet/child_jet_reader.h"
 #include "core/lang/language_setting.h"
 #include "core/lang/translations.h"
+#include "core/lang/vocabulary.h"
 #include "core/plans/day_set.h"
 #include "core/plans/plan_store.h"
 #include "shell/about_window.h"
@@ -155,6 +156,9 @@ void MainForm::retranslateMenu() {
     m_eng->setText(tr("İngilizce", "in the other language"));
     m_closeMenuItem->setText(tr("Close menu"));
     m_exitItem->setText(tr("Exit program"));
+    // The tip's date is written in the language's form too.
+    if (m_tray)
+        m_tray->setToolTip(trayTip());
 }
 
 void MainForm::registerWindows() {
@@ -272,7 +276,7 @@ void MainForm::startReminders() {
 }
 
 QString MainForm::trayTip() const {
-    return m_ctx.clock->now().date().toString(QStringLiteral("d.M.yyyy"));
+    return lang::dateText(m_ctx.clock->now().date());
 }
 
 void MainForm::addTrayIcon() {
