@@ -1,10 +1,13 @@
 #include "core/lang/translations.h"
 #include "fakes/file_helpers.h"
 #include "ui/common/desktop_services.h"
+#include "ui/common/file_dialog.h"
 
 #include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -161,6 +164,35 @@ private slots:
                 QCOMPARE(path, accept ? std::optional(chosen) : std::nullopt);
             }
         }
+    }
+
+    // The dialog speaks the program's language: folder and file kinds in its words, dates in its one form
+    // (Qt's catalogue lacks the kinds in Turkish, and dates files in the system's form).
+    void fileDialogInTheProgramsWords() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"Belgeler"_s) && testing::writeAll(dir.filePath(u"not.txt"_s), "x"));
+        QFile file(dir.filePath(u"not.txt"_s));
+        QVERIFY(
+            file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(QDateTime(QDate(2026, 12, 7), QTime(9, 5)), QFileDevice::FileModificationTime));
+        file.close();
+        lang::useLanguage(Language::Turkish);
+        const std::unique_ptr<QFileDialog> dialog(
+            makeFileDialog(nullptr, {}, u"(*)"_s, QFileDialog::AcceptOpen, dir.path()));
+        const auto* files = qobject_cast<QFileSystemModel*>(dialog->proxyModel()->sourceModel());
+        const auto shown = [&](const QString& name, int column) {
+            return dialog->proxyModel()
+                ->mapFromSource(files->index(dir.filePath(name), column))
+                .data()
+                .toString();
+        };
+        QTRY_COMPARE(shown(u"Belgeler"_s, 2), u"Klasör"_s);
+        QTRY_COMPARE(shown(u"not.txt"_s, 2), u"txt dosyası"_s);
+        QTRY_COMPARE(shown(u"not.txt"_s, 3), u"07.12.2026 09:05"_s);
+        lang::useLanguage(Language::English);
+        QCOMPARE(shown(u"Belgeler"_s, 2), u"Folder"_s);
+        QCOMPARE(shown(u"not.txt"_s, 3), u"07/12/2026 09:05"_s);
+        lang::useLanguage(Language::Turkish);
     }
 
     // The desktop's opener is a program: its exit status tells whether the file found a program; a file

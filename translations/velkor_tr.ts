@@ -390,6 +390,22 @@ Velkor bu klasördeki verileri kullanıyor:
     </message>
 </context>
 <context>
+    <name>FileDialog</name>
+    <message>
+        <source>Folder</source>
+        <translation>Klasör</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>%1 file</source>
+        <comment>a file&apos;s kind by its name&apos;s ending</comment>
+        <translation>%1 dosyası</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>The window “%1” holds unsaved changes.
@@ -1285,6 +1301,10 @@ oluşturulamıyor.</translation>
     <message>
         <source>Subject</source>
         <translation>Konu</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tüm dosyalar (*)</translation>
     </message>
 </context>
 <context>

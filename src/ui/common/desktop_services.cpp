@@ -1,6 +1,7 @@
 #include "ui/common/desktop_services.h"
 
 #include "core/base/long_text.h"
+#include "ui/common/file_dialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,6 +22,8 @@
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace velkor {
 
@@ -275,25 +278,30 @@ FileOpener::Outcome DesktopFileOpener::open(const QString& path) {
     return Outcome::Opened;
 }
 
+namespace {
+
+std::optional<QString> runFileDialog(QFileDialog* dialog) {
+    std::unique_ptr<QFileDialog> owned(dialog);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().constFirst();
+}
+
+} // namespace
+
 std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString& dialogTitle,
                                                  const QString& filter) {
     // "*.*" means every file where the program comes from; here it would hide names without a dot.
     QString patterns = filter;
     patterns.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-    const QString path = QFileDialog::getOpenFileName(parent, dialogTitle, QString(), patterns);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return runFileDialog(makeFileDialog(parent, dialogTitle, patterns, QFileDialog::AcceptOpen, QString()));
 }
 
 std::optional<QString> DialogFileChooser::chooseSave(QWidget* parent, const QString& dialogTitle,
                                                      const QString& filter, const QString& suggested) {
     // The dialog itself asks before it lets an existing file be replaced.
-    const QString path =
-        QFileDialog::getSaveFileName(parent, dialogTitle, QDir(QDir::homePath()).filePath(suggested), filter);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return runFileDialog(makeFileDialog(parent, dialogTitle, filter, QFileDialog::AcceptSave,
+                                        QDir(QDir::homePath()).filePath(suggested)));
 }
 
 } // namespace velkor
