@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -108,6 +109,46 @@ private slots:
                  answer);
         buttons.sort();
         QCOMPARE(buttons, (QStringList{u"Evet"_s, u"Hayır"_s}));
+    }
+
+    // A reminder is put off from its box, or from the list of many row by row, through a "Later" menu in the
+    // program's language; Return is OK and puts nothing off.
+    void remindersArePutOffFromTheirBoxOrList() {
+        lang::useLanguage(Language::Turkish);
+        QtPrompter prompter;
+        const QList<int> later{5, 10, 30, 60};
+        const auto whenOpen = [this](std::function<void(QWidget*)> act) {
+            QTimer::singleShot(0, this, [act] { act(QApplication::activeModalWidget()); });
+        };
+        const auto laterMenu = [](QWidget* window) {
+            return window->findChild<QPushButton*>(u"later"_s)->menu()->actions();
+        };
+        QStringList words;
+        whenOpen([&](QWidget* box) {
+            for (const QAction* item : laterMenu(box))
+                words.append(item->text());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(prompter.remind(u"05.03.2026  9:30"_s, u"Dişçi"_s, later), 0);
+        QCOMPARE(words, (QStringList{u"5 dakika sonra"_s, u"10 dakika sonra"_s, u"30 dakika sonra"_s,
+                                     u"Bir saat sonra"_s}));
+        whenOpen([&](QWidget* box) { laterMenu(box).at(1)->trigger(); });
+        QCOMPARE(prompter.remind(u"05.03.2026  9:30"_s, u"Dişçi"_s, later), 10);
+
+        QList<QStringList> rows;
+        for (int i = 0; i < 6; ++i)
+            rows.append({u"5 Mart 2026, Perşembe"_s, u"09:30"_s, u"plan %1"_s.arg(i)});
+        whenOpen([&](QWidget* window) {
+            auto* table = window->findChild<QTableView*>(u"listRows"_s);
+            table->selectRow(1);
+            laterMenu(window).at(0)->trigger();
+            table->selectRow(3);
+            laterMenu(window).at(3)->trigger();
+            QVERIFY(table->isRowHidden(1) && table->isRowHidden(3) && !table->isRowHidden(2));
+            QTest::keyClick(window, Qt::Key_Return);
+        });
+        QCOMPARE(prompter.remindList({}, {}, {u"Tarih"_s, u"Saat"_s, u"Plan"_s}, rows, later),
+                 (QMap<int, int>{{1, 5}, {3, 60}}));
     }
 
     // Many lines at once: every row in its order, in a window that fits the screen.

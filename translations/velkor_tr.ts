@@ -892,6 +892,22 @@ oluşturulamıyor.</translation>
         <source>No</source>
         <translation>Hayır</translation>
     </message>
+    <message>
+        <source>In an hour</source>
+        <translation>Bir saat sonra</translation>
+    </message>
+    <message>
+        <source>In %1 hours</source>
+        <translation>%1 saat sonra</translation>
+    </message>
+    <message>
+        <source>In %1 minutes</source>
+        <translation>%1 dakika sonra</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Sonra</translation>
+    </message>
 </context>
 <context>
     <name>Reminders</name>
@@ -914,6 +930,14 @@ oluşturulamıyor.</translation>
     <message>
         <source>Plan</source>
         <translation>Plan</translation>
+    </message>
+    <message>
+        <source>The reminder could not be put off, so it will not come again:
+
+%1</source>
+        <translation>Hatırlatma ertelenemedi, bu yüzden yeniden gelmeyecek:
+
+%1</translation>
     </message>
 </context>
 <context>

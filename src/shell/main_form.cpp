@@ -39,7 +39,7 @@ namespace velkor::shell {
 MainForm::MainForm(AppContext& context, QObject* parent)
     : QObject(parent), m_ctx(context), m_stateBefore(std::exchange(context.state, &m_state)),
       m_doorsBefore(std::exchange(context.doors, &m_doors)), m_files(context.dataDir),
-      m_reminders(context, m_files.planFile()) {
+      m_reminders(context, m_files.planFile(), m_files.snoozeFile()) {
     setObjectName(QStringLiteral("Form4"));
     initShellResources();
     m_reminders.onNewDay = [this] { refreshIcon(); };
@@ -266,7 +266,8 @@ void MainForm::catchUp(const std::optional<QDateTime>& lastExit) {
     const QList<Announcement> missed = shell::catchUp(plans.value, lastExit, now);
     // Until the last box is closed, an exit keeps the old moment so that nothing missed is lost.
     m_catchingUp = true;
-    announce(m_ctx, missed, Beep::ListOnly);
+    announce(m_ctx, missed, Beep::ListOnly,
+             [this](const Announcement& reminder, int later) { m_reminders.dealtWith(reminder, later); });
     m_catchingUp = false;
     m_catchUpEnd = now;
 }

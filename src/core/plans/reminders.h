@@ -15,6 +15,8 @@ struct Announcement {
     QString title;
     QString text;
     bool allDay;
+    // Set on a reminder put off: the wall reading at which it comes again (see minuteOf).
+    QDateTime wake = {};
 };
 
 // The title of a reminder, missed or on time: the date in the program's one form, then "  14:30" or "  9:00".

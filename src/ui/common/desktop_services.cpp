@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -202,8 +203,31 @@ Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& te
     return Answer::Ok;
 }
 
-void QtPrompter::showList(const QString& windowTitle, const QString& text, const QStringList& columns,
-                          const QList<QStringList>& rows) {
+namespace {
+
+QString laterText(int minutes) {
+    if (minutes == 60)
+        return QCoreApplication::translate("QtPrompter", "In an hour");
+    if (minutes % 60 == 0)
+        return QCoreApplication::translate("QtPrompter", "In %1 hours").arg(minutes / 60);
+    return QCoreApplication::translate("QtPrompter", "In %1 minutes").arg(minutes);
+}
+
+// "Later", with a menu of how much later; `chosen` runs with the minutes of the item taken.
+QPushButton* laterButton(const QList<int>& laterMinutes, const std::function<void(int)>& chosen) {
+    auto* button = new QPushButton(QCoreApplication::translate("QtPrompter", "&Later"));
+    button->setObjectName(QStringLiteral("later"));
+    auto* menu = new QMenu(button);
+    for (int minutes : laterMinutes)
+        QObject::connect(menu->addAction(laterText(minutes)), &QAction::triggered, button,
+                         [chosen, minutes] { chosen(minutes); });
+    button->setMenu(menu);
+    return button;
+}
+
+// The list window; with `laterMinutes`, the rows chosen can be put off and leave the list.
+QMap<int, int> listDialog(const QString& windowTitle, const QString& text, const QStringList& columns,
+                          const QList<QStringList>& rows, const QList<int>& laterMinutes) {
     QDialog dialog;
     dialog.setWindowTitle(title(windowTitle));
     auto* label = new QLabel;
@@ -220,6 +244,23 @@ void QtPrompter::showList(const QString& windowTitle, const QString& text, const
     layout->addWidget(rowsAndDetail(dialog, columns, rows), 1);
     layout->addWidget(buttons);
 
+    QMap<int, int> later;
+    if (!laterMinutes.isEmpty()) {
+        auto* table = dialog.findChild<QTableView*>(QStringLiteral("listRows"));
+        table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        buttons->addButton(laterButton(laterMinutes,
+                                       [&, table](int minutes) {
+                                           for (const QModelIndex& row :
+                                                table->selectionModel()->selectedRows()) {
+                                               later.insert(row.row(), minutes);
+                                               table->setRowHidden(row.row(), true);
+                                           }
+                                           if (later.size() == rows.size())
+                                               dialog.accept();
+                                       }),
+                           QDialogButtonBox::ActionRole);
+    }
+
     // Wide enough for a plan of a few words, as tall as the rows need, never past the screen. A window
     // frame comes around it, so a little is left over.
     const QSize available = dialog.screen()->availableGeometry().size() * 9 / 10;
@@ -229,6 +270,41 @@ void QtPrompter::showList(const QString& windowTitle, const QString& text, const
     dialog.setMaximumSize(available);
     dialog.resize(wanted.boundedTo(available));
     dialog.exec();
+    return later;
+}
+
+} // namespace
+
+void QtPrompter::showList(const QString& windowTitle, const QString& text, const QStringList& columns,
+                          const QList<QStringList>& rows) {
+    listDialog(windowTitle, text, columns, rows, {});
+}
+
+QMap<int, int> QtPrompter::remindList(const QString& windowTitle, const QString& text,
+                                      const QStringList& columns, const QList<QStringList>& rows,
+                                      const QList<int>& laterMinutes) {
+    return listDialog(windowTitle, text, columns, rows, laterMinutes);
+}
+
+int QtPrompter::remind(const QString& boxTitle, const QString& text, const QList<int>& laterMinutes) {
+    QMessageBox box;
+    box.setWindowTitle(title(boxTitle));
+    box.setIcon(QMessageBox::Information);
+    QPushButton* ok = box.addButton(okText(), QMessageBox::AcceptRole);
+    int chosen = 0;
+    if (!laterMinutes.isEmpty()) {
+        box.addButton(laterButton(laterMinutes,
+                                  [&](int minutes) {
+                                      chosen = minutes;
+                                      box.done(0);
+                                  }),
+                      QMessageBox::ActionRole);
+    }
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    setUserText(box, text);
+    box.exec();
+    return chosen;
 }
 
 void SystemBeeper::beep() {
