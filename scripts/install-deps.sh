@@ -12,6 +12,7 @@ packages=(
   pkg-config mdbtools-dev libical-dev
   dpkg-dev lintian desktop-file-utils appstream dbus python3-dbus python3-gi
   gcovr
+  qtkeychain-qt6-dev gnome-keyring libsecret-1-0
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for the fuzz targets.
