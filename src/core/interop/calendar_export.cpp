@@ -1,3 +1,4 @@
+#include "core/interop/calendar_objects.h"
 #include "core/interop/calendar_text.h"
 #include "core/interop/calendar_transfer.h"
 #include "core/interop/ical_handles.h"
@@ -75,7 +76,8 @@ bool timed(const PlanRecord& plan) {
 
 // A plan as a yearly event starting this year; 29 February starts in the last leap year, so it recurs on
 // leap days only. Nothing for a day no calendar has.
-Component planEvent(const PlanRecord& plan, const ExportZone& local, int thisYear, icaltimetype stamp) {
+Component planEvent(const PlanRecord& plan, const QByteArray& uid, const ExportZone& local, int thisYear,
+                    icaltimetype stamp) {
     int year = thisYear;
     while (plan.month == 2 && plan.day == 29 && !QDate::isLeapYear(year))
         --year;
@@ -84,9 +86,7 @@ Component planEvent(const PlanRecord& plan, const ExportZone& local, int thisYea
         return nullptr;
     Component event(icalcomponent_new_vevent());
     icalcomponent* e = event.get();
-    const QString key =
-        QStringLiteral("%1,%2,%3,%4,").arg(plan.month).arg(plan.day).arg(plan.hour).arg(plan.minute);
-    icalcomponent_add_property(e, icalproperty_new_uid(uidOf(key + plan.text).constData()));
+    icalcomponent_add_property(e, icalproperty_new_uid(uid.constData()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
     icaltimetype start = dateOf(date);
     icaltimetype end = icaltime_add(start, icaldurationtype_from_int(24 * 3600));
@@ -157,6 +157,30 @@ Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files,
 
 } // namespace
 
+QByteArray planObject(const PlanRecord& plan, const QByteArray& uid, const QDateTime& now) {
+    const ExportZone local = localZone();
+    const Component event = planEvent(plan, uid, local, now.date().year(), utcStamp(now));
+    if (!event)
+        return {};
+    if (timed(plan)) {
+        // Phones and mail programs ring at the plan's minute only for an alarm of the event's own.
+        icalcomponent* alarm = icalcomponent_new_valarm();
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icalcomponent_add_property(
+            alarm, icalproperty_new_description(summaryOf(planTextOut(plan.text)).toUtf8().constData()));
+        icaltriggertype trigger{};
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_null_duration();
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+        icalcomponent_add_component(event.get(), alarm);
+    }
+    QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Velkor//Velkor " VELKOR_VERSION "//EN\r\n";
+    if (local.definition && timed(plan))
+        text += componentText(local.definition.get());
+    text += componentText(event.get());
+    return text + "END:VCALENDAR\r\n";
+}
+
 TransferResult exportCalendar(const QString& file, CoreContext& context) {
     const auto plans = plans::PlanStore(plans::planFileIn(context.dataDir)).readPlans();
     if (!plans.ok())
@@ -190,7 +214,9 @@ TransferResult exportCalendar(const QString& file, CoreContext& context) {
         if (seen.contains(plan))
             continue;
         seen.insert(plan);
-        const Component event = planEvent(plan, local, now.date().year(), stamp);
+        const QString key =
+            QStringLiteral("%1,%2,%3,%4,").arg(plan.month).arg(plan.day).arg(plan.hour).arg(plan.minute);
+        const Component event = planEvent(plan, uidOf(key + plan.text), local, now.date().year(), stamp);
         if (!event) {
             ++undated;
             continue;

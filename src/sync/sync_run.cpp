@@ -1,0 +1,245 @@
+#include "sync/sync_run.h"
+
+#include "sync/account.h"
+#include "sync/plan_side.h"
+#include "sync/sync_texts.h"
+
+#include <QTimer>
+
+#include <memory>
+
+namespace velkor::sync {
+
+QString stateFileIn(const QDir& dataDir) {
+    return dataDir.filePath(QStringLiteral("sync.db"));
+}
+
+namespace {
+
+SyncOutcome failed(const QString& why, int requests = 0) {
+    SyncOutcome outcome;
+    outcome.summary = why;
+    outcome.requests = requests;
+    return outcome;
+}
+
+QString discoveryError(const Discovered& found) {
+    if (found.status == 401 || found.status == 403)
+        return texts::wrongPassword();
+    if (found.status == 0)
+        return texts::noAnswer(found.error);
+    return texts::serverRefused(found.status);
+}
+
+// The caller hears of the end after the last reply's handler has returned: the client may go then.
+template <typename Self> void deliver(const std::shared_ptr<Self>& self, const SyncOutcome& outcome) {
+    QTimer::singleShot(0, [self, outcome] { self->report(outcome); });
+}
+
+struct Setup : std::enable_shared_from_this<Setup> {
+    QDir dataDir;
+    DavClient client;
+    SyncDone report;
+    void done(const SyncOutcome& outcome) { deliver(shared_from_this(), outcome); }
+    Account account;
+    Discovered found;
+
+    Setup(const QDir& dir, const QUrl& url, const QString& user, const QString& password, SyncDone d)
+        : dataDir(dir), client(url, user, password), report(std::move(d)) {
+        account.url = url;
+        account.user = user;
+    }
+
+    void start() {
+        discover(client, [self = shared_from_this()](const Discovered& found) {
+            if (!found.error.isEmpty())
+                return self->done(failed(discoveryError(found), self->client.requestCount()));
+            self->found = found;
+            self->findCalendar(true);
+        });
+    }
+
+    const Collection* own(bool calendar) const {
+        for (const Collection& c : found.collections) {
+            if (c.displayName == OwnCalendarName &&
+                (calendar ? c.calendar && c.takes(QStringLiteral("VEVENT")) : c.addressBook))
+                return &c;
+        }
+        return nullptr;
+    }
+
+    void findCalendar(bool mayMake) {
+        if (const Collection* c = own(true)) {
+            account.calendar = c->href;
+            return findAddressBook(true);
+        }
+        if (!mayMake || found.calendarHome.isEmpty())
+            return done(failed(texts::noCollection(), client.requestCount()));
+        makeCollection(client, found.calendarHome, QStringLiteral("velkor"), OwnCalendarName,
+                       {QStringLiteral("VEVENT"), QStringLiteral("VJOURNAL")},
+                       [self = shared_from_this()](const DavReply& reply) {
+                           if (!reply.success())
+                               return self->done(failed(texts::noCollection(), self->client.requestCount()));
+                           self->relist([self] { self->findCalendar(false); });
+                       });
+    }
+
+    void findAddressBook(bool mayMake) {
+        if (const Collection* c = own(false)) {
+            account.addressBook = c->href;
+            return store();
+        }
+        if (!mayMake || found.addressBookHome.isEmpty())
+            return store();
+        makeCollection(client, found.addressBookHome, QStringLiteral("velkor-contacts"), OwnCalendarName, {},
+                       [self = shared_from_this()](const DavReply&) {
+                           self->relist([self] { self->findAddressBook(false); });
+                       });
+    }
+
+    void relist(std::function<void()> then) {
+        discover(client, [self = shared_from_this(), then](const Discovered& found) {
+            self->found = found;
+            then();
+        });
+    }
+
+    void store() {
+        // Another server or other collections: what sync.db knew links nothing any more.
+        const std::optional<Account> before = readAccount(dataDir);
+        SyncState state(stateFileIn(dataDir));
+        if (before && (before->url != account.url || before->user != account.user ||
+                       before->calendar != account.calendar))
+            state.forgetCollection(QStringLiteral("plans"));
+        if (before && before->addressBook != account.addressBook)
+            state.forgetCollection(QStringLiteral("contacts"));
+        if (const QString error = writeAccount(dataDir, account); !error.isEmpty())
+            return done(failed(error, client.requestCount()));
+        SyncOutcome outcome;
+        outcome.ok = true;
+        outcome.requests = client.requestCount();
+        outcome.summary =
+            texts::accountStored(QString::fromUtf8(account.calendar), QString::fromUtf8(account.addressBook));
+        done(outcome);
+    }
+};
+
+struct Sync : std::enable_shared_from_this<Sync> {
+    QDir dataDir;
+    Account account;
+    DavClient client;
+    SyncState state;
+    PlanSide plans;
+    DeleteQuestion ask;
+    SyncDone report;
+    SyncOutcome outcome;
+
+    Sync(const QDir& dir, const Account& a, const QString& password, const QDateTime& now, DeleteQuestion q,
+         SyncDone d)
+        : dataDir(dir), account(a), client(a.url, a.user, password), state(stateFileIn(dir)), plans(dir, now),
+          ask(std::move(q)), report(std::move(d)) {}
+
+    void finish(const QString& error = {}) {
+        outcome.requests = client.requestCount();
+        outcome.ok = error.isEmpty();
+        outcome.summary =
+            error.isEmpty() ? texts::summary(outcome.counts.in, outcome.counts.out, outcome.counts.conflicts)
+                            : error;
+        outcome.notes = outcome.counts.leftOut + outcome.notes;
+        deliver(shared_from_this(), outcome);
+    }
+
+    void start() {
+        if (!state.ok())
+            return finish(state.error());
+        describeCollection(
+            client, account.calendar,
+            [self = shared_from_this()](std::optional<Collection> c, const DavReply& reply) {
+                if (!c) {
+                    if (reply.status == 404 || reply.status == 410 || reply.status == 207) {
+                        self->state.forgetCollection(self->plans.kind());
+                        return self->finish(texts::collectionGone(QString::fromUtf8(self->account.calendar)));
+                    }
+                    if (reply.status == 401 || reply.status == 403)
+                        return self->finish(texts::wrongPassword());
+                    return self->finish(reply.status == 0 ? texts::noAnswer(reply.error)
+                                                          : texts::serverRefused(reply.status));
+                }
+                syncCollection(self->client, self->state, self->plans, *c, self->ask,
+                               [self](const CollectionResult& r) {
+                                   self->outcome.counts += r.counts;
+                                   if (r.gone)
+                                       self->state.forgetCollection(self->plans.kind());
+                                   self->finish(r.error);
+                               });
+            });
+    }
+};
+
+} // namespace
+
+void setupAccount(const QDir& dataDir, const QUrl& url, const QString& user, const QString& password,
+                  SyncDone done) {
+    auto setup = std::make_shared<Setup>(dataDir, url, user, password, std::move(done));
+    setup->start();
+}
+
+void runSync(const QDir& dataDir, const QString& password, const QDateTime& now, DeleteQuestion ask,
+             SyncDone done) {
+    const std::optional<Account> account = readAccount(dataDir);
+    if (!account)
+        return done(failed(texts::noAccount()));
+    auto sync = std::make_shared<Sync>(dataDir, *account, password, now, std::move(ask), std::move(done));
+    sync->start();
+}
+
+SyncOutcome waitForSync(const std::function<void(SyncDone)>& start) {
+    std::optional<SyncOutcome> result;
+    start([&result](const SyncOutcome& outcome) { result = outcome; });
+    waitFor([&result] { return result.has_value(); });
+    return *result;
+}
+
+} // namespace velkor::sync
+
+namespace velkor::sync {
+
+namespace {
+const QByteArray SyncWord = "sync";
+}
+
+QByteArray encodeSyncRequest(const QString& password) {
+    return SyncWord + '\t' + password.toUtf8().toBase64() + '\n';
+}
+
+std::optional<QString> decodeSyncRequest(QByteArrayView line) {
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (!line.startsWith(SyncWord + '\t'))
+        return std::nullopt;
+    return QString::fromUtf8(QByteArray::fromBase64(line.sliced(SyncWord.size() + 1).toByteArray()));
+}
+
+QByteArray encodeSyncAnswer(const SyncOutcome& outcome) {
+    QStringList lines = outcome.notes;
+    lines.append(outcome.summary);
+    QByteArray answer = outcome.ok ? "ok" : "fail";
+    for (const QString& line : lines)
+        answer += '\t' + line.toUtf8().toBase64();
+    return answer + '\n';
+}
+
+SyncOutcome decodeSyncAnswer(QByteArrayView line) {
+    if (line.endsWith('\n'))
+        line.chop(1);
+    const QList<QByteArray> parts = line.toByteArray().split('\t');
+    SyncOutcome outcome;
+    outcome.ok = parts.first() == "ok";
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        outcome.notes.append(QString::fromUtf8(QByteArray::fromBase64(parts[i])));
+    if (!outcome.notes.isEmpty())
+        outcome.summary = outcome.notes.takeLast();
+    return outcome;
+}
+
+} // namespace velkor::sync
