@@ -1,6 +1,7 @@
 // Plans in step through a real CalDAV server (started by the CTest fixture): two computers and a phone.
 #include "fakes/file_helpers.h"
 
+#include "core/directory/directory_store.h"
 #include "core/plans/plan_store.h"
 #include "sync/dav_client.h"
 #include "sync/dav_xml.h"
@@ -108,10 +109,13 @@ QByteArray phoneEvent(const QByteArray& uid, const QByteArray& start, const QByt
            "\r\nSUMMARY:" + summary + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
-QByteArray calendarOf(const Computer& c) {
+QByteArray accountValue(const Computer& c, const char* key) {
     return QSettings(QDir(c.dir.path()).filePath(QStringLiteral("sync.ini")), QSettings::IniFormat)
-        .value(QStringLiteral("account/calendar"))
+        .value(QLatin1String("account/") + QLatin1String(key))
         .toByteArray();
+}
+QByteArray calendarOf(const Computer& c) {
+    return accountValue(c, "calendar");
 }
 
 } // namespace
@@ -291,6 +295,50 @@ private slots:
         out = a.sync();
         QVERIFY(out.ok);
         QCOMPARE(a.plans().size(), 0);
+    }
+
+    // The directory through an address book: a phone's vCard 2.1 and 4.0 come in, an entry edited here
+    // keeps its card and UID, and goes out as vCard 3.0.
+    void directoryTravels() {
+        Computer a, b;
+        const QString u = user();
+        const directory::DirectoryStore here(QDir(a.dir.path())), there(QDir(b.dir.path()));
+        QVERIFY(here.save(
+            {QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 111 22 33"), QStringLiteral("İzmir")},
+            directory::SaveWrite::Insert));
+        QVERIFY(a.setup(u).ok && b.setup(u).ok);
+        QVERIFY(a.sync().ok);
+        Phone phone(u, accountValue(a, "addressbook"));
+        const QByteArray book = phone.calendar;
+        QVERIFY(phone.put(
+            book + "p21.vcf",
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nUID:p21\r\nFN:Ayşe Çelik\r\nN;CHARSET=UTF-8:Çelik;Ayşe\r\n"
+            "TEL;CELL:+90 555 000 11 22\r\nEND:VCARD\r\n"));
+        QVERIFY(phone.put(book + "p40.vcf", "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:p40\r\nFN:Gülşen Işık\r\n"
+                                            "TEL;TYPE=work;VALUE=uri:tel:+90-212-555-0000\r\nEND:VCARD\r\n"));
+        auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.counts.in, 2);
+        QCOMPARE(here.readAll().value.size(), 3);
+
+        const QByteArray card = phone.find("Öztürk");
+        QVERIFY(phone.get(card).contains("VERSION:3.0"));
+        const QByteArray uid = phone.uidAt(card);
+        const directory::RowRef row = here.rowsNamed(QStringLiteral("Şükrü Öztürk")).value.value(0);
+        QCOMPARE(here.change(row,
+                             {QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 999 88 77"),
+                              QStringLiteral("Ankara")},
+                             directory::SaveWrite::Insert)
+                     .value,
+                 directory::RowChange::Done);
+        out = a.sync();
+        QCOMPARE(out.counts.out, 1);
+        QVERIFY(phone.get(card).contains("999 88 77"));
+        QCOMPARE(phone.uidAt(card), uid);
+        QVERIFY(b.sync().ok);
+        QCOMPARE(there.readAll().value.size(), 3);
+        QVERIFY(there.readAll().value.contains(directory::DirRecord{
+            QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 999 88 77"), QStringLiteral("Ankara")}));
     }
 
     // The command line: the password from the standard input or the environment, never in a file; a

@@ -1,6 +1,7 @@
 #include "sync/sync_run.h"
 
 #include "sync/account.h"
+#include "sync/contact_side.h"
 #include "sync/plan_side.h"
 #include "sync/sync_texts.h"
 
@@ -130,6 +131,8 @@ struct Sync : std::enable_shared_from_this<Sync> {
     DavClient client;
     SyncState state;
     PlanSide plans;
+    ContactSide contacts;
+    int step = 0;
     DeleteQuestion ask;
     SyncDone report;
     SyncOutcome outcome;
@@ -137,7 +140,7 @@ struct Sync : std::enable_shared_from_this<Sync> {
     Sync(const QDir& dir, const Account& a, const QString& password, const QDateTime& now, DeleteQuestion q,
          SyncDone d)
         : dataDir(dir), account(a), client(a.url, a.user, password), state(stateFileIn(dir)), plans(dir, now),
-          ask(std::move(q)), report(std::move(d)) {}
+          contacts(dir), ask(std::move(q)), report(std::move(d)) {}
 
     void finish(const QString& error = {}) {
         outcome.requests = client.requestCount();
@@ -152,27 +155,60 @@ struct Sync : std::enable_shared_from_this<Sync> {
     void start() {
         if (!state.ok())
             return finish(state.error());
+        next();
+    }
+
+    // The plans' calendar, then the directory's address book when there is one.
+    void next() {
+        LocalSide* side = nullptr;
+        QByteArray href;
+        if (step == 0) {
+            side = &plans;
+            href = account.calendar;
+        } else if (step == 1 && !account.addressBook.isEmpty()) {
+            side = &contacts;
+            href = account.addressBook;
+        }
+        ++step;
+        if (step > 2)
+            return finish();
+        if (!side)
+            return next();
+        // A collection synced before is known: its token or ctag tells how; a removed one answers 404.
+        if (const CollectionRow known = state.collection(side->kind());
+            known.href == href && (!known.token.isEmpty() || !known.ctag.isEmpty())) {
+            Collection c;
+            c.href = href;
+            c.syncCollection = !known.token.isEmpty();
+            return syncOne(side, c);
+        }
         describeCollection(
-            client, account.calendar,
-            [self = shared_from_this()](std::optional<Collection> c, const DavReply& reply) {
+            client, href,
+            [self = shared_from_this(), side, href](std::optional<Collection> c, const DavReply& reply) {
                 if (!c) {
                     if (reply.status == 404 || reply.status == 410 || reply.status == 207) {
-                        self->state.forgetCollection(self->plans.kind());
-                        return self->finish(texts::collectionGone(QString::fromUtf8(self->account.calendar)));
+                        self->state.forgetCollection(side->kind());
+                        return self->finish(texts::collectionGone(QString::fromUtf8(href)));
                     }
                     if (reply.status == 401 || reply.status == 403)
                         return self->finish(texts::wrongPassword());
                     return self->finish(reply.status == 0 ? texts::noAnswer(reply.error)
                                                           : texts::serverRefused(reply.status));
                 }
-                syncCollection(self->client, self->state, self->plans, *c, self->ask,
-                               [self](const CollectionResult& r) {
-                                   self->outcome.counts += r.counts;
-                                   if (r.gone)
-                                       self->state.forgetCollection(self->plans.kind());
-                                   self->finish(r.error);
-                               });
+                self->syncOne(side, *c);
             });
+    }
+
+    void syncOne(LocalSide* side, const Collection& c) {
+        syncCollection(client, state, *side, c, ask,
+                       [self = shared_from_this(), side](const CollectionResult& r) {
+                           self->outcome.counts += r.counts;
+                           if (r.gone)
+                               self->state.forgetCollection(side->kind());
+                           if (!r.error.isEmpty())
+                               return self->finish(r.error);
+                           self->next();
+                       });
     }
 };
 
