@@ -9,6 +9,8 @@
 
 #include <QDirIterator>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,6 +21,7 @@ using velkor::testing::readAll;
 namespace {
 
 QString serverUrl;
+bool radicale = false; // else Xandikos, which leaves passwords to a proxy and names one principal for all
 int nextUser = 0;
 const QString Password = QStringLiteral("parola");
 
@@ -39,7 +42,9 @@ struct Computer {
 
     sync::SyncOutcome setup(const QString& user, const QString& password = Password) {
         return sync::waitForSync([&](sync::SyncDone done) {
-            sync::setupAccount(QDir(dir.path()), QUrl(serverUrl), user, password, std::move(done));
+            // Each case in a calendar of its own: Xandikos has one principal for every user.
+            sync::setupAccount(QDir(dir.path()), QUrl(serverUrl), user, password, std::move(done),
+                               QStringLiteral("Velkor ") + user);
         });
     }
     sync::SyncOutcome sync(const QString& password = Password) {
@@ -70,7 +75,8 @@ struct Phone {
 
     QHash<QByteArray, QByteArray> items() { // href → ETag
         const auto reply = blocking(client, "PROPFIND", client.resolve(calendar),
-                                    sync::propfindBody({{sync::DavNs, "getetag"}}), {{"Depth", "1"}});
+                                    sync::propfindBody({{sync::DavNs, "getetag"}}),
+                                    {{"Depth", "1"}, {"Content-Type", "application/xml"}});
         QHash<QByteArray, QByteArray> found;
         for (const auto& r : sync::parseMultistatus(reply.body).responses) {
             if (!r.href.endsWith('/'))
@@ -80,7 +86,7 @@ struct Phone {
     }
     QByteArray get(const QByteArray& href) { return blocking(client, "GET", client.resolve(href)).body; }
     bool put(const QByteArray& href, const QByteArray& ics, const QByteArray& etag = {}) {
-        sync::Headers h{{"Content-Type", "text/calendar"}};
+        sync::Headers h{{"Content-Type", href.endsWith(".vcf") ? "text/vcard" : "text/calendar"}};
         if (!etag.isEmpty())
             h.append({"If-Match", etag});
         return blocking(client, "PUT", client.resolve(href), ics, h).success();
@@ -129,8 +135,9 @@ private slots:
     void initTestCase() {
         const QByteArray dir = qgetenv("VELKOR_DAV_DIR");
         QVERIFY2(!dir.isEmpty(), "run by ctest: the fixture starts the server");
-        serverUrl =
-            QString::fromUtf8(readAll(QString::fromUtf8(dir) + QStringLiteral("/url"))).section(u'\n', 0, 0);
+        const QString server = QString::fromUtf8(readAll(QString::fromUtf8(dir) + QStringLiteral("/url")));
+        serverUrl = server.section(u'\n', 0, 0);
+        radicale = server.section(u'\n', 1, 1) == QLatin1String("radicale");
         QVERIFY(!serverUrl.isEmpty());
     }
 
@@ -157,16 +164,17 @@ private slots:
         const QByteArray breakfast = phone.find("Çiğdem");
         QVERIFY(!breakfast.isEmpty());
         const QByteArray text = phone.get(breakfast);
-        QVERIFY(text.contains("RRULE:FREQ=YEARLY") && text.contains("TRIGGER:PT0S") &&
+        QVERIFY(text.contains("RRULE:FREQ=YEARLY") &&
+                (text.contains("TRIGGER:PT0S") || text.contains("TRIGGER:P0D")) &&
                 text.contains("ACTION:DISPLAY"));
         QVERIFY(phone.get(phone.find("Artık")).contains("0229"));
         const QByteArray newYear = phone.find("Yılbaşı");
         QVERIFY(phone.put(newYear, phoneEvent(phone.uidAt(newYear), "20261231", "Yılbaşı partisi"),
                           phone.items().value(newYear)));
         QVERIFY(phone.remove(breakfast));
-        QVERIFY(phone.put("/" + u.toUtf8() + "/velkor/phone-1.ics",
+        QVERIFY(phone.put(phone.calendar + "phone-1.ics",
                           phoneEvent("phone-1", "20260423", "Egemenlik Bayramı")));
-        QVERIFY(phone.put("/" + u.toUtf8() + "/velkor/phone-2.ics",
+        QVERIFY(phone.put(phone.calendar + "phone-2.ics",
                           phoneEvent("phone-2", "20260105", "Yüzme", "FREQ=WEEKLY")));
         // And the second computer adds one.
         QVERIFY(b.store.appendPlan({7, 15, 25, 0, QStringLiteral("Anma günü")}));
@@ -253,14 +261,25 @@ private slots:
         QVERIFY(
             a.store.addPlans({{4, 4, 25, 0, QStringLiteral("Bir")}, {4, 5, 25, 0, QStringLiteral("İki")}}));
         QVERIFY(a.setup(u).ok && b.setup(u).ok && a.sync().ok && b.sync().ok);
-        // Radicale forgets tokens older than max_sync_token_age once it makes a new one.
+        // Radicale forgets tokens older than max_sync_token_age once it makes a new one; Xandikos knows
+        // only tokens of its own history, so one it never gave stands for a forgotten one.
         const QString storage = QString::fromUtf8(qgetenv("VELKOR_DAV_DIR")) + QStringLiteral("/storage");
         QDirIterator tokens(storage, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (tokens.hasNext()) {
+        while (radicale && tokens.hasNext()) {
             QFile token(tokens.next());
             if (token.fileName().contains(QStringLiteral("sync-token")) && token.open(QIODevice::ReadWrite))
                 QVERIFY(token.setFileTime(QDateTime::currentDateTime().addDays(-40),
                                           QFileDevice::FileModificationTime));
+        }
+        if (!radicale) {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("forget"));
+            db.setDatabaseName(a.dir.filePath(QStringLiteral("sync.db")));
+            QVERIFY(db.open());
+            QVERIFY(
+                QSqlQuery(QStringLiteral("UPDATE collections SET token = 'http://xandikos/0123456789abcdef'"),
+                          db)
+                    .isActive());
+            db.close();
         }
         QVERIFY(b.store.appendPlan({4, 6, 25, 0, QStringLiteral("Üç")}));
         QVERIFY(b.sync().ok);
@@ -276,14 +295,14 @@ private slots:
     void refusalsChangeNothing() {
         Computer a;
         const QString u = user();
-        QVERIFY(!a.setup(u, QStringLiteral("yanlış")).ok);
+        QVERIFY(!radicale || !a.setup(u, QStringLiteral("yanlış")).ok);
         QList<PlanRecord> many;
         for (int day = 1; day <= 8; ++day)
             many.append({8, day, 25, 0, QStringLiteral("Plan %1").arg(day)});
         QVERIFY(a.store.addPlans(many));
         QVERIFY(a.setup(u).ok && a.sync().ok);
         const auto wrong = a.sync(QStringLiteral("yanlış"));
-        QVERIFY(!wrong.ok);
+        QVERIFY(!radicale || !wrong.ok);
         Phone phone(u, calendarOf(a));
         for (const QByteArray& href : phone.items().keys())
             QVERIFY(phone.remove(href));
@@ -364,7 +383,7 @@ private slots:
         };
         QCOMPARE(run({QStringLiteral("--sync-setup"), serverUrl, u}, "parola\n", false), 0);
         QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 0);
-        QCOMPARE(run({QStringLiteral("--sync")}, "yanlış\n", false), 1);
+        QCOMPARE(run({QStringLiteral("--sync")}, "yanlış\n", false), radicale ? 1 : 0);
         QDirIterator files(a.dir.path(), QDir::Files);
         while (files.hasNext()) {
             const QString file = files.next();

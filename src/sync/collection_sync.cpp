@@ -65,6 +65,7 @@ struct Run : std::enable_shared_from_this<Run> {
     QString newToken, newCtag;
     bool full = false;
     bool again = false; // the server changed under a write: another round settles it
+    bool wrote = false;
     int round = 0;
     int reports = 0;
     QHash<QByteArray, QByteArray> listed; // href → ETag of what changed (or of everything, when full)
@@ -129,9 +130,11 @@ struct Run : std::enable_shared_from_this<Run> {
     }
 
     void reported(const QString& token, const DavReply& reply) {
-        if (!token.isEmpty() &&
-            (reply.status == 403 || reply.status == 409 || namesCondition(reply.body, "valid-sync-token"))) {
-            // Expired or refused: forget it and list everything; the hashes keep this from doubling.
+        // Expired or refused (Radicale: 403 valid-sync-token; Xandikos: 500 for a token it never gave):
+        // forget it and list everything; the hashes keep this from doubling.
+        const bool refused = reply.status == 403 || reply.status == 409 || reply.status == 400 ||
+                             reply.status >= 500 || namesCondition(reply.body, "valid-sync-token");
+        if (!token.isEmpty() && reply.status != 207 && refused) {
             listed.clear();
             removed.clear();
             return report(QString());
@@ -146,7 +149,8 @@ struct Run : std::enable_shared_from_this<Run> {
                 truncated = truncated || r.status == 507;
                 continue;
             }
-            if (r.status == 404) {
+            // Removed: a 404 for the response (RFC 6578), or no property found at all (Xandikos's form).
+            if (r.status == 404 || r.found.isEmpty()) {
                 removed.insert(href);
                 listed.remove(href);
             } else {
@@ -227,7 +231,7 @@ struct Run : std::enable_shared_from_this<Run> {
                                                                   : qualified(CardDavNs, "address-data");
                        for (const DavResponse& r : parseMultistatus(reply.body).responses) {
                            const QByteArray href = self->norm(r.href);
-                           if (r.status == 404) {
+                           if (r.status == 404 || r.found.isEmpty()) {
                                self->removed.insert(href);
                                continue;
                            }
@@ -390,6 +394,8 @@ struct Run : std::enable_shared_from_this<Run> {
                 takeRemote(row);
         }
         for (auto it = unlinked.cbegin(); it != unlinked.cend(); ++it) {
+            if (localRemove.contains(it.value()))
+                continue; // deleted on the server and going here
             const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
             const QByteArray href = path + fileNameOf(uid) + (side.calendar() ? ".ics" : ".vcf");
             ops.append({OpKind::Create, {href, uid, {}, it.value(), it.key(), it.key(), false}});
@@ -441,6 +447,7 @@ struct Run : std::enable_shared_from_this<Run> {
     void pushNext() {
         if (ops.isEmpty())
             return roundDone();
+        wrote = true;
         Op op = ops.takeFirst();
         const QUrl url = client.resolve(op.row.href);
         auto self = shared_from_this();
@@ -474,7 +481,8 @@ struct Run : std::enable_shared_from_this<Run> {
                 self->again = true;
                 return self->pushNext();
             }
-            if (!reply.success())
+            // Xandikos answers a refused PUT with 207 and the precondition it failed.
+            if (!reply.success() || reply.status == 207)
                 return self->fail(reply);
             ++self->result.counts.out;
             op.row.remoteHash = op.row.localHash;
@@ -507,6 +515,38 @@ struct Run : std::enable_shared_from_this<Run> {
             ++round;
             return start();
         }
+        if (!again && wrote && collection.syncCollection && !newToken.isEmpty())
+            return confirmToken();
+        saveToken();
+    }
+
+    // The token came before our own writes: an item we made and someone deleted since would never be
+    // listed from it. The changes since that token are ours alone, or the old token stays.
+    void confirmToken() {
+        client.xml("REPORT", client.resolve(path), 0, syncCollectionBody(newToken),
+                   [self = shared_from_this()](const DavReply& reply) {
+                       const Multistatus answer = parseMultistatus(reply.body);
+                       if (reply.status != 207 || answer.syncToken.isEmpty())
+                           return self->saveToken();
+                       QHash<QByteArray, QByteArray> ours;
+                       for (const ItemRow& row : self->state.items(self->side.kind()))
+                           ours.insert(row.href, row.etag);
+                       for (const DavResponse& r : answer.responses) {
+                           const QByteArray href = self->norm(r.href);
+                           if (href == self->path || href + '/' == self->path)
+                               continue;
+                           const bool gone = r.status == 404 || r.found.isEmpty();
+                           const QByteArray etag =
+                               r.found.value(qualified(DavNs, "getetag")).text.trimmed().toUtf8();
+                           if (gone ? ours.contains(href) : ours.value(href) != etag)
+                               return self->saveToken();
+                       }
+                       self->newToken = answer.syncToken;
+                       self->saveToken();
+                   });
+    }
+
+    void saveToken() {
         // The token is kept only when nothing is left to settle.
         if (!again && !state.setCollection(side.kind(), {collection.href, newToken, newCtag}))
             return finish(state.error());

@@ -42,11 +42,13 @@ struct Setup : std::enable_shared_from_this<Setup> {
     DavClient client;
     SyncDone report;
     void done(const SyncOutcome& outcome) { deliver(shared_from_this(), outcome); }
+    QString name;
     Account account;
     Discovered found;
 
-    Setup(const QDir& dir, const QUrl& url, const QString& user, const QString& password, SyncDone d)
-        : dataDir(dir), client(url, user, password), report(std::move(d)) {
+    Setup(const QDir& dir, const QUrl& url, const QString& user, const QString& password, SyncDone d,
+          QString n)
+        : dataDir(dir), client(url, user, password), report(std::move(d)), name(std::move(n)) {
         account.url = url;
         account.user = user;
     }
@@ -60,9 +62,17 @@ struct Setup : std::enable_shared_from_this<Setup> {
         });
     }
 
+    // The collection's last path segment: its name in lower case, letters and digits only.
+    QString segment() const {
+        QString s;
+        for (const QChar c : name.toLower())
+            s += c.isLetterOrNumber() && c.unicode() < 128 ? c : u'-';
+        return s;
+    }
+
     const Collection* own(bool calendar) const {
         for (const Collection& c : found.collections) {
-            if (c.displayName == OwnCalendarName &&
+            if (c.displayName == name &&
                 (calendar ? c.calendar && c.takes(QStringLiteral("VEVENT")) : c.addressBook))
                 return &c;
         }
@@ -76,7 +86,7 @@ struct Setup : std::enable_shared_from_this<Setup> {
         }
         if (!mayMake || found.calendarHome.isEmpty())
             return done(failed(texts::noCollection(), client.requestCount()));
-        makeCollection(client, found.calendarHome, QStringLiteral("velkor"), OwnCalendarName,
+        makeCollection(client, found.calendarHome, segment(), name,
                        {QStringLiteral("VEVENT"), QStringLiteral("VJOURNAL")},
                        [self = shared_from_this()](const DavReply& reply) {
                            if (!reply.success())
@@ -92,7 +102,7 @@ struct Setup : std::enable_shared_from_this<Setup> {
         }
         if (!mayMake || found.addressBookHome.isEmpty())
             return store();
-        makeCollection(client, found.addressBookHome, QStringLiteral("velkor-contacts"), OwnCalendarName, {},
+        makeCollection(client, found.addressBookHome, segment() + QStringLiteral("-contacts"), name, {},
                        [self = shared_from_this()](const DavReply&) {
                            self->relist([self] { self->findAddressBook(false); });
                        });
@@ -215,8 +225,8 @@ struct Sync : std::enable_shared_from_this<Sync> {
 } // namespace
 
 void setupAccount(const QDir& dataDir, const QUrl& url, const QString& user, const QString& password,
-                  SyncDone done) {
-    auto setup = std::make_shared<Setup>(dataDir, url, user, password, std::move(done));
+                  SyncDone done, const QString& name) {
+    auto setup = std::make_shared<Setup>(dataDir, url, user, password, std::move(done), name);
     setup->start();
 }
 

@@ -23,10 +23,10 @@ struct SyncOutcome {
 };
 using SyncDone = std::function<void(const SyncOutcome&)>;
 
-// Checks the account, finds Velkor's calendar and address book on the server or makes them, and stores the
-// account in the data folder.
+// Checks the account, finds Velkor's calendar and address book on the server (by their display name) or makes
+// them, and stores the account in the data folder.
 void setupAccount(const QDir& dataDir, const QUrl& url, const QString& user, const QString& password,
-                  SyncDone done);
+                  SyncDone done, const QString& name = QStringLiteral("Velkor"));
 
 // One sync of the data folder with its account.
 void runSync(const QDir& dataDir, const QString& password, const QDateTime& now, DeleteQuestion ask,
@@ -42,8 +42,6 @@ std::optional<QString> decodeSyncRequest(QByteArrayView line); // the password
 QByteArray encodeSyncAnswer(const SyncOutcome& outcome);
 SyncOutcome decodeSyncAnswer(QByteArrayView line);
 
-// The names of sync.db and of the collections' display names, for the tests and the set-up.
 QString stateFileIn(const QDir& dataDir);
-inline const QString OwnCalendarName = QStringLiteral("Velkor");
 
 } // namespace velkor::sync
