@@ -1,6 +1,7 @@
 // Plans in step through a real CalDAV server (started by the CTest fixture): two computers and a phone.
 #include "fakes/file_helpers.h"
 
+#include "core/diary/diary_store.h"
 #include "core/directory/directory_store.h"
 #include "core/plans/plan_store.h"
 #include "sync/dav_client.h"
@@ -197,7 +198,7 @@ private slots:
         out = a.sync();
         QCOMPARE(out.counts.in + out.counts.out, 0);
         QVERIFY(out.notes.isEmpty());
-        QVERIFY(out.requests <= 2);
+        QVERIFY(out.requests <= 3); // one for each of plans, directory and diary
         QVERIFY(!phone.find("Yüzme").isEmpty());
         QCOMPARE(phone.items().size(), 5);
     }
@@ -358,6 +359,47 @@ private slots:
         QCOMPARE(there.readAll().value.size(), 3);
         QVERIFY(there.readAll().value.contains(directory::DirRecord{
             QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 999 88 77"), QStringLiteral("Ankara")}));
+    }
+
+    // The diary through journal entries: a small attached file travels inside its entry, a large one is
+    // named and the user told; an entry deleted on the server is kept here and sent again.
+    void diaryTravels() {
+        Computer a, b;
+        const QString u = user();
+        const QString small = a.dir.filePath(QStringLiteral("not.txt")),
+                      large = a.dir.filePath(QStringLiteral("büyük.bin"));
+        QVERIFY(velkor::testing::writeAll(small, "küçük dosya") &&
+                velkor::testing::writeAll(large, QByteArray(300 * 1024, 'x')));
+        const diary::DiaryStore here(QDir(a.dir.path())), there(QDir(b.dir.path()));
+        const diary::DiaryEntry entry{-1,
+                                      QStringLiteral("Gezi"),
+                                      QStringLiteral("Çeşme'de üç gün"),
+                                      QStringLiteral("14"),
+                                      QStringLiteral("08"),
+                                      QStringLiteral("2026")};
+        QVERIFY(here.addEntries({{entry, {small, large}}}).ok());
+        QVERIFY(a.setup(u).ok && b.setup(u).ok);
+        auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.notes.size(), 1);
+        QVERIFY(out.notes.first().contains(large));
+        QVERIFY(b.sync().ok);
+        const auto entries = there.readEntries().value;
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.first().content, entry.content);
+        const QStringList files = there.listFiles(entries.first().recordNo).value;
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files.contains(large)); // named only: the path on the other computer
+        const QString carried = files.at(files.indexOf(large) == 0 ? 1 : 0);
+        QVERIFY(carried.startsWith(b.dir.path()));
+        QCOMPARE(readAll(carried), QByteArray("küçük dosya"));
+
+        Phone phone(u, accountValue(a, "journal"));
+        QCOMPARE(phone.items().size(), 1);
+        QVERIFY(phone.remove(phone.items().keys().first()));
+        QVERIFY(a.sync().ok);
+        QCOMPARE(here.readEntries().value.size(), 1);
+        QCOMPARE(phone.items().size(), 1);
     }
 
     // The command line: the password from the standard input or the environment, never in a file; a

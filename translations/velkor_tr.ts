@@ -949,6 +949,10 @@ oluşturulamıyor.</translation>
         <source>%1 cannot be written: %2</source>
         <translation>%1 yazılamadı: %2</translation>
     </message>
+    <message>
+        <source>%1 attached files were named in the diary on the server but not carried (larger than %2 KB or unreadable): %3</source>
+        <translation>Sunucudaki günlükte %1 ekli dosyanın yalnızca adı yazıldı, kendisi taşınmadı (%2 KB&apos;tan büyük ya da okunamıyor): %3</translation>
+    </message>
 </context>
 <context>
     <name>TimeSlots</name>

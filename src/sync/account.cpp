@@ -15,7 +15,8 @@ std::optional<Account> readAccount(const QDir& dataDir) {
     Account account{QUrl(ini.value(QStringLiteral("account/url")).toString()),
                     ini.value(QStringLiteral("account/user")).toString(),
                     ini.value(QStringLiteral("account/calendar")).toByteArray(),
-                    ini.value(QStringLiteral("account/addressbook")).toByteArray()};
+                    ini.value(QStringLiteral("account/addressbook")).toByteArray(),
+                    ini.value(QStringLiteral("account/journal")).toByteArray()};
     if (!account.url.isValid() || account.user.isEmpty() || account.calendar.isEmpty())
         return std::nullopt;
     return account;
@@ -27,6 +28,7 @@ QString writeAccount(const QDir& dataDir, const Account& account) {
     ini.setValue(QStringLiteral("account/user"), account.user);
     ini.setValue(QStringLiteral("account/calendar"), account.calendar);
     ini.setValue(QStringLiteral("account/addressbook"), account.addressBook);
+    ini.setValue(QStringLiteral("account/journal"), account.journal);
     ini.sync();
     return ini.status() == QSettings::NoError ? QString()
                                               : texts::cannotStore(ini.fileName(), QStringLiteral("I/O"));

@@ -15,6 +15,7 @@ struct Account {
     QString user;
     QByteArray calendar;    // href of the plans' calendar
     QByteArray addressBook; // href of the directory's address book; empty when there is none
+    QByteArray journal;     // href of the diary's calendar; empty when the server keeps no journal entries
 };
 
 QString accountFileIn(const QDir& dataDir);

@@ -263,6 +263,7 @@ struct Run : std::enable_shared_from_this<Run> {
         }
 
         QStringList localRemove;
+        QList<ItemRow> replaced; // rows whose local item takes the server's content (remoteHash names it)
         QList<ItemRow> localAdd; // rows whose local item is still to be added (remoteHash names it)
         QList<ItemRow> puts;
         QList<QByteArray> drops;
@@ -326,7 +327,9 @@ struct Run : std::enable_shared_from_this<Run> {
                 continue;
             }
             if (gone) {
-                if (changedHere) { // changed here, deleted there: made again
+                if (changedHere ||
+                    (present && side.keepsDeleted())) { // changed here, deleted there: made again
+                    unlinked.remove(here->hash, here->key);
                     row.etag.clear();
                     row.localHash = here->hash;
                     ops.append({OpKind::Create, row});
@@ -369,8 +372,9 @@ struct Run : std::enable_shared_from_this<Run> {
                 continue;
             }
             if (changedThere && !changedHere) {
-                localRemove.append(row.localKey);
-                takeRemote({row.href, f->item.uid, f->etag, {}, {}, f->item.hash, false});
+                row.remoteHash = f->item.hash;
+                replaced.append(row);
+                ++result.counts.in;
                 continue;
             }
             if (changedHere && !changedThere) {
@@ -418,9 +422,18 @@ struct Run : std::enable_shared_from_this<Run> {
         QList<QByteArray> addedHashes;
         for (const ItemRow& row : localAdd)
             addedHashes.append(row.remoteHash);
-        QStringList addedKeys;
-        if (const QString error = side.apply(localRemove, addedHashes, &addedKeys); !error.isEmpty())
+        QList<QPair<QString, QByteArray>> replacing;
+        for (const ItemRow& row : replaced)
+            replacing.append({row.localKey, row.remoteHash});
+        QStringList replacedKeys, addedKeys;
+        if (const QString error = side.apply(localRemove, replacing, addedHashes, &replacedKeys, &addedKeys);
+            !error.isEmpty())
             return finish(error);
+        for (qsizetype i = 0; i < replaced.size(); ++i) {
+            replaced[i].localKey = replacedKeys.value(i);
+            replaced[i].localHash = replaced[i].remoteHash;
+            puts.append(replaced[i]);
+        }
         for (qsizetype i = 0; i < localAdd.size(); ++i) {
             localAdd[i].localKey = addedKeys.value(i);
             localAdd[i].localHash = localAdd[i].remoteHash;

@@ -71,10 +71,11 @@ RemoteItem ContactSide::parse(const QByteArray& text) {
     return item;
 }
 
-QString ContactSide::apply(const QStringList& removed, const QList<QByteArray>& added,
+QString ContactSide::apply(const QStringList& removed, const QList<QPair<QString, QByteArray>>& replaced,
+                           const QList<QByteArray>& added, QStringList* replacedKeys,
                            QStringList* addedKeys) {
     const directory::DirectoryStore store(m_dataDir);
-    if (added.isEmpty() && removed.isEmpty())
+    if (added.isEmpty() && removed.isEmpty() && replaced.isEmpty())
         return {};
     if (const IoResult created = store.ensureCreated(); !created)
         return created.error;
@@ -95,6 +96,16 @@ QString ContactSide::apply(const QStringList& removed, const QList<QByteArray>& 
     }
     for (const QString& key : removed)
         statements.append({QStringLiteral("DELETE FROM Table1 WHERE rowid = ?"), {key.toLongLong()}, false});
+    // A changed card keeps its row, so the entry keeps its place and its UID.
+    for (const auto& [key, hash] : replaced) {
+        const DirRecord r = m_parsed.value(hash);
+        statements.append(db::Statement{
+            QStringLiteral(
+                "UPDATE Table1 SET RecordName = ?, RecordTel = ?, RecordAddress = ? WHERE rowid = ?"),
+            {r.name, r.tel, r.address, key.toLongLong()},
+            false});
+        replacedKeys->append(key);
+    }
     const auto changed = store.database().change(statements);
     if (!changed.ok())
         return changed.error;

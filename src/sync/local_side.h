@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -33,10 +34,16 @@ public:
     virtual QByteArray serialize(const QString& key, const QString& uid) const = 0;
     // Remembers what the text maps to, so that apply() can add it by its hash.
     virtual RemoteItem parse(const QByteArray& text) = 0;
-    // Removes the items of `removed` and adds the parsed items of `added` (hashes), in one write; gives the
-    // key of each added item, in order, or an error.
-    virtual QString apply(const QStringList& removed, const QList<QByteArray>& added,
+    // Removes the items of `removed`, gives each item of `replaced` (key, hash) the parsed content of its
+    // hash, and adds the parsed items of `added`, in as few writes as the store allows; gives the key of each
+    // replaced and added item afterwards, in order, or an error.
+    virtual QString apply(const QStringList& removed, const QList<QPair<QString, QByteArray>>& replaced,
+                          const QList<QByteArray>& added, QStringList* replacedKeys,
                           QStringList* addedKeys) = 0;
+    // The diary never deletes an entry: one deleted on the server is sent there again.
+    virtual bool keepsDeleted() const { return false; }
+    // What the user is told besides, once per sync (files only named, not carried).
+    virtual QStringList notes() const { return {}; }
 };
 
 } // namespace velkor::sync

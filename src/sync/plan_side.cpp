@@ -58,7 +58,18 @@ RemoteItem PlanSide::parse(const QByteArray& text) {
     return item;
 }
 
-QString PlanSide::apply(const QStringList& removed, const QList<QByteArray>& added, QStringList* addedKeys) {
+QString PlanSide::apply(const QStringList& removedKeys, const QList<QPair<QString, QByteArray>>& replaced,
+                        const QList<QByteArray>& addedHashes, QStringList* replacedKeys,
+                        QStringList* addedKeys) {
+    // A plan has no identity beside its content: a changed one is the old one gone and the new one added.
+    QStringList removed = removedKeys;
+    QList<QByteArray> added;
+    for (const auto& [key, hash] : replaced) {
+        removed.append(key);
+        added.append(hash);
+        replacedKeys->append(keyOf(m_parsed.value(hash)));
+    }
+    added += addedHashes;
     const plans::PlanStore store(plans::planFileIn(m_dataDir));
     const auto current = store.readPlans();
     if (!current.ok())
@@ -74,10 +85,11 @@ QString PlanSide::apply(const QStringList& removed, const QList<QByteArray>& add
         else
             present.insert(key);
     }
-    for (const QByteArray& hash : added) {
-        const PlanRecord plan = m_parsed.value(hash);
+    for (qsizetype i = 0; i < added.size(); ++i) {
+        const PlanRecord plan = m_parsed.value(added[i]);
         const QString key = keyOf(plan);
-        addedKeys->append(key);
+        if (i >= replaced.size())
+            addedKeys->append(key);
         if (!present.contains(key)) {
             present.insert(key);
             adding.append(plan);

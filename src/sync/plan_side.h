@@ -23,8 +23,8 @@ public:
     const QList<LocalItem>& items() const override { return m_items; }
     QByteArray serialize(const QString& key, const QString& uid) const override;
     RemoteItem parse(const QByteArray& text) override;
-    QString apply(const QStringList& removed, const QList<QByteArray>& added,
-                  QStringList* addedKeys) override;
+    QString apply(const QStringList& removed, const QList<QPair<QString, QByteArray>>& replaced,
+                  const QList<QByteArray>& added, QStringList* replacedKeys, QStringList* addedKeys) override;
 
     static QString keyOf(const plans::PlanRecord& plan);
     static QByteArray hashOf(const QString& key);

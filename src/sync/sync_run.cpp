@@ -2,6 +2,7 @@
 
 #include "sync/account.h"
 #include "sync/contact_side.h"
+#include "sync/diary_side.h"
 #include "sync/plan_side.h"
 #include "sync/sync_texts.h"
 
@@ -70,17 +71,21 @@ struct Setup : std::enable_shared_from_this<Setup> {
         return s;
     }
 
-    const Collection* own(bool calendar) const {
+    enum class Kind { Plans, Contacts, Diary };
+    const Collection* own(Kind kind) const {
         for (const Collection& c : found.collections) {
-            if (c.displayName == name &&
-                (calendar ? c.calendar && c.takes(QStringLiteral("VEVENT")) : c.addressBook))
+            const bool fits = kind == Kind::Plans      ? c.calendar && c.takes(QStringLiteral("VEVENT"))
+                              : kind == Kind::Contacts ? c.addressBook
+                                                       : c.calendar && c.takes(QStringLiteral("VJOURNAL"));
+            if (fits && c.displayName == (kind == Kind::Diary ? diaryName() : name))
                 return &c;
         }
         return nullptr;
     }
+    QString diaryName() const { return name + QStringLiteral(" diary"); }
 
     void findCalendar(bool mayMake) {
-        if (const Collection* c = own(true)) {
+        if (const Collection* c = own(Kind::Plans)) {
             account.calendar = c->href;
             return findAddressBook(true);
         }
@@ -96,15 +101,29 @@ struct Setup : std::enable_shared_from_this<Setup> {
     }
 
     void findAddressBook(bool mayMake) {
-        if (const Collection* c = own(false)) {
+        if (const Collection* c = own(Kind::Contacts)) {
             account.addressBook = c->href;
-            return store();
+            return findJournal(true);
         }
         if (!mayMake || found.addressBookHome.isEmpty())
-            return store();
+            return findJournal(true);
         makeCollection(client, found.addressBookHome, segment() + QStringLiteral("-contacts"), name, {},
                        [self = shared_from_this()](const DavReply&) {
                            self->relist([self] { self->findAddressBook(false); });
+                       });
+    }
+
+    // The diary in a calendar of its own: phones show journal entries poorly, if at all.
+    void findJournal(bool mayMake) {
+        if (const Collection* c = own(Kind::Diary)) {
+            account.journal = c->href;
+            return store();
+        }
+        if (!mayMake || found.calendarHome.isEmpty())
+            return store();
+        makeCollection(client, found.calendarHome, segment() + QStringLiteral("-diary"), diaryName(),
+                       {QStringLiteral("VJOURNAL")}, [self = shared_from_this()](const DavReply&) {
+                           self->relist([self] { self->findJournal(false); });
                        });
     }
 
@@ -124,6 +143,8 @@ struct Setup : std::enable_shared_from_this<Setup> {
             state.forgetCollection(QStringLiteral("plans"));
         if (before && before->addressBook != account.addressBook)
             state.forgetCollection(QStringLiteral("contacts"));
+        if (before && before->journal != account.journal)
+            state.forgetCollection(QStringLiteral("diary"));
         if (const QString error = writeAccount(dataDir, account); !error.isEmpty())
             return done(failed(error, client.requestCount()));
         SyncOutcome outcome;
@@ -142,6 +163,7 @@ struct Sync : std::enable_shared_from_this<Sync> {
     SyncState state;
     PlanSide plans;
     ContactSide contacts;
+    DiarySide diary;
     int step = 0;
     DeleteQuestion ask;
     SyncDone report;
@@ -150,7 +172,7 @@ struct Sync : std::enable_shared_from_this<Sync> {
     Sync(const QDir& dir, const Account& a, const QString& password, const QDateTime& now, DeleteQuestion q,
          SyncDone d)
         : dataDir(dir), account(a), client(a.url, a.user, password), state(stateFileIn(dir)), plans(dir, now),
-          contacts(dir), ask(std::move(q)), report(std::move(d)) {}
+          contacts(dir), diary(dir, now), ask(std::move(q)), report(std::move(d)) {}
 
     void finish(const QString& error = {}) {
         outcome.requests = client.requestCount();
@@ -158,7 +180,7 @@ struct Sync : std::enable_shared_from_this<Sync> {
         outcome.summary =
             error.isEmpty() ? texts::summary(outcome.counts.in, outcome.counts.out, outcome.counts.conflicts)
                             : error;
-        outcome.notes = outcome.counts.leftOut + outcome.notes;
+        outcome.notes = outcome.counts.leftOut + plans.notes() + contacts.notes() + diary.notes();
         deliver(shared_from_this(), outcome);
     }
 
@@ -178,9 +200,12 @@ struct Sync : std::enable_shared_from_this<Sync> {
         } else if (step == 1 && !account.addressBook.isEmpty()) {
             side = &contacts;
             href = account.addressBook;
+        } else if (step == 2 && !account.journal.isEmpty()) {
+            side = &diary;
+            href = account.journal;
         }
         ++step;
-        if (step > 2)
+        if (step > 3)
             return finish();
         if (!side)
             return next();

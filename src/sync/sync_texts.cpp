@@ -85,4 +85,13 @@ QString cannotStore(const QString& file, const QString& why) {
     return QCoreApplication::translate("Sync", "%1 cannot be written: %2").arg(file, why);
 }
 
+QString namedOnly(int count, qint64 limitKb, const QString& paths) {
+    return QCoreApplication::translate(
+               "Sync", "%1 attached files were named in the diary on the server but not carried "
+                       "(larger than %2 KB or unreadable): %3")
+        .arg(count)
+        .arg(limitKb)
+        .arg(paths);
+}
+
 } // namespace velkor::sync::texts

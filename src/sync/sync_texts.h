@@ -19,5 +19,6 @@ QString noCollection();
 QString noJournals();
 QString accountStored(const QString& calendar, const QString& addressBook);
 QString cannotStore(const QString& file, const QString& why);
+QString namedOnly(int count, qint64 limitKb, const QString& paths);
 
 } // namespace velkor::sync::texts

@@ -7,6 +7,8 @@
 #include "core/plans/plan_store.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QSet>
@@ -128,12 +130,10 @@ std::optional<QDate> storedDate(const diary::DiaryEntry& entry) {
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files, icaltimetype stamp) {
+Component journalEntry(const diary::DiaryEntry& entry, const QByteArray& uid, icaltimetype stamp) {
     Component journal(icalcomponent_new_vjournal());
     icalcomponent* j = journal.get();
-    const QString key = QStringLiteral("%1,%2,").arg(entry.recordNo).arg(diary::entryDateText(entry));
-    icalcomponent_add_property(
-        j, icalproperty_new_uid(uidOf(key + entry.subject + u'\n' + entry.content).constData()));
+    icalcomponent_add_property(j, icalproperty_new_uid(uid.constData()));
     icalcomponent_add_property(j, icalproperty_new_dtstamp(stamp));
     if (const std::optional<QDate> date = storedDate(entry)) {
         icalcomponent_add_property(j, icalproperty_new_dtstart(dateOf(*date)));
@@ -145,14 +145,15 @@ Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files,
     }
     addText(j, icalproperty_new_summary(entry.subject.toUtf8().constData()), entry.subject);
     addText(j, icalproperty_new_description(entry.content.toUtf8().constData()), entry.content);
-    for (const QString& path : files) {
-        const QByteArray uri = fileUri(path);
-        // The property takes a reference of its own; ours goes when it is added.
-        icalattach* attach = icalattach_new_from_url(uri.constData());
-        icalcomponent_add_property(j, icalproperty_new_attach(attach));
-        icalattach_unref(attach);
-    }
     return journal;
+}
+
+void attachLink(icalcomponent* journal, const QString& path) {
+    const QByteArray uri = fileUri(path);
+    // The property takes a reference of its own; ours goes when it is added.
+    icalattach* attach = icalattach_new_from_url(uri.constData());
+    icalcomponent_add_property(journal, icalproperty_new_attach(attach));
+    icalattach_unref(attach);
 }
 
 } // namespace
@@ -179,6 +180,32 @@ QByteArray planObject(const PlanRecord& plan, const QByteArray& uid, const QDate
         text += componentText(local.definition.get());
     text += componentText(event.get());
     return text + "END:VCALENDAR\r\n";
+}
+
+QByteArray journalObject(const diary::EntryWithFiles& entry, const QByteArray& uid, const QDateTime& now,
+                         qint64 inlineLimit, QStringList* namedOnly) {
+    const Component journal = journalEntry(entry.entry, uid, utcStamp(now));
+    for (const QString& path : entry.files) {
+        QFile file(path);
+        if (file.size() > inlineLimit || !file.open(QIODevice::ReadOnly)) {
+            attachLink(journal.get(), path);
+            namedOnly->append(path);
+            continue;
+        }
+        // Small files travel inside the entry, so another computer or a phone has them too.
+        const QByteArray base64 = file.readAll().toBase64();
+        icalattach* attach = icalattach_new_from_data(base64.constData(), nullptr, nullptr);
+        icalproperty* property = icalproperty_new_attach(attach);
+        icalattach_unref(attach);
+        icalproperty_add_parameter(property, icalparameter_new_encoding(ICAL_ENCODING_BASE64));
+        icalproperty_add_parameter(property, icalparameter_new_value(ICAL_VALUE_BINARY));
+        icalparameter* name = icalparameter_new_x(QFileInfo(path).fileName().toUtf8().constData());
+        icalparameter_set_xname(name, "X-FILENAME");
+        icalproperty_add_parameter(property, name);
+        icalcomponent_add_property(journal.get(), property);
+    }
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Velkor//Velkor " VELKOR_VERSION "//EN\r\n" +
+           componentText(journal.get()) + "END:VCALENDAR\r\n";
 }
 
 TransferResult exportCalendar(const QString& file, CoreContext& context) {
@@ -225,7 +252,11 @@ TransferResult exportCalendar(const QString& file, CoreContext& context) {
         ++planCount;
     }
     for (const diary::DiaryEntry& entry : entries.value) {
-        const Component journal = journalEntry(entry, links.value(entry.recordNo), stamp);
+        const QString key = QStringLiteral("%1,%2,").arg(entry.recordNo).arg(diary::entryDateText(entry));
+        const Component journal =
+            journalEntry(entry, uidOf(key + entry.subject + u'\n' + entry.content), stamp);
+        for (const QString& path : links.value(entry.recordNo))
+            attachLink(journal.get(), path);
         written = written && out.write(componentText(journal.get())) > 0;
     }
     written = written && out.write("END:VCALENDAR\r\n") > 0;

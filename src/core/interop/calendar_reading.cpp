@@ -343,6 +343,21 @@ CalendarObject readCalendarObject(const QByteArray& text) {
             continue;
         if (object.uid.isEmpty() && kind != ICAL_VTIMEZONE_COMPONENT)
             object.uid = QByteArray(icalcomponent_get_uid(c));
+        for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_ATTACH_PROPERTY);
+             kind == ICAL_VJOURNAL_COMPONENT && p;
+             p = icalcomponent_get_next_property(c, ICAL_ATTACH_PROPERTY)) {
+            icalattach* attach = icalproperty_get_attach(p);
+            if (!attach || icalattach_get_is_url(attach))
+                continue;
+            QString name;
+            for (icalparameter* x = icalproperty_get_first_parameter(p, ICAL_X_PARAMETER); x;
+                 x = icalproperty_get_next_parameter(p, ICAL_X_PARAMETER)) {
+                if (QByteArray(icalparameter_get_xname(x)).toUpper() == "X-FILENAME")
+                    name = QString::fromUtf8(icalparameter_get_xvalue(x));
+            }
+            const char* data = reinterpret_cast<const char*>(icalattach_get_data(attach));
+            object.carried.append({name, QByteArray::fromBase64(QByteArray(data ? data : ""))});
+        }
         const QByteArray name(icalcomponent_kind_to_string(kind));
         reading.take(name, componentText(c).replace("\r\n ", "").replace("\r\n\t", ""));
     }
