@@ -10,6 +10,7 @@
 
 #include <QDirIterator>
 #include <QProcess>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -41,14 +42,15 @@ struct Computer {
     bool answerDeletes = false;
     int asked = 0;
 
-    sync::SyncOutcome setup(const QString& user, const QString& password = Password) {
+    sync::SyncOutcome setup(const QString& user, const QString& password = Password,
+                            const QString& url = serverUrl) {
         return sync::waitForSync([&](sync::SyncDone done) {
             // Each case in a calendar of its own: Xandikos has one principal for every user.
-            sync::setupAccount(QDir(dir.path()), QUrl(serverUrl), user, password, std::move(done),
+            sync::setupAccount(QDir(dir.path()), QUrl(url), user, password, std::move(done),
                                QStringLiteral("Velkor ") + user);
         });
     }
-    sync::SyncOutcome sync(const QString& password = Password) {
+    sync::SyncOutcome sync(const QString& password = Password, int timeoutMs = 30000) {
         return sync::waitForSync([&](sync::SyncDone done) {
             sync::runSync(
                 QDir(dir.path()), password, QDateTime::currentDateTime(),
@@ -56,7 +58,7 @@ struct Computer {
                     ++asked;
                     return answerDeletes;
                 },
-                std::move(done));
+                std::move(done), timeoutMs);
         });
     }
     QList<PlanRecord> plans() {
@@ -106,6 +108,38 @@ struct Phone {
                 return href;
         }
         return {};
+    }
+};
+
+// The proxy of tests/sync/fault_proxy.py in front of the server, breaking the request its rule names.
+struct FaultProxy {
+    QProcess process;
+    QTemporaryDir dir;
+    QString url;
+
+    FaultProxy() {
+        process.start(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/fault_proxy.py"), serverUrl, rulePath()});
+        while (process.state() != QProcess::NotRunning && !process.canReadLine() &&
+               process.waitForReadyRead(60000)) {
+        }
+        url = QStringLiteral("http://127.0.0.1:%1/").arg(QString::fromLatin1(process.readLine().trimmed()));
+    }
+    ~FaultProxy() {
+        process.kill();
+        process.waitForFinished();
+    }
+    QString rulePath() const { return dir.filePath(QStringLiteral("rule")); }
+    bool rule(const QByteArray& line) {
+        QSaveFile file(rulePath());
+        return file.open(QIODevice::WriteOnly) && file.write(line) == line.size() && file.commit();
+    }
+    // Waits until the held request has come: the client is in the middle of it.
+    bool held() {
+        while (!process.canReadLine() && process.waitForReadyRead(60000)) {
+        }
+        return process.readLine() == "held\n";
     }
 };
 
@@ -400,6 +434,77 @@ private slots:
         QVERIFY(a.sync().ok);
         QCOMPARE(here.readEntries().value.size(), 1);
         QCOMPARE(phone.items().size(), 1);
+    }
+
+    // A server that drops the connection, never answers, or answers 500 or 412 in the middle of a sync: the
+    // next sync finishes the work, nothing lost and nothing doubled.
+    void serverFaults_data() {
+        QTest::addColumn<QByteArray>("rule");
+        for (const char* rule : {"PUT 3 drop", "PUT 3 drop-after", "PUT 3 stall", "PUT 3 500", "PUT 3 412",
+                                 "REPORT 2 drop", "REPORT 2 500"})
+            QTest::newRow(rule) << QByteArray(rule);
+    }
+    void serverFaults() {
+        QFETCH(QByteArray, rule);
+        Computer a;
+        const QString u = user();
+        FaultProxy proxy;
+        QVERIFY(a.setup(u, Password, proxy.url).ok);
+        Phone phone(u, calendarOf(a));
+        for (const QByteArray day : {"20260301", "20260302", "20260303"})
+            QVERIFY(phone.put(phone.calendar + day + ".ics", phoneEvent(day, day, "Telefondan " + day)));
+        QList<PlanRecord> mine;
+        for (int day = 1; day <= 10; ++day)
+            mine.append({9, day, 25, 0, QStringLiteral("Eylül %1").arg(day)});
+        QVERIFY(a.store.addPlans(mine));
+        QVERIFY(proxy.rule(rule));
+        a.sync(Password, 1500); // may fail: that is the point
+        QVERIFY(proxy.rule({}));
+        auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(a.plans().size(), 13);
+        QCOMPARE(phone.items().size(), 13);
+        out = a.sync();
+        QCOMPARE(out.counts.in + out.counts.out + out.counts.conflicts, 0);
+    }
+
+    // The program killed in the middle of a sync (before the server took a write, after it took one but
+    // before the answer came, while fetching) and started again: nothing lost, nothing doubled.
+    void killedMidSync_data() {
+        QTest::addColumn<QByteArray>("rule");
+        for (const char* rule : {"PUT 4 hold", "PUT 4 hold-after", "REPORT 2 hold"})
+            QTest::newRow(rule) << QByteArray(rule);
+    }
+    void killedMidSync() {
+        QFETCH(QByteArray, rule);
+        Computer a;
+        const QString u = user();
+        FaultProxy proxy;
+        QVERIFY(a.setup(u, Password, proxy.url).ok);
+        Phone phone(u, calendarOf(a));
+        for (const QByteArray day : {"20260401", "20260402", "20260403"})
+            QVERIFY(phone.put(phone.calendar + day + ".ics", phoneEvent(day, day, "Telefondan " + day)));
+        QList<PlanRecord> mine;
+        for (int day = 1; day <= 10; ++day)
+            mine.append({10, day, 25, 0, QStringLiteral("Ekim %1").arg(day)});
+        QVERIFY(a.store.addPlans(mine));
+        const QString program = a.dir.filePath(QStringLiteral("velkor"));
+        QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
+        QProcess velkor;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VELKOR_SYNC_PASSWORD"), Password);
+        velkor.setProcessEnvironment(env);
+        QVERIFY(proxy.rule(rule));
+        velkor.start(program, {QStringLiteral("--sync")});
+        QVERIFY(proxy.held());
+        velkor.kill();
+        QVERIFY(velkor.waitForFinished(60000));
+        QVERIFY(proxy.rule({}));
+        velkor.start(program, {QStringLiteral("--sync")});
+        QVERIFY(velkor.waitForFinished(60000));
+        QCOMPARE(velkor.exitCode(), 0);
+        QCOMPARE(a.plans().size(), 13);
+        QCOMPARE(phone.items().size(), 13);
     }
 
     // The command line: the password from the standard input or the environment, never in a file; a

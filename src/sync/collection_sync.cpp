@@ -206,7 +206,8 @@ struct Run : std::enable_shared_from_this<Run> {
             known.insert(row.href);
             const auto it = listed.find(row.href);
             if (it == listed.end()) {
-                if (full)
+                // Not listed: gone, unless its creation was cut off before the server took it.
+                if (full && !row.etag.isEmpty())
                     removed.insert(row.href);
                 continue;
             }

@@ -46,7 +46,8 @@ void DavClient::send(const QByteArray& verb, const QUrl& url, const QByteArray& 
         reply->deleteLater();
         DavReply answer;
         answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        answer.body = reply->readAll();
+        if (reply->isOpen())
+            answer.body = reply->readAll();
         answer.etag = reply->rawHeader("ETag");
         answer.location = reply->rawHeader("Location");
         if (answer.status == 0)

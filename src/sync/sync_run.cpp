@@ -256,11 +256,12 @@ void setupAccount(const QDir& dataDir, const QUrl& url, const QString& user, con
 }
 
 void runSync(const QDir& dataDir, const QString& password, const QDateTime& now, DeleteQuestion ask,
-             SyncDone done) {
+             SyncDone done, int timeoutMs) {
     const std::optional<Account> account = readAccount(dataDir);
     if (!account)
         return done(failed(texts::noAccount()));
     auto sync = std::make_shared<Sync>(dataDir, *account, password, now, std::move(ask), std::move(done));
+    sync->client.setTimeout(timeoutMs);
     sync->start();
 }
 

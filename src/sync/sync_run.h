@@ -28,9 +28,9 @@ using SyncDone = std::function<void(const SyncOutcome&)>;
 void setupAccount(const QDir& dataDir, const QUrl& url, const QString& user, const QString& password,
                   SyncDone done, const QString& name = QStringLiteral("Velkor"));
 
-// One sync of the data folder with its account.
+// One sync of the data folder with its account; a request without an answer for `timeoutMs` fails it.
 void runSync(const QDir& dataDir, const QString& password, const QDateTime& now, DeleteQuestion ask,
-             SyncDone done);
+             SyncDone done, int timeoutMs = 30000);
 
 // For the command line: runs the event loop until it is done.
 SyncOutcome waitForSync(const std::function<void(SyncDone)>& start);
