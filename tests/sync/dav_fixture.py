@@ -57,7 +57,7 @@ type = owner_only
 filesystem_folder = {folder}/storage
 max_sync_token_age = 86400
 [logging]
-level = warning
+level = {os.environ.get("DAV_LOG_LEVEL", "warning")}
 """)
         command = ["/usr/bin/python3", "-m", "radicale", "--config", config]
         probe = f"http://127.0.0.1:{port}/"
