@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (line.size() > PlanLineLength)
         std::abort();
     if (month < 100 && day < 100) {
-        if (line.mid(1, 2).toInt() != day || line.mid(5, 2).toInt() != month || line[3] != QLatin1Char('.'))
+        if (line.mid(1, 2).toInt() != day || line.mid(4, 2).toInt() != month || line[3] != QLatin1Char('/'))
             std::abort();
         const bool shown = hour != NoHour && hour < 100 && (minute == 0 || minute == 30);
         if (shown && slotIndex(line.mid(9, 5)) != hour * 2 + minute / 30)

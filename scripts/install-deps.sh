@@ -13,6 +13,7 @@ packages=(
   dpkg-dev lintian desktop-file-utils appstream dbus python3-dbus python3-gi
   gcovr
   python3-radicale xandikos python3-caldav vdirsyncer
+  qtkeychain-qt6-dev gnome-keyring libsecret-1-0
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for the fuzz targets.

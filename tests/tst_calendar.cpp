@@ -159,6 +159,28 @@ private slots:
         QTRY_COMPARE(bold(browser.grid()), QList<int>{2});
     }
 
+    // Both calendars name the month and year they show inside the window, in the program's language, and
+    // follow the date.
+    void monthAndYearShownInside() {
+        TestContext t;
+        t.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 900)));
+        MonthCalendarWindow calendar(t.ctx);
+        const auto caption = [](QWidget& window) { return window.findChild<QLabel*>(u"monthCaption"_s); };
+        QCOMPARE(caption(calendar)->text(), u"Aralık 2026"_s);
+        QCOMPARE(calendar.windowTitle(), u"31.12.2026"_s);
+        QVERIFY(caption(calendar)->geometry().bottom() < calendar.grid().heads().first()->y());
+        t.clock.set(QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)));
+        QTRY_COMPARE(caption(calendar)->text(), u"Ocak 2027"_s);
+
+        MonthBrowserWindow browser(t.ctx);
+        named<QPushButton>(&browser, u"Önceki ay"_s)->click();
+        QTRY_COMPARE(caption(browser)->text(), u"Aralık 2026"_s);
+        lang::useLanguage(Language::English);
+        QCOMPARE(caption(browser)->text(), u"December 2026"_s);
+        QCOMPARE(calendar.windowTitle(), u"01/01/2027"_s);
+        lang::useLanguage(Language::Turkish);
+    }
+
     void browserButtons_data() {
         QTest::addColumn<int>("startMonth");
         QTest::addColumn<QString>("presses"); // - and + the month, < and > the year

@@ -1,11 +1,15 @@
 #include "core/lang/translations.h"
 #include "fakes/file_helpers.h"
 #include "ui/common/desktop_services.h"
+#include "ui/common/file_dialog.h"
 
 #include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -107,6 +111,46 @@ private slots:
         QCOMPARE(buttons, (QStringList{u"Evet"_s, u"Hayır"_s}));
     }
 
+    // A reminder is put off from its box, or from the list of many row by row, through a "Later" menu in the
+    // program's language; Return is OK and puts nothing off.
+    void remindersArePutOffFromTheirBoxOrList() {
+        lang::useLanguage(Language::Turkish);
+        QtPrompter prompter;
+        const QList<int> later{5, 10, 30, 60};
+        const auto whenOpen = [this](std::function<void(QWidget*)> act) {
+            QTimer::singleShot(0, this, [act] { act(QApplication::activeModalWidget()); });
+        };
+        const auto laterMenu = [](QWidget* window) {
+            return window->findChild<QPushButton*>(u"later"_s)->menu()->actions();
+        };
+        QStringList words;
+        whenOpen([&](QWidget* box) {
+            for (const QAction* item : laterMenu(box))
+                words.append(item->text());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(prompter.remind(u"05.03.2026  9:30"_s, u"Dişçi"_s, later), 0);
+        QCOMPARE(words, (QStringList{u"5 dakika sonra"_s, u"10 dakika sonra"_s, u"30 dakika sonra"_s,
+                                     u"Bir saat sonra"_s}));
+        whenOpen([&](QWidget* box) { laterMenu(box).at(1)->trigger(); });
+        QCOMPARE(prompter.remind(u"05.03.2026  9:30"_s, u"Dişçi"_s, later), 10);
+
+        QList<QStringList> rows;
+        for (int i = 0; i < 6; ++i)
+            rows.append({u"5 Mart 2026, Perşembe"_s, u"09:30"_s, u"plan %1"_s.arg(i)});
+        whenOpen([&](QWidget* window) {
+            auto* table = window->findChild<QTableView*>(u"listRows"_s);
+            table->selectRow(1);
+            laterMenu(window).at(0)->trigger();
+            table->selectRow(3);
+            laterMenu(window).at(3)->trigger();
+            QVERIFY(table->isRowHidden(1) && table->isRowHidden(3) && !table->isRowHidden(2));
+            QTest::keyClick(window, Qt::Key_Return);
+        });
+        QCOMPARE(prompter.remindList({}, {}, {u"Tarih"_s, u"Saat"_s, u"Plan"_s}, rows, later),
+                 (QMap<int, int>{{1, 5}, {3, 60}}));
+    }
+
     // Many lines at once: every row in its order, in a window that fits the screen.
     void listShowsEveryRowAndFitsTheScreen() {
         QList<QStringList> rows;
@@ -161,6 +205,35 @@ private slots:
                 QCOMPARE(path, accept ? std::optional(chosen) : std::nullopt);
             }
         }
+    }
+
+    // The dialog speaks the program's language: folder and file kinds in its words, dates in its one form
+    // (Qt's catalogue lacks the kinds in Turkish, and dates files in the system's form).
+    void fileDialogInTheProgramsWords() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"Belgeler"_s) && testing::writeAll(dir.filePath(u"not.txt"_s), "x"));
+        QFile file(dir.filePath(u"not.txt"_s));
+        QVERIFY(
+            file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(QDateTime(QDate(2026, 12, 7), QTime(9, 5)), QFileDevice::FileModificationTime));
+        file.close();
+        lang::useLanguage(Language::Turkish);
+        const std::unique_ptr<QFileDialog> dialog(
+            makeFileDialog(nullptr, {}, u"(*)"_s, QFileDialog::AcceptOpen, dir.path()));
+        const auto* files = qobject_cast<QFileSystemModel*>(dialog->proxyModel()->sourceModel());
+        const auto shown = [&](const QString& name, int column) {
+            return dialog->proxyModel()
+                ->mapFromSource(files->index(dir.filePath(name), column))
+                .data()
+                .toString();
+        };
+        QTRY_COMPARE(shown(u"Belgeler"_s, 2), u"Klasör"_s);
+        QTRY_COMPARE(shown(u"not.txt"_s, 2), u"txt dosyası"_s);
+        QTRY_COMPARE(shown(u"not.txt"_s, 3), u"07.12.2026 09:05"_s);
+        lang::useLanguage(Language::English);
+        QCOMPARE(shown(u"Belgeler"_s, 2), u"Folder"_s);
+        QCOMPARE(shown(u"not.txt"_s, 3), u"07/12/2026 09:05"_s);
+        lang::useLanguage(Language::Turkish);
     }
 
     // The desktop's opener is a program: its exit status tells whether the file found a program; a file

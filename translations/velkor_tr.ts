@@ -166,6 +166,19 @@ Velkor bu klasördeki verileri kullanıyor:
     </message>
 </context>
 <context>
+    <name>Dates</name>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <comment>the date form: day, month, year</comment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>dd/MM</source>
+        <comment>the date form without a year</comment>
+        <translation>dd.MM</translation>
+    </message>
+</context>
+<context>
     <name>Diary</name>
     <message>
         <source>Cannot find Microsoft Word On This Computer.</source>
@@ -374,6 +387,22 @@ Velkor bu klasördeki verileri kullanıyor:
 %1</source>
         <translation>COM port seçimi kaydedilemedi:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Folder</source>
+        <translation>Klasör</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>%1 file</source>
+        <comment>a file&apos;s kind by its name&apos;s ending</comment>
+        <translation>%1 dosyası</translation>
     </message>
 </context>
 <context>
@@ -863,6 +892,22 @@ oluşturulamıyor.</translation>
         <source>No</source>
         <translation>Hayır</translation>
     </message>
+    <message>
+        <source>In an hour</source>
+        <translation>Bir saat sonra</translation>
+    </message>
+    <message>
+        <source>In %1 hours</source>
+        <translation>%1 saat sonra</translation>
+    </message>
+    <message>
+        <source>In %1 minutes</source>
+        <translation>%1 dakika sonra</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Sonra</translation>
+    </message>
 </context>
 <context>
     <name>Reminders</name>
@@ -885,6 +930,14 @@ oluşturulamıyor.</translation>
     <message>
         <source>Plan</source>
         <translation>Plan</translation>
+    </message>
+    <message>
+        <source>The reminder could not be put off, so it will not come again:
+
+%1</source>
+        <translation>Hatırlatma ertelenemedi, bu yüzden yeniden gelmeyecek:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1392,10 @@ oluşturulamıyor.</translation>
     <message>
         <source>Subject</source>
         <translation>Konu</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tüm dosyalar (*)</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,8 @@ public:
     explicit Bookkeeping(QDir dataDir) : m_dir(std::move(dataDir)) {}
 
     QString planFile() const { return plans::planFileIn(m_dir); }
+    // The reminders put off, until their minute comes.
+    QString snoozeFile() const { return m_dir.filePath(QStringLiteral("later.kyt")); }
     QString exitFile() const { return m_dir.filePath(QStringLiteral("tarih.kyt")); }
     QString firstStartFile() const { return m_dir.filePath(QStringLiteral("sc.kyt")); }
 

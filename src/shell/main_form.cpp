@@ -5,6 +5,7 @@
 #include "core/jet/child_jet_reader.h"
 #include "core/lang/language_setting.h"
 #include "core/lang/translations.h"
+#include "core/lang/vocabulary.h"
 #include "core/plans/day_set.h"
 #include "core/plans/plan_store.h"
 #include "shell/about_window.h"
@@ -38,7 +39,7 @@ namespace velkor::shell {
 MainForm::MainForm(AppContext& context, QObject* parent)
     : QObject(parent), m_ctx(context), m_stateBefore(std::exchange(context.state, &m_state)),
       m_doorsBefore(std::exchange(context.doors, &m_doors)), m_files(context.dataDir),
-      m_reminders(context, m_files.planFile()) {
+      m_reminders(context, m_files.planFile(), m_files.snoozeFile()) {
     setObjectName(QStringLiteral("Form4"));
     initShellResources();
     m_reminders.onNewDay = [this] { refreshIcon(); };
@@ -155,6 +156,9 @@ void MainForm::retranslateMenu() {
     m_eng->setText(tr("İngilizce", "in the other language"));
     m_closeMenuItem->setText(tr("Close menu"));
     m_exitItem->setText(tr("Exit program"));
+    // The tip's date is written in the language's form too.
+    if (m_tray)
+        m_tray->setToolTip(trayTip());
 }
 
 void MainForm::registerWindows() {
@@ -262,7 +266,8 @@ void MainForm::catchUp(const std::optional<QDateTime>& lastExit) {
     const QList<Announcement> missed = shell::catchUp(plans.value, lastExit, now);
     // Until the last box is closed, an exit keeps the old moment so that nothing missed is lost.
     m_catchingUp = true;
-    announce(m_ctx, missed, Beep::ListOnly);
+    announce(m_ctx, missed, Beep::ListOnly,
+             [this](const Announcement& reminder, int later) { m_reminders.dealtWith(reminder, later); });
     m_catchingUp = false;
     m_catchUpEnd = now;
 }
@@ -272,7 +277,7 @@ void MainForm::startReminders() {
 }
 
 QString MainForm::trayTip() const {
-    return m_ctx.clock->now().date().toString(QStringLiteral("d.M.yyyy"));
+    return lang::dateText(m_ctx.clock->now().date());
 }
 
 void MainForm::addTrayIcon() {

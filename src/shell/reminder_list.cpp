@@ -1,6 +1,7 @@
 #include "shell/reminder_list.h"
 
 #include "core/lang/messages.h"
+#include "core/plans/snoozes.h"
 
 #include <QLocale>
 
@@ -10,7 +11,7 @@ namespace velkor::shell {
 
 namespace {
 
-void showList(AppContext& context, QList<Announcement> announcements) {
+void showList(AppContext& context, QList<Announcement> announcements, const Dealt& dealt) {
     std::stable_sort(announcements.begin(), announcements.end(),
                      [](const Announcement& a, const Announcement& b) { return a.due < b.due; });
     const QLocale locale; // the program language's, set with it
@@ -20,22 +21,25 @@ void showList(AppContext& context, QList<Announcement> announcements) {
         rows.append({locale.toString(a.due.date(), QStringLiteral("d MMMM yyyy, dddd")),
                      a.allDay ? QString() : a.due.time().toString(QStringLiteral("HH:mm")), a.text});
     }
-    context.prompter->showList(lang::reminders::listTitle(), lang::reminders::listText(int(rows.size())),
-                               lang::reminders::listColumns(), rows);
+    const QMap<int, int> later = context.prompter->remindList(
+        lang::reminders::listTitle(), lang::reminders::listText(int(rows.size())),
+        lang::reminders::listColumns(), rows, laterChoices());
+    for (qsizetype i = 0; i < announcements.size(); ++i)
+        dealt(announcements.at(i), later.value(int(i), 0));
 }
 
 } // namespace
 
-void announce(AppContext& context, const QList<Announcement>& group, Beep beep) {
+void announce(AppContext& context, const QList<Announcement>& group, Beep beep, const Dealt& dealt) {
     if (group.size() > ListThreshold) {
         context.beeper->beep();
-        showList(context, group);
+        showList(context, group, dealt);
         return;
     }
     for (const Announcement& a : group) {
         if (beep == Beep::EveryBox)
             context.beeper->beep();
-        context.prompter->inform(a.title, a.text);
+        dealt(a, context.prompter->remind(a.title, a.text, laterChoices()));
     }
 }
 

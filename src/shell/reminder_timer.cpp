@@ -2,12 +2,16 @@
 
 #include "shell/reminder_list.h"
 
+#include "core/lang/messages.h"
+
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace velkor::shell {
 
-ReminderTimer::ReminderTimer(AppContext& context, QString planFile, QObject* parent)
-    : QObject(parent), m_ctx(context), m_plans(std::move(planFile)) {
+ReminderTimer::ReminderTimer(AppContext& context, QString planFile, QString snoozeFile, QObject* parent)
+    : QObject(parent), m_ctx(context), m_plans(std::move(planFile)), m_snoozes(std::move(snoozeFile)) {
     m_timer.setObjectName(QStringLiteral("Timer2"));
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -83,12 +87,18 @@ void ReminderTimer::tick() {
     if (m_allDayDoneFor.isValid())
         from = std::min(from, std::min(m_allDayDoneFor.addDays(1), now.date()));
     const auto plans = m_plans.on(plans::DaySet::between(from, now.date()));
-    if (!plans.ok())
-        return; // the next tick tries again, and catches up what this one missed
-    const QList<Announcement> due = dueReminders(plans.value, m_doneUpTo, m_allDayDoneFor, now);
-    // A repeated hour (daylight saving ends) reads earlier than what was dealt with: nothing arrives twice.
-    m_doneUpTo = std::max(m_doneUpTo, now);
-    m_allDayDoneFor = m_allDayDoneFor.isValid() ? std::max(m_allDayDoneFor, now.date()) : now.date();
+    QList<Announcement> due;
+    // When the plans cannot be read, the next tick tries again and catches up what this one missed.
+    if (plans.ok()) {
+        due = dueReminders(plans.value, m_doneUpTo, m_allDayDoneFor, now);
+        // A repeated hour (daylight saving ends) reads earlier than what was dealt with: nothing arrives
+        // twice.
+        m_doneUpTo = std::max(m_doneUpTo, now);
+        m_allDayDoneFor = m_allDayDoneFor.isValid() ? std::max(m_allDayDoneFor, now.date()) : now.date();
+    }
+    due += waking(now);
+    if (due.isEmpty() && !plans.ok())
+        return;
     if (due.size() > ListThreshold) {
         m_queue.enqueue(due);
     } else {
@@ -104,12 +114,49 @@ void ReminderTimer::showQueue() {
     m_showing = true;
     while (!m_queue.isEmpty()) {
         m_onScreen = m_queue.dequeue();
-        announce(m_ctx, *m_onScreen, Beep::EveryBox);
+        announce(m_ctx, *m_onScreen, Beep::EveryBox,
+                 [this](const Announcement& reminder, int later) { dealtWith(reminder, later); });
         m_onScreen.reset();
     }
     m_showing = false;
     if (onAllAnnounced)
         onAllAnnounced(m_doneUpTo);
+}
+
+QList<Announcement> ReminderTimer::waking(const QDateTime& now) {
+    if (!QFileInfo::exists(m_snoozes.path()))
+        return {};
+    const auto snoozes = m_snoozes.read();
+    QList<Announcement> come;
+    for (const Announcement& s : snoozes.value) {
+        const bool taken = std::any_of(m_waking.cbegin(), m_waking.cend(), [&](const Announcement& w) {
+            return w.wake == s.wake && w.due == s.due && w.text == s.text;
+        });
+        if (s.wake <= now && !taken)
+            come.append(s);
+    }
+    std::stable_sort(come.begin(), come.end(),
+                     [](const Announcement& a, const Announcement& b) { return a.wake < b.wake; });
+    m_waking += come;
+    return come;
+}
+
+void ReminderTimer::dealtWith(const Announcement& reminder, int laterMinutes) {
+    if (laterMinutes > 0) {
+        Announcement later = reminder;
+        later.wake = minuteOf(m_ctx.clock->now()).addSecs(60LL * laterMinutes);
+        if (const IoResult added = m_snoozes.add(later); !added)
+            m_ctx.prompter->warn(QString(), lang::reminders::cannotPutOff(added.error));
+    }
+    if (!reminder.wake.isValid())
+        return;
+    // Put off again, or done: out of the file. Should that fail it stays taken, and comes again only after
+    // a restart.
+    if (m_snoozes.drop(reminder).ok()) {
+        m_waking.removeIf([&](const Announcement& w) {
+            return w.wake == reminder.wake && w.due == reminder.due && w.text == reminder.text;
+        });
+    }
 }
 
 } // namespace velkor::shell
@@ -118,9 +165,11 @@ namespace velkor::shell {
 
 QDateTime ReminderTimer::settledUpTo(const QDateTime& now) const {
     QDateTime settled = std::min(minuteOf(now), m_running ? m_doneUpTo : minuteOf(now));
+    // Reminders put off wait in their own file, whatever the exit stamp says.
     const auto earlier = [&](const QList<Announcement>& group) {
         for (const Announcement& a : group)
-            settled = std::min(settled, a.due.addSecs(-60));
+            if (!a.wake.isValid())
+                settled = std::min(settled, a.due.addSecs(-60));
     };
     if (m_onScreen)
         earlier(*m_onScreen);

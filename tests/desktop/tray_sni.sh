@@ -33,7 +33,7 @@ export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 XDG_CURRENT_DESKTOP= HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 data="$XDG_DATA_HOME/Velkor"
-today=$(date +%-d.%-m.%Y)
+today=$(date +%d.%m.%Y)
 calendar_shown() { xdotool search --onlyvisible --name "^$(date +%d.%m.%Y)\$" >/dev/null; }
 
 start_velkor() {

@@ -63,6 +63,23 @@ public:
         lists.append(rows);
         onShow();
     }
+    // Recorded as an information box, put off by `later`.
+    int remind(const QString& title, const QString& text, const QList<int>& minutes) override {
+        laterOffered = minutes;
+        show(BoxKind::Information, title, text);
+        return later(text);
+    }
+    // Recorded as a list; each row put off by `later` on its plan's text.
+    QMap<int, int> remindList(const QString& title, const QString& text, const QStringList& columns,
+                              const QList<QStringList>& rows, const QList<int>& minutes) override {
+        laterOffered = minutes;
+        showList(title, text, columns, rows);
+        QMap<int, int> putOff;
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            if (const int m = later(rows[i].value(2)))
+                putOff.insert(int(i), m);
+        return putOff;
+    }
     // The texts of the boxes shown so far, joined by "|".
     QString texts() const {
         QStringList all;
@@ -76,6 +93,9 @@ public:
     QList<QStringList> offered;           // the choices of each choose(), in turn
     QList<QList<QStringList>> lists;      // the rows of each showList(), in turn
     std::function<void()> onShow = [] {}; // runs while "the box is open"
+    // How many minutes later a reminder of this text is put off to; 0 for OK.
+    std::function<int(const QString& text)> later = [](const QString&) { return 0; };
+    QList<int> laterOffered;
 };
 
 class CountingBeeper final : public Beeper {

@@ -22,6 +22,7 @@ const QStringList& dataFileNames() {
         QStringLiteral("options.prg"), QStringLiteral("notes.kyt"), QStringLiteral("comayar.kyt"),
         QStringLiteral("history.mdb"), QStringLiteral("files.mdb"), QStringLiteral("rehber.mdb"),
         QStringLiteral("myfile.dat"),  QStringLiteral("tarih.dat"), QStringLiteral("sc.dat"),
+        QStringLiteral("later.kyt"),
     };
     return names;
 }

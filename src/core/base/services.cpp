@@ -6,4 +6,15 @@ int Prompter::choose(const QString& title, const QString& text, const QStringLis
     return show(BoxKind::Question, title, text) == Answer::Yes ? 0 : int(choices.size()) - 1;
 }
 
+int Prompter::remind(const QString& title, const QString& text, const QList<int>&) {
+    show(BoxKind::Information, title, text);
+    return 0;
+}
+
+QMap<int, int> Prompter::remindList(const QString& title, const QString& text, const QStringList& columns,
+                                    const QList<QStringList>& rows, const QList<int>&) {
+    showList(title, text, columns, rows);
+    return {};
+}
+
 } // namespace velkor

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -64,6 +65,13 @@ public:
     // given order and closed with one button. Returns once it is closed.
     virtual void showList(const QString& title, const QString& text, const QStringList& columns,
                           const QList<QStringList>& rows) = 0;
+    // A reminder: OK, or one of `laterMinutes` to have it again that many minutes later. Returns the
+    // minutes chosen, 0 for OK. Here it is shown as information, for prompters that know no such choice.
+    virtual int remind(const QString& title, const QString& text, const QList<int>& laterMinutes);
+    // Many reminders in one list, with the same choice for the rows the user picks: returns the minutes
+    // chosen for each row put off, by its index in `rows`.
+    virtual QMap<int, int> remindList(const QString& title, const QString& text, const QStringList& columns,
+                                      const QList<QStringList>& rows, const QList<int>& laterMinutes);
 };
 
 class Beeper {

@@ -287,6 +287,12 @@ QStringList listColumns() {
             QCoreApplication::translate("Reminders", "Plan")};
 }
 
+QString cannotPutOff(const QString& error) {
+    return QCoreApplication::translate("Reminders",
+                                       "The reminder could not be put off, so it will not come again:\n\n%1")
+        .arg(error);
+}
+
 } // namespace reminders
 
 namespace data_folder {

@@ -106,6 +106,8 @@ QString listTitle();
 QString listText(int count);
 // Date, time, plan.
 QStringList listColumns();
+// A reminder could not be put off (the file of reminders put off could not be written).
+QString cannotPutOff(const QString& error);
 
 } // namespace velkor::lang::reminders
 

@@ -99,4 +99,19 @@ QStringList twoDigitNumbers(int count) {
     return items;
 }
 
+QString dateText(const QDate& date) {
+    // The form is a word like any other, so a language brings its own.
+    return date.toString(
+        QCoreApplication::translate("Dates", "dd/MM/yyyy", "the date form: day, month, year"));
+}
+
+QString dayMonthText(int day, int month) {
+    const QString form = QCoreApplication::translate("Dates", "dd/MM", "the date form without a year");
+    // Filled by hand: a hand-edited plan may name a day no calendar has, and still needs its column.
+    const auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return QString(form)
+        .replace(QLatin1String("dd"), twoDigits(day))
+        .replace(QLatin1String("MM"), twoDigits(month));
+}
+
 } // namespace velkor::lang

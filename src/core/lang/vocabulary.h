@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,10 @@ QStringList diaryPeriodChoices();
 // The question before every plan is deleted.
 QString deleteAllTitle();
 QString deleteAllQuestion();
+// The one form the program writes a date in, in its language: 07/12/2026 in English, 07.12.2026 in Turkish.
+QString dateText(const QDate& date);
+// A day of the year without its year, in the same form and always five characters: 07/12, 07.12.
+QString dayMonthText(int day, int month);
 // Two-digit day and month items of the entry windows.
 QStringList twoDigitNumbers(int count);
 

@@ -1,5 +1,7 @@
 #include "core/plans/plan_record.h"
 
+#include "core/lang/vocabulary.h"
+
 #include <QCoreApplication>
 
 namespace velkor::plans {
@@ -58,9 +60,7 @@ int slotIndex(const QString& timeText) {
 QString yazim(int month, int day, int hour, int minute, const QString& text) {
     QString line;
     line.reserve(22 + text.size());
-    line += twoDigitField(day);
-    line += QLatin1Char('.');
-    line += twoDigitField(month);
+    line += QLatin1Char(' ') + lang::dayMonthText(day, month) + QLatin1Char(' ');
     if (hour != NoHour) {
         if (minute == 30)
             line += QLatin1Char(' ') + twoDigitField(hour) + QStringLiteral(":30");
@@ -76,13 +76,13 @@ QString yazim(int month, int day, int hour, int minute, const QString& text) {
 }
 
 std::optional<LineDate> lineDate(QStringView line) {
-    // " dd. mm" and then a blank: a day or month of other widths moves the columns.
-    constexpr qsizetype DateEnd = 7;
-    if (line.size() < DateEnd || line[0] != u' ' || line[3] != u'.' || line[4] != u' ' ||
+    // " dd.mm " or " dd/mm ", as either language writes it: a day or month of other widths moves the columns.
+    constexpr qsizetype DateEnd = 6;
+    if (line.size() < DateEnd || line[0] != u' ' || (line[3] != u'.' && line[3] != u'/') ||
         (line.size() > DateEnd && line[DateEnd] != u' '))
         return std::nullopt;
     const int day = twoDigits(line, 1);
-    const int month = twoDigits(line, 5);
+    const int month = twoDigits(line, 4);
     if (day < 1 || day > 31 || month < 1 || month > 12)
         return std::nullopt;
     return LineDate{day, month};

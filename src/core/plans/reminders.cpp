@@ -1,26 +1,17 @@
 #include "core/plans/reminders.h"
 
-#include <QLocale>
+#include "core/lang/vocabulary.h"
 
 #include <algorithm>
 
 namespace velkor::shell {
 
-using plans::NoHour;
 using plans::PlanRecord;
 
 namespace {
 
 QString signBlank(int n) {
     return QLatin1Char(' ') + QString::number(n);
-}
-
-QString timeSuffix(int hour, int minute) {
-    if (minute == 30)
-        return signBlank(hour) + QStringLiteral(":30");
-    if (minute == 0)
-        return signBlank(hour) + QStringLiteral(":00");
-    return {};
 }
 
 int minuteOfDay(const QTime& t) {
@@ -44,19 +35,8 @@ constexpr int FirstStartYear = 3000;
 
 } // namespace
 
-QString planTitle(int day, int month, int hour, int minute) {
-    QString title = signBlank(day) + QStringLiteral(" .") + signBlank(month);
-    if (hour != NoHour) {
-        const QString time = timeSuffix(hour, minute);
-        if (!time.isEmpty())
-            title += QStringLiteral("   ") + time;
-    }
-    return title;
-}
-
 QString allDayTitle(const QDate& date) {
-    // The default locale is the program language's.
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return lang::dateText(date);
 }
 
 QString reminderTitle(const QDate& date, int hour, int minute) {
@@ -108,8 +88,8 @@ QList<Announcement> catchUp(const QList<PlanRecord>& plans, std::optional<QDateT
             if (announce) {
                 const QTime at = plan.hasTime() ? QTime(plan.hour, plan.minute) : QTime(0, 0);
                 found.append({wallReading(d, at.isValid() ? at : QTime(0, 0)),
-                              planTitle(d.day(), d.month(), plan.hour, plan.minute), plan.text,
-                              !plan.hasTime()});
+                              plan.hasTime() ? reminderTitle(d, plan.hour, plan.minute) : allDayTitle(d),
+                              plan.text, !plan.hasTime()});
             }
         });
     }

@@ -15,12 +15,11 @@ struct Announcement {
     QString title;
     QString text;
     bool allDay;
+    // Set on a reminder put off: the wall reading at which it comes again (see minuteOf).
+    QDateTime wake = {};
 };
 
-// " 5 . 3" for 5 March, then "    14:30" for a plan at 14:30: the numbers written with a blank for the sign.
-QString planTitle(int day, int month, int hour, int minute);
-
-// The title of a reminder shown by the timer: the date in the user's short form, then " 14:30" or " 9:00".
+// The title of a reminder, missed or on time: the date in the program's one form, then "  14:30" or "  9:00".
 QString reminderTitle(const QDate& date, int hour, int minute);
 QString allDayTitle(const QDate& date);
 

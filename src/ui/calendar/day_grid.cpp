@@ -21,6 +21,13 @@ QRect cellRect(int column, int top) {
     return twipsRect(CellPitch * column, top, column == 0 ? 230 : 225, 210);
 }
 
+void setBackground(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, readableOn(colour));
+    label->setPalette(palette);
+}
+
 // Relative luminance as the web's accessibility guidelines define it.
 double luminance(const QColor& colour) {
     const auto linear = [](double c) {
@@ -30,20 +37,13 @@ double luminance(const QColor& colour) {
            0.0722 * linear(colour.blueF());
 }
 
+} // namespace
+
 // Black or white, whichever stands out more on `background`: on every given colour that reaches 4.5:1.
 QColor readableOn(const QColor& background) {
     const double l = luminance(background);
     return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
 }
-
-void setBackground(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, readableOn(colour));
-    label->setPalette(palette);
-}
-
-} // namespace
 
 DayCell::DayCell(int index, QWidget* parent) : QLabel(parent), m_index(index) {
     setFocusPolicy(Qt::StrongFocus);

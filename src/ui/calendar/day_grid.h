@@ -33,6 +33,9 @@ private:
     bool m_pressed = false;
 };
 
+// Black or white, whichever stands out more on `background`.
+QColor readableOn(const QColor& background);
+
 struct GridColours {
     QColor head;
     QColor weekday; // columns 0 to 4

@@ -2,6 +2,7 @@
 
 #include "core/lang/vocabulary.h"
 #include "core/plans/plan_store.h"
+#include "ui/calendar/month_caption.h"
 #include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
@@ -75,6 +76,7 @@ MonthBrowserWindow::MonthBrowserWindow(AppContext& ctx, QWidget* parent)
     m_redrawTimer.setInterval(RedrawDelayMs);
     connect(&m_redrawTimer, &QTimer::timeout, this, &MonthBrowserWindow::redraw);
 
+    m_caption = addMonthCaption(this, Colours.head);
     // Worded in both languages on the way, so it fits either.
     lang::fitLayout(this);
     useKeyboard(this);
@@ -138,6 +140,8 @@ void MonthBrowserWindow::redraw() {
 void MonthBrowserWindow::retitle() {
     // The month's name in capitals, then the year: ARALIK 2003.
     setWindowTitle(lang::upperMonthNames().value(m_drawnMonth - 1) + u' ' + QString::number(m_drawnYear));
+    if (m_caption && m_drawnMonth >= 1)
+        setMonthCaption(m_caption, m_drawnYear, m_drawnMonth);
 }
 
 void MonthBrowserWindow::stepMonth(int by) {

@@ -57,6 +57,7 @@ private:
     QPushButton* m_previousYearButton = nullptr;
     QPushButton* m_nextYearButton = nullptr;
     QPushButton* m_hideButton = nullptr;
+    QLabel* m_caption = nullptr;
 };
 
 } // namespace velkor::calendar

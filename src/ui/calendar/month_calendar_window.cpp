@@ -3,6 +3,7 @@
 #include "core/lang/vocabulary.h"
 #include "core/plans/plan_store.h"
 #include "ui/calendar/month_browser_window.h"
+#include "ui/calendar/month_caption.h"
 #include "ui/common/fit_layout.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
@@ -52,6 +53,7 @@ MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, QWidget* parent)
                 [this](int index) { openPlanEntryFor(m_ctx, m_grid.dayAt(index), m_shown.month(), this); });
     }
 
+    m_caption = addMonthCaption(this, Colours.head);
     placeNearTray();
     build();
 
@@ -70,6 +72,8 @@ MonthCalendarWindow::MonthCalendarWindow(AppContext& ctx, QWidget* parent)
 
 void MonthCalendarWindow::retranslate() {
     m_cells.setHeads();
+    setWindowTitle(lang::dateText(m_shown));
+    setMonthCaption(m_caption, m_shown.year(), m_shown.month());
     m_cells.nameCells();
     // The captions are signs; a screen reader says what they do.
     m_browserButton->setAccessibleName(tr("Other months"));
@@ -98,8 +102,8 @@ void MonthCalendarWindow::build() {
     m_cells.fill(m_grid, m_shown.year(), m_shown.month());
     m_cells.markToday(m_grid.cellOf(m_shown.day()));
     m_cells.markPlans(m_marks.daysWithPlans(m_shown.year(), m_shown.month()));
-    // Always day.month.year, whatever the desktop's own date form.
-    setWindowTitle(m_shown.toString(QStringLiteral("dd.MM.yyyy")));
+    setWindowTitle(lang::dateText(m_shown));
+    setMonthCaption(m_caption, m_shown.year(), m_shown.month());
 }
 
 void MonthCalendarWindow::watchDate() {

@@ -55,6 +55,7 @@ private:
     QTimer m_watchTimer;
     QPushButton* m_browserButton = nullptr;
     QPushButton* m_closeButton = nullptr;
+    QLabel* m_caption = nullptr;
 };
 
 } // namespace velkor::calendar

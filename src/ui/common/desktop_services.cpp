@@ -1,6 +1,7 @@
 #include "ui/common/desktop_services.h"
 
 #include "core/base/long_text.h"
+#include "ui/common/file_dialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -21,6 +23,8 @@
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace velkor {
 
@@ -199,8 +203,31 @@ Answer QtPrompter::show(BoxKind kind, const QString& boxTitle, const QString& te
     return Answer::Ok;
 }
 
-void QtPrompter::showList(const QString& windowTitle, const QString& text, const QStringList& columns,
-                          const QList<QStringList>& rows) {
+namespace {
+
+QString laterText(int minutes) {
+    if (minutes == 60)
+        return QCoreApplication::translate("QtPrompter", "In an hour");
+    if (minutes % 60 == 0)
+        return QCoreApplication::translate("QtPrompter", "In %1 hours").arg(minutes / 60);
+    return QCoreApplication::translate("QtPrompter", "In %1 minutes").arg(minutes);
+}
+
+// "Later", with a menu of how much later; `chosen` runs with the minutes of the item taken.
+QPushButton* laterButton(const QList<int>& laterMinutes, const std::function<void(int)>& chosen) {
+    auto* button = new QPushButton(QCoreApplication::translate("QtPrompter", "&Later"));
+    button->setObjectName(QStringLiteral("later"));
+    auto* menu = new QMenu(button);
+    for (int minutes : laterMinutes)
+        QObject::connect(menu->addAction(laterText(minutes)), &QAction::triggered, button,
+                         [chosen, minutes] { chosen(minutes); });
+    button->setMenu(menu);
+    return button;
+}
+
+// The list window; with `laterMinutes`, the rows chosen can be put off and leave the list.
+QMap<int, int> listDialog(const QString& windowTitle, const QString& text, const QStringList& columns,
+                          const QList<QStringList>& rows, const QList<int>& laterMinutes) {
     QDialog dialog;
     dialog.setWindowTitle(title(windowTitle));
     auto* label = new QLabel;
@@ -217,6 +244,23 @@ void QtPrompter::showList(const QString& windowTitle, const QString& text, const
     layout->addWidget(rowsAndDetail(dialog, columns, rows), 1);
     layout->addWidget(buttons);
 
+    QMap<int, int> later;
+    if (!laterMinutes.isEmpty()) {
+        auto* table = dialog.findChild<QTableView*>(QStringLiteral("listRows"));
+        table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        buttons->addButton(laterButton(laterMinutes,
+                                       [&, table](int minutes) {
+                                           for (const QModelIndex& row :
+                                                table->selectionModel()->selectedRows()) {
+                                               later.insert(row.row(), minutes);
+                                               table->setRowHidden(row.row(), true);
+                                           }
+                                           if (later.size() == rows.size())
+                                               dialog.accept();
+                                       }),
+                           QDialogButtonBox::ActionRole);
+    }
+
     // Wide enough for a plan of a few words, as tall as the rows need, never past the screen. A window
     // frame comes around it, so a little is left over.
     const QSize available = dialog.screen()->availableGeometry().size() * 9 / 10;
@@ -226,6 +270,41 @@ void QtPrompter::showList(const QString& windowTitle, const QString& text, const
     dialog.setMaximumSize(available);
     dialog.resize(wanted.boundedTo(available));
     dialog.exec();
+    return later;
+}
+
+} // namespace
+
+void QtPrompter::showList(const QString& windowTitle, const QString& text, const QStringList& columns,
+                          const QList<QStringList>& rows) {
+    listDialog(windowTitle, text, columns, rows, {});
+}
+
+QMap<int, int> QtPrompter::remindList(const QString& windowTitle, const QString& text,
+                                      const QStringList& columns, const QList<QStringList>& rows,
+                                      const QList<int>& laterMinutes) {
+    return listDialog(windowTitle, text, columns, rows, laterMinutes);
+}
+
+int QtPrompter::remind(const QString& boxTitle, const QString& text, const QList<int>& laterMinutes) {
+    QMessageBox box;
+    box.setWindowTitle(title(boxTitle));
+    box.setIcon(QMessageBox::Information);
+    QPushButton* ok = box.addButton(okText(), QMessageBox::AcceptRole);
+    int chosen = 0;
+    if (!laterMinutes.isEmpty()) {
+        box.addButton(laterButton(laterMinutes,
+                                  [&](int minutes) {
+                                      chosen = minutes;
+                                      box.done(0);
+                                  }),
+                      QMessageBox::ActionRole);
+    }
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    setUserText(box, text);
+    box.exec();
+    return chosen;
 }
 
 void SystemBeeper::beep() {
@@ -275,25 +354,30 @@ FileOpener::Outcome DesktopFileOpener::open(const QString& path) {
     return Outcome::Opened;
 }
 
+namespace {
+
+std::optional<QString> runFileDialog(QFileDialog* dialog) {
+    std::unique_ptr<QFileDialog> owned(dialog);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().constFirst();
+}
+
+} // namespace
+
 std::optional<QString> DialogFileChooser::choose(QWidget* parent, const QString& dialogTitle,
                                                  const QString& filter) {
     // "*.*" means every file where the program comes from; here it would hide names without a dot.
     QString patterns = filter;
     patterns.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-    const QString path = QFileDialog::getOpenFileName(parent, dialogTitle, QString(), patterns);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return runFileDialog(makeFileDialog(parent, dialogTitle, patterns, QFileDialog::AcceptOpen, QString()));
 }
 
 std::optional<QString> DialogFileChooser::chooseSave(QWidget* parent, const QString& dialogTitle,
                                                      const QString& filter, const QString& suggested) {
     // The dialog itself asks before it lets an existing file be replaced.
-    const QString path =
-        QFileDialog::getSaveFileName(parent, dialogTitle, QDir(QDir::homePath()).filePath(suggested), filter);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return runFileDialog(makeFileDialog(parent, dialogTitle, filter, QFileDialog::AcceptSave,
+                                        QDir(QDir::homePath()).filePath(suggested)));
 }
 
 } // namespace velkor

@@ -16,6 +16,10 @@ public:
     int choose(const QString& title, const QString& text, const QStringList& choices) override;
     void showList(const QString& title, const QString& text, const QStringList& columns,
                   const QList<QStringList>& rows) override;
+    // With a "Later" button whose menu offers the minutes; in the list it puts off the rows chosen.
+    int remind(const QString& title, const QString& text, const QList<int>& laterMinutes) override;
+    QMap<int, int> remindList(const QString& title, const QString& text, const QStringList& columns,
+                              const QList<QStringList>& rows, const QList<int>& laterMinutes) override;
 };
 
 class SystemBeeper final : public Beeper {

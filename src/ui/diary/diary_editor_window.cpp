@@ -275,7 +275,7 @@ void DiaryEditorWindow::startNew() {
 
 void DiaryEditorWindow::attach() {
     const std::optional<QString> path =
-        m_ctx.fileChooser->choose(this, m_attachButton->text(), QStringLiteral("All Files (*.*)"));
+        m_ctx.fileChooser->choose(this, m_attachButton->text(), tr("All files (*)"));
     if (!path || path->isEmpty())
         return;
     const Loaded<bool> added = m_store.attachFile(m_state.diaryRecordNo, *path);
