@@ -110,6 +110,9 @@ printf 'resident memory after 5 s idle\t%s\tMB\tbare Qt tray program\t%s\n' \
 printf 'idle wake-ups in %s s\t%s\tcount\tbare Qt tray program\t%s\n' "$idle_secs" \
   "$(cat "$work/velkor.wakeups")" "$(cat "$work/bare.wakeups")" >>"$results"
 
+# The sync beside vdirsyncer, on one Radicale.
+"$(dirname "$0")/bench_sync.sh" "$build" "$results"
+
 awk -F'\t' 'BEGIN {
     printf "%-48s %12s  %-5s  %-28s %12s  %7s\n", "figure", "value", "unit", "baseline", "baseline", "ratio"
   }

@@ -12,6 +12,7 @@ packages=(
   pkg-config mdbtools-dev libical-dev
   dpkg-dev lintian desktop-file-utils appstream dbus python3-dbus python3-gi
   gcovr
+  python3-radicale xandikos python3-caldav vdirsyncer
   qtkeychain-qt6-dev gnome-keyring libsecret-1-0
 )
 

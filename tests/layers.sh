@@ -10,11 +10,12 @@ check() { # folder, forbidden include prefixes...
     if grep -rn "#include \"$prefix/" "$src/$folder"; then bad=1; fi
   done
 }
-check core ui shell app reader
+check core sync ui shell app reader
+check sync ui shell app reader
 check ui shell app reader
 check shell app reader
 # The core is built without the widget libraries: a widget header there would not even compile, but a
 # link to them could creep in through a CMake line.
-if grep -n 'Widgets\|Qt6::Gui' "$src"/core/*/CMakeLists.txt; then bad=1; fi
+if grep -n 'Widgets\|Qt6::Gui' "$src"/core/*/CMakeLists.txt "$src"/sync/CMakeLists.txt; then bad=1; fi
 [ "$bad" -eq 0 ] && echo "layers hold"
 exit "$bad"

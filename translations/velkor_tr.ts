@@ -941,6 +941,73 @@ oluşturulamıyor.</translation>
     </message>
 </context>
 <context>
+    <name>Sync</name>
+    <message>
+        <source>Synced: %1 changes came in, %2 went out, %3 conflicts (both versions kept).</source>
+        <translation>Eşitlendi: %1 değişiklik geldi, %2 değişiklik gitti, %3 çakışma (iki sürüm de saklandı).</translation>
+    </message>
+    <message>
+        <source>Left on the server, not a plan (%1): %2 %3</source>
+        <translation>Sunucuda bırakıldı, plan değil (%1): %2 %3</translation>
+    </message>
+    <message>
+        <source>Left on the server, not understood: %1</source>
+        <translation>Sunucuda bırakıldı, anlaşılamadı: %1</translation>
+    </message>
+    <message>
+        <source>The collection %1 is no longer on the server; nothing here was deleted. Set the account up again.</source>
+        <translation>%1 koleksiyonu artık sunucuda yok; burada hiçbir şey silinmedi. Hesabı yeniden kurun.</translation>
+    </message>
+    <message>
+        <source>The server did not answer: %1. Nothing is lost; the next sync goes on from here.</source>
+        <translation>Sunucu yanıt vermedi: %1. Hiçbir şey kaybolmadı; sonraki eşitleme buradan sürer.</translation>
+    </message>
+    <message>
+        <source>The server refused the sync (HTTP %1). Nothing is lost; the next sync goes on from here.</source>
+        <translation>Sunucu eşitlemeyi reddetti (HTTP %1). Hiçbir şey kaybolmadı; sonraki eşitleme buradan sürer.</translation>
+    </message>
+    <message>
+        <source>The server did not accept the user name or the password.</source>
+        <translation>Sunucu kullanıcı adını ya da parolayı kabul etmedi.</translation>
+    </message>
+    <message>
+        <source>The sync stopped before deleting many items; nothing was changed.</source>
+        <translation>Eşitleme çok sayıda kaydı silmeden önce durdu; hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The server no longer holds %1 of the %2 items kept here. Delete them here too?</source>
+        <translation>Burada tutulan %2 kaydın %1 tanesi artık sunucuda yok. Burada da silinsin mi?</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 items on the server were deleted here. Delete them on the server too?</source>
+        <translation>Sunucudaki %2 kaydın %1 tanesi burada silindi. Sunucuda da silinsin mi?</translation>
+    </message>
+    <message>
+        <source>No sync account is set up for this data folder.</source>
+        <translation>Bu veri klasörü için kurulmuş bir eşitleme hesabı yok.</translation>
+    </message>
+    <message>
+        <source>The server offers no calendar for plans and none could be made.</source>
+        <translation>Sunucuda planlar için bir takvim yok ve oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s calendar does not take journal entries: the diary is not synced.</source>
+        <translation>Sunucunun takvimi günlük kayıtlarını kabul etmiyor: günlük eşitlenmedi.</translation>
+    </message>
+    <message>
+        <source>The account is set up: plans in %1, the directory in %2.</source>
+        <translation>Hesap kuruldu: planlar %1 içinde, rehber %2 içinde.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>%1 attached files were named in the diary on the server but not carried (larger than %2 KB or unreadable): %3</source>
+        <translation>Sunucudaki günlükte %1 ekli dosyanın yalnızca adı yazıldı, kendisi taşınmadı (%2 KB&apos;tan büyük ya da okunamıyor): %3</translation>
+    </message>
+</context>
+<context>
     <name>TimeSlots</name>
     <message>
         <source>none</source>

@@ -11,7 +11,7 @@ namespace velkor::app {
 namespace {
 
 const char* const commandOptions[] = {"-h",       "--help",  "-v", "--version", "--help-folder",
-                                      "--import", "--export"};
+                                      "--import", "--export", "--sync", "--sync-setup"};
 
 // The options QApplication takes itself; the first ones are followed by a value.
 const char* const qtOptionsWithValue[] = {"platform",

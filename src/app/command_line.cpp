@@ -10,6 +10,8 @@
 #include "shell/exit_signals.h"
 #include "shell/pages.h"
 #include "shell/single_instance.h"
+#include "sync/sync_run.h"
+#include "sync/sync_texts.h"
 #include "ui/common/app_context.h"
 
 #include <QCommandLineParser>
@@ -101,6 +103,62 @@ int transfer(const QString& file, bool importing) {
     return result.ok ? 0 : 1;
 }
 
+// The password from VELKOR_SYNC_PASSWORD when set, else the first line of the standard input.
+QString syncPassword() {
+    if (qEnvironmentVariableIsSet("VELKOR_SYNC_PASSWORD"))
+        return qEnvironmentVariable("VELKOR_SYNC_PASSWORD");
+    QTextStream in(stdin);
+    return in.readLine();
+}
+
+int report(const sync::SyncOutcome& outcome) {
+    for (const QString& note : outcome.notes)
+        err() << "velkor: " << note << Qt::endl;
+    (outcome.ok ? out() : err()) << outcome.summary << Qt::endl;
+    return outcome.ok ? 0 : 1;
+}
+
+// Sets up the account, or runs one sync. A Velkor running on the folder does the sync itself, so that
+// nothing writes under it; otherwise this run holds the folder's lock meanwhile.
+int syncFolder(const QString& url, const QString& user) {
+    const DataDirChoice choice = chooseProgramDataDir(QCoreApplication::applicationDirPath());
+    if (choice.dir.isEmpty()) {
+        err() << "velkor: no data folder can be written." << Qt::endl;
+        return 1;
+    }
+    const QString password = syncPassword();
+    lang::useLanguage(folderLanguage(choice.dir));
+    const QDir dataDir(choice.dir);
+    // The set-up writes only the account: it needs no lock on the data.
+    if (!url.isEmpty()) {
+        return report(sync::waitForSync([&](sync::SyncDone done) {
+            sync::setupAccount(dataDir, QUrl::fromUserInput(url), user, password, std::move(done));
+        }));
+    }
+    shell::SingleInstance instance(choice.dir);
+    const shell::SingleInstance::Handover handover =
+        instance.acquireOrHand(sync::encodeSyncRequest(password));
+    if (handover.outcome == shell::SingleInstance::Outcome::AlreadyRunning) {
+        if (handover.answer.isEmpty()) {
+            err() << "velkor: the Velkor running on " << QDir::toNativeSeparators(choice.dir)
+                  << " did not answer; nothing was done." << Qt::endl;
+            return 1;
+        }
+        return report(sync::decodeSyncAnswer(handover.answer));
+    }
+    app::ConsolePrompter prompter;
+    if (!shell::settleDataFolder(choice, prompter))
+        return 1;
+    shell::ExitSignals exitSignals;
+    QObject::connect(&exitSignals, &shell::ExitSignals::exitRequested, [] { std::_Exit(1); });
+    const auto ask = [&prompter](const QString&, int count, int total, bool here) {
+        return prompter.askBeforeLoss(QString(), sync::texts::massDeleteQuestion(count, total, here));
+    };
+    return report(sync::waitForSync([&](sync::SyncDone done) {
+        sync::runSync(dataDir, password, QDateTime::currentDateTime(), ask, std::move(done));
+    }));
+}
+
 } // namespace
 
 int runCommandLine(const QStringList& arguments) {
@@ -131,6 +189,18 @@ int runCommandLine(const QStringList& arguments) {
         QStringLiteral("FILE"));
     parser.addOption(importing);
     parser.addOption(exporting);
+    const QCommandLineOption syncSetup(
+        QStringLiteral("sync-setup"),
+        QStringLiteral("Sets up syncing with a CalDAV/CardDAV server: URL, then the USER name as the next "
+                       "argument; the password comes from VELKOR_SYNC_PASSWORD or the standard input and "
+                       "is never stored. Finds or makes the Velkor calendar and address book."),
+        QStringLiteral("URL"));
+    const QCommandLineOption syncing(
+        QStringLiteral("sync"),
+        QStringLiteral("Syncs the plans with the server once and prints what came in, what went out and "
+                       "the conflicts; the exit status is 0 when it worked."));
+    parser.addOption(syncSetup);
+    parser.addOption(syncing);
     if (!parser.parse(arguments)) {
         err() << "velkor: " << parser.errorText() << "\n\n" << parser.helpText() << Qt::flush;
         return 2;
@@ -146,6 +216,15 @@ int runCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(helpFolder))
         return showHelpFolder();
+    if (parser.isSet(syncSetup)) {
+        if (parser.positionalArguments().size() != 1) {
+            err() << "velkor: give --sync-setup URL USER." << Qt::endl;
+            return 2;
+        }
+        return syncFolder(parser.value(syncSetup), parser.positionalArguments().first());
+    }
+    if (parser.isSet(syncing))
+        return syncFolder({}, {});
     if (parser.isSet(importing) == parser.isSet(exporting)) {
         err() << "velkor: give either --import FILE or --export FILE." << Qt::endl;
         return 2;

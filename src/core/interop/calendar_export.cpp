@@ -1,3 +1,4 @@
+#include "core/interop/calendar_objects.h"
 #include "core/interop/calendar_text.h"
 #include "core/interop/calendar_transfer.h"
 #include "core/interop/ical_handles.h"
@@ -6,6 +7,8 @@
 #include "core/plans/plan_store.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QSet>
@@ -75,7 +78,8 @@ bool timed(const PlanRecord& plan) {
 
 // A plan as a yearly event starting this year; 29 February starts in the last leap year, so it recurs on
 // leap days only. Nothing for a day no calendar has.
-Component planEvent(const PlanRecord& plan, const ExportZone& local, int thisYear, icaltimetype stamp) {
+Component planEvent(const PlanRecord& plan, const QByteArray& uid, const ExportZone& local, int thisYear,
+                    icaltimetype stamp) {
     int year = thisYear;
     while (plan.month == 2 && plan.day == 29 && !QDate::isLeapYear(year))
         --year;
@@ -84,9 +88,7 @@ Component planEvent(const PlanRecord& plan, const ExportZone& local, int thisYea
         return nullptr;
     Component event(icalcomponent_new_vevent());
     icalcomponent* e = event.get();
-    const QString key =
-        QStringLiteral("%1,%2,%3,%4,").arg(plan.month).arg(plan.day).arg(plan.hour).arg(plan.minute);
-    icalcomponent_add_property(e, icalproperty_new_uid(uidOf(key + plan.text).constData()));
+    icalcomponent_add_property(e, icalproperty_new_uid(uid.constData()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
     icaltimetype start = dateOf(date);
     icaltimetype end = icaltime_add(start, icaldurationtype_from_int(24 * 3600));
@@ -128,12 +130,10 @@ std::optional<QDate> storedDate(const diary::DiaryEntry& entry) {
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files, icaltimetype stamp) {
+Component journalEntry(const diary::DiaryEntry& entry, const QByteArray& uid, icaltimetype stamp) {
     Component journal(icalcomponent_new_vjournal());
     icalcomponent* j = journal.get();
-    const QString key = QStringLiteral("%1,%2,").arg(entry.recordNo).arg(diary::entryDateText(entry));
-    icalcomponent_add_property(
-        j, icalproperty_new_uid(uidOf(key + entry.subject + u'\n' + entry.content).constData()));
+    icalcomponent_add_property(j, icalproperty_new_uid(uid.constData()));
     icalcomponent_add_property(j, icalproperty_new_dtstamp(stamp));
     if (const std::optional<QDate> date = storedDate(entry)) {
         icalcomponent_add_property(j, icalproperty_new_dtstart(dateOf(*date)));
@@ -145,17 +145,68 @@ Component journalEntry(const diary::DiaryEntry& entry, const QStringList& files,
     }
     addText(j, icalproperty_new_summary(entry.subject.toUtf8().constData()), entry.subject);
     addText(j, icalproperty_new_description(entry.content.toUtf8().constData()), entry.content);
-    for (const QString& path : files) {
-        const QByteArray uri = fileUri(path);
-        // The property takes a reference of its own; ours goes when it is added.
-        icalattach* attach = icalattach_new_from_url(uri.constData());
-        icalcomponent_add_property(j, icalproperty_new_attach(attach));
-        icalattach_unref(attach);
-    }
     return journal;
 }
 
+void attachLink(icalcomponent* journal, const QString& path) {
+    const QByteArray uri = fileUri(path);
+    // The property takes a reference of its own; ours goes when it is added.
+    icalattach* attach = icalattach_new_from_url(uri.constData());
+    icalcomponent_add_property(journal, icalproperty_new_attach(attach));
+    icalattach_unref(attach);
+}
+
 } // namespace
+
+QByteArray planObject(const PlanRecord& plan, const QByteArray& uid, const QDateTime& now) {
+    const ExportZone local = localZone();
+    const Component event = planEvent(plan, uid, local, now.date().year(), utcStamp(now));
+    if (!event)
+        return {};
+    if (timed(plan)) {
+        // Phones and mail programs ring at the plan's minute only for an alarm of the event's own.
+        icalcomponent* alarm = icalcomponent_new_valarm();
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icalcomponent_add_property(
+            alarm, icalproperty_new_description(summaryOf(planTextOut(plan.text)).toUtf8().constData()));
+        icaltriggertype trigger{};
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_null_duration();
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+        icalcomponent_add_component(event.get(), alarm);
+    }
+    QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Velkor//Velkor " VELKOR_VERSION "//EN\r\n";
+    if (local.definition && timed(plan))
+        text += componentText(local.definition.get());
+    text += componentText(event.get());
+    return text + "END:VCALENDAR\r\n";
+}
+
+QByteArray journalObject(const diary::EntryWithFiles& entry, const QByteArray& uid, const QDateTime& now,
+                         qint64 inlineLimit, QStringList* namedOnly) {
+    const Component journal = journalEntry(entry.entry, uid, utcStamp(now));
+    for (const QString& path : entry.files) {
+        QFile file(path);
+        if (file.size() > inlineLimit || !file.open(QIODevice::ReadOnly)) {
+            attachLink(journal.get(), path);
+            namedOnly->append(path);
+            continue;
+        }
+        // Small files travel inside the entry, so another computer or a phone has them too.
+        const QByteArray base64 = file.readAll().toBase64();
+        icalattach* attach = icalattach_new_from_data(base64.constData(), nullptr, nullptr);
+        icalproperty* property = icalproperty_new_attach(attach);
+        icalattach_unref(attach);
+        icalproperty_add_parameter(property, icalparameter_new_encoding(ICAL_ENCODING_BASE64));
+        icalproperty_add_parameter(property, icalparameter_new_value(ICAL_VALUE_BINARY));
+        icalparameter* name = icalparameter_new_x(QFileInfo(path).fileName().toUtf8().constData());
+        icalparameter_set_xname(name, "X-FILENAME");
+        icalproperty_add_parameter(property, name);
+        icalcomponent_add_property(journal.get(), property);
+    }
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Velkor//Velkor " VELKOR_VERSION "//EN\r\n" +
+           componentText(journal.get()) + "END:VCALENDAR\r\n";
+}
 
 TransferResult exportCalendar(const QString& file, CoreContext& context) {
     const auto plans = plans::PlanStore(plans::planFileIn(context.dataDir)).readPlans();
@@ -190,7 +241,9 @@ TransferResult exportCalendar(const QString& file, CoreContext& context) {
         if (seen.contains(plan))
             continue;
         seen.insert(plan);
-        const Component event = planEvent(plan, local, now.date().year(), stamp);
+        const QString key =
+            QStringLiteral("%1,%2,%3,%4,").arg(plan.month).arg(plan.day).arg(plan.hour).arg(plan.minute);
+        const Component event = planEvent(plan, uidOf(key + plan.text), local, now.date().year(), stamp);
         if (!event) {
             ++undated;
             continue;
@@ -199,7 +252,11 @@ TransferResult exportCalendar(const QString& file, CoreContext& context) {
         ++planCount;
     }
     for (const diary::DiaryEntry& entry : entries.value) {
-        const Component journal = journalEntry(entry, links.value(entry.recordNo), stamp);
+        const QString key = QStringLiteral("%1,%2,").arg(entry.recordNo).arg(diary::entryDateText(entry));
+        const Component journal =
+            journalEntry(entry, uidOf(key + entry.subject + u'\n' + entry.content), stamp);
+        for (const QString& path : links.value(entry.recordNo))
+            attachLink(journal.get(), path);
         written = written && out.write(componentText(journal.get())) > 0;
     }
     written = written && out.write("END:VCALENDAR\r\n") > 0;

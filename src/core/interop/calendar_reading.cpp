@@ -1,4 +1,5 @@
 #include "core/interop/calendar_reading.h"
+#include "core/interop/calendar_objects.h"
 
 #include "core/interop/calendar_text.h"
 #include "core/interop/ical_handles.h"
@@ -313,6 +314,71 @@ CalendarRecords readCalendarRecords(const QString& file) {
         records.journals.append(std::move(record));
     }
     return records;
+}
+
+CalendarObject readCalendarObject(const QByteArray& text) {
+    CalendarObject object;
+    // The same bounds as a file: libical is slow on huge lines and recurses on deep nesting.
+    if (text.size() > MaxCalendarBytes)
+        return object;
+    int depth = 0;
+    for (const QByteArray& line : text.split('\n')) {
+        if (line.size() > MaxCalendarLineBytes)
+            return object;
+        const QByteArray upper = line.left(6).toUpper();
+        depth += upper.startsWith("BEGIN:") ? 1 : upper.startsWith("END:") ? -1 : 0;
+        if (depth > MaxCalendarDepth)
+            return object;
+    }
+    const Component root(icalparser_parse_string(text.constData()));
+    if (!root || icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
+        return object;
+    Reading reading;
+    for (icalcomponent* c = icalcomponent_get_first_component(root.get(), ICAL_ANY_COMPONENT); c;
+         c = icalcomponent_get_next_component(root.get(), ICAL_ANY_COMPONENT)) {
+        const icalcomponent_kind kind = icalcomponent_isa(c);
+        // An occurrence moved on a phone belongs to its series: the series tells what the item is.
+        if (kind != ICAL_VTIMEZONE_COMPONENT &&
+            icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY))
+            continue;
+        if (object.uid.isEmpty() && kind != ICAL_VTIMEZONE_COMPONENT)
+            object.uid = QByteArray(icalcomponent_get_uid(c));
+        for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_ATTACH_PROPERTY);
+             kind == ICAL_VJOURNAL_COMPONENT && p;
+             p = icalcomponent_get_next_property(c, ICAL_ATTACH_PROPERTY)) {
+            icalattach* attach = icalproperty_get_attach(p);
+            if (!attach || icalattach_get_is_url(attach))
+                continue;
+            QString name;
+            for (icalparameter* x = icalproperty_get_first_parameter(p, ICAL_X_PARAMETER); x;
+                 x = icalproperty_get_next_parameter(p, ICAL_X_PARAMETER)) {
+                if (QByteArray(icalparameter_get_xname(x)).toUpper() == "X-FILENAME")
+                    name = QString::fromUtf8(icalparameter_get_xvalue(x));
+            }
+            const char* data = reinterpret_cast<const char*>(icalattach_get_data(attach));
+            object.carried.append({name, QByteArray::fromBase64(QByteArray(data ? data : ""))});
+        }
+        const QByteArray name(icalcomponent_kind_to_string(kind));
+        reading.take(name, componentText(c).replace("\r\n ", "").replace("\r\n\t", ""));
+    }
+    if (!reading.events.isEmpty()) {
+        const ReadEvent& event = reading.events.first();
+        if (event.leftOut)
+            object.leftOut = LeftOutEvent{startText(event.start), event.summary, *event.leftOut};
+        else
+            object.plan = planOf(event, reading.zones);
+    } else if (!reading.journals.isEmpty()) {
+        ReadJournal& journal = reading.journals.first();
+        JournalRecord record{std::move(journal.added), journal.typedDate || journal.start.present};
+        if (!journal.typedDate && journal.start.present) {
+            const icaltimetype& t = journal.start.time;
+            record.added.entry =
+                datedEntry(record.added.entry, t.is_date ? QDate(t.year, t.month, t.day)
+                                                         : reading.zones.local(journal.start).date());
+        }
+        object.journal = std::move(record);
+    }
+    return object;
 }
 
 bool writeCalendarRecords(const CalendarRecords& records, foreign::FrameWriter& out) {

@@ -35,6 +35,12 @@ public:
     Loaded<bool> replacePlan(const PlanRecord& original, const PlanRecord& edited) const;
     // Adds the plans at the end in one rewrite: all of them or, when it fails, none.
     IoResult addPlans(const QList<PlanRecord>& plans) const;
+    // Removes one record for each of `removed` and adds `added`, in one rewrite; gives the removed plans the
+    // file no longer held.
+    Loaded<QList<PlanRecord>> exchangePlans(const QList<PlanRecord>& removed,
+                                            const QList<PlanRecord>& added) const {
+        return rewrite(removed, added);
+    }
     // Removes every plan.
     IoResult clearPlans() const;
 

@@ -1,0 +1,97 @@
+#!/usr/bin/python3
+"""A loopback proxy in front of a DAV server that breaks one request on demand.
+
+  fault_proxy.py TARGET_URL CONTROL_FILE
+
+Prints its port once it listens. Before each request it reads CONTROL_FILE, one line
+"METHOD N ACTION" (empty: pass everything); the N-th request of METHOD since the line was written gets
+ACTION: drop (close without an answer), drop-after (the server does it, the answer is lost), stall (no
+answer ever), 500 or 412 (answered here, the server never sees it), hold or hold-after (like stall, but
+"held" is printed first, so the test can kill the client at that point).
+"""
+import http.client
+import http.server
+import os
+import socket
+import sys
+import threading
+import urllib.parse
+
+target = urllib.parse.urlsplit(sys.argv[1])
+control = sys.argv[2]
+lock = threading.Lock()
+state = {"rule": None, "count": 0}
+never = threading.Event()
+
+
+def rule_for(method):
+    with lock:
+        try:
+            line = open(control).read().strip()
+        except OSError:
+            line = ""
+        if line != state["rule"]:
+            state["rule"], state["count"] = line, 0
+        parts = line.split()
+        if len(parts) != 3 or parts[0] != method:
+            return None
+        state["count"] += 1
+        return parts[2] if state["count"] == int(parts[1]) else None
+
+
+class Proxy(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+
+    def log_message(self, *args):
+        pass
+
+    def forward(self, body):
+        connection = http.client.HTTPConnection(target.hostname, target.port, timeout=120)
+        headers = {k: v for k, v in self.headers.items() if k.lower() not in ("host", "connection", "expect")}
+        connection.request(self.command, self.path, body=body, headers=headers)
+        answer = connection.getresponse()
+        return answer.status, answer.getheaders(), answer.read()
+
+    def cut(self):
+        self.close_connection = True
+        try:
+            self.connection.shutdown(socket.SHUT_RDWR)
+        except OSError:
+            pass
+
+    def handle_any(self):
+        length = int(self.headers.get("Content-Length") or 0)
+        body = self.rfile.read(length) if length else None
+        action = rule_for(self.command)
+        if action in ("500", "412"):
+            self.send_response(int(action))
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+            return
+        if action in ("drop", "stall", "hold"):
+            if action == "hold":
+                print("held", flush=True)
+            if action != "drop":
+                never.wait(600)
+            return self.cut()
+        status, headers, data = self.forward(body)
+        if action in ("drop-after", "hold-after"):
+            if action == "hold-after":
+                print("held", flush=True)
+                never.wait(600)
+            return self.cut()
+        self.send_response(status)
+        for name, value in headers:
+            if name.lower() not in ("transfer-encoding", "connection", "content-length"):
+                self.send_header(name, value)
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data)
+
+    do_GET = do_PUT = do_DELETE = do_PROPFIND = do_REPORT = do_MKCOL = do_MKCALENDAR = do_OPTIONS = handle_any
+
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Proxy)
+server.daemon_threads = True
+print(server.server_address[1], flush=True)
+server.serve_forever()

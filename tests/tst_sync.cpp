@@ -1,0 +1,548 @@
+// Plans in step through a real CalDAV server (started by the CTest fixture): two computers and a phone.
+#include "fakes/file_helpers.h"
+
+#include "core/diary/diary_store.h"
+#include "core/directory/directory_store.h"
+#include "core/plans/plan_store.h"
+#include "sync/dav_client.h"
+#include "sync/dav_xml.h"
+#include "sync/sync_run.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace velkor;
+using plans::PlanRecord;
+using velkor::testing::readAll;
+
+namespace {
+
+QString serverUrl;
+bool radicale = false; // else Xandikos, which leaves passwords to a proxy and names one principal for all
+int nextUser = 0;
+const QString Password = QStringLiteral("parola");
+
+sync::DavReply blocking(sync::DavClient& client, const QByteArray& verb, const QUrl& url,
+                        const QByteArray& body = {}, const sync::Headers& headers = {}) {
+    std::optional<sync::DavReply> reply;
+    client.send(verb, url, body, headers, [&](const sync::DavReply& r) { reply = r; });
+    sync::waitFor([&] { return reply.has_value(); });
+    return *reply;
+}
+
+// One data folder, as on one computer.
+struct Computer {
+    QTemporaryDir dir;
+    plans::PlanStore store{plans::planFileIn(QDir(dir.path()))};
+    bool answerDeletes = false;
+    int asked = 0;
+
+    sync::SyncOutcome setup(const QString& user, const QString& password = Password,
+                            const QString& url = serverUrl) {
+        return sync::waitForSync([&](sync::SyncDone done) {
+            // Each case in a calendar of its own: Xandikos has one principal for every user.
+            sync::setupAccount(QDir(dir.path()), QUrl(url), user, password, std::move(done),
+                               QStringLiteral("Velkor ") + user);
+        });
+    }
+    sync::SyncOutcome sync(const QString& password = Password, int timeoutMs = 30000) {
+        return sync::waitForSync([&](sync::SyncDone done) {
+            sync::runSync(
+                QDir(dir.path()), password, QDateTime::currentDateTime(),
+                [this](const QString&, int, int, bool) {
+                    ++asked;
+                    return answerDeletes;
+                },
+                std::move(done), timeoutMs);
+        });
+    }
+    QList<PlanRecord> plans() {
+        auto all = store.readPlans().value;
+        std::sort(all.begin(), all.end(),
+                  [](const PlanRecord& a, const PlanRecord& b) { return a.text < b.text; });
+        return all;
+    }
+};
+
+// A phone writing as phones do: whole calendar objects of its own making, by plain HTTP.
+struct Phone {
+    sync::DavClient client;
+    QByteArray calendar;
+    Phone(const QString& user, const QByteArray& href)
+        : client(QUrl(serverUrl), user, Password), calendar(href) {}
+
+    QHash<QByteArray, QByteArray> items() { // href → ETag
+        const auto reply = blocking(client, "PROPFIND", client.resolve(calendar),
+                                    sync::propfindBody({{sync::DavNs, "getetag"}}),
+                                    {{"Depth", "1"}, {"Content-Type", "application/xml"}});
+        QHash<QByteArray, QByteArray> found;
+        for (const auto& r : sync::parseMultistatus(reply.body).responses) {
+            if (!r.href.endsWith('/'))
+                found.insert(r.href, r.found.value(sync::qualified(sync::DavNs, "getetag")).text.toUtf8());
+        }
+        return found;
+    }
+    QByteArray get(const QByteArray& href) { return blocking(client, "GET", client.resolve(href)).body; }
+    bool put(const QByteArray& href, const QByteArray& ics, const QByteArray& etag = {}) {
+        sync::Headers h{{"Content-Type", href.endsWith(".vcf") ? "text/vcard" : "text/calendar"}};
+        if (!etag.isEmpty())
+            h.append({"If-Match", etag});
+        return blocking(client, "PUT", client.resolve(href), ics, h).success();
+    }
+    // A phone keeps the item's UID when it changes it.
+    QByteArray uidAt(const QByteArray& href) {
+        const QByteArray text = get(href);
+        const qsizetype at = text.indexOf("\nUID:") + 5;
+        return text.mid(at, text.indexOf('\r', at) - at);
+    }
+    bool remove(const QByteArray& href) { return blocking(client, "DELETE", client.resolve(href)).success(); }
+    // The item whose text holds `needle`.
+    QByteArray find(const QByteArray& needle) {
+        for (const QByteArray& href : items().keys()) {
+            if (get(href).contains(needle))
+                return href;
+        }
+        return {};
+    }
+};
+
+// The proxy of tests/sync/fault_proxy.py in front of the server, breaking the request its rule names.
+struct FaultProxy {
+    QProcess process;
+    QTemporaryDir dir;
+    QString url;
+
+    FaultProxy() {
+        process.start(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/fault_proxy.py"), serverUrl, rulePath()});
+        while (process.state() != QProcess::NotRunning && !process.canReadLine() &&
+               process.waitForReadyRead(60000)) {
+        }
+        url = QStringLiteral("http://127.0.0.1:%1/").arg(QString::fromLatin1(process.readLine().trimmed()));
+    }
+    ~FaultProxy() {
+        process.kill();
+        process.waitForFinished();
+    }
+    QString rulePath() const { return dir.filePath(QStringLiteral("rule")); }
+    bool rule(const QByteArray& line) {
+        QSaveFile file(rulePath());
+        return file.open(QIODevice::WriteOnly) && file.write(line) == line.size() && file.commit();
+    }
+    // Waits until the held request has come: the client is in the middle of it.
+    bool held() {
+        while (!process.canReadLine() && process.waitForReadyRead(60000)) {
+        }
+        return process.readLine() == "held\n";
+    }
+};
+
+QByteArray phoneEvent(const QByteArray& uid, const QByteArray& start, const QByteArray& summary,
+                      const QByteArray& rule = "FREQ=YEARLY") {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:" + uid +
+           "\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:" + start + "\r\nRRULE:" + rule +
+           "\r\nSUMMARY:" + summary + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+QByteArray accountValue(const Computer& c, const char* key) {
+    return QSettings(QDir(c.dir.path()).filePath(QStringLiteral("sync.ini")), QSettings::IniFormat)
+        .value(QLatin1String("account/") + QLatin1String(key))
+        .toByteArray();
+}
+QByteArray calendarOf(const Computer& c) {
+    return accountValue(c, "calendar");
+}
+
+} // namespace
+
+class TestSync : public QObject {
+    Q_OBJECT
+
+    QString user() { return QStringLiteral("u%1").arg(++nextUser); }
+
+private slots:
+    void initTestCase() {
+        const QByteArray dir = qgetenv("VELKOR_DAV_DIR");
+        QVERIFY2(!dir.isEmpty(), "run by ctest: the fixture starts the server");
+        const QString server = QString::fromUtf8(readAll(QString::fromUtf8(dir) + QStringLiteral("/url")));
+        serverUrl = server.section(u'\n', 0, 0);
+        radicale = server.section(u'\n', 1, 1) == QLatin1String("radicale");
+        QVERIFY(!serverUrl.isEmpty());
+    }
+
+    // Two computers and a phone through one server: adds, changes and deletes travel every way, Turkish
+    // text and 29 February come back as they were, and events that are no plans are left alone.
+    void twoComputersAndAPhone() {
+        Computer a, b;
+        const QString u = user();
+        const QList<PlanRecord> first{{2, 29, 25, 0, QStringLiteral("Artık yıl doğum günü")},
+                                      {5, 19, 9, 30, QStringLiteral("Çiğdem'le kahvaltı: ğüşıöç İĞÜŞÖÇ")},
+                                      {12, 31, 25, 0, QStringLiteral("Yılbaşı")}};
+        QVERIFY(a.store.addPlans(first));
+        QVERIFY2(a.setup(u).ok, "setup");
+        QVERIFY(b.setup(u).ok);
+        auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.counts.out, 3);
+        out = b.sync();
+        QCOMPARE(out.counts.in, 3);
+        QCOMPARE(b.plans(), a.plans());
+
+        // The phone sees a yearly event with an alarm at the minute, and works on it.
+        Phone phone(u, calendarOf(a));
+        const QByteArray breakfast = phone.find("Çiğdem");
+        QVERIFY(!breakfast.isEmpty());
+        const QByteArray text = phone.get(breakfast);
+        QVERIFY(text.contains("RRULE:FREQ=YEARLY") &&
+                (text.contains("TRIGGER:PT0S") || text.contains("TRIGGER:P0D")) &&
+                text.contains("ACTION:DISPLAY"));
+        QVERIFY(phone.get(phone.find("Artık")).contains("0229"));
+        const QByteArray newYear = phone.find("Yılbaşı");
+        QVERIFY(phone.put(newYear, phoneEvent(phone.uidAt(newYear), "20261231", "Yılbaşı partisi"),
+                          phone.items().value(newYear)));
+        QVERIFY(phone.remove(breakfast));
+        QVERIFY(phone.put(phone.calendar + "phone-1.ics",
+                          phoneEvent("phone-1", "20260423", "Egemenlik Bayramı")));
+        QVERIFY(phone.put(phone.calendar + "phone-2.ics",
+                          phoneEvent("phone-2", "20260105", "Yüzme", "FREQ=WEEKLY")));
+        // And the second computer adds one.
+        QVERIFY(b.store.appendPlan({7, 15, 25, 0, QStringLiteral("Anma günü")}));
+        QVERIFY(b.sync().ok);
+
+        out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.counts.in, 4);    // changed, deleted, added by the phone, added by b
+        QCOMPARE(out.notes.size(), 1); // the weekly event, named once
+        QVERIFY(out.notes.first().contains(QStringLiteral("Yüzme")));
+        const QList<PlanRecord> expected{{7, 15, 25, 0, QStringLiteral("Anma günü")},
+                                         {2, 29, 25, 0, QStringLiteral("Artık yıl doğum günü")},
+                                         {4, 23, 25, 0, QStringLiteral("Egemenlik Bayramı")},
+                                         {12, 31, 25, 0, QStringLiteral("Yılbaşı partisi")}};
+        QCOMPARE(a.plans(), expected);
+        QVERIFY(b.sync().ok);
+        QCOMPARE(b.plans(), expected);
+
+        // Nothing changed: one request, nothing named again, and the weekly event is still there.
+        out = a.sync();
+        QCOMPARE(out.counts.in + out.counts.out, 0);
+        QVERIFY(out.notes.isEmpty());
+        QVERIFY(out.requests <= 3); // one for each of plans, directory and diary
+        QVERIFY(!phone.find("Yüzme").isEmpty());
+        QCOMPARE(phone.items().size(), 5);
+    }
+
+    // A first sync with the same plans on both computers links them instead of doubling them.
+    void firstSyncDoublesNothing() {
+        Computer a, b;
+        const QString u = user();
+        const QList<PlanRecord> same{{1, 1, 25, 0, QStringLiteral("Yeni yıl")},
+                                     {3, 8, 10, 0, QStringLiteral("Toplantı")}};
+        QVERIFY(a.store.addPlans(same));
+        QVERIFY(b.store.addPlans(same + QList<PlanRecord>{{9, 9, 25, 0, QStringLiteral("Yalnız b'de")}}));
+        QVERIFY(a.setup(u).ok && b.setup(u).ok);
+        QVERIFY(a.sync().ok);
+        const auto out = b.sync();
+        QCOMPARE(out.counts.out, 1);
+        QCOMPARE(out.counts.in, 0);
+        QVERIFY(a.sync().ok);
+        QCOMPARE(a.plans().size(), 3);
+        QCOMPARE(b.plans().size(), 3);
+        QCOMPARE(Phone(u, calendarOf(a)).items().size(), 3);
+    }
+
+    // Both sides changed: nothing is lost, the user is told of the conflict.
+    void conflictsKeepBothVersions() {
+        Computer a;
+        const QString u = user();
+        const PlanRecord edited{6, 1, 25, 0, QStringLiteral("Piknik")},
+            deleted{6, 2, 25, 0, QStringLiteral("Sinema")};
+        QVERIFY(a.store.addPlans({edited, deleted}));
+        QVERIFY(a.setup(u).ok && a.sync().ok);
+        Phone phone(u, calendarOf(a));
+        const QByteArray picnic = phone.find("Piknik"), cinema = phone.find("Sinema");
+        const auto tags = phone.items();
+        QVERIFY(phone.put(picnic, phoneEvent(phone.uidAt(picnic), "20260601", "Piknik (telefonda)"),
+                          tags.value(picnic)));
+        QVERIFY(phone.put(cinema, phoneEvent(phone.uidAt(cinema), "20260602", "Sinema (telefonda)"),
+                          tags.value(cinema)));
+        // Here: the picnic edited, the cinema deleted.
+        QVERIFY(a.store.replacePlan(edited, {6, 1, 25, 0, QStringLiteral("Piknik (burada)")}).value);
+        QVERIFY(!a.store.removePlans({deleted}).value.size());
+        const auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.counts.conflicts,
+                 2); // the picnic kept in both versions, the cinema back as the phone has it
+        const QStringList texts = [&] {
+            QStringList t;
+            for (const PlanRecord& p : a.plans())
+                t.append(p.text);
+            return t;
+        }();
+        QCOMPARE(texts, QStringList({QStringLiteral("Piknik (burada)"), QStringLiteral("Piknik (telefonda)"),
+                                     QStringLiteral("Sinema (telefonda)")}));
+        QCOMPARE(phone.items().size(), 3);
+    }
+
+    // A sync token the server has forgotten: a full listing, nothing doubled.
+    void expiredTokenListsAgain() {
+        Computer a, b;
+        const QString u = user();
+        QVERIFY(
+            a.store.addPlans({{4, 4, 25, 0, QStringLiteral("Bir")}, {4, 5, 25, 0, QStringLiteral("İki")}}));
+        QVERIFY(a.setup(u).ok && b.setup(u).ok && a.sync().ok && b.sync().ok);
+        // Radicale forgets tokens older than max_sync_token_age once it makes a new one; Xandikos knows
+        // only tokens of its own history, so one it never gave stands for a forgotten one.
+        const QString storage = QString::fromUtf8(qgetenv("VELKOR_DAV_DIR")) + QStringLiteral("/storage");
+        QDirIterator tokens(storage, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (radicale && tokens.hasNext()) {
+            QFile token(tokens.next());
+            if (token.fileName().contains(QStringLiteral("sync-token")) && token.open(QIODevice::ReadWrite))
+                QVERIFY(token.setFileTime(QDateTime::currentDateTime().addDays(-40),
+                                          QFileDevice::FileModificationTime));
+        }
+        if (!radicale) {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("forget"));
+            db.setDatabaseName(a.dir.filePath(QStringLiteral("sync.db")));
+            QVERIFY(db.open());
+            QVERIFY(
+                QSqlQuery(QStringLiteral("UPDATE collections SET token = 'http://xandikos/0123456789abcdef'"),
+                          db)
+                    .isActive());
+            db.close();
+        }
+        QVERIFY(b.store.appendPlan({4, 6, 25, 0, QStringLiteral("Üç")}));
+        QVERIFY(b.sync().ok);
+        QVERIFY(b.sync().ok); // a new token written: the aged ones go
+        const auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.counts.in, 1);
+        QCOMPARE(a.plans().size(), 3);
+        QCOMPARE(Phone(u, calendarOf(a)).items().size(), 3);
+    }
+
+    // A wrong password changes nothing; an emptied server does not empty the computer unless confirmed.
+    void refusalsChangeNothing() {
+        Computer a;
+        const QString u = user();
+        QVERIFY(!radicale || !a.setup(u, QStringLiteral("yanlış")).ok);
+        QList<PlanRecord> many;
+        for (int day = 1; day <= 8; ++day)
+            many.append({8, day, 25, 0, QStringLiteral("Plan %1").arg(day)});
+        QVERIFY(a.store.addPlans(many));
+        QVERIFY(a.setup(u).ok && a.sync().ok);
+        const auto wrong = a.sync(QStringLiteral("yanlış"));
+        QVERIFY(!radicale || !wrong.ok);
+        Phone phone(u, calendarOf(a));
+        for (const QByteArray& href : phone.items().keys())
+            QVERIFY(phone.remove(href));
+        auto out = a.sync();
+        QVERIFY(!out.ok);
+        QCOMPARE(a.asked, 1);
+        QCOMPARE(a.plans().size(), 8);
+        a.answerDeletes = true;
+        out = a.sync();
+        QVERIFY(out.ok);
+        QCOMPARE(a.plans().size(), 0);
+    }
+
+    // The directory through an address book: a phone's vCard 2.1 and 4.0 come in, an entry edited here
+    // keeps its card and UID, and goes out as vCard 3.0.
+    void directoryTravels() {
+        Computer a, b;
+        const QString u = user();
+        const directory::DirectoryStore here(QDir(a.dir.path())), there(QDir(b.dir.path()));
+        QVERIFY(here.save(
+            {QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 111 22 33"), QStringLiteral("İzmir")},
+            directory::SaveWrite::Insert));
+        QVERIFY(a.setup(u).ok && b.setup(u).ok);
+        QVERIFY(a.sync().ok);
+        Phone phone(u, accountValue(a, "addressbook"));
+        const QByteArray book = phone.calendar;
+        QVERIFY(phone.put(
+            book + "p21.vcf",
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nUID:p21\r\nFN:Ayşe Çelik\r\nN;CHARSET=UTF-8:Çelik;Ayşe\r\n"
+            "TEL;CELL:+90 555 000 11 22\r\nEND:VCARD\r\n"));
+        QVERIFY(phone.put(book + "p40.vcf", "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:p40\r\nFN:Gülşen Işık\r\n"
+                                            "TEL;TYPE=work;VALUE=uri:tel:+90-212-555-0000\r\nEND:VCARD\r\n"));
+        auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.counts.in, 2);
+        QCOMPARE(here.readAll().value.size(), 3);
+
+        const QByteArray card = phone.find("Öztürk");
+        QVERIFY(phone.get(card).contains("VERSION:3.0"));
+        const QByteArray uid = phone.uidAt(card);
+        const directory::RowRef row = here.rowsNamed(QStringLiteral("Şükrü Öztürk")).value.value(0);
+        QCOMPARE(here.change(row,
+                             {QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 999 88 77"),
+                              QStringLiteral("Ankara")},
+                             directory::SaveWrite::Insert)
+                     .value,
+                 directory::RowChange::Done);
+        out = a.sync();
+        QCOMPARE(out.counts.out, 1);
+        QVERIFY(phone.get(card).contains("999 88 77"));
+        QCOMPARE(phone.uidAt(card), uid);
+        QVERIFY(b.sync().ok);
+        QCOMPARE(there.readAll().value.size(), 3);
+        QVERIFY(there.readAll().value.contains(directory::DirRecord{
+            QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 999 88 77"), QStringLiteral("Ankara")}));
+    }
+
+    // The diary through journal entries: a small attached file travels inside its entry, a large one is
+    // named and the user told; an entry deleted on the server is kept here and sent again.
+    void diaryTravels() {
+        Computer a, b;
+        const QString u = user();
+        const QString small = a.dir.filePath(QStringLiteral("not.txt")),
+                      large = a.dir.filePath(QStringLiteral("büyük.bin"));
+        QVERIFY(velkor::testing::writeAll(small, "küçük dosya") &&
+                velkor::testing::writeAll(large, QByteArray(300 * 1024, 'x')));
+        const diary::DiaryStore here(QDir(a.dir.path())), there(QDir(b.dir.path()));
+        const diary::DiaryEntry entry{-1,
+                                      QStringLiteral("Gezi"),
+                                      QStringLiteral("Çeşme'de üç gün"),
+                                      QStringLiteral("14"),
+                                      QStringLiteral("08"),
+                                      QStringLiteral("2026")};
+        QVERIFY(here.addEntries({{entry, {small, large}}}).ok());
+        QVERIFY(a.setup(u).ok && b.setup(u).ok);
+        auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.notes.size(), 1);
+        QVERIFY(out.notes.first().contains(large));
+        QVERIFY(b.sync().ok);
+        const auto entries = there.readEntries().value;
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.first().content, entry.content);
+        const QStringList files = there.listFiles(entries.first().recordNo).value;
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files.contains(large)); // named only: the path on the other computer
+        const QString carried = files.at(files.indexOf(large) == 0 ? 1 : 0);
+        QVERIFY(carried.startsWith(b.dir.path()));
+        QCOMPARE(readAll(carried), QByteArray("küçük dosya"));
+
+        Phone phone(u, accountValue(a, "journal"));
+        QCOMPARE(phone.items().size(), 1);
+        QVERIFY(phone.remove(phone.items().keys().first()));
+        QVERIFY(a.sync().ok);
+        QCOMPARE(here.readEntries().value.size(), 1);
+        QCOMPARE(phone.items().size(), 1);
+    }
+
+    // A server that drops the connection, never answers, or answers 500 or 412 in the middle of a sync: the
+    // next sync finishes the work, nothing lost and nothing doubled.
+    void serverFaults_data() {
+        QTest::addColumn<QByteArray>("rule");
+        for (const char* rule : {"PUT 3 drop", "PUT 3 drop-after", "PUT 3 stall", "PUT 3 500", "PUT 3 412",
+                                 "REPORT 2 drop", "REPORT 2 500"})
+            QTest::newRow(rule) << QByteArray(rule);
+    }
+    void serverFaults() {
+        QFETCH(QByteArray, rule);
+        Computer a;
+        const QString u = user();
+        FaultProxy proxy;
+        QVERIFY(a.setup(u, Password, proxy.url).ok);
+        Phone phone(u, calendarOf(a));
+        for (const QByteArray day : {"20260301", "20260302", "20260303"})
+            QVERIFY(phone.put(phone.calendar + day + ".ics", phoneEvent(day, day, "Telefondan " + day)));
+        QList<PlanRecord> mine;
+        for (int day = 1; day <= 10; ++day)
+            mine.append({9, day, 25, 0, QStringLiteral("Eylül %1").arg(day)});
+        QVERIFY(a.store.addPlans(mine));
+        QVERIFY(proxy.rule(rule));
+        a.sync(Password, 1500); // may fail: that is the point
+        QVERIFY(proxy.rule({}));
+        auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(a.plans().size(), 13);
+        QCOMPARE(phone.items().size(), 13);
+        out = a.sync();
+        QCOMPARE(out.counts.in + out.counts.out + out.counts.conflicts, 0);
+    }
+
+    // The program killed in the middle of a sync (before the server took a write, after it took one but
+    // before the answer came, while fetching) and started again: nothing lost, nothing doubled.
+    void killedMidSync_data() {
+        QTest::addColumn<QByteArray>("rule");
+        for (const char* rule : {"PUT 4 hold", "PUT 4 hold-after", "REPORT 2 hold"})
+            QTest::newRow(rule) << QByteArray(rule);
+    }
+    void killedMidSync() {
+        QFETCH(QByteArray, rule);
+        Computer a;
+        const QString u = user();
+        FaultProxy proxy;
+        QVERIFY(a.setup(u, Password, proxy.url).ok);
+        Phone phone(u, calendarOf(a));
+        for (const QByteArray day : {"20260401", "20260402", "20260403"})
+            QVERIFY(phone.put(phone.calendar + day + ".ics", phoneEvent(day, day, "Telefondan " + day)));
+        QList<PlanRecord> mine;
+        for (int day = 1; day <= 10; ++day)
+            mine.append({10, day, 25, 0, QStringLiteral("Ekim %1").arg(day)});
+        QVERIFY(a.store.addPlans(mine));
+        const QString program = a.dir.filePath(QStringLiteral("velkor"));
+        QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
+        QProcess velkor;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VELKOR_SYNC_PASSWORD"), Password);
+        velkor.setProcessEnvironment(env);
+        QVERIFY(proxy.rule(rule));
+        velkor.start(program, {QStringLiteral("--sync")});
+        QVERIFY(proxy.held());
+        velkor.kill();
+        QVERIFY(velkor.waitForFinished(60000));
+        QVERIFY(proxy.rule({}));
+        velkor.start(program, {QStringLiteral("--sync")});
+        QVERIFY(velkor.waitForFinished(60000));
+        QCOMPARE(velkor.exitCode(), 0);
+        QCOMPARE(a.plans().size(), 13);
+        QCOMPARE(phone.items().size(), 13);
+    }
+
+    // The command line: the password from the standard input or the environment, never in a file; a
+    // calendar removed on the server leaves the plans here alone.
+    void commandLine() {
+        Computer a;
+        const QString u = user();
+        QVERIFY(a.store.appendPlan({10, 29, 25, 0, QStringLiteral("Cumhuriyet Bayramı")}));
+        // A portable copy: its data folder is its own.
+        const QString program = a.dir.filePath(QStringLiteral("velkor"));
+        QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
+        const auto run = [&](const QStringList& args, const QByteArray& input, bool env) {
+            QProcess p;
+            QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+            e.remove(QStringLiteral("VELKOR_SYNC_PASSWORD"));
+            if (env)
+                e.insert(QStringLiteral("VELKOR_SYNC_PASSWORD"), Password);
+            p.setProcessEnvironment(e);
+            p.start(program, args);
+            p.write(input);
+            p.closeWriteChannel();
+            return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        QCOMPARE(run({QStringLiteral("--sync-setup"), serverUrl, u}, "parola\n", false), 0);
+        QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 0);
+        QCOMPARE(run({QStringLiteral("--sync")}, "yanlış\n", false), radicale ? 1 : 0);
+        QDirIterator files(a.dir.path(), QDir::Files);
+        while (files.hasNext()) {
+            const QString file = files.next();
+            QVERIFY(file == program || !readAll(file).contains("parola"));
+        }
+        Phone phone(u, calendarOf(a));
+        QCOMPARE(phone.items().size(), 1);
+        QVERIFY(phone.remove(calendarOf(a)));
+        QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 1);
+        QCOMPARE(a.plans().size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSync)
+#include "tst_sync.moc"
