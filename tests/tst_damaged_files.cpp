@@ -97,7 +97,7 @@ private slots:
         form.setTrayProbe([] { return true; });
         QCOMPARE(form.start(), starts);
         if (starts) {
-            for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about"})
+            for (const char* item : {"tkvm", "plnlr", "gnlk", "rhbr", "ntd", "hlp", "about", "snc"})
                 form.menu()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
             // The diary and directory fill their lists just after opening, from a 10 ms timer.
             const auto fills = [](const QTimer* each) { return each->isActive() && each->interval() <= 10; };

@@ -1689,6 +1689,14 @@ oluşturulamıyor.</translation>
         <translation>Çıkış zamanı kaydedilemedi:
 %1</translation>
     </message>
+    <message>
+        <source>Sync (the last one failed)</source>
+        <translation>Eşitleme (sonuncusu olmadı)</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Eşitleme</translation>
+    </message>
 </context>
 <context>
     <name>velkor::shell::PageWindow</name>
@@ -1699,6 +1707,25 @@ oluşturulamıyor.</translation>
     <message>
         <source>page not found</source>
         <translation>sayfa bulunamadı</translation>
+    </message>
+</context>
+<context>
+    <name>velkor::shell::SyncService</name>
+    <message>
+        <source>No keyring answers on this desktop: the password is kept only until Velkor ends.</source>
+        <translation>Bu masaüstünde yanıt veren bir anahtarlık yok: parola yalnızca Velkor kapanana dek tutulur.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Eşitleme</translation>
+    </message>
+    <message>
+        <source>No keyring answers on this desktop. The password for %1:</source>
+        <translation>Bu masaüstünde yanıt veren bir anahtarlık yok. %1 için parola:</translation>
+    </message>
+    <message>
+        <source>The password is not in the keyring: enter it in the sync window.</source>
+        <translation>Parola anahtarlıkta yok: eşitleme penceresinde girin.</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include "ui/diary/diary_browser_window.h"
 #include "ui/notebook/notebook_window.h"
 #include "ui/plans/plan_query_window.h"
+#include "ui/sync/sync_window.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -112,7 +113,7 @@ void MainForm::buildMenu() {
 
     const std::pair<const char*, int> windowItems[] = {
         {"tkvm", MonthCalendar}, {"plnlr", PlanQuery}, {"gnlk", DiaryBrowser}, {"rhbr", Directory},
-        {"ntd", Notebook},       {"hlp", Help},        {"about", About},
+        {"ntd", Notebook},       {"hlp", Help},        {"about", About},       {"snc", Sync},
     };
     for (size_t i = 0; i < std::size(windowItems); ++i) {
         const int code = windowItems[i].second;
@@ -147,7 +148,7 @@ void MainForm::retranslateMenu() {
     const QString words[] = {tr("Calendar"), m_menuWorded ? tr("Records") : tr("Plans"),
                              tr("Daily"),    tr("Directory"),
                              tr("Notebook"), tr("Help"),
-                             tr("About")};
+                             tr("About"),    syncItemText()};
     for (qsizetype i = 0; i < m_items.size(); ++i)
         m_items[i]->setText(words[i]);
     // The language menu names itself and its items in the other language, so both can be found.
@@ -169,6 +170,16 @@ void MainForm::registerWindows() {
     m_windows.setFactory(Notebook, [this] { return new notebook::NotebookWindow(m_ctx); });
     m_windows.setFactory(Help, [this] { return new HelpWindow(m_ctx); });
     m_windows.setFactory(About, [this] { return new AboutWindow(m_ctx); });
+    m_windows.setFactory(Sync, [this] { return new sync_ui::SyncWindow(m_ctx, m_sync); });
+    // The menu item says when the last sync failed; what came in shows in the open windows.
+    connect(&m_sync, &sync_ui::SyncDoor::stateChanged, this,
+            [this] { m_items.last()->setText(syncItemText()); });
+    m_sync.onChangesIn = [this] { showImportedData(); };
+}
+
+QString MainForm::syncItemText() const {
+    const sync_ui::SyncState state = m_sync.state();
+    return state.configured && !state.lastOk ? tr("Sync (the last one failed)") : tr("Sync");
 }
 
 bool MainForm::start() {
@@ -218,6 +229,7 @@ bool MainForm::start() {
     if (m_finished)
         return true; // the user ended the program while the missed plans were on screen
     startReminders();
+    m_sync.start();
     // Without a tray nothing else would show the program: the calendar stands in for the icon.
     if (!tray)
         m_windows.show(MonthCalendar);

@@ -3,6 +3,7 @@
 #include "shell/bookkeeping.h"
 #include "shell/reminder_timer.h"
 #include "shell/shell_doors.h"
+#include "shell/sync_service.h"
 #include "shell/tray_protocol.h"
 #include "shell/window_registry.h"
 #include "ui/common/app_context.h"
@@ -58,6 +59,7 @@ public:
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     WindowRegistry& windows() { return m_windows; }
     ReminderTimer& reminders() { return m_reminders; }
+    SyncService& sync() { return m_sync; }
     QString trayTip() const;
     // Sets how tray events read; a StatusNotifier host gets the menu too, to show it itself. The desktop's
     // protocol is taken at construction; tests choose one.
@@ -77,6 +79,7 @@ private:
     void registerWindows();
     void registerPlanWindows();
     QAction* addItem(QMenu* menu, const char* name, bool checkable);
+    QString syncItemText() const;
     void retranslateMenu();
     // Puts the program into the language options.prg holds; a file holding something else changes nothing.
     void readLanguage();
@@ -102,6 +105,8 @@ private:
     Bookkeeping m_files;
     WindowRegistry m_windows;
     ReminderTimer m_reminders;
+    keyring::DesktopKeyring m_keyring;
+    SyncService m_sync{m_ctx, m_keyring};
     bool m_catchingUp = false;
     QDateTime m_catchUpEnd;
     bool m_stampFailureShown = false;

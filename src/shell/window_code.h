@@ -16,6 +16,7 @@ enum WindowCode : int {
     Directory = 10,
     DirectoryEditor = 11,
     Notebook = 12,
+    Sync = 13,
 };
 
 } // namespace velkor::shell

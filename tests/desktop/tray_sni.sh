@@ -75,9 +75,9 @@ expect_menu() {
   expected=$(printf '%s\n' "$@")
   [ "$(sni menu "$item")" = "$expected" ]
 }
-turkish=(Takvim Kayıtlar Günlük Rehber "Not Defteri" Yardım Hakkında Language "  Turkish" "  English"
+turkish=(Takvim Kayıtlar Günlük Rehber "Not Defteri" Yardım Hakkında Eşitleme Language "  Turkish" "  English"
          "Menüyü Kapat" "Programı Kapat")
-english=(Calendar Records Daily Directory Notebook Help About Dil "  Türkçe" "  İngilizce" "Close menu"
+english=(Calendar Records Daily Directory Notebook Help About Sync Dil "  Türkçe" "  İngilizce" "Close menu"
          "Exit program")
 expect_menu "${turkish[@]}" || fail "menu in Turkish: $(sni menu "$item")"
 sni click "$item" English

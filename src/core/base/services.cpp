@@ -11,6 +11,10 @@ int Prompter::remind(const QString& title, const QString& text, const QList<int>
     return 0;
 }
 
+std::optional<QString> Prompter::askPassword(const QString&, const QString&) {
+    return std::nullopt;
+}
+
 QMap<int, int> Prompter::remindList(const QString& title, const QString& text, const QStringList& columns,
                                     const QList<QStringList>& rows, const QList<int>&) {
     showList(title, text, columns, rows);

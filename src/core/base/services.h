@@ -68,6 +68,8 @@ public:
     // A reminder: OK, or one of `laterMinutes` to have it again that many minutes later. Returns the
     // minutes chosen, 0 for OK. Here it is shown as information, for prompters that know no such choice.
     virtual int remind(const QString& title, const QString& text, const QList<int>& laterMinutes);
+    // A password, typed unseen; nullopt when the user cancels. Here nobody can type one.
+    virtual std::optional<QString> askPassword(const QString& title, const QString& text);
     // Many reminders in one list, with the same choice for the rows the user picks: returns the minutes
     // chosen for each row put off, by its index in `rows`.
     virtual QMap<int, int> remindList(const QString& title, const QString& text, const QStringList& columns,

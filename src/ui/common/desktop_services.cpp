@@ -11,7 +11,9 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -284,6 +286,13 @@ QMap<int, int> QtPrompter::remindList(const QString& windowTitle, const QString&
                                       const QStringList& columns, const QList<QStringList>& rows,
                                       const QList<int>& laterMinutes) {
     return listDialog(windowTitle, text, columns, rows, laterMinutes);
+}
+
+std::optional<QString> QtPrompter::askPassword(const QString& boxTitle, const QString& text) {
+    bool ok = false;
+    const QString password =
+        QInputDialog::getText(nullptr, title(boxTitle), text, QLineEdit::Password, QString(), &ok);
+    return ok ? std::optional(password) : std::nullopt;
 }
 
 int QtPrompter::remind(const QString& boxTitle, const QString& text, const QList<int>& laterMinutes) {

@@ -18,6 +18,7 @@ public:
                   const QList<QStringList>& rows) override;
     // With a "Later" button whose menu offers the minutes; in the list it puts off the rows chosen.
     int remind(const QString& title, const QString& text, const QList<int>& laterMinutes) override;
+    std::optional<QString> askPassword(const QString& title, const QString& text) override;
     QMap<int, int> remindList(const QString& title, const QString& text, const QStringList& columns,
                               const QList<QStringList>& rows, const QList<int>& laterMinutes) override;
 };
