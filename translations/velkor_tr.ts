@@ -1701,4 +1701,91 @@ oluşturulamıyor.</translation>
         <translation>sayfa bulunamadı</translation>
     </message>
 </context>
+<context>
+    <name>velkor::sync_ui::SyncWindow</name>
+    <message>
+        <source>Sync</source>
+        <translation>Eşitleme</translation>
+    </message>
+    <message>
+        <source>&amp;Server address:</source>
+        <translation>&amp;Sunucu adresi:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Kullanıcı adı:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Parola:</translation>
+    </message>
+    <message>
+        <source>P&amp;lans:</source>
+        <translation>P&amp;lanlar:</translation>
+    </message>
+    <message>
+        <source>&amp;Diary:</source>
+        <translation>&amp;Günlük:</translation>
+    </message>
+    <message>
+        <source>Di&amp;rectory:</source>
+        <translation>&amp;Rehber:</translation>
+    </message>
+    <message>
+        <source>&amp;Check account</source>
+        <translation>&amp;Hesabı denetle</translation>
+    </message>
+    <message>
+        <source>Sync &amp;now</source>
+        <translation>Şimdi &amp;eşitle</translation>
+    </message>
+    <message>
+        <source>S&amp;top syncing</source>
+        <translation>Eşitlemeyi &amp;bırak</translation>
+    </message>
+    <message>
+        <source>Velkor&apos;s own, made on the server</source>
+        <translation>Velkor&apos;un kendi, sunucuda açılır</translation>
+    </message>
+    <message>
+        <source>kept in the keyring</source>
+        <translation>anahtarlıkta saklı</translation>
+    </message>
+    <message>
+        <source>The account could not be checked: %1</source>
+        <translation>Hesap denetlenemedi: %1</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <translation>Eşitleniyor…</translation>
+    </message>
+    <message>
+        <source>Choose where plans, diary and directory go, then sync.</source>
+        <translation>Planların, günlüğün ve rehberin nereye gideceğini seçin, sonra eşitleyin.</translation>
+    </message>
+    <message>
+        <source>Not syncing. Enter the server&apos;s address, your user name and password, and check the account.</source>
+        <translation>Eşitleme yok. Sunucunun adresini, kullanıcı adınızı ve parolanızı girin, sonra hesabı denetleyin.</translation>
+    </message>
+    <message>
+        <source>Not synced yet.</source>
+        <translation>Henüz eşitlenmedi.</translation>
+    </message>
+    <message>
+        <source>Last sync %1: %2</source>
+        <translation>Son eşitleme %1: %2</translation>
+    </message>
+    <message>
+        <source>The last sync, %1, did not work: %2</source>
+        <translation>Son eşitleme, %1, olmadı: %2</translation>
+    </message>
+    <message>
+        <source>Enter the server&apos;s address (https://…) and your user name.</source>
+        <translation>Sunucunun adresini (https://…) ve kullanıcı adınızı girin.</translation>
+    </message>
+    <message>
+        <source>Stop syncing with %1? Velkor forgets the account and its password; every plan, diary entry and contact stays here as it is.</source>
+        <translation>%1 ile eşitleme bırakılsın mı? Velkor hesabı ve parolasını unutur; her plan, günlük kaydı ve kişi burada olduğu gibi kalır.</translation>
+    </message>
+</context>
 </TS>
