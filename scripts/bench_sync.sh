@@ -112,6 +112,6 @@ n=$(printf "%'d" "$items" 2>/dev/null || echo "$items")
 row "sync: first, $n plans + $n contacts" "$(run u1 velkor_sync)" "$(run u2 peer_sync)"
 row "sync: nothing changed" "$(run u1 velkor_sync)" "$(run u2 peer_sync)"
 sed -i '1s/"Plan 0 için not"/"Plan 0 için not, değişti"/' "$work/velkor/myfile.kyt"
-first=$(ls "$work/vplans" | head -1)
-sed -i 's/^SUMMARY:\(.*\)$/SUMMARY:\1, değişti/' "$work/vplans/$first"
+first=$(find "$work/vplans" -name "*.ics" -print -quit)
+sed -i 's/^SUMMARY:\(.*\)$/SUMMARY:\1, değişti/' "$first"
 row "sync: one plan changed" "$(run u1 velkor_sync)" "$(run u2 peer_sync)"

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -505,6 +506,31 @@ private slots:
         QCOMPARE(velkor.exitCode(), 0);
         QCOMPARE(a.plans().size(), 13);
         QCOMPARE(phone.items().size(), 13);
+    }
+
+    // A server whose certificate nobody vouches for is refused, its fingerprint named for the user to
+    // compare.
+    void selfSignedServerRefused() {
+        const QString data = QStringLiteral(VELKOR_SOURCE_DIR "/tests/data/sync/");
+        QProcess server;
+        server.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/tls_server.py"),
+                      data + QStringLiteral("self-signed.crt"), data + QStringLiteral("self-signed.key")});
+        while (server.state() != QProcess::NotRunning && !server.canReadLine() &&
+               server.waitForReadyRead(60000)) {
+        }
+        const QString port = QString::fromLatin1(server.readLine().trimmed());
+        Computer a;
+        const auto out = a.setup(user(), Password, QStringLiteral("https://127.0.0.1:%1/").arg(port));
+        server.kill();
+        server.waitForFinished();
+        QVERIFY(!out.ok);
+        const auto certificates = QSslCertificate::fromPath(data + QStringLiteral("self-signed.crt"));
+        QCOMPARE(certificates.size(), 1);
+        const QString fingerprint =
+            QString::fromLatin1(certificates.first().digest(QCryptographicHash::Sha256).toHex(':'));
+        QVERIFY2(out.summary.contains(fingerprint), qPrintable(out.summary));
+        QVERIFY(!QFileInfo::exists(a.dir.filePath(QStringLiteral("sync.ini"))));
     }
 
     // The command line: the password from the standard input or the environment, never in a file; a

@@ -93,6 +93,8 @@ struct Run : std::enable_shared_from_this<Run> {
             result.gone = true;
             return finish(texts::collectionGone(QString::fromUtf8(collection.href)));
         }
+        if (reply.status == 401)
+            return finish(texts::wrongPassword());
         finish(reply.status == 0 ? texts::noAnswer(reply.error) : texts::serverRefused(reply.status));
     }
 
