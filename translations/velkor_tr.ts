@@ -1712,10 +1712,6 @@ oluşturulamıyor.</translation>
 <context>
     <name>velkor::shell::SyncService</name>
     <message>
-        <source>No keyring answers on this desktop: the password is kept only until Velkor ends.</source>
-        <translation>Bu masaüstünde yanıt veren bir anahtarlık yok: parola yalnızca Velkor kapanana dek tutulur.</translation>
-    </message>
-    <message>
         <source>Sync</source>
         <translation>Eşitleme</translation>
     </message>
@@ -1813,6 +1809,10 @@ oluşturulamıyor.</translation>
     <message>
         <source>Stop syncing with %1? Velkor forgets the account and its password; every plan, diary entry and contact stays here as it is.</source>
         <translation>%1 ile eşitleme bırakılsın mı? Velkor hesabı ve parolasını unutur; her plan, günlük kaydı ve kişi burada olduğu gibi kalır.</translation>
+    </message>
+    <message>
+        <source>kept until Velkor ends: no keyring answers</source>
+        <translation>Velkor kapanana dek tutulur: yanıt veren anahtarlık yok</translation>
     </message>
 </context>
 </TS>

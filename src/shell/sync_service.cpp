@@ -64,6 +64,7 @@ sync_ui::SyncState SyncService::state() const {
     s.lastSync = m_lastSync;
     s.lastOk = m_lastOk;
     s.lastSummary = m_lastSummary;
+    s.noKeyring = m_password.has_value();
     return s;
 }
 
@@ -106,9 +107,6 @@ void SyncService::keep(const sync_ui::AccountChoice& choice, std::function<void(
                 // Without a keyring the password lives in this run only, and is asked again next time.
                 m_password =
                     saved.outcome == keyring::Outcome::Done ? std::nullopt : std::optional(choice.password);
-                if (saved.outcome == keyring::Outcome::NoKeyring)
-                    m_lastSummary = tr("No keyring answers on this desktop: the password is kept only until "
-                                       "Velkor ends.");
                 emit stateChanged();
                 done({});
             });

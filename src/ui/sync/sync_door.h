@@ -28,6 +28,7 @@ struct SyncState {
     QDateTime lastSync; // invalid before the first
     bool lastOk = true;
     QString lastSummary; // in plain words: what came, what went, what was kept twice, or what failed
+    bool noKeyring = false; // the password lives in this run's memory only
 };
 
 // What the user chose: the account and, for plans, diary and directory, a collection of the server's;

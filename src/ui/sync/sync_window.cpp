@@ -132,7 +132,9 @@ void SyncWindow::changeEvent(QEvent* event) {
 
 void SyncWindow::showState() {
     const SyncState state = m_door.state();
-    m_passwordBox->setPlaceholderText(state.configured ? tr("kept in the keyring") : QString());
+    m_passwordBox->setPlaceholderText(!state.configured ? QString()
+                                      : state.noKeyring ? tr("kept until Velkor ends: no keyring answers")
+                                                        : tr("kept in the keyring"));
     m_syncButton->setEnabled(!state.syncing && (state.configured || m_checked));
     m_stopButton->setEnabled(state.configured);
     const auto when = [](const QDateTime& moment) {
