@@ -1812,7 +1812,7 @@ oluşturulamıyor.</translation>
     </message>
     <message>
         <source>kept until Velkor ends: no keyring answers</source>
-        <translation>Velkor kapanana dek tutulur: yanıt veren anahtarlık yok</translation>
+        <translation>Velkor kapanana dek tutulur (anahtarlık yok)</translation>
     </message>
 </context>
 </TS>
