@@ -8,9 +8,8 @@
 #include "shell/main_form.h"
 #include "shell/window_code.h"
 
-#include <QAction>
-#include <QListView>
 #include <QTest>
+#include <QtWidgets>
 
 #include <sys/resource.h>
 

@@ -5,8 +5,6 @@
 #include "core/jet/jet_import.h"
 #include "fakes/file_helpers.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>

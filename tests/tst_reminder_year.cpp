@@ -10,9 +10,7 @@
 #include "shell/main_form.h"
 #include "shell/reminder_timer.h"
 
-#include <QFileInfo>
-#include <QHash>
-#include <QTest>
+#include <QtTest>
 
 #include <ctime>
 #include <memory>
@@ -64,55 +62,34 @@ const Diary kYear[] = {
     {"2029-01-05 12:00", Event::Exit, 0, "the end of the year"},
 };
 
-// The plans of the year, each text unique so that what is shown names its plan.
+// The plans of the year, a line for each stretch; each text unique so that what is shown names its plan.
+// clang-format off
 const QList<PlanRecord> kPlans = {
-    {12, 31, 23, 30, "new year's eve"},
-    {1, 1, 0, 30, "just after midnight"},
+    {12, 31, 23, 30, "new year's eve"}, {1, 1, 0, 30, "just after midnight"},
     {1, 1, NoHour, 0, "new year's day"},
-    {1, 3, NoHour, 0, "exit day"},
-    {1, 3, 17, 30, "before the exit"},
-    {1, 3, 18, 0, "at the exit"},
-    {1, 3, 19, 0, "while off"},
-    {1, 4, 7, 30, "before the morning start"},
-    {1, 4, NoHour, 0, "start day"},
+    {1, 3, NoHour, 0, "exit day"}, {1, 3, 17, 30, "before the exit"}, {1, 3, 18, 0, "at the exit"},
+    {1, 3, 19, 0, "while off"}, {1, 4, 7, 30, "before the morning start"}, {1, 4, NoHour, 0, "start day"},
     {1, 4, 8, 0, "in the minute of the morning start"},
-    {1, 10, 13, 0, "asleep 13:00"},
-    {1, 10, 16, 0, "asleep 16:00"},
-    {1, 20, 10, 0, "killed meanwhile"},
-    {1, 20, NoHour, 0, "day of the kill"},
+    {1, 10, 13, 0, "asleep 13:00"}, {1, 10, 16, 0, "asleep 16:00"},
+    {1, 20, 10, 0, "killed meanwhile"}, {1, 20, NoHour, 0, "day of the kill"},
     {1, 20, 11, 0, "in the minute of the restart"},
-    {1, 25, 10, 0, "box opens"},
-    {1, 25, 10, 30, "box still open"},
-    {1, 25, 11, 0, "box open long"},
-    {2, 5, 14, 30, "while typing 14:30"},
-    {2, 5, 15, 0, "while typing 15:00"},
-    {2, 29, 9, 0, "leap day"},
-    {3, 1, 22, 0, "evening while asleep"},
-    {3, 2, 7, 0, "morning while asleep"},
+    {1, 25, 10, 0, "box opens"}, {1, 25, 10, 30, "box still open"}, {1, 25, 11, 0, "box open long"},
+    {2, 5, 14, 30, "while typing 14:30"}, {2, 5, 15, 0, "while typing 15:00"}, {2, 29, 9, 0, "leap day"},
+    {3, 1, 22, 0, "evening while asleep"}, {3, 2, 7, 0, "morning while asleep"},
     {3, 5, 12, 0, "while unreadable"},
-    {2, 30, 9, 0, "30 February"},
-    {2, 30, NoHour, 0, "30 February all day"},
-    {3, 12, 2, 0, "US spring 02:00"},
-    {3, 12, 2, 30, "US spring 02:30"},
-    {3, 12, 3, 0, "US spring 03:00"},
-    {3, 26, 2, 0, "EU spring 02:00"},
-    {3, 26, 2, 30, "EU spring 02:30"},
-    {3, 26, 3, 0, "EU spring 03:00"},
-    {4, 10, 14, 30, "before the hour back"},
-    {4, 10, 15, 0, "at the hour back"},
-    {4, 18, NoHour, 0, "inside the three days"},
-    {4, 19, 12, 0, "noon inside the three days"},
-    {5, 2, 9, 0, "jumped over in May"},
-    {5, 15, NoHour, 0, "jumped over all day"},
+    {2, 30, 9, 0, "30 February"}, {2, 30, NoHour, 0, "30 February all day"},
+    {3, 12, 2, 0, "US spring 02:00"}, {3, 12, 2, 30, "US spring 02:30"}, {3, 12, 3, 0, "US spring 03:00"},
+    {3, 26, 2, 0, "EU spring 02:00"}, {3, 26, 2, 30, "EU spring 02:30"}, {3, 26, 3, 0, "EU spring 03:00"},
+    {4, 10, 14, 30, "before the hour back"}, {4, 10, 15, 0, "at the hour back"},
+    {4, 18, NoHour, 0, "inside the three days"}, {4, 19, 12, 0, "noon inside the three days"},
+    {5, 2, 9, 0, "jumped over in May"}, {5, 15, NoHour, 0, "jumped over all day"},
     {8, 1, 9, 30, "just before the landing"},
-    {10, 29, 2, 0, "EU autumn 02:00"},
-    {10, 29, 2, 30, "EU autumn 02:30"},
-    {11, 5, 1, 30, "US autumn 01:30"},
-    {11, 5, 2, 0, "US autumn 02:00"},
-    {12, 28, 10, 0, "between the years"},
-    {12, 1, 1, 2, "just after the first start's mark"},
+    {10, 29, 2, 0, "EU autumn 02:00"}, {10, 29, 2, 30, "EU autumn 02:30"},
+    {11, 5, 1, 30, "US autumn 01:30"}, {11, 5, 2, 0, "US autumn 02:00"},
+    {12, 28, 10, 0, "between the years"}, {12, 1, 1, 2, "just after the first start's mark"},
     {12, 26, NoHour, 0, "boxing day"},
 };
+// clang-format on
 
 QDateTime wall(const char* text) {
     return QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -207,8 +184,7 @@ public:
         const QDateTime firstStart = wall(kYear[0].when);
         m_t.clock.set(firstStart.addSecs(-40 * Day));
         // A first start catches up from 01:01 on the 1st of its month.
-        account.setBack(
-            QDateTime(QDate(firstStart.date().year(), firstStart.date().month(), 1), QTime(1, 1)));
+        account.setBack(QDateTime(firstStart.date().addDays(1 - firstStart.date().day()), QTime(1, 1)));
         for (const Diary& line : kYear) {
             runUntil(wall(line.when));
             happen(line);
@@ -239,12 +215,12 @@ private:
     void happen(const Diary& line) {
         switch (line.what) {
         case Event::Start: {
-            const bool dayArrived = m_stoppedOn.isValid() && readingOf(now()).date() != m_stoppedOn;
+            const bool dayArrived = !m_stoppedOn.isValid() || readingOf(now()).date() != m_stoppedOn;
             account.dueAtStart(now());
             m_form = std::make_unique<shell::MainForm>(m_t.ctx);
             m_form->setTrayProbe([] { return true; });
             QVERIFY(m_form->start());
-            account.started(now(), dayArrived || !m_stoppedOn.isValid());
+            account.started(now(), dayArrived);
             break;
         }
         case Event::Exit:

@@ -9,15 +9,8 @@
 #include "shell/single_instance.h"
 #include "shell/window_code.h"
 
-#include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTextBrowser>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <csignal>
 
@@ -161,7 +154,9 @@ private slots:
                                     QDir::toNativeSeparators(pages.filePath(u"help/eng/help_eng.htm"_s)));
     }
 
-    void firstStartRegistersOnceAtTheRealPath() {
+    // The first start registers at the program's real path, once; an entry that cannot be written is told
+    // once and the start goes on.
+    void autostartRegisteredOnceAtTheRealPath() {
         TemporaryConfigHome config;
         QTemporaryDir elsewhere;
         const QString previous = QDir::currentPath();
@@ -176,20 +171,16 @@ private slots:
         // A path the desktop would split or expand is quoted.
         QCOMPARE(entryLine(XdgAutostartWriter::desktopEntry(u"/x$y/velkor"_s), u"Exec"_s),
                  u"\"/x\\\\$y/velkor\""_s);
-
         QVERIFY(QFile::remove(config.entry()));
         QVERIFY(MainForm(config.t.ctx).start());
         QVERIFY(!QFile::exists(config.entry())); // removed by the user: not made again
         QVERIFY(config.t.prompter.boxes.isEmpty());
-    }
 
-    // A start-up fallback: the login entry cannot be written, the user hears it once and Velkor starts.
-    void autostartFailureIsToldOnceAndStartGoesOn() {
-        TemporaryConfigHome config;
-        QVERIFY(writeAll(config.dir.filePath(u"autostart"_s), "not a folder"));
-        QVERIFY(MainForm(config.t.ctx).start() && MainForm(config.t.ctx).start());
-        QCOMPARE(config.t.prompter.boxes.size(), 1);
-        QVERIFY(config.t.prompter.boxes[0].text.contains(u"autostart"_s));
+        TemporaryConfigHome failing;
+        QVERIFY(writeAll(failing.dir.filePath(u"autostart"_s), "not a folder"));
+        QVERIFY(MainForm(failing.t.ctx).start() && MainForm(failing.t.ctx).start());
+        QCOMPARE(failing.t.prompter.boxes.size(), 1);
+        QVERIFY(failing.t.prompter.boxes[0].text.contains(u"autostart"_s));
     }
 
     void olderFilesTakeOverOnlyWhatHoldsNoData_data() {

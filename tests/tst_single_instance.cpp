@@ -2,13 +2,8 @@
 #include "fakes/file_helpers.h"
 #include "shell/single_instance.h"
 
-#include <QCoreApplication>
 #include <QLocalSocket>
-#include <QProcess>
-#include <QScopeGuard>
-#include <QSysInfo>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <csignal>
 #include <cstdio>
@@ -43,12 +38,9 @@ int hand(const QString& dir, const QString& request) {
 // Runs as `nobody` where the test runs as root: another local user.
 QProcess* startChild(const QStringList& args, QObject* parent, bool asNobody = false) {
     auto* child = new QProcess(parent);
-    if (asNobody)
-        child->start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
-                                            QCoreApplication::applicationFilePath()} +
-                                    args);
-    else
-        child->start(QCoreApplication::applicationFilePath(), args);
+    const QStringList self{QCoreApplication::applicationFilePath()};
+    const QStringList nobody{"--reuid=65534", "--regid=65534", "--clear-groups"};
+    child->start(asNobody ? "setpriv" : self[0], (asNobody ? nobody + self : QStringList()) + args);
     return child;
 }
 
@@ -90,7 +82,6 @@ private slots:
         QCOMPARE(SingleInstance(other.path()).acquire(), SingleInstance::Outcome::First);
     }
 
-    // A later start's request may reach the running copy in pieces: it is served once, whole.
     void requestInPiecesIsServedWhole() {
         QTemporaryDir dir;
         SingleInstance running(dir.path());
