@@ -37,7 +37,7 @@ constexpr int OwnCollection = 0;
 
 SyncWindow::SyncWindow(AppContext& context, SyncDoor& door, QWidget* parent)
     : QWidget(parent, Qt::Window), m_ctx(context), m_door(door) {
-    setObjectName(QStringLiteral("syncWindow"));
+    setObjectName(QStringLiteral("Form13")); // numbered after the others
     m_serverBox = new QLineEdit;
     m_serverBox->setObjectName(QStringLiteral("server"));
     m_serverBox->setPlaceholderText(QStringLiteral("https://"));
@@ -122,6 +122,9 @@ void SyncWindow::retranslate() {
         box->setItemText(OwnCollection, tr("Velkor's own, made on the server"));
     }
     showState();
+    // Laid out again at once for the new words, not at the next turn of the event loop.
+    if (layout())
+        layout()->activate();
 }
 
 void SyncWindow::changeEvent(QEvent* event) {
