@@ -129,9 +129,8 @@ QList<Announcement> ReminderTimer::waking(const QDateTime& now) {
     const auto snoozes = m_snoozes.read();
     QList<Announcement> come;
     for (const Announcement& s : snoozes.value) {
-        const bool taken = std::any_of(m_waking.cbegin(), m_waking.cend(), [&](const Announcement& w) {
-            return w.wake == s.wake && w.due == s.due && w.text == s.text;
-        });
+        const bool taken = std::any_of(m_waking.cbegin(), m_waking.cend(),
+                                       [&](const Announcement& w) { return sameSnooze(w, s); });
         if (s.wake <= now && !taken)
             come.append(s);
     }
@@ -153,9 +152,7 @@ void ReminderTimer::dealtWith(const Announcement& reminder, int laterMinutes) {
     // Put off again, or done: out of the file. Should that fail it stays taken, and comes again only after
     // a restart.
     if (m_snoozes.drop(reminder).ok()) {
-        m_waking.removeIf([&](const Announcement& w) {
-            return w.wake == reminder.wake && w.due == reminder.due && w.text == reminder.text;
-        });
+        m_waking.removeIf([&](const Announcement& w) { return sameSnooze(w, reminder); });
     }
 }
 

@@ -76,11 +76,7 @@ void SyncService::check(const QUrl& server, const QString& user, const QString& 
         for (const sync::Collection& c : found.collections)
             collections.append({c.href, c.displayName, c.calendar && c.takes(QStringLiteral("VEVENT")),
                                 c.calendar && c.takes(QStringLiteral("VJOURNAL")), c.addressBook});
-        QString error;
-        if (!found.error.isEmpty())
-            error = found.status == 401 || found.status == 403 ? sync::texts::wrongPassword()
-                    : found.status == 0                        ? sync::texts::noAnswer(found.error)
-                                                               : sync::texts::serverRefused(found.status);
+        const QString error = found.error.isEmpty() ? QString() : sync::discoveryError(found);
         // The client goes once its last reply has been handled.
         QMetaObject::invokeMethod(
             client.get(), [client] {}, Qt::QueuedConnection);

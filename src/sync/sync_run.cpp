@@ -12,6 +12,14 @@
 
 namespace velkor::sync {
 
+QString discoveryError(const Discovered& found) {
+    if (found.status == 401 || found.status == 403)
+        return texts::wrongPassword();
+    if (found.status == 0)
+        return texts::noAnswer(found.error);
+    return texts::serverRefused(found.status);
+}
+
 QString stateFileIn(const QDir& dataDir) {
     return dataDir.filePath(QStringLiteral("sync.db"));
 }
@@ -23,14 +31,6 @@ SyncOutcome failed(const QString& why, int requests = 0) {
     outcome.summary = why;
     outcome.requests = requests;
     return outcome;
-}
-
-QString discoveryError(const Discovered& found) {
-    if (found.status == 401 || found.status == 403)
-        return texts::wrongPassword();
-    if (found.status == 0)
-        return texts::noAnswer(found.error);
-    return texts::serverRefused(found.status);
 }
 
 // The caller hears of the end after the last reply's handler has returned: the client may go then.

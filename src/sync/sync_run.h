@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sync/collection_sync.h"
+#include "sync/discovery.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -43,5 +44,8 @@ QByteArray encodeSyncAnswer(const SyncOutcome& outcome);
 SyncOutcome decodeSyncAnswer(QByteArrayView line);
 
 QString stateFileIn(const QDir& dataDir);
+
+// Why an account could not be checked, in the user's words: a wrong password, no answer, or a refusal.
+QString discoveryError(const Discovered& found);
 
 } // namespace velkor::sync

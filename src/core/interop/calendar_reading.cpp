@@ -289,6 +289,21 @@ diary::DiaryEntry datedEntry(diary::DiaryEntry entry, const QDate& date) {
     return entry;
 }
 
+namespace {
+
+// A journal entry dated by its start where it gave no date of its own in its text.
+JournalRecord journalRecordOf(ReadJournal&& journal, const ZoneBook& zones) {
+    JournalRecord record{std::move(journal.added), journal.typedDate || journal.start.present};
+    if (!journal.typedDate && journal.start.present) {
+        const icaltimetype& t = journal.start.time;
+        record.added.entry = datedEntry(record.added.entry, t.is_date ? QDate(t.year, t.month, t.day)
+                                                                      : zones.local(journal.start).date());
+    }
+    return record;
+}
+
+} // namespace
+
 CalendarRecords readCalendarRecords(const QString& file) {
     CalendarRecords records;
     Reading reading;
@@ -303,16 +318,8 @@ CalendarRecords readCalendarRecords(const QString& file) {
         else
             records.plans.append(planOf(event, reading.zones));
     }
-    for (ReadJournal& journal : reading.journals) {
-        JournalRecord record{std::move(journal.added), journal.typedDate || journal.start.present};
-        if (!journal.typedDate && journal.start.present) {
-            const icaltimetype& t = journal.start.time;
-            record.added.entry =
-                datedEntry(record.added.entry, t.is_date ? QDate(t.year, t.month, t.day)
-                                                         : reading.zones.local(journal.start).date());
-        }
-        records.journals.append(std::move(record));
-    }
+    for (ReadJournal& journal : reading.journals)
+        records.journals.append(journalRecordOf(std::move(journal), reading.zones));
     return records;
 }
 
@@ -368,15 +375,7 @@ CalendarObject readCalendarObject(const QByteArray& text) {
         else
             object.plan = planOf(event, reading.zones);
     } else if (!reading.journals.isEmpty()) {
-        ReadJournal& journal = reading.journals.first();
-        JournalRecord record{std::move(journal.added), journal.typedDate || journal.start.present};
-        if (!journal.typedDate && journal.start.present) {
-            const icaltimetype& t = journal.start.time;
-            record.added.entry =
-                datedEntry(record.added.entry, t.is_date ? QDate(t.year, t.month, t.day)
-                                                         : reading.zones.local(journal.start).date());
-        }
-        object.journal = std::move(record);
+        object.journal = journalRecordOf(std::move(reading.journals.first()), reading.zones);
     }
     return object;
 }

@@ -55,12 +55,12 @@ std::optional<Announcement> snoozeOf(const Fields& fields) {
     return Announcement{moment, title, *text, due->second, wake->first};
 }
 
+} // namespace
+
 bool sameSnooze(const Announcement& a, const Announcement& b) {
     return a.wake == b.wake && a.due == b.due && a.allDay == b.allDay &&
            plans::quoteSafe(a.text) == plans::quoteSafe(b.text);
 }
-
-} // namespace
 
 QList<int> laterChoices() {
     return {5, 10, 30, 60};

@@ -7,6 +7,9 @@
 
 namespace velkor::shell {
 
+// The same reminder put off to the same minute.
+bool sameSnooze(const Announcement& a, const Announcement& b);
+
 // How many minutes later a reminder may be put off to, in the order offered.
 QList<int> laterChoices();
 
