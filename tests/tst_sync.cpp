@@ -244,6 +244,23 @@ private slots:
         QVERIFY(b.sync().ok);
         QCOMPARE(b.plans(), expected);
 
+        // Edited twice in Velkor, a plan keeps its UID and href; changed by a text editor, it is one gone and
+        // one new.
+        const QByteArray memorial = phone.find("Anma");
+        const QByteArray uid = phone.uidAt(memorial);
+        const PlanRecord ceremony{7, 15, 25, 0, QStringLiteral("Anma töreni")};
+        QVERIFY(a.store.replacePlan(expected[0], ceremony).value);
+        QVERIFY(a.store.replacePlan(ceremony, {7, 15, 10, 0, ceremony.text}).value);
+        QVERIFY(testing::writeAll(a.store.path(), readAll(a.store.path()).replace("partisi", "yemekte")));
+        QVERIFY(a.sync().ok);
+        QCOMPARE(phone.find("töreni"), memorial);
+        QCOMPARE(phone.uidAt(memorial), uid);
+        QVERIFY(phone.get(memorial).contains("T100000"));
+        QVERIFY(phone.find("partisi").isEmpty());
+        QVERIFY(!phone.find("yemekte").isEmpty() && phone.find("yemekte") != newYear);
+        QVERIFY(b.sync().ok);
+        QCOMPARE(b.plans(), a.plans());
+
         // Nothing changed: one request, nothing named again, and the weekly event is still there.
         out = a.sync();
         QCOMPARE(out.counts.in + out.counts.out, 0);
@@ -475,6 +492,21 @@ private slots:
         QCOMPARE(phone->items().size(), 13);
         out = a.sync();
         QCOMPARE(out.counts.in + out.counts.out + out.counts.conflicts, 0);
+    }
+
+    // A server that cuts its list of changes short (507) is asked for the rest within the same sync.
+    void cutListingGoesOn() {
+        Computer a;
+        FaultProxy proxy;
+        const std::unique_ptr<Phone> phone = halfWayWork(a, proxy, user());
+        QVERIFY(phone && a.sync().ok);
+        for (const QByteArray day : {"20260401", "20260402", "20260403", "20260404"})
+            QVERIFY(phone->put(phone->calendar + day + ".ics", phoneEvent(day, day, "Nisan " + day)));
+        QVERIFY(proxy.rule("REPORT 1 cut"));
+        const auto out = a.sync();
+        QVERIFY2(out.ok, qPrintable(out.summary));
+        QCOMPARE(out.counts.in, 4);
+        QCOMPARE(a.plans().size(), 17);
     }
 
     // The program killed in the middle of a sync (before the server took a write, after it took one but

@@ -249,11 +249,28 @@ struct Run : std::enable_shared_from_this<Run> {
                    });
     }
 
+    // An item edited here keeps its row, and so its UID and href: the edit goes out as a change. An edit
+    // whose result is already another row's item, or whose original is here again, is left as gone and new.
+    void followEdits(const QHash<QString, LocalItem>& local) {
+        for (const auto& [before, after] : side.edits()) {
+            if (local.contains(before) || std::any_of(rows.cbegin(), rows.cend(),
+                                                      [&](const ItemRow& r) { return r.localKey == after; }))
+                continue;
+            for (ItemRow& row : rows) {
+                if (!row.foreign && row.localKey == before) {
+                    row.localKey = after;
+                    break;
+                }
+            }
+        }
+    }
+
     // Decides every item's fate, writes this side and sync.db, then the server.
     void reconcile() {
         QHash<QString, LocalItem> local;
         for (const LocalItem& item : side.items())
             local.insert(item.key, item);
+        followEdits(local);
         QSet<QString> linked;
         for (const ItemRow& row : rows) {
             if (!row.foreign && local.contains(row.localKey) && !removed.contains(row.href))
@@ -566,6 +583,8 @@ struct Run : std::enable_shared_from_this<Run> {
         // The token is kept only when nothing is left to settle.
         if (!again && !state.setCollection(side.kind(), {collection.href, newToken, newCtag}))
             return finish(state.error());
+        if (!again)
+            side.editsFollowed();
         finish();
     }
 };

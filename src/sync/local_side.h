@@ -42,6 +42,11 @@ public:
                           QStringList* addedKeys) = 0;
     // The diary never deletes an entry: one deleted on the server is sent there again.
     virtual bool keepsDeleted() const { return false; }
+    // Items edited here since the last sync, oldest first, as (key before, key after): they keep their
+    // identity on the server.
+    virtual QList<QPair<QString, QString>> edits() const { return {}; }
+    // The edits given are followed for good.
+    virtual void editsFollowed() {}
     // What the user is told besides, once per sync (files only named, not carried).
     virtual QStringList notes() const { return {}; }
 };

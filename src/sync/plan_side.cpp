@@ -3,6 +3,7 @@
 #include "sync/sync_texts.h"
 
 #include "core/interop/calendar_objects.h"
+#include "core/plans/plan_edits.h"
 #include "core/plans/plan_store.h"
 
 #include <QCryptographicHash>
@@ -34,7 +35,17 @@ QString PlanSide::load() {
         m_byKey.insert(key, plan);
         m_items.append({key, hashOf(key)});
     }
+    // Unreadable edits only cost the plans their identity: they go as gone and new.
+    const auto edits = plans::PlanEdits(m_dataDir).read();
+    m_edits.clear();
+    for (const auto& [before, after] : edits.value)
+        m_edits.append({keyOf(before), keyOf(after)});
+    m_editsRead = m_edits.size();
     return {};
+}
+
+void PlanSide::editsFollowed() {
+    plans::PlanEdits(m_dataDir).forget(m_editsRead);
 }
 
 QByteArray PlanSide::serialize(const QString& key, const QString& uid) const {

@@ -7,9 +7,12 @@ Prints its port once it listens. Before each request it reads CONTROL_FILE, one 
 "METHOD N ACTION" (empty: pass everything); the N-th request of METHOD since the line was written gets
 ACTION: drop (close without an answer), drop-after (the server does it, the answer is lost), stall (no
 answer ever), 500 or 412 (answered here, the server never sees it), hold or hold-after (like stall, but
-"held" is printed first, so the test can kill the client at that point).
+"held" is printed first, so the test can kill the client at that point), cut (a sync-collection
+answer cut short as a server with a limit does: its first item only, a 507 for the collection and the
+request's own token, from which the rest is asked again).
 """
 import http.client
+import re
 import http.server
 import os
 import socket
@@ -39,6 +42,19 @@ def rule_for(method):
         return parts[2] if state["count"] == int(parts[1]) else None
 
 
+def cut_short(path, request, data):
+    items = list(re.finditer(rb"<(\w+:|)response\b.*?</\1response>", data, re.S))
+    asked = re.search(rb"<(\w+:|)sync-token>(.*?)</\1sync-token>", request, re.S)
+    if not items or not asked:
+        return data
+    p = items[0].group(1) or b""
+    status = b"<%sstatus>HTTP/1.1 507 Insufficient Storage</%sstatus>" % (p, p)
+    more = b"<%sresponse><%shref>%s</%shref>%s</%sresponse>" % (p, p, path.encode(), p, status, p)
+    data = data[: items[0].start()] + items[0].group(0) + more + data[items[-1].end():]
+    token = rb"(<(\w+:|)sync-token>).*?(</\2sync-token>)"
+    return re.sub(token, lambda m: m.group(1) + asked.group(2) + m.group(3), data, flags=re.S)
+
+
 class Proxy(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
 
@@ -47,7 +63,9 @@ class Proxy(http.server.BaseHTTPRequestHandler):
 
     def forward(self, body):
         connection = http.client.HTTPConnection(target.hostname, target.port, timeout=120)
-        headers = {k: v for k, v in self.headers.items() if k.lower() not in ("host", "connection", "expect")}
+        # Plain answers only, so that a cut can read them.
+        dropped = ("host", "connection", "expect", "accept-encoding")
+        headers = {k: v for k, v in self.headers.items() if k.lower() not in dropped}
         connection.request(self.command, self.path, body=body, headers=headers)
         answer = connection.getresponse()
         return answer.status, answer.getheaders(), answer.read()
@@ -80,6 +98,8 @@ class Proxy(http.server.BaseHTTPRequestHandler):
                 print("held", flush=True)
                 never.wait(600)
             return self.cut()
+        if action == "cut":
+            data = cut_short(self.path, body or b"", data)
         self.send_response(status)
         for name, value in headers:
             if name.lower() not in ("transfer-encoding", "connection", "content-length"):

@@ -1,5 +1,8 @@
 #include "core/plans/plan_store.h"
 
+#include "core/plans/plan_edits.h"
+
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -95,7 +98,12 @@ Loaded<QList<PlanRecord>> PlanStore::removePlans(const QList<PlanRecord>& chosen
 
 Loaded<bool> PlanStore::replacePlan(const PlanRecord& original, const PlanRecord& edited) const {
     const auto missing = rewrite({original}, {edited});
-    return {missing.ok() && missing.value.isEmpty(), missing.error};
+    const bool replaced = missing.ok() && missing.value.isEmpty();
+    // Losing the note costs only the plan's identity elsewhere, never the edit: its failure is not the
+    // edit's.
+    if (replaced && original != edited)
+        PlanEdits(QFileInfo(m_path).absoluteDir()).note(original, edited);
+    return {replaced, missing.error};
 }
 
 IoResult PlanStore::addPlans(const QList<PlanRecord>& plans) const {

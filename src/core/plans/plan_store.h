@@ -31,7 +31,7 @@ public:
     // copy. Gives the chosen plans the file no longer holds; nothing is removed in their place.
     Loaded<QList<PlanRecord>> removePlans(const QList<PlanRecord>& chosen) const;
     // Removes `original` and adds `edited` at the end, in one rewrite. False when the file no longer held
-    // `original`: `edited` is added all the same.
+    // `original`: `edited` is added all the same. An edit is noted in PlanEdits beside the file.
     Loaded<bool> replacePlan(const PlanRecord& original, const PlanRecord& edited) const;
     // Adds the plans at the end in one rewrite: all of them or, when it fails, none.
     IoResult addPlans(const QList<PlanRecord>& plans) const;
