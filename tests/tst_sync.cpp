@@ -566,8 +566,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(a.dir.filePath(QStringLiteral("sync.ini"))));
     }
 
-    // The command line: the password from the standard input or the environment, never in a file; a
-    // calendar removed on the server leaves the plans here alone.
+    // The command line: the password from the standard input or the environment, never in a file; handed to
+    // a running copy; a calendar removed on the server leaves the plans here alone.
     void commandLine() {
         Computer a;
         const QString u = user();
@@ -590,16 +590,30 @@ private slots:
         QCOMPARE(run({QStringLiteral("--sync-setup"), serverUrl, u}, "parola\n", false), 0);
         QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 0);
         QCOMPARE(run({QStringLiteral("--sync")}, "yanlış\n", false), radicale ? 1 : 0);
+        // With a Velkor running on the folder, the running copy does the sync and answers.
+        QProcess running;
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        e.insert(QStringLiteral("VELKOR_SYNC_PASSWORD"), Password);
+        running.setProcessEnvironment(e);
+        running.start(program, QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(a.dir.filePath(QStringLiteral("velkor.socket"))), 60000);
+        Phone phone(u, calendarOf(a));
+        QVERIFY(
+            phone.put(phone.calendar + "genclik.ics", phoneEvent("genclik", "20260519", "Gençlik Bayramı")));
+        QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 0);
+        QCOMPARE(a.plans().size(), 2);
+        running.terminate();
+        QVERIFY(running.waitForFinished(60000));
         QDirIterator files(a.dir.path(), QDir::Files);
         while (files.hasNext()) {
             const QString file = files.next();
             QVERIFY(file == program || !readAll(file).contains("parola"));
         }
-        Phone phone(u, calendarOf(a));
-        QCOMPARE(phone.items().size(), 1);
+        QCOMPARE(phone.items().size(), 2);
         QVERIFY(phone.remove(calendarOf(a)));
         QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 1);
-        QCOMPARE(a.plans().size(), 1);
+        QCOMPARE(a.plans().size(), 2);
     }
 };
 

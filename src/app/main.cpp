@@ -10,7 +10,6 @@
 #include "shell/main_form.h"
 #include "shell/single_instance.h"
 #include "sync/sync_run.h"
-#include "sync/sync_texts.h"
 #include "ui/common/app_context.h"
 #include "ui/common/desktop_services.h"
 
@@ -123,19 +122,17 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &shell::SingleInstance::activationRequested, &mainForm,
                      &shell::MainForm::showCalendar);
     // The command line hands its imports, exports and syncs to this copy while it runs.
-    instance.setRequestHandler([&mainForm, &context, &prompter](QByteArrayView request) {
+    instance.setRequestHandler(
+        [&mainForm](QByteArrayView request) { return mainForm.serveTransfer(request); });
+    // A sync takes its turn with the scheduled ones and answers when done; the windows go on meanwhile.
+    instance.setLaterHandler([&mainForm](QByteArrayView request, shell::SingleInstance::Answer answer) {
         const std::optional<QString> password = sync::decodeSyncRequest(request);
         if (!password)
-            return mainForm.serveTransfer(request);
-        const auto ask = [&prompter](const QString&, int count, int total, bool here) {
-            return prompter.askBeforeLoss(QString(), sync::texts::massDeleteQuestion(count, total, here));
-        };
-        const sync::SyncOutcome outcome = sync::waitForSync([&](sync::SyncDone done) {
-            sync::runSync(context.dataDir, *password, context.clock->now(), ask, std::move(done));
+            return false;
+        mainForm.sync().syncFor(*password, [answer = std::move(answer)](const sync::SyncOutcome& outcome) {
+            answer(sync::encodeSyncAnswer(outcome));
         });
-        if (outcome.counts.in > 0)
-            mainForm.showImportedData();
-        return sync::encodeSyncAnswer(outcome);
+        return true;
     });
     // Nobody can answer a question at SIGTERM or at the end of the session: typed work is saved instead.
     QObject::connect(&exitSignals, &shell::ExitSignals::exitRequested, &app,

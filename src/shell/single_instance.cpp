@@ -171,16 +171,21 @@ void SingleInstance::serve(QLocalSocket* socket) {
         return;
     socket->setProperty("velkorServed", true);
     const QByteArray request = socket->readLine(MaxRequestBytes);
-    if (request == ShowRequest) {
-        emit activationRequested();
-    } else if (m_handler && request.endsWith('\n')) {
-        // The work may ask the user (a box runs its own loop): the socket may be gone by the answer.
-        const QPointer<QLocalSocket> asking(socket);
-        const QByteArray answer = m_handler(request);
+    const QPointer<QLocalSocket> asking(socket);
+    const auto answer = [asking](const QByteArray& text) {
         if (!asking)
             return;
-        socket->write(answer);
-        socket->flush();
+        asking->write(text);
+        asking->flush();
+        asking->disconnectFromServer();
+    };
+    if (request == ShowRequest) {
+        emit activationRequested();
+    } else if (request.endsWith('\n') && m_later && m_later(request, answer)) {
+        return;
+    } else if (m_handler && request.endsWith('\n')) {
+        // The work may ask the user (a box runs its own loop): the socket may be gone by the answer.
+        return answer(m_handler(request));
     }
     socket->disconnectFromServer();
 }

@@ -40,6 +40,11 @@ public:
     // Answers the requests of later runs other than being shown.
     using RequestHandler = std::function<QByteArray(QByteArrayView request)>;
     void setRequestHandler(RequestHandler handler) { m_handler = std::move(handler); }
+    // Takes the requests it returns true for, before the handler above, and answers each once, when its
+    // work is done; meanwhile the event loop goes on.
+    using Answer = std::function<void(const QByteArray& answer)>;
+    using LaterHandler = std::function<bool(QByteArrayView request, Answer answer)>;
+    void setLaterHandler(LaterHandler handler) { m_later = std::move(handler); }
 
     // The socket the copy running on the data folder listens on, as it wrote it there; empty when the folder
     // names none.
@@ -69,6 +74,7 @@ private:
     QLockFile m_lock;
     QLocalServer m_server;
     RequestHandler m_handler;
+    LaterHandler m_later;
 };
 
 } // namespace velkor::shell

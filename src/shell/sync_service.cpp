@@ -139,12 +139,30 @@ void SyncService::runScheduled(std::function<void(bool)> done) {
             outcome.summary = tr("The password is not in the keyring: enter it in the sync window.");
             return finish(outcome, done);
         }
-        const auto ask = [this](const QString&, int count, int total, bool here) {
-            return m_ctx.prompter->askBeforeLoss(QString(),
-                                                 sync::texts::massDeleteQuestion(count, total, here));
-        };
-        sync::runSync(m_ctx.dataDir, *password, m_ctx.clock->now(), ask,
-                      [this, done](const sync::SyncOutcome& outcome) { finish(outcome, done); });
+        run(*password, [this, done](const sync::SyncOutcome& outcome) { finish(outcome, done); });
+    });
+}
+
+void SyncService::run(const QString& password, std::function<void(const sync::SyncOutcome&)> done) {
+    const auto ask = [this](const QString&, int count, int total, bool here) {
+        return m_ctx.prompter->askBeforeLoss(QString(), sync::texts::massDeleteQuestion(count, total, here));
+    };
+    sync::runSync(m_ctx.dataDir, password, m_ctx.clock->now(), ask, std::move(done));
+}
+
+void SyncService::syncFor(const QString& password, std::function<void(const sync::SyncOutcome&)> done) {
+    m_handed.append({password, std::move(done)});
+    if (!m_syncing)
+        runHanded();
+}
+
+void SyncService::runHanded() {
+    const auto [password, done] = m_handed.takeFirst();
+    m_syncing = true;
+    emit stateChanged();
+    run(password, [this, done](const sync::SyncOutcome& outcome) {
+        finish(outcome, [](bool) {});
+        done(outcome);
     });
 }
 
@@ -165,6 +183,8 @@ void SyncService::finish(const sync::SyncOutcome& outcome, std::function<void(bo
     if (!fresh.isEmpty())
         m_ctx.prompter->inform(tr("Sync"), fresh.join(u'\n'));
     done(outcome.ok);
+    if (!m_syncing && !m_handed.isEmpty())
+        runHanded();
 }
 
 void SyncService::syncNow() {

@@ -34,11 +34,17 @@ public:
     void syncNow() override;
     void stop() override;
 
+    // A sync asked for by the command line with its own password: after the one running, if any, so that
+    // two syncs never work on the folder at once.
+    void syncFor(const QString& password, std::function<void(const sync::SyncOutcome&)> done);
+
     // Runs when a sync brought changes in, so the open windows show them.
     std::function<void()> onChangesIn;
 
 private:
     void runScheduled(std::function<void(bool)> done);
+    void run(const QString& password, std::function<void(const sync::SyncOutcome&)> done);
+    void runHanded();
     void withPassword(std::function<void(std::optional<QString>)> use);
     void finish(const sync::SyncOutcome& outcome, std::function<void(bool)> done);
     QString accountKey() const;
@@ -53,6 +59,7 @@ private:
     bool m_lastOk = true;
     QString m_lastSummary;
     QStringList m_toldNotes; // said once per run
+    QList<QPair<QString, std::function<void(const sync::SyncOutcome&)>>> m_handed;
 };
 
 } // namespace velkor::shell
