@@ -4,11 +4,12 @@
 #include "core/diary/diary_store.h"
 #include "core/directory/directory_store.h"
 #include "core/plans/plan_store.h"
-#include "sync/dav_client.h"
-#include "sync/dav_xml.h"
 #include "sync/sync_run.h"
 
 #include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSqlDatabase>
@@ -27,14 +28,6 @@ QString serverUrl;
 bool radicale = false; // else Xandikos, which leaves passwords to a proxy and names one principal for all
 int nextUser = 0;
 const QString Password = QStringLiteral("parola");
-
-sync::DavReply blocking(sync::DavClient& client, const QByteArray& verb, const QUrl& url,
-                        const QByteArray& body = {}, const sync::Headers& headers = {}) {
-    std::optional<sync::DavReply> reply;
-    client.send(verb, url, body, headers, [&](const sync::DavReply& r) { reply = r; });
-    sync::waitFor([&] { return reply.has_value(); });
-    return *reply;
-}
 
 // One data folder, as on one computer.
 struct Computer {
@@ -70,45 +63,55 @@ struct Computer {
     }
 };
 
-// A phone writing as phones do: whole calendar objects of its own making, by plain HTTP.
+// A phone (tests/sync/phone.py, on python3-caldav) working on one collection of the account.
 struct Phone {
-    sync::DavClient client;
+    QProcess process;
     QByteArray calendar;
-    Phone(const QString& user, const QByteArray& href)
-        : client(QUrl(serverUrl), user, Password), calendar(href) {}
-
-    QHash<QByteArray, QByteArray> items() { // href → ETag
-        const auto reply = blocking(client, "PROPFIND", client.resolve(calendar),
-                                    sync::propfindBody({{sync::DavNs, "getetag"}}),
-                                    {{"Depth", "1"}, {"Content-Type", "application/xml"}});
-        QHash<QByteArray, QByteArray> found;
-        for (const auto& r : sync::parseMultistatus(reply.body).responses) {
-            if (!r.href.endsWith('/'))
-                found.insert(r.href, r.found.value(sync::qualified(sync::DavNs, "getetag")).text.toUtf8());
+    Phone(const QString& user, const QByteArray& href) : calendar(href) {
+        process.start(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/phone.py"), serverUrl, user, Password,
+                       QString::fromUtf8(href)});
+        process.waitForStarted();
+    }
+    ~Phone() {
+        process.closeWriteChannel();
+        process.waitForFinished();
+    }
+    QJsonValue ask(const QJsonArray& command) {
+        process.write(QJsonDocument(command).toJson(QJsonDocument::Compact) + '\n');
+        while (process.state() == QProcess::Running && !process.canReadLine() &&
+               process.waitForReadyRead(60000)) {
         }
+        return QJsonDocument::fromJson('[' + process.readLine() + ']').array().at(0);
+    }
+    QHash<QByteArray, QByteArray> items() { // href → ETag
+        QHash<QByteArray, QByteArray> found;
+        const QJsonObject listed = ask({QStringLiteral("items")}).toObject();
+        for (auto it = listed.begin(); it != listed.end(); ++it)
+            found.insert(it.key().toUtf8(), it->toString().toUtf8());
         return found;
     }
-    QByteArray get(const QByteArray& href) { return blocking(client, "GET", client.resolve(href)).body; }
-    bool put(const QByteArray& href, const QByteArray& ics, const QByteArray& etag = {}) {
-        sync::Headers h{{"Content-Type", href.endsWith(".vcf") ? "text/vcard" : "text/calendar"}};
-        if (!etag.isEmpty())
-            h.append({"If-Match", etag});
-        return blocking(client, "PUT", client.resolve(href), ics, h).success();
+    QByteArray get(const QByteArray& href) {
+        return ask({QStringLiteral("get"), QString::fromUtf8(href)}).toString().toUtf8();
+    }
+    // A new item without `etag`, else a change of that version.
+    bool put(const QByteArray& href, const QByteArray& text, const QByteArray& etag = {}) {
+        return ask({QStringLiteral("put"), QString::fromUtf8(href), QString::fromUtf8(text),
+                    QString::fromUtf8(etag)})
+            .toBool();
     }
     // A phone keeps the item's UID when it changes it.
     QByteArray uidAt(const QByteArray& href) {
         const QByteArray text = get(href);
         const qsizetype at = text.indexOf("\nUID:") + 5;
-        return text.mid(at, text.indexOf('\r', at) - at);
+        return text.mid(at, text.indexOf('\n', at) - at).trimmed();
     }
-    bool remove(const QByteArray& href) { return blocking(client, "DELETE", client.resolve(href)).success(); }
+    bool remove(const QByteArray& href) {
+        return ask({QStringLiteral("remove"), QString::fromUtf8(href)}).toBool();
+    }
     // The item whose text holds `needle`.
     QByteArray find(const QByteArray& needle) {
-        for (const QByteArray& href : items().keys()) {
-            if (get(href).contains(needle))
-                return href;
-        }
-        return {};
+        return ask({QStringLiteral("find"), QString::fromUtf8(needle)}).toString().toUtf8();
     }
 };
 
