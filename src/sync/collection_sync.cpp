@@ -118,9 +118,23 @@ struct Run : std::enable_shared_from_this<Run> {
         const bool pending =
             std::any_of(rows.cbegin(), rows.cend(), [](const ItemRow& r) { return r.etag.isEmpty(); });
         const bool fresh = pending || round > 0 || rows.isEmpty();
+        if (collection.unchanged && !pending && round == 0 && sameHere())
+            return finish();
         if (collection.syncCollection)
             return report(fresh ? QString() : stored.token);
         checkCtag(fresh);
+    }
+
+    // Every item here as the last sync left it, none new, none edited.
+    bool sameHere() const {
+        QHash<QString, QByteArray> linked;
+        for (const ItemRow& row : rows) {
+            if (!row.foreign)
+                linked.insert(row.localKey, row.localHash);
+        }
+        return side.edits().isEmpty() && linked.size() == side.items().size() &&
+               std::all_of(side.items().cbegin(), side.items().cend(),
+                           [&](const LocalItem& item) { return linked.value(item.key) == item.hash; });
     }
 
     // RFC 6578: what changed since the token; an empty token lists everything.

@@ -17,6 +17,7 @@ struct Collection {
     bool addressBook = false;
     QStringList components;      // VEVENT, VJOURNAL…; empty when the server does not say (all of them)
     bool syncCollection = false; // offers RFC 6578 sync-collection
+    bool unchanged = false;      // the server says nothing changed there since the last sync
 
     bool takes(const QString& component) const {
         return components.isEmpty() || components.contains(component);

@@ -2,10 +2,12 @@
 
 #include "sync/account.h"
 #include "sync/contact_side.h"
+#include "sync/dav_xml.h"
 #include "sync/diary_side.h"
 #include "sync/plan_side.h"
 #include "sync/sync_texts.h"
 
+#include <QSet>
 #include <QTimer>
 
 #include <memory>
@@ -187,7 +189,56 @@ struct Sync : std::enable_shared_from_this<Sync> {
     void start() {
         if (!state.ok())
             return finish(state.error());
-        next();
+        glance();
+    }
+
+    // The collections known from the last sync, one request per home folder: those whose token (or ctag)
+    // has not moved need no request of their own unless something changed here. A failure here only costs
+    // the shortcut; the sync itself says what is wrong.
+    QSet<QString> unchanged;
+    void glance() {
+        QHash<QByteArray, QList<QPair<QString, CollectionRow>>> byHome;
+        const QList<QPair<QString, QByteArray>> kinds{{plans.kind(), account.calendar},
+                                                      {contacts.kind(), account.addressBook},
+                                                      {diary.kind(), account.journal}};
+        for (const auto& [kind, href] : kinds) {
+            const CollectionRow known = state.collection(kind);
+            if (!href.isEmpty() && known.href == href && (!known.token.isEmpty() || !known.ctag.isEmpty()))
+                byHome[homeOf(href)].append({kind, known});
+        }
+        glanceAt(byHome.keys(), byHome);
+    }
+    static QByteArray homeOf(QByteArray href) {
+        if (href.endsWith('/'))
+            href.chop(1);
+        return href.left(href.lastIndexOf('/') + 1);
+    }
+    void glanceAt(QList<QByteArray> homes,
+                  const QHash<QByteArray, QList<QPair<QString, CollectionRow>>>& byHome) {
+        if (homes.isEmpty())
+            return next();
+        const QByteArray home = homes.takeFirst();
+        client.xml(
+            "PROPFIND", client.resolve(home), 1,
+            propfindBody({{DavNs, "sync-token"}, {CalServerNs, "getctag"}}),
+            [self = shared_from_this(), homes, byHome, home](const DavReply& reply) {
+                const auto path = [&](const QByteArray& href) {
+                    QByteArray p = self->client.resolve(href).path(QUrl::FullyEncoded).toUtf8();
+                    return p.endsWith('/') ? p : p + '/';
+                };
+                const Multistatus answer = reply.status == 207 ? parseMultistatus(reply.body) : Multistatus();
+                for (const DavResponse& r : answer.responses) {
+                    for (const auto& [kind, known] : byHome.value(home)) {
+                        if (path(r.href) != path(known.href))
+                            continue;
+                        const QString token = r.found.value(qualified(DavNs, "sync-token")).text.trimmed();
+                        const QString ctag = r.found.value(qualified(CalServerNs, "getctag")).text.trimmed();
+                        if (known.token.isEmpty() ? ctag == known.ctag : token == known.token)
+                            self->unchanged.insert(kind);
+                    }
+                }
+                self->glanceAt(homes, byHome);
+            });
     }
 
     // The plans' calendar, then the directory's address book when there is one.
@@ -215,6 +266,7 @@ struct Sync : std::enable_shared_from_this<Sync> {
             Collection c;
             c.href = href;
             c.syncCollection = !known.token.isEmpty();
+            c.unchanged = unchanged.contains(side->kind());
             return syncOne(side, c);
         }
         describeCollection(
