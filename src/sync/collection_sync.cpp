@@ -28,6 +28,7 @@ namespace {
 
 constexpr int MultigetBatch = 200;
 constexpr int MaxRounds = 3;
+constexpr int ParallelWrites = 4;
 
 struct Fetched {
     QByteArray etag;
@@ -68,6 +69,8 @@ struct Run : std::enable_shared_from_this<Run> {
     bool wrote = false;
     int round = 0;
     int reports = 0;
+    int inFlight = 0;
+    bool over = false;
     QHash<QByteArray, QByteArray> listed; // href → ETag of what changed (or of everything, when full)
     QSet<QByteArray> removed;
     QList<QByteArray> toFetch;
@@ -83,7 +86,10 @@ struct Run : std::enable_shared_from_this<Run> {
         return client.resolve(href).path(QUrl::FullyEncoded).toUtf8();
     }
 
+    // Once: replies of writes still travelling find it over and stop there.
     void finish(const QString& error = {}) {
+        if (std::exchange(over, true))
+            return;
         result.error = error;
         done(result);
     }
@@ -491,25 +497,39 @@ struct Run : std::enable_shared_from_this<Run> {
         pushNext();
     }
 
+    // A few writes at a time: the server works on one while the next travels. Each ends in opDone().
     void pushNext() {
-        if (ops.isEmpty())
-            return roundDone();
-        wrote = true;
-        Op op = ops.takeFirst();
+        while (!over && !ops.isEmpty() && inFlight < ParallelWrites) {
+            wrote = true;
+            ++inFlight;
+            send(ops.takeFirst());
+        }
+        if (!over && ops.isEmpty() && inFlight == 0)
+            roundDone();
+    }
+
+    void opDone() {
+        --inFlight;
+        pushNext();
+    }
+
+    void send(Op op) {
         const QUrl url = client.resolve(op.row.href);
         auto self = shared_from_this();
         if (op.kind == OpKind::Delete) {
             client.send("DELETE", url, {}, {{"If-Match", op.row.etag}}, [self, op](const DavReply& reply) {
+                if (self->over)
+                    return;
                 if (reply.status == 412) {
                     self->again = true;
-                    return self->pushNext();
+                    return self->opDone();
                 }
                 if (!reply.success() && reply.status != 404)
                     return self->fail(reply);
                 if (!self->state.remove(self->side.kind(), op.row.href))
                     return self->finish(self->state.error());
                 ++self->result.counts.out;
-                self->pushNext();
+                self->opDone();
             });
             return;
         }
@@ -523,10 +543,12 @@ struct Run : std::enable_shared_from_this<Run> {
         else
             headers.append({"If-Match", op.row.etag});
         client.send("PUT", url, body, headers, [self, op](const DavReply& reply) mutable {
+            if (self->over)
+                return;
             if (reply.status == 412 || reply.status == 409) {
                 // Someone wrote there meanwhile: the next round fetches it and decides.
                 self->again = true;
-                return self->pushNext();
+                return self->opDone();
             }
             // Xandikos answers a refused PUT with 207 and the precondition it failed.
             if (!reply.success() || reply.status == 207)
@@ -540,6 +562,8 @@ struct Run : std::enable_shared_from_this<Run> {
             // No strong ETag: the server may have changed what it stored; read its tag again.
             self->client.xml("PROPFIND", self->client.resolve(op.row.href), 0,
                              propfindBody({{DavNs, "getetag"}}), [self, op](const DavReply& tag) mutable {
+                                 if (self->over)
+                                     return;
                                  for (const DavResponse& r : parseMultistatus(tag.body).responses)
                                      op.row.etag =
                                          r.found.value(qualified(DavNs, "getetag")).text.trimmed().toUtf8();
@@ -553,7 +577,7 @@ struct Run : std::enable_shared_from_this<Run> {
     void keep(const ItemRow& row) {
         if (!state.put(side.kind(), row))
             return finish(state.error());
-        pushNext();
+        opDone();
     }
 
     void roundDone() {

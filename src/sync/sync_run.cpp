@@ -40,6 +40,13 @@ template <typename Self> void deliver(const std::shared_ptr<Self>& self, const S
     QTimer::singleShot(0, [self, outcome] { self->report(outcome); });
 }
 
+// Made to be deleted only from the event loop itself: the last reply of a run may hold the last reference,
+// and a network manager deleted inside its own reply's deletion takes the program down.
+template <typename T, typename... Args> std::shared_ptr<T> makeRun(Args&&... args) {
+    return std::shared_ptr<T>(new T(std::forward<Args>(args)...),
+                              [](T* run) { QTimer::singleShot(0, [run] { delete run; }); });
+}
+
 struct Setup : std::enable_shared_from_this<Setup> {
     QDir dataDir;
     DavClient client;
@@ -303,7 +310,7 @@ struct Sync : std::enable_shared_from_this<Sync> {
 
 void setupAccount(const QDir& dataDir, const QUrl& url, const QString& user, const QString& password,
                   SyncDone done, const QString& name) {
-    auto setup = std::make_shared<Setup>(dataDir, url, user, password, std::move(done), name);
+    auto setup = makeRun<Setup>(dataDir, url, user, password, std::move(done), name);
     setup->start();
 }
 
@@ -312,7 +319,7 @@ void runSync(const QDir& dataDir, const QString& password, const QDateTime& now,
     const std::optional<Account> account = readAccount(dataDir);
     if (!account)
         return done(failed(texts::noAccount()));
-    auto sync = std::make_shared<Sync>(dataDir, *account, password, now, std::move(ask), std::move(done));
+    auto sync = makeRun<Sync>(dataDir, *account, password, now, std::move(ask), std::move(done));
     sync->client.setTimeout(timeoutMs);
     sync->start();
 }
