@@ -6,16 +6,8 @@
 #include "ui/common/typed_text.h"
 #include "ui/diary/diary_editor_window.h"
 
-#include <QClipboard>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace velkor;
 using namespace velkor::diary;

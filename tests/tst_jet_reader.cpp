@@ -2,7 +2,6 @@
 #include "core/jet/mdb_reader.h"
 #include "fakes/file_helpers.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace velkor;

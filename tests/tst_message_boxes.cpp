@@ -3,20 +3,8 @@
 #include "ui/common/desktop_services.h"
 #include "ui/common/file_dialog.h"
 
-#include <QAbstractItemView>
-#include <QAbstractProxyModel>
-#include <QApplication>
-#include <QFileDialog>
-#include <QFileSystemModel>
-#include <QLabel>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace velkor;
 using namespace Qt::StringLiterals;
@@ -256,11 +244,8 @@ private slots:
         const QString script = dir.filePath(u"opener"_s), document = dir.filePath(u"rapor.pdf"_s);
         if (fileThere)
             QVERIFY(testing::writeAll(document, "%PDF"));
-        if (!opener.isNull()) {
-            QVERIFY(
-                testing::writeAll(script, "#!/bin/sh\necho \"$1\" > \"$0.ran\"\n" + opener.toUtf8() + "\n"));
-            QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        }
+        if (!opener.isNull())
+            QVERIFY(testing::writeScript(script, "echo \"$1\" > \"$0.ran\"\n" + opener.toUtf8()));
         QCOMPARE(DesktopFileOpener({script}).open(document), outcome);
         QCOMPARE(testing::readAll(script + u".ran"_s),
                  fileThere && !opener.isNull() ? document.toUtf8() + "\n" : "");

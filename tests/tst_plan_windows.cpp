@@ -7,7 +7,7 @@
 #include "ui/plans/plan_entry_window.h"
 #include "ui/plans/plan_query_window.h"
 
-#include <QTest>
+#include <QtTest>
 #include <QtWidgets>
 
 using namespace velkor;

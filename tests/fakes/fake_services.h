@@ -172,9 +172,9 @@ struct TestContext {
     FakeDoors doors;
     AppContext ctx;
 
-    TestContext() {
-        // Each context starts in the program's first language, as the program does.
-        lang::useLanguage(Language::Turkish);
+    explicit TestContext(Language language = Language::Turkish) {
+        // Each context starts in the program's first language, as the program does, unless told otherwise.
+        lang::useLanguage(language);
         ctx.dataDir = QDir(dir.path());
         ctx.programDir = dir.path();
         ctx.readerProgram = QStringLiteral(VELKOR_READER_PROGRAM);

@@ -20,4 +20,15 @@ inline bool writeAll(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
+// A shell script running `body`, that only its owner may run; false when it could not be made.
+inline bool writeScript(const QString& path, const QByteArray& body) {
+    return writeAll(path, "#!/bin/sh\n" + body + '\n') &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A folder in the file's place, so that every write of it fails.
+inline bool blockWithFolder(const QString& path) {
+    return QFile::remove(path) && QDir().mkdir(path);
+}
+
 } // namespace velkor::testing
