@@ -9,6 +9,15 @@
 using namespace velkor;
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Runs `act` on the modal window about to open, from inside its own event loop.
+template <typename Window = QWidget> void whenOpen(std::type_identity_t<std::function<void(Window*)>> act) {
+    QTimer::singleShot(0, qApp, [act] { act(qobject_cast<Window*>(QApplication::activeModalWidget())); });
+}
+
+} // namespace
+
 class TestMessageBoxes : public QObject {
     Q_OBJECT
 private slots:
@@ -36,8 +45,7 @@ private slots:
         QMap<int, QString> buttonsFromLeft;
         int format = -1, rowCount = 0;
         // Looked at and closed from inside the box's own event loop; checked once it is gone.
-        QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
             size = box->frameGeometry().size();
             available = box->screen()->availableGeometry().size();
             const QLabel* label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
@@ -85,8 +93,7 @@ private slots:
         QFETCH(BoxKind, kind);
         QFETCH(Answer, answer);
         QStringList buttons;
-        QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
             for (QAbstractButton* button : box->buttons())
                 buttons.append(button->text());
             QTest::keyClick(box, Qt::Key_Return);
@@ -105,9 +112,6 @@ private slots:
         lang::useLanguage(Language::Turkish);
         QtPrompter prompter;
         const QList<int> later{5, 10, 30, 60};
-        const auto whenOpen = [this](std::function<void(QWidget*)> act) {
-            QTimer::singleShot(0, this, [act] { act(QApplication::activeModalWidget()); });
-        };
         const auto laterMenu = [](QWidget* window) {
             return window->findChild<QPushButton*>(u"later"_s)->menu()->actions();
         };
@@ -148,8 +152,7 @@ private slots:
         QList<QStringList> shown;
         bool firstChosen = false;
         QStringList headings;
-        QTimer::singleShot(0, this, [&] {
-            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        whenOpen<QDialog>([&](QDialog* window) {
             size = window->frameGeometry().size();
             available = window->screen()->availableGeometry().size();
             const auto* view = window->findChild<QTableView*>(u"listRows"_s);
@@ -181,8 +184,7 @@ private slots:
         for (bool save : {false, true}) {
             for (bool accept : {true, false}) {
                 const QString chosen = save ? fresh : existing;
-                QTimer::singleShot(0, this, [&] {
-                    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                whenOpen<QFileDialog>([&](QFileDialog* dialog) {
                     if (!save) // files without a dot in their names are listed too
                         QCOMPARE(dialog->nameFilters(), QStringList{u"(*)"_s});
                     dialog->selectFile(chosen);

@@ -5,10 +5,7 @@
 #include "fakes/file_helpers.h"
 #include "ui/common/app_context.h"
 
-#include <QDir>
-#include <QList>
-#include <QQueue>
-#include <QTemporaryDir>
+#include <QtCore>
 
 #include <functional>
 #include <optional>

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QtCore>
 
 namespace velkor::testing {
 
