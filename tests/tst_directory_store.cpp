@@ -147,7 +147,7 @@ private slots:
     }
 
     void saverOutcomes_data() {
-        QTest::addColumn<Save>("save");
+        QTest::addColumn<Save>("c");
         const QString ask = "Yazdığınız isim zaten rehberde kayıtlı. Üstüne kayıt yapılsın mı?";
         const QString gone = "Bu kayıt rehberde artık yok: başka bir program onu değiştirmiş ya da silmiş. "
                              "Hiçbir şey değiştirilmedi.";
