@@ -6,9 +6,8 @@
 #include "ui/calendar/month_browser_window.h"
 #include "ui/calendar/month_calendar_window.h"
 
-#include <QLocale>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <cmath>
 

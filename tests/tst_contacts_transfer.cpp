@@ -102,8 +102,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, tel);
         QFETCH(QString, address);
-        TestContext t;
-        lang::useLanguage(Language::English);
+        TestContext t(Language::English);
         const QString file =
             source.endsWith(".vcf") ? dataFile(QString::fromLatin1(source)) : written(t, source);
         const TransferResult result = importContacts(file, t.ctx);
@@ -189,8 +188,7 @@ private slots:
         QFETCH(int, pick);
         QFETCH(QStringList, after);
         QFETCH(QString, summary);
-        TestContext t;
-        lang::useLanguage(Language::English);
+        TestContext t(Language::English);
         seed(t, {{u"Ayşe"_s, u"0532 111 22 33"_s, u"eski"_s},
                  {u"Berk"_s, u"222"_s, {}},
                  {u"Can"_s, u"333"_s, {}},

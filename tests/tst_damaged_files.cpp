@@ -3,12 +3,8 @@
 #include "fakes/window_helpers.h"
 #include "shell/main_form.h"
 
-#include <QAbstractItemModel>
-#include <QFile>
-#include <QListView>
-#include <QListWidget>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <algorithm>
 

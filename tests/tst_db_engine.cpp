@@ -1,10 +1,8 @@
 #include "core/db/db_engine.h"
 #include "fakes/file_helpers.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtSql>
+#include <QtTest>
 
 using namespace velkor;
 using namespace velkor::db;

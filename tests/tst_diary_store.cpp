@@ -1,9 +1,7 @@
 #include "core/diary/diary_listing.h"
 #include "core/diary/diary_store.h"
 
-#include <QLocale>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 using namespace velkor;
 using namespace velkor::diary;
@@ -97,39 +95,33 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void filtersAndOrder_data() {
-        QTest::addColumn<int>("period");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<QString>("search");
+        QTest::addColumn<ListingQuery>("query");
         QTest::addColumn<QList<qint32>>("listed");
         using L = QList<qint32>;
+        using Q = ListingQuery;
         const QString y2003 = QStringLiteral("2003");
         // Dates as numbers, newest first; same date: the later entry first; a year like 985 is older than
         // 2002, not newer; a year that is not a number goes last.
-        QTest::newRow("all") << 0 << 6 << y2003 << QString() << L{6, 4, 2, 10, 1, 8, 3, 5, 9, 7};
-        QTest::newRow("date: month and exact year text") << 1 << 6 << y2003 << QString() << L{2, 10, 1, 8};
-        QTest::newRow("date: year text compared as text") << 1 << 6 << QString("abc") << QString() << L{7};
-        QTest::newRow("year") << 2 << 1 << y2003 << QString() << L{4, 2, 10, 1, 8, 3, 7};
-        QTest::newRow("year and before") << 3 << 1 << y2003 << QString() << L{4, 2, 10, 1, 8, 3, 5, 9, 7};
-        QTest::newRow("year and after") << 4 << 1 << y2003 << QString() << L{6, 4, 2, 10, 1, 8, 3, 7};
+        QTest::newRow("all") << Q{0, 6, y2003, {}} << L{6, 4, 2, 10, 1, 8, 3, 5, 9, 7};
+        QTest::newRow("date: month and exact year text") << Q{1, 6, y2003, {}} << L{2, 10, 1, 8};
+        QTest::newRow("date: year text compared as text") << Q{1, 6, "abc", {}} << L{7};
+        QTest::newRow("year") << Q{2, 1, y2003, {}} << L{4, 2, 10, 1, 8, 3, 7};
+        QTest::newRow("year and before") << Q{3, 1, y2003, {}} << L{4, 2, 10, 1, 8, 3, 5, 9, 7};
+        QTest::newRow("year and after") << Q{4, 1, y2003, {}} << L{6, 4, 2, 10, 1, 8, 3, 7};
         QTest::newRow("year box not a number: all pass")
-            << 4 << 1 << QString("yıl") << QString() << L{6, 4, 2, 10, 1, 8, 3, 5, 9, 7};
-        QTest::newRow("ist finds both istanbuls") << 0 << 1 << y2003 << QString("ist") << L{2, 8};
-        QTest::newRow("a later word of the subject") << 0 << 1 << y2003 << QString("gezi") << L{2};
+            << Q{4, 1, "yıl", {}} << L{6, 4, 2, 10, 1, 8, 3, 5, 9, 7};
+        QTest::newRow("ist finds both istanbuls") << Q{0, 1, y2003, "ist"} << L{2, 8};
+        QTest::newRow("a later word of the subject") << Q{0, 1, y2003, "gezi"} << L{2};
         QTest::newRow("from the start first, then by a later word")
-            << 0 << 1 << y2003 << QString("y") << L{6, 7, 3, 5, 9};
-        QTest::newRow("YIL: a later word, Turkish fold")
-            << 0 << 1 << y2003 << QString("YIL") << L{6, 3, 5, 9, 7};
-        QTest::newRow("yil: the dotted i is another letter") << 0 << 1 << y2003 << QString("yil") << L{};
-        QTest::newRow("after a hyphen") << 0 << 1 << y2003 << QString("sonu") << L{5};
-        QTest::newRow("not inside a word") << 0 << 1 << y2003 << QString("tanbul") << L{};
-        QTest::newRow("search and period together") << 2 << 1 << y2003 << QString("t") << L{4, 10, 1};
+            << Q{0, 1, y2003, "y"} << L{6, 7, 3, 5, 9};
+        QTest::newRow("YIL: a later word, Turkish fold") << Q{0, 1, y2003, "YIL"} << L{6, 3, 5, 9, 7};
+        QTest::newRow("yil: the dotted i is another letter") << Q{0, 1, y2003, "yil"} << L{};
+        QTest::newRow("after a hyphen") << Q{0, 1, y2003, "sonu"} << L{5};
+        QTest::newRow("not inside a word") << Q{0, 1, y2003, "tanbul"} << L{};
+        QTest::newRow("search and period together") << Q{2, 1, y2003, "t"} << L{4, 10, 1};
     }
     void filtersAndOrder() {
-        QFETCH(int, period);
-        QFETCH(int, month);
-        QFETCH(QString, year);
-        QFETCH(QString, search);
+        QFETCH(ListingQuery, query);
         QFETCH(QList<qint32>, listed);
         // Stored in this order (table order); neither it nor the numbers follow the dates, on purpose.
         const QList<DiaryEntry> stored{
@@ -139,7 +131,7 @@ private slots:
             dated(6, "02", "01", "2004", "Yeni yıl"),        dated(7, "10", "06", "abc", "Yazısız yıl"),
             dated(8, "03", "06", "2003", "istanbul"),        dated(9, "15", "06", "985", "Kısa yıl"),
         };
-        QCOMPARE(buildListing(stored, {period, month, year, search}).recordNumbers, listed);
+        QCOMPARE(buildListing(stored, query).recordNumbers, listed);
     }
 };
 

@@ -6,16 +6,8 @@
 #include "ui/common/typed_text.h"
 #include "ui/diary/diary_editor_window.h"
 
-#include <QClipboard>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace velkor;
 using namespace velkor::diary;
@@ -252,7 +244,7 @@ private slots:
         press(editor, u"Dosya Çıkar"_s);
         QVERIFY(files->count() == 0 && d.store.listFiles(no).value.isEmpty());
         // The attached files' database cannot be written: told, and nothing listed.
-        QVERIFY(QFile::remove(d.t.file(u"files.mdb"_s)) && QDir(d.t.dir.path()).mkdir(u"files.mdb"_s));
+        QVERIFY(blockWithFolder(d.t.file(u"files.mdb"_s)));
         d.t.chooser.paths << file;
         press(editor, u"Dosya Ekle"_s);
         QVERIFY(files->count() == 0 && d.t.prompter.boxes.size() == 2 &&

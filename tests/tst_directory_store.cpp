@@ -14,19 +14,16 @@
 using namespace velkor;
 using namespace velkor::directory;
 using namespace velkor::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 using Rows = QList<DirRecord>;
 
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // Splits "name/tel/address;name/tel/address" into rows.
-Rows rows(const char* text) {
+Rows rows(const QString& text) {
     Rows result;
-    for (const QString& row : s(text).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& row : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList f = row.split(QLatin1Char('/'));
         result.append({f.value(0), f.value(1), f.value(2)});
     }
@@ -34,12 +31,21 @@ Rows rows(const char* text) {
 }
 
 // Unchecked saves: every test compares the whole table afterwards.
-DirectoryStore seeded(const TestContext& t, const char* entries) {
+DirectoryStore seeded(const TestContext& t, const QString& entries) {
     const DirectoryStore store(t.ctx.dataDir);
     for (const DirRecord& entry : rows(entries))
         store.save(entry, SaveWrite::Insert);
     return store;
 }
+
+// A save from the editor: the entry in hand ("rowid:name"; empty for a new one), what its boxes hold and the
+// answer to the question (No otherwise); the texts of the boxes shown, in order, the rows after and the entry
+// in hand after; and a name whose rows another program deletes while the question is open.
+struct Save {
+    QString inHand, boxes;
+    bool yes;
+    QString shown, after, inHandAfter, goneWhileAsked;
+};
 
 // A line whose answer arrives when the test says, inside the call.
 class ScriptedLine final : public SerialLine {
@@ -66,16 +72,16 @@ private slots:
     void search_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("in: dotted i, both cases") << s("in") << s("ince|İnce");
-        QTest::newRow("IN: dotless capital") << s("IN") << s("INCE");
-        QTest::newRow("ıl: dotless i, both cases") << s("ıl") << s("Ilgın|ılık");
-        QTest::newRow("05: numbers, whatever the name") << s("05") << s("Ali'nin|Zeki");
-        QTest::newRow("Ac: a letter never looks at numbers") << s("Ac") << QString();
-        QTest::newRow("21: a number from its start only") << s("21") << QString();
-        QTest::newRow("apostrophe typed") << s("ali'") << s("Ali'nin");
-        QTest::newRow("ß folds to SS") << s("gross") << s("Großmann");
+        QTest::newRow("in: dotted i, both cases") << u"in"_s << u"ince|İnce"_s;
+        QTest::newRow("IN: dotless capital") << u"IN"_s << u"INCE"_s;
+        QTest::newRow("ıl: dotless i, both cases") << u"ıl"_s << u"Ilgın|ılık"_s;
+        QTest::newRow("05: numbers, whatever the name") << u"05"_s << u"Ali'nin|Zeki"_s;
+        QTest::newRow("Ac: a letter never looks at numbers") << u"Ac"_s << QString();
+        QTest::newRow("21: a number from its start only") << u"21"_s << QString();
+        QTest::newRow("apostrophe typed") << u"ali'"_s << u"Ali'nin"_s;
+        QTest::newRow("ß folds to SS") << u"gross"_s << u"Großmann"_s;
         QTest::newRow("empty: everyone, Turkish order")
-            << QString() << s("Ali'nin|Großmann|Ilgın|ılık|INCE|İlk|ince|İnce|Zeki");
+            << QString() << u"Ali'nin|Großmann|Ilgın|ılık|INCE|İlk|ince|İnce|Zeki"_s;
     }
     void search() {
         QFETCH(QString, text);
@@ -90,16 +96,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         QTest::newRow("öz: start first, then later words")
-            << s("öz") << s("Öztürk Ahmet|Ahmet Özcan|Ahmet Öztürk|Mehmet Ahmet Öztürk");
+            << u"öz"_s << u"Öztürk Ahmet|Ahmet Özcan|Ahmet Öztürk|Mehmet Ahmet Öztürk"_s;
         QTest::newRow("several words from a later word")
-            << s("ahmet öz") << s("Ahmet Özcan|Ahmet Öztürk|Mehmet Ahmet Öztürk");
-        QTest::newRow("IŞ: dotless i, any word") << s("IŞ") << s("Işıl|Ali Işık");
-        QTest::newRow("iş: the dotted i is another letter") << s("iş") << QString();
-        QTest::newRow("after a hyphen") << s("demir") << s("Ayşe Kaya-Demir");
-        QTest::newRow("after a full stop and in brackets") << s("acİl") << s("Dr. Deniz (Acil)");
-        QTest::newRow("not inside a word") << s("türk") << QString();
-        QTest::newRow("digits: the number's start only") << s("44") << QString();
-        QTest::newRow("digits: numbers, not names") << s("0312") << s("Ahmet Özcan");
+            << u"ahmet öz"_s << u"Ahmet Özcan|Ahmet Öztürk|Mehmet Ahmet Öztürk"_s;
+        QTest::newRow("IŞ: dotless i, any word") << u"IŞ"_s << u"Işıl|Ali Işık"_s;
+        QTest::newRow("iş: the dotted i is another letter") << u"iş"_s << QString();
+        QTest::newRow("after a hyphen") << u"demir"_s << u"Ayşe Kaya-Demir"_s;
+        QTest::newRow("after a full stop and in brackets") << u"acİl"_s << u"Dr. Deniz (Acil)"_s;
+        QTest::newRow("not inside a word") << u"türk"_s << QString();
+        QTest::newRow("digits: the number's start only") << u"44"_s << QString();
+        QTest::newRow("digits: numbers, not names") << u"0312"_s << u"Ahmet Özcan"_s;
     }
     void searchByAnyWord() {
         QFETCH(QString, text);
@@ -141,61 +147,44 @@ private slots:
     }
 
     void saverOutcomes_data() {
-        QTest::addColumn<QString>("inHand"); // "rowid:name"; empty for a new entry
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<bool>("yes");      // the answer to the question; No otherwise
-        QTest::addColumn<QString>("shown"); // the texts of the boxes, in order
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("inHandAfter");
-        QTest::addColumn<QString>("goneWhileAsked"); // a name whose rows another program deletes meanwhile
+        QTest::addColumn<Save>("c");
         const QString ask = "Yazdığınız isim zaten rehberde kayıtlı. Üstüne kayıt yapılsın mı?";
-        const QString gone = s("Bu kayıt rehberde artık yok: başka bir program onu değiştirmiş ya da silmiş. "
-                               "Hiçbir şey değiştirilmedi.");
+        const QString gone = "Bu kayıt rehberde artık yok: başka bir program onu değiştirmiş ya da silmiş. "
+                             "Hiçbir şey değiştirilmedi.";
         const QString before = "Ali'nin/1;Kaya/1/it's\r\n2;Kaya/3";
-
-        QTest::newRow("new, kaya is not Kaya") << QString() << s("kaya/2") << false << s("Kayıt Yapıldı")
-                                               << before + s(";kaya/2") << QString() << QString();
-        QTest::newRow("change number only: its twin stays")
-            << s("2:Kaya") << s("Kaya/9/x") << false << s("Kayıt Güncellendi")
-            << s("Ali'nin/1;Kaya/9/x;Kaya/3") << s("2:Kaya") << QString();
-        QTest::newRow("rename onto another entry, Yes")
-            << s("2:Kaya") << s("Ali'nin/7") << true << ask + s("|Kayıt Güncellendi") << s("Ali'nin/7;Kaya/3")
-            << s("1:Ali'nin") << QString();
+        QTest::newRow("new, kaya is not Kaya")
+            << Save{{}, "kaya/2", false, "Kayıt Yapıldı", before + ";kaya/2", {}, {}};
+        QTest::newRow("change number only: its twin stays") << Save{
+            "2:Kaya", "Kaya/9/x", false, "Kayıt Güncellendi", "Ali'nin/1;Kaya/9/x;Kaya/3", "2:Kaya", {}};
+        QTest::newRow("rename onto another entry, Yes") << Save{
+            "2:Kaya", "Ali'nin/7", true, ask + "|Kayıt Güncellendi", "Ali'nin/7;Kaya/3", "1:Ali'nin", {}};
         QTest::newRow("own row given to another name meanwhile")
-            << s("1:Kaya") << s("Kaya/9") << false << gone << before << s("1:Kaya") << QString();
+            << Save{"1:Kaya", "Kaya/9", false, gone, before, "1:Kaya", {}};
         QTest::newRow("own row gone, rename onto another entry, Yes")
-            << s("9:Kaya") << s("Ali'nin/7") << true << ask + u'|' + gone << before << s("9:Kaya")
-            << QString();
+            << Save{"9:Kaya", "Ali'nin/7", true, ask + u'|' + gone, before, "9:Kaya", {}};
         QTest::newRow("new onto a name whose rows go while asked, Yes: added all the same")
-            << QString() << s("Kaya/2") << true << ask + s("|Kayıt Yapıldı") << s("Ali'nin/1;Kaya/2")
-            << QString() << s("Kaya");
+            << Save{{}, "Kaya/2", true, ask + "|Kayıt Yapıldı", "Ali'nin/1;Kaya/2", {}, "Kaya"};
     }
     void saverOutcomes() {
-        QFETCH(QString, inHand);
-        QFETCH(QString, boxes);
-        QFETCH(bool, yes);
-        QFETCH(QString, shown);
-        QFETCH(QString, after);
-        QFETCH(QString, inHandAfter);
-        QFETCH(QString, goneWhileAsked);
+        QFETCH(Save, c);
         TestContext t;
         const DirectoryStore store = seeded(t, "Ali'nin/1;Kaya/1/it's\r\n2;Kaya/3");
-        t.prompter.answers.append(yes ? Answer::Yes : Answer::No);
+        t.prompter.answers.append(c.yes ? Answer::Yes : Answer::No);
         t.prompter.onShow = [&] {
             if (t.prompter.boxes.size() == 1) // the question, when one is asked
-                for (const RowRef& row : store.rowsNamed(goneWhileAsked).value)
+                for (const RowRef& row : store.rowsNamed(c.goneWhileAsked).value)
                     store.remove(row);
         };
-        const EditorMode mode = inHand.isEmpty() ? EditorMode::NewEntry : EditorMode::Change;
-        RowRef row{inHand.section(u':', 0, 0).toLongLong(), inHand.section(u':', 1)};
-        RecordSaver(t.ctx).save(mode, rows(boxes.toUtf8().constData()).value(0), row);
-        QCOMPARE(t.prompter.texts(), shown);
+        const EditorMode mode = c.inHand.isEmpty() ? EditorMode::NewEntry : EditorMode::Change;
+        RowRef row{c.inHand.section(u':', 0, 0).toLongLong(), c.inHand.section(u':', 1)};
+        RecordSaver(t.ctx).save(mode, rows(c.boxes).value(0), row);
+        QCOMPARE(t.prompter.texts(), c.shown);
         // Overwriting destroys an entry: Return must not do it.
-        if (shown.startsWith(u"Yazdığınız"))
+        if (c.shown.startsWith(u"Yazdığınız"))
             QCOMPARE(t.prompter.boxes.first().kind, BoxKind::RiskyQuestion);
-        QCOMPARE(store.readAll().value, rows(after.toUtf8().constData()));
+        QCOMPARE(store.readAll().value, rows(c.after));
         if (mode == EditorMode::Change)
-            QCOMPARE(QString::number(row.rowId) + u':' + row.name, inHandAfter);
+            QCOMPARE(QString::number(row.rowId) + u':' + row.name, c.inHandAfter);
     }
 
     void commandsAndDevices() {
@@ -233,9 +222,9 @@ private slots:
         ScriptedLine* line = nullptr;
         ModemDialer dialer([&] { return std::unique_ptr<SerialLine>(line = new ScriptedLine); });
         QSignalSpy answered(&dialer, &ModemDialer::answered);
-        QVERIFY(dialer.dial(s("COM1"), s("1")));
+        QVERIFY(dialer.dial("COM1", "1"));
         line->answer("ATDT1;\r\r\nOK\r\n");
-        QVERIFY(dialer.dial(s("COM1"), s("2")));
+        QVERIFY(dialer.dial("COM1", "2"));
         QCoreApplication::processEvents();
         QVERIFY(answered.isEmpty());
         line->answer("OK\r\n");
@@ -246,16 +235,16 @@ private slots:
     // one another program holds (Qt reports both that and a missing permission as a permission error).
     void portThatDoesNotOpenSaysWhy() {
         PtyModem modem;
-        const QString missing = modem.path() + s("-gone");
+        const QString missing = modem.path() + "-gone";
         ModemDialer dialer([] { return std::make_unique<QtSerialLine>(); });
-        QVERIFY(!dialer.dial(missing, s("1")));
+        QVERIFY(!dialer.dial(missing, "1"));
         QCOMPARE(dialer.openProblem(), PortProblem::Missing);
         QtSerialLine holder;
         QVERIFY(holder.open(modem.path()));
-        QVERIFY(!dialer.dial(modem.path(), s("1")));
+        QVERIFY(!dialer.dial(modem.path(), "1"));
         QCOMPARE(dialer.openProblem(), PortProblem::InUse);
-        QVERIFY(lang::directory::portUnavailable(s("COM1"), s("/dev/ttyS0"), PortProblem::NoPermission, {})
-                    .contains(s("COM1 (/dev/ttyS0) açılamıyor: kullanma izniniz yok. Kendinizi dialout")));
+        QVERIFY(lang::directory::portUnavailable("COM1", "/dev/ttyS0", PortProblem::NoPermission, {})
+                    .contains("COM1 (/dev/ttyS0) açılamıyor: kullanma izniniz yok. Kendinizi dialout"));
     }
 };
 

@@ -10,13 +10,8 @@
 #include "ui/directory/directory_editor_window.h"
 #include "ui/directory/directory_window.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListView>
-#include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace velkor;
 using namespace velkor::directory;

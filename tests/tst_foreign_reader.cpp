@@ -13,8 +13,6 @@
 #include "core/jet/jet_import.h"
 #include "core/plans/plan_store.h"
 
-#include <QBuffer>
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -28,9 +26,7 @@ namespace {
 
 QString script(const TestContext& t, const QByteArray& body) {
     const QString path = t.file("reader.sh");
-    writeAll(path, "#!/bin/sh\n" + body + '\n');
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
+    return writeScript(path, body) ? path : QString();
 }
 
 QList<db::Database> oldDatabases(const QDir& dir) {
@@ -71,8 +67,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(ReaderEnd, end);
         QFETCH(QString, said);
-        TestContext t;
-        lang::useLanguage(Language::English); // the reasons below are worded in English
+        TestContext t(Language::English); // the reasons below are worded in English
         const QString program = body.isEmpty() ? t.file("missing") : script(t, body);
         QList<QByteArray> frames;
         foreign::ReaderLimits limits;
@@ -88,8 +83,7 @@ private slots:
 
     // Through the program's own imports: a reader that dies costs one message and changes nothing.
     void aReaderThatCrashesChangesNothing() {
-        TestContext t;
-        lang::useLanguage(Language::English);
+        TestContext t(Language::English);
         QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
         const QByteArray before = readAll(t.file("myfile.kyt"));
         QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
@@ -102,8 +96,7 @@ private slots:
     // While one import waits for its reader, the program serves other requests: one for a second transfer
     // is told to wait its turn, and the first goes on.
     void oneTransferAtATime() {
-        TestContext t;
-        lang::useLanguage(Language::English);
+        TestContext t(Language::English);
         QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
         const QByteArray go = t.file("go").toUtf8();
         t.ctx.readerProgram = script(t, "while [ ! -e '" + go + "' ]; do sleep 0.05; done\nexec '" +
@@ -120,8 +113,7 @@ private slots:
 
     // Opening a named pipe waits for a writer, and a device may never end: neither is opened.
     void onlyPlainFilesAreRead() {
-        TestContext t;
-        lang::useLanguage(Language::English);
+        TestContext t(Language::English);
         for (const char* name : {"in.ics", "in.vcf", "in", "history.mdb"})
             QCOMPARE(mkfifo(qPrintable(t.file(name)), 0600), 0);
         const QStringList refusals{
@@ -138,8 +130,7 @@ private slots:
     // A database libmdb loops on: the start-up carry-over ends at the reader's limit with a message naming
     // the file, which stays as it was, and nothing of the import is left beside it.
     void loopingDatabaseIsStoppedAtItsLimit() {
-        TestContext t;
-        lang::useLanguage(Language::English);
+        TestContext t(Language::English);
         // The reader finds a damaged page of this old database endless: a single bit flipped (found among
         // 700 random flips).
         QByteArray looping = sample(QStringLiteral("jet/DateTestDatabase.mdb"));

@@ -183,8 +183,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, plans);
         QFETCH(QString, said);
-        TestContext t;
-        lang::useLanguage(Language::English);
+        TestContext t(Language::English);
         QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
         QVERIFY(writeAll(t.file("in.ics"), content));
         if (said == "files.mdb")
@@ -199,8 +198,7 @@ private slots:
     }
 
     void fiftyThousandEvents() {
-        TestContext t;
-        lang::useLanguage(Language::English);
+        TestContext t(Language::English);
         QByteArray body;
         constexpr int Count = 50000;
         for (int i = 0; i < Count; ++i)

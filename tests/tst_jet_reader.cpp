@@ -2,7 +2,6 @@
 #include "core/jet/mdb_reader.h"
 #include "fakes/file_helpers.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace velkor;
@@ -16,6 +15,16 @@ QString dataFile(const QString& name) {
 
 // What is done to the copy that is read: Turkish is nwind with the í of Bolívar as 0xFD, ı in cp1254.
 enum class Change { None, Turkish, Truncated, PageOverwritten, NotAccess };
+
+// `rows` rows of the column (-1: the copy is refused), the one at `row` being `expected`: for a binary field
+// its size, for a refused copy why.
+struct Read {
+    QString file;
+    Change change;
+    QString table, column;
+    int rows, row;
+    QVariant expected;
+};
 
 } // namespace
 
@@ -31,42 +40,30 @@ private slots:
 
     // Real files and changed copies of them; damaged copies are refused, naming the file and why.
     void readsCopies_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<Change>("change");
-        QTest::addColumn<QString>("read"); // table/column
-        QTest::addColumn<int>("rows");     // -1: refused
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QVariant>("expected"); // an int for a binary field: its size; or why it was refused
+        QTest::addColumn<Read>("read");
         const QString nwind = "nwind.mdb";
-        QTest::newRow("jet3 NULL stays null")
-            << nwind << Change::None << "Customers/Region" << 91 << 0 << QVariant();
+        const QString sales = "Umsätze", address = "Carrera 52 con Ave. Bolıvar #65-98 Llano Largo";
+        using C = Change;
+        QTest::newRow("jet3 NULL stays null") << Read{nwind, C::None, "Customers", "Region", 91, 0, {}};
         QTest::newRow("jet3 OLE over several pages")
-            << nwind << Change::None << "Employees/Photo" << 9 << 0 << QVariant(21626);
+            << Read{nwind, C::None, "Employees", "Photo", 9, 0, 21626};
         QTest::newRow("jet3 yes/no, kept in the null bit")
-            << nwind << Change::None << "Products/Discontinued" << 77 << 4 << QVariant(true);
+            << Read{nwind, C::None, "Products", "Discontinued", 77, 4, true};
         QTest::newRow("jet3 Windows-1254, table named with ä")
-            << nwind << Change::Turkish << "Umsätze/ShipAddress" << 830 << 0
-            << QVariant("Carrera 52 con Ave. Bolıvar #65-98 Llano Largo");
+            << Read{nwind, C::Turkish, sales, "ShipAddress", 830, 0, address};
         QTest::newRow("jet4 memo with line break")
-            << QString("DateTestDatabase.mdb") << Change::None << "DateTest/LongTextCol" << 6 << 5
-            << QVariant("New line\r\nin field");
-        QTest::newRow("truncated") << nwind << Change::Truncated << "Umsätze/OrderID" << -1 << 0
-                                   << QVariant("damaged or encrypted");
-        QTest::newRow("overwritten page") << nwind << Change::PageOverwritten << "Orders/OrderID" << -1 << 0
-                                          << QVariant("813 of the 830 rows");
+            << Read{"DateTestDatabase.mdb", C::None, "DateTest", "LongTextCol", 6, 5, "New line\r\nin field"};
+        QTest::newRow("truncated") << Read{nwind, C::Truncated,          sales, "OrderID", -1,
+                                           0,     "damaged or encrypted"};
+        QTest::newRow("overwritten page")
+            << Read{nwind, C::PageOverwritten, "Orders", "OrderID", -1, 0, "813 of the 830 rows"};
         QTest::newRow("not an Access file")
-            << nwind << Change::NotAccess << "Orders/OrderID" << -1 << 0 << QVariant("not an Access");
+            << Read{nwind, C::NotAccess, "Orders", "OrderID", -1, 0, "not an Access"};
     }
 
     void readsCopies() {
-        QFETCH(QString, file);
-        QFETCH(Change, change);
-        QFETCH(QString, read);
-        QFETCH(int, rows);
-        QFETCH(int, row);
-        QFETCH(QVariant, expected);
-        const QString table = read.section('/', 0, 0);
-        const QString column = read.section('/', 1);
+        QFETCH(Read, read);
+        const auto& [file, change, table, column, rows, row, expected] = read;
         QByteArray bytes = readAll(dataFile(file));
         if (change == Change::Turkish)
             bytes.replace("Bol\xedvar", "Bol\xfdvar");

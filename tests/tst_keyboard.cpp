@@ -8,13 +8,8 @@
 #include "ui/plans/plan_entry_window.h"
 #include "ui/plans/plan_query_window.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace velkor;
 using namespace velkor::testing;

@@ -9,12 +9,9 @@
 #include "shell/reminder_timer.h"
 #include "ui/directory/directory_window.h"
 
-#include <QFile>
-#include <QLineEdit>
-#include <QListView>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTest>
+#include <QtSql>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace velkor;
 using namespace velkor::directory;

@@ -5,8 +5,7 @@
 #include "shell/bookkeeping.h"
 #include "shell/legacy_files.h"
 
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <functional>
 

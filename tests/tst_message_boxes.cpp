@@ -3,23 +3,20 @@
 #include "ui/common/desktop_services.h"
 #include "ui/common/file_dialog.h"
 
-#include <QAbstractItemView>
-#include <QAbstractProxyModel>
-#include <QApplication>
-#include <QFileDialog>
-#include <QFileSystemModel>
-#include <QLabel>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace velkor;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs `act` on the modal window about to open, from inside its own event loop.
+template <typename Window = QWidget> void whenOpen(std::type_identity_t<std::function<void(Window*)>> act) {
+    QTimer::singleShot(0, qApp, [act] { act(qobject_cast<Window*>(QApplication::activeModalWidget())); });
+}
+
+} // namespace
 
 class TestMessageBoxes : public QObject {
     Q_OBJECT
@@ -48,8 +45,7 @@ private slots:
         QMap<int, QString> buttonsFromLeft;
         int format = -1, rowCount = 0;
         // Looked at and closed from inside the box's own event loop; checked once it is gone.
-        QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
             size = box->frameGeometry().size();
             available = box->screen()->availableGeometry().size();
             const QLabel* label = box->findChild<QLabel*>(u"qt_msgbox_label"_s);
@@ -97,8 +93,7 @@ private slots:
         QFETCH(BoxKind, kind);
         QFETCH(Answer, answer);
         QStringList buttons;
-        QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
             for (QAbstractButton* button : box->buttons())
                 buttons.append(button->text());
             QTest::keyClick(box, Qt::Key_Return);
@@ -117,9 +112,6 @@ private slots:
         lang::useLanguage(Language::Turkish);
         QtPrompter prompter;
         const QList<int> later{5, 10, 30, 60};
-        const auto whenOpen = [this](std::function<void(QWidget*)> act) {
-            QTimer::singleShot(0, this, [act] { act(QApplication::activeModalWidget()); });
-        };
         const auto laterMenu = [](QWidget* window) {
             return window->findChild<QPushButton*>(u"later"_s)->menu()->actions();
         };
@@ -160,8 +152,7 @@ private slots:
         QList<QStringList> shown;
         bool firstChosen = false;
         QStringList headings;
-        QTimer::singleShot(0, this, [&] {
-            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        whenOpen<QDialog>([&](QDialog* window) {
             size = window->frameGeometry().size();
             available = window->screen()->availableGeometry().size();
             const auto* view = window->findChild<QTableView*>(u"listRows"_s);
@@ -193,8 +184,7 @@ private slots:
         for (bool save : {false, true}) {
             for (bool accept : {true, false}) {
                 const QString chosen = save ? fresh : existing;
-                QTimer::singleShot(0, this, [&] {
-                    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                whenOpen<QFileDialog>([&](QFileDialog* dialog) {
                     if (!save) // files without a dot in their names are listed too
                         QCOMPARE(dialog->nameFilters(), QStringList{u"(*)"_s});
                     dialog->selectFile(chosen);
@@ -256,11 +246,8 @@ private slots:
         const QString script = dir.filePath(u"opener"_s), document = dir.filePath(u"rapor.pdf"_s);
         if (fileThere)
             QVERIFY(testing::writeAll(document, "%PDF"));
-        if (!opener.isNull()) {
-            QVERIFY(
-                testing::writeAll(script, "#!/bin/sh\necho \"$1\" > \"$0.ran\"\n" + opener.toUtf8() + "\n"));
-            QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        }
+        if (!opener.isNull())
+            QVERIFY(testing::writeScript(script, "echo \"$1\" > \"$0.ran\"\n" + opener.toUtf8()));
         QCOMPARE(DesktopFileOpener({script}).open(document), outcome);
         QCOMPARE(testing::readAll(script + u".ran"_s),
                  fileThere && !opener.isNull() ? document.toUtf8() + "\n" : "");

@@ -3,10 +3,8 @@
 #include "ui/common/typed_text.h"
 #include "ui/notebook/notebook_window.h"
 
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <csignal>
 #include <sys/resource.h>

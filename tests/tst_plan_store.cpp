@@ -4,9 +4,7 @@
 #include "core/plans/plan_store.h"
 #include "fakes/file_helpers.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 using namespace velkor;
 using namespace velkor::testing;
@@ -55,21 +53,11 @@ private slots:
         }
         QVERIFY(lineDate(yazim(1, 2, 10, 15, "x")) == (LineDate{2, 1})); // no time shown
         // Odd dates from a hand-edited file, and lines that are no plan lines at all.
-        const QList<QString> malformed{yazim(3, 0, 9, 0, "x"),
-                                       yazim(0, 5, 9, 0, "x"),
-                                       yazim(3, 32, 9, 0, "x"),
-                                       yazim(13, 5, 9, 0, "x"),
-                                       yazim(3, 123, 9, 0, "x"),
-                                       yazim(123, 5, 9, 0, "x"),
-                                       yazim(3, -5, 9, 0, "x"),
-                                       yazim(-3, 5, 9, 0, "x"),
-                                       QString(),
-                                       " 05.0",
-                                       "05.03   x",
-                                       " ab.cd   x",
-                                       " ٠٥.٠٣   x",
-                                       " 05-03   x",
-                                       " 05.03x"};
+        QStringList malformed{QString(),    " 05.0",      "05.03   x", " ab.cd   x",
+                              " ٠٥.٠٣   x", " 05-03   x", " 05.03x"};
+        for (const auto& [month, day] :
+             {std::pair{3, 0}, {0, 5}, {3, 32}, {13, 5}, {3, 123}, {123, 5}, {3, -5}, {-3, 5}})
+            malformed.append(yazim(month, day, 9, 0, "x"));
         for (const QString& line : malformed)
             QVERIFY2(!lineDate(line), qPrintable(line));
     }

@@ -7,7 +7,7 @@
 #include "ui/plans/plan_entry_window.h"
 #include "ui/plans/plan_query_window.h"
 
-#include <QTest>
+#include <QtTest>
 #include <QtWidgets>
 
 using namespace velkor;
@@ -206,7 +206,7 @@ private slots:
         if (!typed.isNull())
             typeInto(entry, typed);
         if (fileFails)
-            QVERIFY(QFile::remove(store.path()) && QDir(t.dir.path()).mkdir("myfile.kyt"));
+            QVERIFY(blockWithFolder(store.path()));
 
         // SIGTERM, then the quit that follows it: the work is stored once, a failure ends the program in
         // error.
@@ -253,7 +253,7 @@ private slots:
         press(entry, u"Saati göster veya gizle"_s);              // hidden, still chosen
         QVERIFY(!named(entry, u"Saat"_s)->isVisible());
         const QByteArray before = q.fileBytes();
-        QVERIFY(QFile::remove(q.store.path()) && QDir(q.t.dir.path()).mkdir("myfile.kyt"));
+        QVERIFY(blockWithFolder(q.store.path()));
         press(entry, u"Ekle"_s);
         // What was typed is not thrown away.
         QVERIFY(entry && entry->isVisible() && q.t.prompter.boxes.size() == 1);
@@ -266,7 +266,7 @@ private slots:
         QVERIFY(!q.t.ctx.state->planEntryOpen && q.shown().isEmpty()); // no month was flagged
 
         // A month that cannot be read is said so, not shown empty.
-        QVERIFY(QFile::remove(q.store.path()) && QDir(q.t.dir.path()).mkdir("myfile.kyt"));
+        QVERIFY(blockWithFolder(q.store.path()));
         q.choose(5);
         QVERIFY(q.t.prompter.boxes.size() == 2 && q.t.prompter.boxes[1].text.contains("myfile.kyt"));
     }

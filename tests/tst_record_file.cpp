@@ -5,10 +5,7 @@
 #include "fakes/file_helpers.h"
 #include "shell/bookkeeping.h"
 
-#include <QProcess>
-#include <QScopeGuard>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>

@@ -77,7 +77,7 @@ private slots:
         QVERIFY(exits.size() == 1 && exits[0][0].toInt() == 0);
         QCOMPARE(readAll(t.file("tarih.kyt")), QByteArray("2026,11,14,23,59\r\n"));
         // A second call (aboutToQuit after kpt) writes nothing, so it cannot fail.
-        QVERIFY(QFile::remove(t.file("tarih.kyt")) && QDir(t.dir.path()).mkdir("tarih.kyt"));
+        QVERIFY(blockWithFolder(t.file("tarih.kyt")));
         QVERIFY(form.finish());
     }
 
@@ -313,7 +313,7 @@ private slots:
         form.menu()->findChild<QAction*>(u"ntd"_s)->trigger(); // holding typed text: comes to the front
         QVERIFY(notebook && notebook->isVisible() && t.prompter.boxes.isEmpty());
         if (saveFails)
-            QVERIFY(QFile::remove(t.file(u"notes.kyt"_s)) && QDir(t.dir.path()).mkdir(u"notes.kyt"_s));
+            QVERIFY(blockWithFolder(t.file(u"notes.kyt"_s)));
         if (how == -1) {
             ExitSignals exitSignals;
             connect(&exitSignals, &ExitSignals::exitRequested, &form,

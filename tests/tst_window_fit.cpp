@@ -58,11 +58,8 @@ QStringList wordsOf(const QWidget* w) {
         return {group->title()};
     if (const auto* view = qobject_cast<const QAbstractItemView*>(w))
         return view->model() ? rowsOf(view) : QStringList();
-    QStringList words;
-    if (const auto* combo = qobject_cast<const QComboBox*>(w))
-        for (int i = 0; i < combo->count(); ++i)
-            words.append(combo->itemText(i));
-    return words;
+    const auto* combo = qobject_cast<const QComboBox*>(w);
+    return combo ? rowsOf(combo->view()) : QStringList(); // its choices
 }
 
 QStringList faults(const QWidget* window) {
@@ -305,7 +302,7 @@ private slots:
             for (const Language language : {first, second}) {
                 form.menu()->findChild<QAction*>(language == Language::Turkish ? "trk" : "eng")->trigger();
                 // The delete-all question, answered Yes on a plan file turned into a folder.
-                QVERIFY(QFile::remove(t.file("myfile.kyt")) && QDir(t.dir.path()).mkdir("myfile.kyt"));
+                QVERIFY(blockWithFolder(t.file("myfile.kyt")));
                 t.prompter.answers.enqueue(Answer::Yes);
                 press(query, spoken(u"Tüm Kayıtları Sil"_s, u"Delete All Records"_s));
                 QVERIFY(t.prompter.texts().contains(t.file("myfile.kyt")));

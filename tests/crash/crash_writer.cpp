@@ -9,9 +9,7 @@
 #include "core/plans/plan_store.h"
 #include "shell/bookkeeping.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include <QtCore>
 
 #include <cstdio>
 

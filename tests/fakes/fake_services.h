@@ -5,10 +5,7 @@
 #include "fakes/file_helpers.h"
 #include "ui/common/app_context.h"
 
-#include <QDir>
-#include <QList>
-#include <QQueue>
-#include <QTemporaryDir>
+#include <QtCore>
 
 #include <functional>
 #include <optional>
@@ -172,9 +169,9 @@ struct TestContext {
     FakeDoors doors;
     AppContext ctx;
 
-    TestContext() {
-        // Each context starts in the program's first language, as the program does.
-        lang::useLanguage(Language::Turkish);
+    explicit TestContext(Language language = Language::Turkish) {
+        // Each context starts in the program's first language, as the program does, unless told otherwise.
+        lang::useLanguage(language);
         ctx.dataDir = QDir(dir.path());
         ctx.programDir = dir.path();
         ctx.readerProgram = QStringLiteral(VELKOR_READER_PROGRAM);

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QtCore>
 
 namespace velkor::testing {
 
@@ -18,6 +15,17 @@ inline bool writeAll(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// A shell script running `body`, that only its owner may run; false when it could not be made.
+inline bool writeScript(const QString& path, const QByteArray& body) {
+    return writeAll(path, "#!/bin/sh\n" + body + '\n') &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A folder in the file's place, so that every write of it fails.
+inline bool blockWithFolder(const QString& path) {
+    return QFile::remove(path) && QDir().mkdir(path);
 }
 
 } // namespace velkor::testing

@@ -2,9 +2,7 @@
 
 #include "core/base/serial_line.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QStringList>
+#include <QtCore>
 
 #include <fcntl.h>
 #include <pty.h>
