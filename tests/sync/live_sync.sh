@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Two computers in step through a real Radicale: two running Velkors, each on a data folder of its own, one
+# account, the sync's intervals shortened. A plan imported into the first reaches the second's plan file.
+# With the server stopped, a plan written into the first fails to go (the tray menu says so); once the server
+# is back on its port and storage, it reaches the second with no hand on either. No box is ever shown.
+set -euo pipefail
+
+build=$(readlink -f "${1:?usage: live_sync.sh BUILD_DIR DAV_DIR}")
+dav=$(readlink -f "${2:?usage: live_sync.sh BUILD_DIR DAV_DIR}")
+here=$(dirname "$(readlink -f "$0")")
+sni() { /usr/bin/python3 "$here/../desktop/sni.py" "$@"; }
+fixture() { /usr/bin/python3 "$here/dav_fixture.py" "$@"; }
+source "$here/../desktop/wait.sh"
+
+if [ -z "${VELKOR_LIVE_SYNC_SESSION:-}" ]; then
+  export VELKOR_LIVE_SYNC_SESSION=1
+  exec timeout 400 dbus-run-session -- "$0" "$@"
+fi
+
+work=$(mktemp -d)
+server_stopped=
+cleanup() {
+  { kill -KILL $(processes_of "$work/a/velkor") $(processes_of "$work/b/velkor") ${watcher_pid:-} \
+      ${xvfb_pid:-} && wait; } 2>/dev/null || true
+  # The server is the fixture's: whoever comes next finds it running.
+  [ -z "$server_stopped" ] || fixture restart "$dav" || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  for side in a b; do
+    echo "--- $side: velkor.log, myfile.kyt" >&2
+    cat "$work/$side.log" "$work/$side/myfile.kyt" >&2 2>/dev/null || true
+  done
+  exit 1
+}
+
+# Its own X server and tray host: any window that shows on it is a box, as the tray stands for the rest.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 XDG_CURRENT_DESKTOP= HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+sni watch &
+watcher_pid=$!
+wait_for sni items || fail "the watcher did not start"
+
+url=$(head -1 "$dav/url")
+export VELKOR_SYNC_PASSWORD=parola VELKOR_SYNC_TIMING=300,300,1500
+# Yearly plans far from today: neither the catch-up nor the timer has a reminder for them.
+day=$(date -d '+180 days' +%Y%m%d)
+month=$((10#${day:4:2})) mday=$((10#${day:6:2}))
+
+# A portable copy keeps its data beside it: each folder is one computer.
+for side in a b; do
+  mkdir "$work/$side" && cp "$build/velkor/velkor" "$build/velkor/velkor-reader" "$work/$side/"
+  "$work/$side/velkor" --sync-setup "$url" u1 >>"$work/$side.log" 2>&1 || fail "$side: the account was not set up"
+  (cd "$work/$side" && exec ./velkor >>"$work/$side.log" 2>&1) &
+  eval "pid_$side=$!"
+done
+wait_for item_of "$pid_a" && wait_for item_of "$pid_b" || fail "the tray items did not register"
+item_a=$(item_of "$pid_a")
+menu_of_a_says() { sni menu "$item_a" | grep -qxF "$1"; }
+no_box() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$pid_a") $(xdotool search --onlyvisible --pid "$pid_b"); do
+    fail "a window was shown: $(xdotool getwindowname "$id")"
+  done
+}
+running() { kill -0 "$pid_a" && kill -0 "$pid_b" || fail "a Velkor ended"; }
+
+# 1. A plan imported into the running first copy (it does the import itself) reaches the second.
+first="live plan $$ one"
+cat >"$work/plan.ics" <<EOF
+BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//velkor tests//live//EN
+BEGIN:VEVENT
+UID:live-$$-one
+DTSTAMP:20250101T000000Z
+DTSTART;VALUE=DATE:$day
+RRULE:FREQ=YEARLY
+SUMMARY:$first
+END:VEVENT
+END:VCALENDAR
+EOF
+"$work/a/velkor" --import "$work/plan.ics" >>"$work/a.log" 2>&1 || fail "the import was refused"
+grep -qF "\"$first\"" "$work/a/myfile.kyt" || fail "the import did not reach the first folder"
+wait_for grep -qF "\"$first\"" "$work/b/myfile.kyt" || fail "the imported plan did not reach the second folder"
+running
+no_box
+
+# 2. The server goes away; a plan written meanwhile goes once it is back, with no hand.
+fixture stop "$dav"
+server_stopped=1
+second="live plan $$ two"
+printf '%d,%d,25,0,"%s"\r\n' "$month" "$mday" "$second" >>"$work/a/myfile.kyt"
+wait_for menu_of_a_says "Eşitleme (sonuncusu olmadı)" || fail "no failed sync was told in the tray menu"
+fixture restart "$dav"
+server_stopped=
+wait_for grep -qF "\"$second\"" "$work/b/myfile.kyt" || fail "the plan written offline did not reach the second folder"
+wait_for menu_of_a_says "Eşitleme" || fail "the tray menu still tells of the failure"
+running
+no_box
+echo "live sync test passed"
