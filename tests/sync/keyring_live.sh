@@ -20,7 +20,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$HOME/velkor.log" >&2 2>/dev/null || true; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$HOME/display" 2>"$HOME/xvfb.log" &
+# Without auto-repeat: on a busy machine a key held a moment too long would type twice.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -r 3>"$HOME/display" 2>"$HOME/xvfb.log" &
 xvfb_pid=$!
 wait_for test -s "$HOME/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$HOME/display")" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 XDG_CURRENT_DESKTOP=
@@ -45,10 +46,16 @@ sni click "$(item_of "$pid")" "Eşitleme"
 window() { xdotool search --onlyvisible --name '^Eşitleme$'; }
 wait_for window || fail "the sync window did not open"
 xdotool windowfocus --sync "$(window)"
-xdotool type "$url"
+# Typed again until the server's box holds it: the first keys may come before the window takes them.
+server_typed() {
+  xdotool key ctrl+a && xdotool type "$url" && xdotool key ctrl+a ctrl+c
+  [ "$(timeout 10 xclip -o -selection clipboard)" = "$url" ]
+}
+wait_for server_typed || fail "the server's address could not be typed"
 xdotool key Tab && xdotool type "$user"
 xdotool key Tab && xdotool type "$password"
-xdotool key alt+h
+# From the check button on, a key meant for a button still disabled types nothing into a box.
+xdotool key Tab alt+h
 # "Sync now" can be pressed once the account has been checked; it keeps the account and its password.
 kept() {
   xdotool key alt+e
