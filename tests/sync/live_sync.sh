@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Two computers in step through a real Radicale: two running Velkors, each on a data folder of its own, one
-# account, the sync's intervals shortened. A plan imported into the first reaches the second's plan file.
-# With the server stopped, a plan written into the first fails to go (the tray menu says so); once the server
-# is back on its port and storage, it reaches the second with no hand on either. No box is ever shown.
+# Computers in step through a real Radicale: running Velkors, each on a data folder of its own, one account,
+# the sync's intervals shortened. A plan imported into a copy that syncs only after a change reaches the
+# others' plan files. With the server stopped, a plan written into the first fails to go (the tray menu says
+# so); once the server is back on its port and storage, it reaches the second with no hand on either. No box
+# is ever shown.
 set -euo pipefail
 
 build=$(readlink -f "${1:?usage: live_sync.sh BUILD_DIR DAV_DIR}")
@@ -20,7 +21,8 @@ fi
 work=$(mktemp -d)
 server_stopped=
 cleanup() {
-  { kill -KILL $(processes_of "$work/a/velkor") $(processes_of "$work/b/velkor") ${watcher_pid:-} \
+  { kill -KILL $(processes_of "$work/a/velkor") $(processes_of "$work/b/velkor") \
+      $(processes_of "$work/c/velkor") ${watcher_pid:-} \
       ${xvfb_pid:-} && wait; } 2>/dev/null || true
   # The server is the fixture's: whoever comes next finds it running.
   [ -z "$server_stopped" ] || fixture restart "$dav" || true
@@ -29,7 +31,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
-  for side in a b; do
+  for side in a b c; do
     echo "--- $side: velkor.log, myfile.kyt" >&2
     cat "$work/$side.log" "$work/$side/myfile.kyt" >&2 2>/dev/null || true
   done
@@ -49,30 +51,34 @@ watcher_pid=$!
 wait_for sni items || fail "the watcher did not start"
 
 url=$(head -1 "$dav/url")
-export VELKOR_SYNC_PASSWORD=parola VELKOR_SYNC_TIMING=300,300,1500
+export VELKOR_SYNC_PASSWORD=parola
 # Yearly plans far from today: neither the catch-up nor the timer has a reminder for them.
 day=$(date -d '+180 days' +%Y%m%d)
 month=$((10#${day:4:2})) mday=$((10#${day:6:2}))
 
-# A portable copy keeps its data beside it: each folder is one computer.
-for side in a b; do
+# A portable copy keeps its data beside it: each folder is one computer. The third syncs only when a change
+# there starts it.
+for side in a b c; do
   mkdir "$work/$side" && cp "$build/velkor/velkor" "$build/velkor/velkor-reader" "$work/$side/"
   "$work/$side/velkor" --sync-setup "$url" u1 >>"$work/$side.log" 2>&1 || fail "$side: the account was not set up"
-  (cd "$work/$side" && exec ./velkor >>"$work/$side.log" 2>&1) &
+  timing=300,300,1500
+  [ "$side" = c ] && timing=3600000,300,3600000
+  (cd "$work/$side" && VELKOR_SYNC_TIMING=$timing exec ./velkor >>"$work/$side.log" 2>&1) &
   eval "pid_$side=$!"
 done
-wait_for item_of "$pid_a" && wait_for item_of "$pid_b" || fail "the tray items did not register"
+wait_for item_of "$pid_a" && wait_for item_of "$pid_b" && wait_for item_of "$pid_c" ||
+  fail "the tray items did not register"
 item_a=$(item_of "$pid_a")
 menu_of_a_says() { sni menu "$item_a" | grep -qxF "$1"; }
 no_box() {
   local id
-  for id in $(xdotool search --onlyvisible --pid "$pid_a") $(xdotool search --onlyvisible --pid "$pid_b"); do
+  for id in $(for pid in "$pid_a" "$pid_b" "$pid_c"; do xdotool search --onlyvisible --pid "$pid"; done); do
     fail "a window was shown: $(xdotool getwindowname "$id")"
   done
 }
-running() { kill -0 "$pid_a" && kill -0 "$pid_b" || fail "a Velkor ended"; }
+running() { kill -0 "$pid_a" && kill -0 "$pid_b" && kill -0 "$pid_c" || fail "a Velkor ended"; }
 
-# 1. A plan imported into the running first copy (it does the import itself) reaches the second.
+# 1. A plan imported into the running third copy (it does the import itself) reaches the other two.
 first="live plan $$ one"
 cat >"$work/plan.ics" <<EOF
 BEGIN:VCALENDAR
@@ -87,9 +93,11 @@ SUMMARY:$first
 END:VEVENT
 END:VCALENDAR
 EOF
-"$work/a/velkor" --import "$work/plan.ics" >>"$work/a.log" 2>&1 || fail "the import was refused"
-grep -qF "\"$first\"" "$work/a/myfile.kyt" || fail "the import did not reach the first folder"
-wait_for grep -qF "\"$first\"" "$work/b/myfile.kyt" || fail "the imported plan did not reach the second folder"
+"$work/c/velkor" --import "$work/plan.ics" >>"$work/c.log" 2>&1 || fail "the import was refused"
+grep -qF "\"$first\"" "$work/c/myfile.kyt" || fail "the import did not reach its folder"
+for side in a b; do
+  wait_for grep -qF "\"$first\"" "$work/$side/myfile.kyt" || fail "the imported plan did not reach folder $side"
+done
 running
 no_box
 
