@@ -26,7 +26,7 @@ item_of() {
   local item
   for item in $(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/sni.py" items); do
     dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-      org.freedesktop.DBus.GetConnectionUnixProcessID "string:${item%%/*}" | grep -qw "uint32 $1" && echo "$item" && return 0
+      org.freedesktop.DBus.GetConnectionUnixProcessID "string:${item%%/*}" | grep -w "uint32 $1" >/dev/null && echo "$item" && return 0
   done
   return 1
 }

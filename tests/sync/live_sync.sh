@@ -69,7 +69,8 @@ done
 wait_for item_of "$pid_a" && wait_for item_of "$pid_b" && wait_for item_of "$pid_c" ||
   fail "the tray items did not register"
 item_a=$(item_of "$pid_a")
-menu_of_a_says() { sni menu "$item_a" | grep -qxF "$1"; }
+# grep reads it all: one that stops at the match could break the pipe under sni.py while it still writes.
+menu_of_a_says() { sni menu "$item_a" | grep -xF "$1" >/dev/null; }
 shown() { for pid in "$pid_a" "$pid_b" "$pid_c"; do xdotool search --onlyvisible --pid "$pid"; done; }
 no_box() {
   local id
