@@ -1,8 +1,14 @@
-// When a sync runs, with a stand-in for the sync itself and the intervals shortened.
+// When a sync runs, with a stand-in for the sync itself and the intervals shortened; what the reminders make
+// of a plan the sync brings in.
+#include "core/plans/plan_store.h"
+#include "fakes/fake_services.h"
+#include "shell/reminder_timer.h"
 #include "shell/sync_schedule.h"
+#include "sync/plan_side.h"
 
 #include <QTest>
 
+using namespace velkor;
 using velkor::shell::SyncSchedule;
 
 namespace {
@@ -69,6 +75,40 @@ private slots:
         QCOMPARE(sync.started, 0);
         schedule.setOnline(true);
         QTRY_COMPARE(sync.started, 1);
+    }
+
+    // Written between two ticks as the sync writes it: a plan whose minute is still to come today is
+    // reminded then; one whose minute (or day, for an all-day plan) passed on the way is not told late.
+    void planBroughtInIsRemindedOnlyWhenStillToCome() {
+        testing::TestContext t;
+        const QDate today(2026, 3, 5);
+        t.clock.set(QDateTime(today, QTime(10, 30)));
+        QVERIFY(testing::writeAll(t.file("myfile.kyt"), {}));
+        shell::ReminderTimer timer(t.ctx, t.file("myfile.kyt"), t.file("later.kyt"));
+        timer.start(t.clock.now());
+        // Another computer's plans, as its side of the sync sends them to the server.
+        QTemporaryDir elsewhere;
+        QVERIFY(plans::PlanStore(elsewhere.filePath("myfile.kyt"))
+                    .addPlans({{3, 5, 9, 30, "passed on the way"},
+                               {3, 5, 10, 30, "this minute, told already"},
+                               {3, 5, plans::NoHour, 0, "all day"},
+                               {3, 5, 11, 0, "still to come"}})
+                    .ok());
+        sync::PlanSide there(QDir(elsewhere.path()), t.clock.now()), here(t.ctx.dataDir, t.clock.now());
+        QVERIFY(there.load().isEmpty() && here.load().isEmpty());
+        QList<QByteArray> added;
+        for (const sync::LocalItem& item : there.items())
+            added.append(here.parse(there.serialize(item.key, item.key)).hash);
+        t.clock.set(QDateTime(today, QTime(10, 30, 40)));
+        QStringList replacedKeys, addedKeys;
+        QVERIFY(here.apply({}, {}, added, &replacedKeys, &addedKeys).isEmpty());
+        QStringList told; // after each tick
+        for (const QTime& tick : {QTime(10, 31), QTime(10, 59), QTime(11, 0), QTime(11, 1)}) {
+            t.clock.set(QDateTime(today, tick.addMSecs(20)));
+            timer.tick();
+            told.append(t.prompter.texts());
+        }
+        QCOMPARE(told, QStringList({"", "", "still to come", "still to come"}));
     }
 };
 

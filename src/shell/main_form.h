@@ -106,7 +106,7 @@ private:
     WindowRegistry m_windows;
     ReminderTimer m_reminders;
     keyring::DesktopKeyring m_keyring;
-    SyncService m_sync{m_ctx, m_keyring};
+    SyncService m_sync{m_ctx, m_keyring, timingFromEnvironment()};
     bool m_catchingUp = false;
     QDateTime m_catchUpEnd;
     bool m_stampFailureShown = false;

@@ -1,6 +1,9 @@
 #include "shell/sync_schedule.h"
 
 #include <QNetworkInformation>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace velkor::shell {
 
@@ -45,6 +48,20 @@ void SyncSchedule::due() {
         emit finished(ok);
         arm(std::exchange(m_again, false) ? m_timing.afterChangeMs : m_timing.everyMs);
     });
+}
+
+SyncSchedule::Timing timingFromEnvironment() {
+    const QStringList parts = qEnvironmentVariable("VELKOR_SYNC_TIMING").split(u',');
+    if (parts.size() != 3)
+        return {};
+    int ms[3];
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        ms[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || ms[i] < 0)
+            return {};
+    }
+    return {ms[0], ms[1], std::max(ms[2], 1)};
 }
 
 void followNetwork(SyncSchedule& schedule) {

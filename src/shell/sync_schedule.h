@@ -45,6 +45,10 @@ private:
     bool m_waiting = false; // came due while offline
 };
 
+// The usual timing, or VELKOR_SYNC_TIMING's "afterStartMs,afterChangeMs,everyMs" (tests shorten it); a
+// malformed value is ignored.
+SyncSchedule::Timing timingFromEnvironment();
+
 // Follows the network as the system reports it, where it does; elsewhere a failed sync is all there is.
 void followNetwork(SyncSchedule& schedule);
 

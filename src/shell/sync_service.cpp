@@ -27,12 +27,12 @@ SyncService::SyncService(AppContext& context, keyring::Keyring& keyring, SyncSch
       m_schedule([this](std::function<void(bool)> done) { runScheduled(std::move(done)); }, timing) {
     setParent(parent);
     followNetwork(m_schedule);
-    // Changes made here, whoever made them; those a sync makes itself are passed over while it runs.
+    // Changes made here, whoever made them. One made while a sync runs cannot be told from the sync's own
+    // writes: either brings one more sync after it, which finds nothing to write when they were its own.
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this](const QString& path) {
         if (!m_watcher.files().contains(path) && QFile::exists(path))
             m_watcher.addPath(path); // replaced by a rename: watched again
-        if (!m_syncing)
-            localChange();
+        localChange();
     });
 }
 

@@ -20,3 +20,13 @@ processes_of() {
   done
   return 0
 }
+
+# The StatusNotifier item the process registered, as `sni.py items` names it.
+item_of() {
+  local item
+  for item in $(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/sni.py" items); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+      org.freedesktop.DBus.GetConnectionUnixProcessID "string:${item%%/*}" | grep -w "uint32 $1" >/dev/null && echo "$item" && return 0
+  done
+  return 1
+}

@@ -3,7 +3,10 @@
 
   dav_fixture.py start radicale|xandikos DIR   writes DIR/url and DIR/pid once the server answers
   dav_fixture.py stop DIR                      ends the server named by DIR/pid
+  dav_fixture.py restart DIR                   starts it again on the same port and storage
+  dav_fixture.py user DIR NAME PASSWORD        adds a Radicale user (its password file is read at each login)
 """
+import json
 import os
 import shutil
 import signal
@@ -39,7 +42,6 @@ def start(kind, folder):
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     port = free_port()
-    log = open(os.path.join(folder, "server.log"), "wb")
     if kind == "radicale":
         with open(os.path.join(folder, "users"), "w") as f:
             f.writelines(f"{u}:{PASSWORD}\n" for u in USERS)
@@ -65,17 +67,26 @@ level = {os.environ.get("DAV_LOG_LEVEL", "warning")}
         command = ["xandikos", "-d", os.path.join(folder, "storage"), "-l", "127.0.0.1", "-p", str(port),
                    "--defaults"]
         probe = f"http://127.0.0.1:{port}/health"
-    server = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+    with open(os.path.join(folder, "command"), "w") as f:
+        json.dump({"kind": kind, "command": command, "probe": probe}, f)
+    run(folder)
+    with open(os.path.join(folder, "url"), "w") as f:
+        f.write(f"http://127.0.0.1:{port}/\n{kind}\n")
+
+
+def run(folder):
+    with open(os.path.join(folder, "command")) as f:
+        saved = json.load(f)
+    log = open(os.path.join(folder, "server.log"), "ab")
+    server = subprocess.Popen(saved["command"], stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                               start_new_session=True)
     with open(os.path.join(folder, "pid"), "w") as f:
         f.write(str(server.pid))
     deadline = time.monotonic() + WAIT_SECONDS
-    while not answers(probe):
+    while not answers(saved["probe"]):
         if server.poll() is not None or time.monotonic() > deadline:
-            sys.exit(f"{kind} did not start; see {folder}/server.log")
+            sys.exit(f"{saved['kind']} did not start; see {folder}/server.log")
         time.sleep(0.05)
-    with open(os.path.join(folder, "url"), "w") as f:
-        f.write(f"http://127.0.0.1:{port}/\n{kind}\n")
 
 
 def stop(folder):
@@ -100,5 +111,10 @@ def stop(folder):
 if __name__ == "__main__":
     if sys.argv[1] == "start":
         start(sys.argv[2], os.path.abspath(sys.argv[3]))
+    elif sys.argv[1] == "restart":
+        run(os.path.abspath(sys.argv[2]))
+    elif sys.argv[1] == "user":
+        with open(os.path.join(os.path.abspath(sys.argv[2]), "users"), "a") as f:
+            f.write(f"{sys.argv[3]}:{sys.argv[4]}\n")
     else:
         stop(os.path.abspath(sys.argv[2]))
