@@ -126,6 +126,11 @@ struct Run : std::enable_shared_from_this<Run> {
         const bool fresh = pending || round > 0 || rows.isEmpty();
         if (collection.unchanged && !pending && round == 0 && sameHere())
             return finish();
+        if (collection.unchanged && !fresh) { // only this side changed: no listing needed
+            newToken = stored.token;
+            newCtag = stored.ctag;
+            return listingDone();
+        }
         if (collection.syncCollection)
             return report(fresh ? QString() : stored.token);
         checkCtag(fresh);
