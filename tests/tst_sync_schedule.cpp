@@ -17,11 +17,12 @@ namespace {
 struct FakeSync {
     int started = 0;
     bool endAtOnce = true;
+    bool ok = true;
     std::function<void(bool)> pending;
     SyncSchedule::Run run() {
         return [this](std::function<void(bool)> done) {
             ++started;
-            endAtOnce ? done(true) : void(pending = std::move(done));
+            endAtOnce ? done(ok) : void(pending = std::move(done));
         };
     }
 };
@@ -75,6 +76,20 @@ private slots:
         QCOMPARE(sync.started, 0);
         schedule.setOnline(true);
         QTRY_COMPARE(sync.started, 1);
+    }
+
+    // A failed sync is tried again well before the interval, until one works; then the interval again.
+    void failedSyncTriedAgainSooner() {
+        FakeSync sync;
+        sync.ok = false;
+        SyncSchedule schedule(sync.run(), {0, 60'000, 60'000, 50});
+        schedule.start();
+        QTRY_VERIFY(sync.started >= 3);
+        sync.ok = true;
+        const int worked = sync.started + 1;
+        QTRY_COMPARE(sync.started, worked);
+        QTest::qWait(1000);
+        QCOMPARE(sync.started, worked);
     }
 
     // Written between two ticks as the sync writes it: a plan whose minute is still to come today is

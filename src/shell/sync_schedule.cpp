@@ -46,7 +46,12 @@ void SyncSchedule::due() {
     m_run([this](bool ok) {
         m_syncing = false;
         emit finished(ok);
-        arm(std::exchange(m_again, false) ? m_timing.afterChangeMs : m_timing.everyMs);
+        m_retryMs =
+            ok ? 0 : std::min(m_retryMs > 0 ? m_retryMs * 2 : m_timing.firstRetryMs, m_timing.everyMs);
+        if (std::exchange(m_again, false))
+            arm(m_timing.afterChangeMs);
+        else
+            arm(ok ? m_timing.everyMs : m_retryMs);
     });
 }
 
@@ -61,7 +66,7 @@ SyncSchedule::Timing timingFromEnvironment() {
         if (!ok || ms[i] < 0)
             return {};
     }
-    return {ms[0], ms[1], std::max(ms[2], 1)};
+    return {ms[0], ms[1], std::max(ms[2], 1), std::max(ms[2], 1)};
 }
 
 void followNetwork(SyncSchedule& schedule) {

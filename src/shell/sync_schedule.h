@@ -18,6 +18,9 @@ public:
         int afterStartMs = 10'000;
         int afterChangeMs = 5'000;
         int everyMs = 15 * 60'000;
+        // After a failure (the server or the network away) sooner, then each time twice as late, up to
+        // everyMs: where the system does not report the network, this is how its return is found.
+        int firstRetryMs = 60'000;
     };
     // Starts one sync; it calls `done` once, later, with whether it worked.
     using Run = std::function<void(std::function<void(bool ok)> done)>;
@@ -43,6 +46,7 @@ private:
     bool m_again = false; // changed while a sync ran
     bool m_online = true;
     bool m_waiting = false; // came due while offline
+    int m_retryMs = 0;      // after the last failure; 0 after a success
 };
 
 // The usual timing, or VELKOR_SYNC_TIMING's "afterStartMs,afterChangeMs,everyMs" (tests shorten it); a
