@@ -25,18 +25,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$work/velkor.log" >&2 2>/dev/null || true; exit 1; }
 
-# Its own X server on a free display, so that killing it touches nothing else.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 XDG_CURRENT_DESKTOP= HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
-export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-sni watch &
-watcher_pid=$!
-wait_for sni items || fail "the watcher did not start"
+private_desktop "$work" || fail "the desktop did not start"
 (
   status=0
   "$data/velkor" >"$work/velkor.log" 2>&1 || status=$?

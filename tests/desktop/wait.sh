@@ -30,3 +30,18 @@ item_of() {
   done
   return 1
 }
+
+# Its own X server on a free display, a home under DIR and a tray host watching, so that killing them
+# touches nothing else; sets xvfb_pid and watcher_pid. False when one did not start.
+private_desktop() { # DIR
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
+  xvfb_pid=$!
+  wait_for test -s "$1/display" || return 1
+  export DISPLAY=":$(cat "$1/display")"
+  export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 XDG_CURRENT_DESKTOP= HOME="$1/home" XDG_RUNTIME_DIR="$1/run"
+  export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+  mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/sni.py" watch &
+  watcher_pid=$!
+  wait_for /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/sni.py" items
+}

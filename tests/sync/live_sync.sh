@@ -38,17 +38,8 @@ fail() {
   exit 1
 }
 
-# Its own X server and tray host: any window that shows on it is a box, as the tray stands for the rest.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 XDG_CURRENT_DESKTOP= HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
-export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-sni watch &
-watcher_pid=$!
-wait_for sni items || fail "the watcher did not start"
+# Any window that shows on its own desktop is a box: the tray stands for the rest.
+private_desktop "$work" || fail "the desktop did not start"
 
 url=$(head -1 "$dav/url")
 export VELKOR_SYNC_PASSWORD=parola
