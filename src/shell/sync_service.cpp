@@ -1,5 +1,6 @@
 #include "shell/sync_service.h"
 
+#include "core/plans/plan_store.h"
 #include "sync/account.h"
 #include "sync/dav_client.h"
 #include "sync/discovery.h"
@@ -15,7 +16,7 @@ namespace velkor::shell {
 namespace {
 
 QStringList watchedFiles(const QDir& dir) {
-    return {dir.filePath(QStringLiteral("myfile.kyt")), dir.filePath(QStringLiteral("history.mdb")),
+    return {plans::planFileIn(dir), dir.filePath(QStringLiteral("history.mdb")),
             dir.filePath(QStringLiteral("rehber.mdb"))};
 }
 
