@@ -81,7 +81,7 @@ private slots:
                 // Year 0 is 1 BC, as the year buttons count.
                 const QDate first(year > 0 ? year : year - 1, month, 1);
                 if (grid.firstCell() != first.dayOfWeek() - 1 || grid.dayCount() != first.daysInMonth())
-                    QFAIL(qPrintable(QStringLiteral("%1-%2").arg(year).arg(month)));
+                    QFAIL(qPrintable(u"%1-%2"_s.arg(year).arg(month)));
             }
         }
     }
@@ -106,7 +106,7 @@ private slots:
         t.clock.set(before);
         MonthCalendarWindow window(t.ctx);
         t.clock.set(QDateTime(after, QTime(before.time().hour(), before.time().minute()).addSecs(60)));
-        QTRY_COMPARE(window.windowTitle(), after.toString(QStringLiteral("dd.MM.yyyy")));
+        QTRY_COMPARE(window.windowTitle(), after.toString(u"dd.MM.yyyy"_s));
         verifyMonth(window.grid(), MonthGrid::shown(after.year(), after.month()), Orange, DeepOrange,
                     todayCell);
     }
@@ -118,19 +118,18 @@ private slots:
         t.doors.planEntryOpened = [&](QWidget* over) {
             const SharedState& s = *t.ctx.state;
             const QString mode = s.entryMode == EntryMode::New ? "new" : "other";
-            calls.append(QStringLiteral("%1/%2/%3/").arg(s.selDay).arg(s.selMonth).arg(mode) +
-                         over->objectName());
+            calls.append(u"%1/%2/%3/"_s.arg(s.selDay).arg(s.selMonth).arg(mode) + over->objectName());
         };
         t.clock.set(QDateTime(QDate(2003, 12, 20), QTime(10, 0)));
         MonthCalendarWindow calendar(t.ctx);
         QTest::mouseClick(calendar.grid().cell(4), Qt::LeftButton);
         QTest::mouseClick(calendar.grid().cell(4), Qt::RightButton);
-        QCOMPARE(calls, QStringList{QStringLiteral("5/12/new/Form1")});
+        QCOMPARE(calls, QStringList{u"5/12/new/Form1"_s});
 
         t.clock.set(QDateTime(QDate(2004, 2, 10), QTime(10, 0)));
         MonthBrowserWindow browser(t.ctx);
         QTest::mouseClick(browser.grid().cell(6 + 28), Qt::LeftButton);
-        QCOMPARE(calls.last(), QStringLiteral("29/2/new/Form2")); // day entry 28, month entry 1
+        QCOMPARE(calls.last(), u"29/2/new/Form2"_s); // day entry 28, month entry 1
     }
 
     // Days with plans stand out in bold in both calendars, and follow the plan file as soon as it changes,
@@ -202,11 +201,11 @@ private slots:
         MonthBrowserWindow browser(t.ctx);
         const QString buttons[] = {u"Önceki ay"_s, u"Sonraki ay"_s, u"Önceki yıl"_s, u"Sonraki yıl"_s};
         for (QChar press : presses)
-            named<QPushButton>(&browser, buttons[QStringLiteral("-+<>").indexOf(press)])->click();
+            named<QPushButton>(&browser, buttons[u"-+<>"_s.indexOf(press)])->click();
         QVERIFY(named(&browser, u"Önceki ay"_s)->isEnabled() &&
                 named(&browser, u"Sonraki ay"_s)->isEnabled());
         QCOMPARE(named<QLabel>(&browser, u"Ay"_s)->text() + u' ' + named<QLabel>(&browser, u"Yıl"_s)->text(),
-                 QStringLiteral("%1 %2").arg(month).arg(year));
+                 u"%1 %2"_s.arg(month).arg(year));
         QTRY_COMPARE(browser.windowTitle(),
                      lang::upperMonthNames()[month - 1] + u' ' + QString::number(year));
         verifyMonth(browser.grid(), MonthGrid::shown(year, month), Green, DeepGreen);

@@ -110,14 +110,14 @@ private slots:
             // What can be read still works: a new plan is stored and read back.
             const plans::PlanStore store(t.file("myfile.kyt"));
             QVERIFY(store.appendPlan({6, 1, 25, 0, "added"}).ok());
-            QCOMPARE(store.readPlans().value.last().text, QStringLiteral("added"));
+            QCOMPARE(store.readPlans().value.last().text, u"added"_s);
             form.finish();
         }
         // Told once, however often the program meets the file; with no file to name, every box counts.
         const auto told = std::count_if(t.prompter.boxes.cbegin(), t.prompter.boxes.cend(),
                                         [&](const auto& box) { return box.text.contains(toldAbout); });
         QVERIFY2(told == (toldAbout.isEmpty() ? 0 : 1),
-                 qPrintable(QStringLiteral("%1: %2").arg(toldAbout, t.prompter.texts())));
+                 qPrintable(u"%1: %2"_s.arg(toldAbout, t.prompter.texts())));
         for (const QString& name : untouched)
             QVERIFY2(readAll(t.file(name)).startsWith(files.value(name)), qPrintable(name));
     }

@@ -5,6 +5,7 @@
 
 using namespace velkor;
 using namespace velkor::diary;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -99,7 +100,7 @@ private slots:
         QTest::addColumn<QList<qint32>>("listed");
         using L = QList<qint32>;
         using Q = ListingQuery;
-        const QString y2003 = QStringLiteral("2003");
+        const QString y2003 = u"2003"_s;
         // Dates as numbers, newest first; same date: the later entry first; a year like 985 is older than
         // 2002, not newer; a year that is not a number goes last.
         QTest::newRow("all") << Q{0, 6, y2003, {}} << L{6, 4, 2, 10, 1, 8, 3, 5, 9, 7};

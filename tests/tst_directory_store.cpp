@@ -188,8 +188,8 @@ private slots:
     }
 
     void commandsAndDevices() {
-        QCOMPARE(dialCommand(QStringLiteral("1\t2\0333\177")), QByteArray("ATDT123;\r")); // ESC, DEL
-        QCOMPARE(serialDeviceName(QStringLiteral("COM5")), QStringLiteral("/dev/ttyS4"));
+        QCOMPARE(dialCommand(u"1\t2\0333\177"_s), QByteArray("ATDT123;\r")); // ESC, DEL
+        QCOMPARE(serialDeviceName(u"COM5"_s), u"/dev/ttyS4"_s);
     }
 
     // A failure line ends the dial at once, hung up, but only once the line is whole: the reply gathers
@@ -199,7 +199,7 @@ private slots:
         QtSerialLine* line = nullptr;
         ModemDialer dialer([&] { return std::unique_ptr<QtSerialLine>(line = new QtSerialLine); });
         QSignalSpy refused(&dialer, &ModemDialer::refused);
-        QVERIFY2(dialer.dial(modem.path(), QStringLiteral("0 123")), qPrintable(dialer.errorString()));
+        QVERIFY2(dialer.dial(modem.path(), u"0 123"_s), qPrintable(dialer.errorString()));
         QTRY_COMPARE(modem.received(), QByteArray("ATDT0 123;\r"));
         QCOMPARE(modem.openedByProgram(), 1);
 

@@ -86,7 +86,7 @@ private slots:
         TestContext t(Language::English);
         QVERIFY(plans::PlanStore(t.file("myfile.kyt")).appendPlan({3, 15, 9, 30, "Dentist"}).ok());
         const QByteArray before = readAll(t.file("myfile.kyt"));
-        QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
+        QVERIFY(writeAll(t.file("in.ics"), sample(u"interop/ics/icalnet__USHolidays.ics"_s)));
         t.ctx.readerProgram = script(t, "kill -SEGV $$");
         const interop::TransferResult result = interop::importCalendar(t.file("in.ics"), t.ctx);
         QCOMPARE(result.summary, t.file("in.ics") + " cannot be read: the reader crashed on it.");
@@ -97,7 +97,7 @@ private slots:
     // is told to wait its turn, and the first goes on.
     void oneTransferAtATime() {
         TestContext t(Language::English);
-        QVERIFY(writeAll(t.file("in.ics"), sample(QStringLiteral("interop/ics/icalnet__USHolidays.ics"))));
+        QVERIFY(writeAll(t.file("in.ics"), sample(u"interop/ics/icalnet__USHolidays.ics"_s)));
         const QByteArray go = t.file("go").toUtf8();
         t.ctx.readerProgram = script(t, "while [ ! -e '" + go + "' ]; do sleep 0.05; done\nexec '" +
                                             VELKOR_READER_PROGRAM + "' \"$@\"");
@@ -133,7 +133,7 @@ private slots:
         TestContext t(Language::English);
         // The reader finds a damaged page of this old database endless: a single bit flipped (found among
         // 700 random flips).
-        QByteArray looping = sample(QStringLiteral("jet/DateTestDatabase.mdb"));
+        QByteArray looping = sample(u"jet/DateTestDatabase.mdb"_s);
         looping[71679] = char(looping[71679] ^ 4);
         QVERIFY(writeAll(t.file("history.mdb"), looping));
         foreign::ReaderLimits limits;
@@ -152,9 +152,9 @@ private slots:
     // says why, and the program's data stays readable.
     void randomDamage() {
         const QList<std::pair<QString, QByteArray>> samples{
-            {"in.ics", sample(QStringLiteral("interop/ics/biweekly__outlook-2010.ics"))},
-            {"in.vcf", sample(QStringLiteral("interop/vcf/ezvcard__John_Doe_ANDROID.vcf"))},
-            {"history.mdb", sample(QStringLiteral("jet/DateTestDatabase.mdb"))},
+            {"in.ics", sample(u"interop/ics/biweekly__outlook-2010.ics"_s)},
+            {"in.vcf", sample(u"interop/vcf/ezvcard__John_Doe_ANDROID.vcf"_s)},
+            {"history.mdb", sample(u"jet/DateTestDatabase.mdb"_s)},
         };
         QRandomGenerator random(20261208);
         foreign::ReaderLimits limits;

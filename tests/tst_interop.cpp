@@ -57,20 +57,19 @@ private slots:
         const QList<PlanRecord> plans{
             {3, 15, 9, 30, QString::fromUtf8("Dişçi\nikinci satır, noktalı; virgül \\ ters")},
             {12, 31, 23, 30, QString(120, u'ğ')}, // folded on character boundaries
-            {1, 1, 0, 30, QStringLiteral("half past midnight")},
-            {3, 29, plans::NoHour, 0, QStringLiteral("29 March, this year too")},
+            {1, 1, 0, 30, u"half past midnight"_s},
+            {3, 29, plans::NoHour, 0, u"29 March, this year too"_s},
         };
         QVERIFY(plans::PlanStore(from.file("myfile.kyt")).addPlans(plans).ok());
         const diary::DiaryStore diaryFrom(from.ctx.dataDir);
         const QList<diary::DiaryEntry> entries{
-            {-1, QString::fromUtf8("Toplantı"), QStringLiteral("  line one\nline two"), "05", "06", "2003"},
-            {-1, QStringLiteral("typed date"), QString(), "31", "02", " 2003"},
-            {-1, QStringLiteral("typed date"), QString(), "31", "02", " 2003"}, // two alike stay two
+            {-1, QString::fromUtf8("Toplantı"), u"  line one\nline two"_s, "05", "06", "2003"},
+            {-1, u"typed date"_s, QString(), "31", "02", " 2003"},
+            {-1, u"typed date"_s, QString(), "31", "02", " 2003"}, // two alike stay two
         };
         for (const diary::DiaryEntry& entry : entries)
             QVERIFY(diaryFrom.addEntry(entry).ok());
-        const QStringList files{QString::fromUtf8("/home/ü/a b%.doc"),
-                                QStringLiteral("C:\\Belgeler\\rapor.xls")};
+        const QStringList files{QString::fromUtf8("/home/ü/a b%.doc"), u"C:\\Belgeler\\rapor.xls"_s};
         for (const QString& path : files)
             QVERIFY(diaryFrom.attachFile(1, path).ok());
 
@@ -90,7 +89,7 @@ private slots:
 
         TestContext into;
         const interop::TransferResult imported = interop::importCalendar(ics, into.ctx);
-        QCOMPARE(imported.summary, QStringLiteral("4 plan ve 3 günlük kaydı alındı."));
+        QCOMPARE(imported.summary, u"4 plan ve 3 günlük kaydı alındı."_s);
         QVERIFY(
             std::ranges::is_permutation(plans::PlanStore(into.file("myfile.kyt")).readPlans().value, plans));
         QList<diary::DiaryEntry> back = diary::DiaryStore(into.ctx.dataDir).readEntries().value;
@@ -137,7 +136,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("plans");
         QTest::addColumn<QString>("said");
-        const QString dentist = QStringLiteral("3,15,9,30,\"Dentist\"");
+        const QString dentist = u"3,15,9,30,\"Dentist\""_s;
         QTest::newRow("zone of its own name, to the next day, down to the slot")
             << calendar(yearly(";TZID=America/New_York:20250115T204500", "Call"))
             << dentist + "\n1,16,4,30,\"04:45 Call\"" << QString();

@@ -128,7 +128,7 @@ private slots:
         const plans::PlanStore store(path);
         QVERIFY(store.addPlans({{3, 5, 9, 1, u"Plan A"_s}}).ok());
         t.clock.set(QDateTime(QDate(2026, 3, 5), QTime(9, 0, 30)));
-        shell::ReminderTimer timer(t.ctx, path, t.file(QStringLiteral("later.kyt")));
+        shell::ReminderTimer timer(t.ctx, path, t.file(u"later.kyt"_s));
         timer.start(t.clock.now());
         t.clock.set(QDateTime(QDate(2026, 3, 5), QTime(9, 1, 0, 20)));
         timer.tick();

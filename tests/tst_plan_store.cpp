@@ -9,12 +9,13 @@
 using namespace velkor;
 using namespace velkor::testing;
 using namespace velkor::plans;
+using namespace Qt::StringLiterals;
 
 class TestPlanStore : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QString path() const { return m_dir.filePath(QStringLiteral("myfile.kyt")); }
+    QString path() const { return m_dir.filePath(u"myfile.kyt"_s); }
     PlanStore store() const { return PlanStore(path()); }
 
 private slots:
@@ -27,19 +28,19 @@ private slots:
             const bool timed = slot >= 1 && slot < SlotCount;
             QCOMPARE(slotTime(slot), (timed ? SlotTime{time.hour(), time.minute()} : SlotTime{NoHour, 0}));
             if (timed)
-                QCOMPARE(slotIndex(time.toString(QStringLiteral("HH:mm"))), slot);
+                QCOMPARE(slotIndex(time.toString(u"HH:mm"_s)), slot);
         }
-        QCOMPARE(slotIndex(QStringLiteral("     ")), 0);
+        QCOMPARE(slotIndex(u"     "_s), 0);
     }
 
     void planLinePositions() {
         // The date in the language's one form, in columns of the same width in either.
         velkor::lang::useLanguage(velkor::Language::English);
-        QCOMPARE(yazim(3, 5, 9, 30, QStringLiteral("Dentist")), QStringLiteral(" 05/03   09:30   Dentist"));
+        QCOMPARE(yazim(3, 5, 9, 30, u"Dentist"_s), u" 05/03   09:30   Dentist"_s);
         velkor::lang::useLanguage(velkor::Language::Turkish);
         QCOMPARE(yazim(12, 31, NoHour, 0, "Yılbaşı"), " 31.12" + QString(15, ' ') + "Yılbaşı");
         // A hand-edited minute shows no time: the text follows the date and three blanks.
-        QCOMPARE(yazim(1, 2, 10, 15, QStringLiteral("x")), QStringLiteral(" 02.01    x"));
+        QCOMPARE(yazim(1, 2, 10, 15, u"x"_s), u" 02.01    x"_s);
         QCOMPARE(yazim(1, 2, 14, 0, QString(200, QLatin1Char('a'))).size(), PlanLineLength);
     }
 
@@ -94,9 +95,9 @@ private slots:
                              "not a plan at all\r\n1,2,3\r\n2,2,25,0,\"two\"\r\n"
                              "99999,1,1,1,\"x\"\r\n");
         QCOMPARE(store().readPlans().value.size(), 2);
-        QVERIFY(store().removePlans({{1, 1, NoHour, 0, QStringLiteral("one")}}).value.isEmpty());
+        QVERIFY(store().removePlans({{1, 1, NoHour, 0, u"one"_s}}).value.isEmpty());
         QCOMPARE(readAll(path()), odd + "2,2,25,0,\"two\"\r\n99999,1,1,1,\"x\"\r\n");
-        QVERIFY(store().replacePlan({2, 2, NoHour, 0, QStringLiteral("two")}, {2, 3, 10, 30, "moved"}).value);
+        QVERIFY(store().replacePlan({2, 2, NoHour, 0, u"two"_s}, {2, 3, 10, 30, "moved"}).value);
         QCOMPARE(readAll(path()), odd + "99999,1,1,1,\"x\"\r\n2,3,10,30,\"moved\"\r\n");
         QVERIFY(store().clearPlans().ok());
         QCOMPARE(readAll(path()), odd + "99999,1,1,1,\"x\"\r\n");

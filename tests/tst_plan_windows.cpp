@@ -311,7 +311,7 @@ private slots:
 
         // Ten ticked plans gone behind the window's back are all named, and no more are hinted at.
         for (int day = 1; day <= 10; ++day)
-            QVERIFY(q.store.appendPlan({5, day, 9, 0, QStringLiteral("plan %1").arg(day)}));
+            QVERIFY(q.store.appendPlan({5, day, 9, 0, u"plan %1"_s.arg(day)}));
         q.choose(4);
         for (int row = 0; row < 10; ++row)
             q.tick(row);

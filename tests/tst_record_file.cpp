@@ -12,6 +12,7 @@
 
 using namespace velkor;
 using namespace velkor::testing;
+using namespace Qt::StringLiterals;
 
 class TestRecordFile : public QObject {
     Q_OBJECT
@@ -47,8 +48,7 @@ private slots:
         QStringList read;
         QByteArray rewritten;
         for (const RecordEntry& e : parseRecords(bytes)) {
-            read.append(e.fields ? stringAt(*e.fields, e.fields->size() - 1).value_or("#")
-                                 : QStringLiteral("-"));
+            read.append(e.fields ? stringAt(*e.fields, e.fields->size() - 1).value_or("#") : u"-"_s);
             rewritten += entryBytes(e);
         }
         QCOMPARE(read.join(u'|'), texts);
@@ -58,9 +58,9 @@ private slots:
 
     void appendAfterATornLastRecordStartsAFreshLine() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("myfile.kyt"));
+        const QString path = dir.filePath(u"myfile.kyt"_s);
         QVERIFY(writeAll(path, "1,1,25,0,\"whole\"\r\n2,2,25,0,\"tor"));
-        QVERIFY(appendRecord(path, {qint64(3), QStringLiteral("new")}).ok());
+        QVERIFY(appendRecord(path, {qint64(3), u"new"_s}).ok());
         QCOMPARE(readAll(path), QByteArray("1,1,25,0,\"whole\"\r\n2,2,25,0,\"tor\r\n3,\"new\"\r\n"));
     }
 
@@ -81,7 +81,7 @@ private slots:
         QFETCH(int, expected);
         QFETCH(QByteArray, afterwards);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("options.prg"));
+        const QString path = dir.filePath(u"options.prg"_s);
         if (content != "<missing>")
             QVERIFY(writeAll(path, content));
         const lang::LanguageSetting setting = lang::readLanguageSetting(path);

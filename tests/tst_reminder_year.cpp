@@ -20,6 +20,7 @@ using namespace velkor::shell;
 using velkor::plans::NoHour;
 using velkor::plans::PlanRecord;
 using namespace velkor::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,7 +29,7 @@ QDateTime at(int year, int month, int day, int hour, int minute, int second = 0)
 }
 
 void store(const TestContext& t, const QList<PlanRecord>& plans) {
-    QVERIFY(plans::PlanStore(t.file(QStringLiteral("myfile.kyt"))).addPlans(plans).ok());
+    QVERIFY(plans::PlanStore(t.file(u"myfile.kyt"_s)).addPlans(plans).ok());
 }
 
 enum class Event { Start, Exit, Kill, Suspend, BoxOpen, EntryOpen, Unreadable, StepBack, StepForward };
@@ -92,7 +93,7 @@ const QList<PlanRecord> kPlans = {
 // clang-format on
 
 QDateTime wall(const char* text) {
-    return QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy-MM-dd HH:mm"));
+    return QDateTime::fromString(QString::fromLatin1(text), u"yyyy-MM-dd HH:mm"_s);
 }
 
 // The wall clock's reading of an instant, to the minute, without a zone (as the reminders compare them).
@@ -246,10 +247,10 @@ private:
             break;
         case Event::Unreadable: {
             // A folder in its place: every read fails until it goes.
-            const QString plans = m_t.file(QStringLiteral("myfile.kyt"));
-            QVERIFY(QFile::rename(plans, plans + QStringLiteral(".away")) && QDir().mkdir(plans));
+            const QString plans = m_t.file(u"myfile.kyt"_s);
+            QVERIFY(QFile::rename(plans, plans + u".away"_s) && QDir().mkdir(plans));
             busyFor(line.amount);
-            QVERIFY(QDir().rmdir(plans) && QFile::rename(plans + QStringLiteral(".away"), plans));
+            QVERIFY(QDir().rmdir(plans) && QFile::rename(plans + u".away"_s, plans));
             m_form->reminders().tick();
             break;
         }
@@ -306,10 +307,10 @@ private slots:
         const QDate d(2026, 3, 5);
         // One date form per language, whatever the system's, on time or missed.
         lang::useLanguage(Language::English);
-        QCOMPARE(reminderTitle(d, 9, 0), QStringLiteral("05/03/2026  9:00"));
-        QCOMPARE(allDayTitle(d), QStringLiteral("05/03/2026"));
+        QCOMPARE(reminderTitle(d, 9, 0), u"05/03/2026  9:00"_s);
+        QCOMPARE(allDayTitle(d), u"05/03/2026"_s);
         lang::useLanguage(Language::Turkish);
-        QCOMPARE(reminderTitle(d, 14, 30), QStringLiteral("05.03.2026  14:30"));
+        QCOMPARE(reminderTitle(d, 14, 30), u"05.03.2026  14:30"_s);
         QLocale::setDefault(QLocale::c());
         // The year simulation walks the catch-up through exits, kills and restarts; here what it cannot
         // reach. Twelve months away or more: nothing is announced.
@@ -317,8 +318,8 @@ private slots:
         const auto found = catchUp({{3, 4, 14, 30, "a"}, {3, 4, NoHour, 0, "b"}}, at(2026, 3, 3, 10, 0),
                                    at(2026, 3, 6, 9, 0));
         QCOMPARE(found.size(), 2);
-        QCOMPARE(found[0].title, QStringLiteral("04.03.2026  14:30"));
-        QCOMPARE(found[1].title, QStringLiteral("04.03.2026"));
+        QCOMPARE(found[0].title, u"04.03.2026  14:30"_s);
+        QCOMPARE(found[1].title, u"04.03.2026"_s);
         // Plans stored out of order come in the order they fell due, however many minutes a tick covers.
         const auto due = dueReminders({{3, 5, 9, 45, "b"}, {3, 5, 9, 15, "a"}, {3, 4, 23, 30, "z"}},
                                       at(2026, 3, 4, 12, 0), QDate(2026, 3, 5), at(2026, 3, 5, 10, 0));
@@ -331,7 +332,7 @@ private slots:
     void putOffRemindersComeBackOnce() {
         TestContext t;
         store(t, {{3, 5, 9, 30, "dentist"}, {3, 5, 9, 31, "call Ali, then Ayşe"}});
-        const QString later = t.file(QStringLiteral("later.kyt"));
+        const QString later = t.file(u"later.kyt"_s);
         QVERIFY(writeAll(later, "2026,3,5,9,35,2026,3,5,9\r\nnot a record\r\n"));
         QVERIFY(shell::Bookkeeping(t.ctx.dataDir).writeLastExit(at(2026, 3, 5, 9, 0)));
         t.clock.set(at(2026, 3, 5, 9, 0, 30));
@@ -354,7 +355,7 @@ private slots:
         QCOMPARE(minute(9, 40), "dentist|call Ali, then Ayşe|call Ali, then Ayşe");
         QCOMPARE(minute(9, 41), "dentist|call Ali, then Ayşe|call Ali, then Ayşe|dentist"); // put off 30 more
         QCOMPARE(t.beeper.count, 4);
-        QCOMPARE(t.prompter.boxes.last().title, QStringLiteral("05.03.2026  9:30"));
+        QCOMPARE(t.prompter.boxes.last().title, u"05.03.2026  9:30"_s);
         form.reset(); // killed: no exit stamp, nothing saved on the way out
         QCOMPARE(shell::SnoozeFile(later).read().value.size(), 1);
 
@@ -362,7 +363,7 @@ private slots:
         // at the first tick, and two of the six are put off from the list.
         QList<PlanRecord> missed;
         for (int m = 1; m <= 6; ++m)
-            missed.append({3, 5, 10, 20 + m, QStringLiteral("missed %1").arg(m)});
+            missed.append({3, 5, 10, 20 + m, u"missed %1"_s.arg(m)});
         store(t, missed);
         QVERIFY(shell::Bookkeeping(t.ctx.dataDir).writeLastExit(at(2026, 3, 5, 10, 0)));
         answers = {{"missed 2", {5}}, {"missed 5", {60}}};
@@ -433,9 +434,9 @@ private slots:
         TestContext t;
         QList<PlanRecord> plans;
         for (int i = 0; i < missed; ++i)
-            plans.append({3, 4, 8 + i, 0, QStringLiteral("missed %1").arg(5 - i)});
+            plans.append({3, 4, 8 + i, 0, u"missed %1"_s.arg(5 - i)});
         store(t, plans);
-        QVERIFY(writeAll(t.file(QStringLiteral("options.prg")), "\"eng\"\r\n"));
+        QVERIFY(writeAll(t.file(u"options.prg"_s), "\"eng\"\r\n"));
         QVERIFY(shell::Bookkeeping(t.ctx.dataDir).writeLastExit(lastExit));
         t.clock.set(at(2026, 3, 5, 9, 0, 30));
         MainForm form(t.ctx);
@@ -447,11 +448,11 @@ private slots:
             QCOMPARE(t.prompter.lists[0].size(), listed);
             QCOMPARE(t.prompter.lists[0][0], (QStringList{"4 March 2026, Wednesday", "08:00", "missed 5"}));
             QCOMPARE(t.prompter.boxes.size(), 1);
-            QVERIFY(t.prompter.boxes[0].text.contains(QStringLiteral("6 plans")));
+            QVERIFY(t.prompter.boxes[0].text.contains(u"6 plans"_s));
         } else {
             QCOMPARE(t.prompter.boxes.size(), lastExit < t.clock.now() ? missed : 0);
         }
-        QCOMPARE(readAll(t.file(QStringLiteral("tarih.kyt"))), QByteArray("2026,3,5,9,0\r\n"));
+        QCOMPARE(readAll(t.file(u"tarih.kyt"_s)), QByteArray("2026,3,5,9,0\r\n"));
     }
 
     void everyPlanOncePerArrival_data() {
@@ -464,7 +465,7 @@ private slots:
         qputenv("TZ", zone);
         tzset();
         // The bookkeeping file is rewritten at every tick: a memory-backed folder keeps the year quick.
-        if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+        if (QFileInfo(u"/dev/shm"_s).isWritable())
             qputenv("TMPDIR", "/dev/shm");
         Life life;
         life.live();
@@ -479,8 +480,8 @@ private slots:
                 QVERIFY2(shows[i] >= arrivals[i].at && shows[i] <= arrivals[i].dueBy, qPrintable(plan.text));
         }
         // The year itself happened: 30 February never came, the leap day did.
-        QVERIFY(life.shown.value(QStringLiteral("30 February")).isEmpty());
-        QCOMPARE(life.shown.value(QStringLiteral("leap day")).size(), 1);
+        QVERIFY(life.shown.value(u"30 February"_s).isEmpty());
+        QCOMPARE(life.shown.value(u"leap day"_s).size(), 1);
     }
 };
 

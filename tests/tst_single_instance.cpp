@@ -14,6 +14,7 @@
 
 using namespace velkor;
 using shell::SingleInstance;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -56,7 +57,7 @@ class TestSingleInstance : public QObject {
 private slots:
     void lockOfALiveCopyHoldsWhateverItsAgeAndOfAKilledOneGoesAtOnce() {
         QTemporaryDir dir;
-        QProcess* holder = startChild({QStringLiteral("--hold"), dir.path()}, this);
+        QProcess* holder = startChild({u"--hold"_s, dir.path()}, this);
         QVERIFY(holder->waitForReadyRead(10000));
         QCOMPARE(holder->readAll(), QByteArray("held\n"));
         // A copy that has run for a day still holds the folder.
@@ -230,8 +231,8 @@ private slots:
 
     void twoStartsAtOnceLeaveOneRunning() {
         QTemporaryDir dir;
-        QProcess* a = startChild({QStringLiteral("--hold"), dir.path()}, this);
-        QProcess* b = startChild({QStringLiteral("--hold"), dir.path()}, this);
+        QProcess* a = startChild({u"--hold"_s, dir.path()}, this);
+        QProcess* b = startChild({u"--hold"_s, dir.path()}, this);
         QTRY_VERIFY_WITH_TIMEOUT(a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning,
                                  10000);
         QProcess* held = a->state() == QProcess::NotRunning ? b : a;

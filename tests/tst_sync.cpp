@@ -21,13 +21,14 @@
 using namespace velkor;
 using plans::PlanRecord;
 using velkor::testing::readAll;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QString serverUrl;
 bool radicale = false; // else Xandikos, which leaves passwords to a proxy and names one principal for all
 int nextUser = 0;
-const QString Password = QStringLiteral("parola");
+const QString Password = u"parola"_s;
 
 // One data folder, as on one computer.
 struct Computer {
@@ -41,7 +42,7 @@ struct Computer {
         return sync::waitForSync([&](sync::SyncDone done) {
             // Each case in a calendar of its own: Xandikos has one principal for every user.
             sync::setupAccount(QDir(dir.path()), QUrl(url), user, password, std::move(done),
-                               QStringLiteral("Velkor ") + user);
+                               u"Velkor "_s + user);
         });
     }
     sync::SyncOutcome sync(const QString& password = Password, int timeoutMs = 30000) {
@@ -68,9 +69,8 @@ struct Phone {
     QProcess process;
     QByteArray calendar;
     Phone(const QString& user, const QByteArray& href) : calendar(href) {
-        process.start(QStringLiteral("/usr/bin/python3"),
-                      {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/phone.py"), serverUrl, user, Password,
-                       QString::fromUtf8(href)});
+        process.start(u"/usr/bin/python3"_s, {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/phone.py"),
+                                              serverUrl, user, Password, QString::fromUtf8(href)});
         process.waitForStarted();
     }
     ~Phone() {
@@ -86,18 +86,17 @@ struct Phone {
     }
     QHash<QByteArray, QByteArray> items() { // href → ETag
         QHash<QByteArray, QByteArray> found;
-        const QJsonObject listed = ask({QStringLiteral("items")}).toObject();
+        const QJsonObject listed = ask({u"items"_s}).toObject();
         for (auto it = listed.begin(); it != listed.end(); ++it)
             found.insert(it.key().toUtf8(), it->toString().toUtf8());
         return found;
     }
     QByteArray get(const QByteArray& href) {
-        return ask({QStringLiteral("get"), QString::fromUtf8(href)}).toString().toUtf8();
+        return ask({u"get"_s, QString::fromUtf8(href)}).toString().toUtf8();
     }
     // A new item without `etag`, else a change of that version.
     bool put(const QByteArray& href, const QByteArray& text, const QByteArray& etag = {}) {
-        return ask({QStringLiteral("put"), QString::fromUtf8(href), QString::fromUtf8(text),
-                    QString::fromUtf8(etag)})
+        return ask({u"put"_s, QString::fromUtf8(href), QString::fromUtf8(text), QString::fromUtf8(etag)})
             .toBool();
     }
     // A phone keeps the item's UID when it changes it.
@@ -106,12 +105,10 @@ struct Phone {
         const qsizetype at = text.indexOf("\nUID:") + 5;
         return text.mid(at, text.indexOf('\n', at) - at).trimmed();
     }
-    bool remove(const QByteArray& href) {
-        return ask({QStringLiteral("remove"), QString::fromUtf8(href)}).toBool();
-    }
+    bool remove(const QByteArray& href) { return ask({u"remove"_s, QString::fromUtf8(href)}).toBool(); }
     // The item whose text holds `needle`.
     QByteArray find(const QByteArray& needle) {
-        return ask({QStringLiteral("find"), QString::fromUtf8(needle)}).toString().toUtf8();
+        return ask({u"find"_s, QString::fromUtf8(needle)}).toString().toUtf8();
     }
 };
 
@@ -122,19 +119,18 @@ struct FaultProxy {
     QString url;
 
     FaultProxy() {
-        process.start(
-            QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/fault_proxy.py"), serverUrl, rulePath()});
+        process.start(u"/usr/bin/python3"_s, {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/fault_proxy.py"),
+                                              serverUrl, rulePath()});
         while (process.state() != QProcess::NotRunning && !process.canReadLine() &&
                process.waitForReadyRead(60000)) {
         }
-        url = QStringLiteral("http://127.0.0.1:%1/").arg(QString::fromLatin1(process.readLine().trimmed()));
+        url = u"http://127.0.0.1:%1/"_s.arg(QString::fromLatin1(process.readLine().trimmed()));
     }
     ~FaultProxy() {
         process.kill();
         process.waitForFinished();
     }
-    QString rulePath() const { return dir.filePath(QStringLiteral("rule")); }
+    QString rulePath() const { return dir.filePath(u"rule"_s); }
     bool rule(const QByteArray& line) {
         QSaveFile file(rulePath());
         return file.open(QIODevice::WriteOnly) && file.write(line) == line.size() && file.commit();
@@ -155,7 +151,7 @@ QByteArray phoneEvent(const QByteArray& uid, const QByteArray& start, const QByt
 }
 
 QByteArray accountValue(const Computer& c, const char* key) {
-    return QSettings(QDir(c.dir.path()).filePath(QStringLiteral("sync.ini")), QSettings::IniFormat)
+    return QSettings(QDir(c.dir.path()).filePath(u"sync.ini"_s), QSettings::IniFormat)
         .value(QLatin1String("account/") + QLatin1String(key))
         .toByteArray();
 }
@@ -171,7 +167,7 @@ std::unique_ptr<Phone> halfWayWork(Computer& a, const FaultProxy& proxy, const Q
     auto phone = std::make_unique<Phone>(u, calendarOf(a));
     QList<PlanRecord> mine;
     for (int day = 1; day <= 10; ++day)
-        mine.append({9, day, 25, 0, QStringLiteral("Eylül %1").arg(day)});
+        mine.append({9, day, 25, 0, u"Eylül %1"_s.arg(day)});
     for (const QByteArray day : {"20260301", "20260302", "20260303"})
         if (!phone->put(phone->calendar + day + ".ics", phoneEvent(day, day, "Telefondan " + day)))
             return nullptr;
@@ -183,13 +179,13 @@ std::unique_ptr<Phone> halfWayWork(Computer& a, const FaultProxy& proxy, const Q
 class TestSync : public QObject {
     Q_OBJECT
 
-    QString user() { return QStringLiteral("u%1").arg(++nextUser); }
+    QString user() { return u"u%1"_s.arg(++nextUser); }
 
 private slots:
     void initTestCase() {
         const QByteArray dir = qgetenv("VELKOR_DAV_DIR");
         QVERIFY2(!dir.isEmpty(), "run by ctest: the fixture starts the server");
-        const QString server = QString::fromUtf8(readAll(QString::fromUtf8(dir) + QStringLiteral("/url")));
+        const QString server = QString::fromUtf8(readAll(QString::fromUtf8(dir) + u"/url"_s));
         serverUrl = server.section(u'\n', 0, 0);
         radicale = server.section(u'\n', 1, 1) == QLatin1String("radicale");
         QVERIFY(!serverUrl.isEmpty());
@@ -200,9 +196,9 @@ private slots:
     void twoComputersAndAPhone() {
         Computer a, b;
         const QString u = user();
-        const QList<PlanRecord> first{{2, 29, 25, 0, QStringLiteral("Artık yıl doğum günü")},
-                                      {5, 19, 9, 30, QStringLiteral("Çiğdem'le kahvaltı: ğüşıöç İĞÜŞÖÇ")},
-                                      {12, 31, 25, 0, QStringLiteral("Yılbaşı")}};
+        const QList<PlanRecord> first{{2, 29, 25, 0, u"Artık yıl doğum günü"_s},
+                                      {5, 19, 9, 30, u"Çiğdem'le kahvaltı: ğüşıöç İĞÜŞÖÇ"_s},
+                                      {12, 31, 25, 0, u"Yılbaşı"_s}};
         QVERIFY(a.store.addPlans(first));
         QVERIFY2(a.setup(u).ok, "setup");
         QVERIFY(b.setup(u).ok);
@@ -231,18 +227,18 @@ private slots:
         QVERIFY(phone.put(phone.calendar + "phone-2.ics",
                           phoneEvent("phone-2", "20260105", "Yüzme", "FREQ=WEEKLY")));
         // And the second computer adds one.
-        QVERIFY(b.store.appendPlan({7, 15, 25, 0, QStringLiteral("Anma günü")}));
+        QVERIFY(b.store.appendPlan({7, 15, 25, 0, u"Anma günü"_s}));
         QVERIFY(b.sync().ok);
 
         out = a.sync();
         QVERIFY2(out.ok, qPrintable(out.summary));
         QCOMPARE(out.counts.in, 4);    // changed, deleted, added by the phone, added by b
         QCOMPARE(out.notes.size(), 1); // the weekly event, named once
-        QVERIFY(out.notes.first().contains(QStringLiteral("Yüzme")));
-        const QList<PlanRecord> expected{{7, 15, 25, 0, QStringLiteral("Anma günü")},
-                                         {2, 29, 25, 0, QStringLiteral("Artık yıl doğum günü")},
-                                         {4, 23, 25, 0, QStringLiteral("Egemenlik Bayramı")},
-                                         {12, 31, 25, 0, QStringLiteral("Yılbaşı partisi")}};
+        QVERIFY(out.notes.first().contains(u"Yüzme"_s));
+        const QList<PlanRecord> expected{{7, 15, 25, 0, u"Anma günü"_s},
+                                         {2, 29, 25, 0, u"Artık yıl doğum günü"_s},
+                                         {4, 23, 25, 0, u"Egemenlik Bayramı"_s},
+                                         {12, 31, 25, 0, u"Yılbaşı partisi"_s}};
         QCOMPARE(a.plans(), expected);
         QVERIFY(b.sync().ok);
         QCOMPARE(b.plans(), expected);
@@ -251,7 +247,7 @@ private slots:
         // one new.
         const QByteArray memorial = phone.find("Anma");
         const QByteArray uid = phone.uidAt(memorial);
-        const PlanRecord ceremony{7, 15, 25, 0, QStringLiteral("Anma töreni")};
+        const PlanRecord ceremony{7, 15, 25, 0, u"Anma töreni"_s};
         QVERIFY(a.store.replacePlan(expected[0], ceremony).value);
         QVERIFY(a.store.replacePlan(ceremony, {7, 15, 10, 0, ceremony.text}).value);
         QVERIFY(testing::writeAll(a.store.path(), readAll(a.store.path()).replace("partisi", "yemekte")));
@@ -277,10 +273,9 @@ private slots:
     void firstSyncDoublesNothing() {
         Computer a, b;
         const QString u = user();
-        const QList<PlanRecord> same{{1, 1, 25, 0, QStringLiteral("Yeni yıl")},
-                                     {3, 8, 10, 0, QStringLiteral("Toplantı")}};
+        const QList<PlanRecord> same{{1, 1, 25, 0, u"Yeni yıl"_s}, {3, 8, 10, 0, u"Toplantı"_s}};
         QVERIFY(a.store.addPlans(same));
-        QVERIFY(b.store.addPlans(same + QList<PlanRecord>{{9, 9, 25, 0, QStringLiteral("Yalnız b'de")}}));
+        QVERIFY(b.store.addPlans(same + QList<PlanRecord>{{9, 9, 25, 0, u"Yalnız b'de"_s}}));
         QVERIFY(a.setup(u).ok && b.setup(u).ok);
         QVERIFY(a.sync().ok);
         const auto out = b.sync();
@@ -296,8 +291,7 @@ private slots:
     void conflictsKeepBothVersions() {
         Computer a;
         const QString u = user();
-        const PlanRecord edited{6, 1, 25, 0, QStringLiteral("Piknik")},
-            deleted{6, 2, 25, 0, QStringLiteral("Sinema")};
+        const PlanRecord edited{6, 1, 25, 0, u"Piknik"_s}, deleted{6, 2, 25, 0, u"Sinema"_s};
         QVERIFY(a.store.addPlans({edited, deleted}));
         QVERIFY(a.setup(u).ok && a.sync().ok);
         Phone phone(u, calendarOf(a));
@@ -308,7 +302,7 @@ private slots:
         QVERIFY(phone.put(cinema, phoneEvent(phone.uidAt(cinema), "20260602", "Sinema (telefonda)"),
                           tags.value(cinema)));
         // Here: the picnic edited, the cinema deleted.
-        QVERIFY(a.store.replacePlan(edited, {6, 1, 25, 0, QStringLiteral("Piknik (burada)")}).value);
+        QVERIFY(a.store.replacePlan(edited, {6, 1, 25, 0, u"Piknik (burada)"_s}).value);
         QVERIFY(!a.store.removePlans({deleted}).value.size());
         const auto out = a.sync();
         QVERIFY2(out.ok, qPrintable(out.summary));
@@ -320,8 +314,8 @@ private slots:
                 t.append(p.text);
             return t;
         }();
-        QCOMPARE(texts, QStringList({QStringLiteral("Piknik (burada)"), QStringLiteral("Piknik (telefonda)"),
-                                     QStringLiteral("Sinema (telefonda)")}));
+        QCOMPARE(texts,
+                 QStringList({u"Piknik (burada)"_s, u"Piknik (telefonda)"_s, u"Sinema (telefonda)"_s}));
         QCOMPARE(phone.items().size(), 3);
     }
 
@@ -329,30 +323,27 @@ private slots:
     void expiredTokenListsAgain() {
         Computer a, b;
         const QString u = user();
-        QVERIFY(
-            a.store.addPlans({{4, 4, 25, 0, QStringLiteral("Bir")}, {4, 5, 25, 0, QStringLiteral("İki")}}));
+        QVERIFY(a.store.addPlans({{4, 4, 25, 0, u"Bir"_s}, {4, 5, 25, 0, u"İki"_s}}));
         QVERIFY(a.setup(u).ok && b.setup(u).ok && a.sync().ok && b.sync().ok);
         // Radicale forgets tokens older than max_sync_token_age once it makes a new one; Xandikos knows
         // only tokens of its own history, so one it never gave stands for a forgotten one.
-        const QString storage = QString::fromUtf8(qgetenv("VELKOR_DAV_DIR")) + QStringLiteral("/storage");
+        const QString storage = QString::fromUtf8(qgetenv("VELKOR_DAV_DIR")) + u"/storage"_s;
         QDirIterator tokens(storage, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (radicale && tokens.hasNext()) {
             QFile token(tokens.next());
-            if (token.fileName().contains(QStringLiteral("sync-token")) && token.open(QIODevice::ReadWrite))
+            if (token.fileName().contains(u"sync-token"_s) && token.open(QIODevice::ReadWrite))
                 QVERIFY(token.setFileTime(QDateTime::currentDateTime().addDays(-40),
                                           QFileDevice::FileModificationTime));
         }
         if (!radicale) {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("forget"));
-            db.setDatabaseName(a.dir.filePath(QStringLiteral("sync.db")));
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"forget"_s);
+            db.setDatabaseName(a.dir.filePath(u"sync.db"_s));
             QVERIFY(db.open());
-            QVERIFY(
-                QSqlQuery(QStringLiteral("UPDATE collections SET token = 'http://xandikos/0123456789abcdef'"),
-                          db)
-                    .isActive());
+            QVERIFY(QSqlQuery(u"UPDATE collections SET token = 'http://xandikos/0123456789abcdef'"_s, db)
+                        .isActive());
             db.close();
         }
-        QVERIFY(b.store.appendPlan({4, 6, 25, 0, QStringLiteral("Üç")}));
+        QVERIFY(b.store.appendPlan({4, 6, 25, 0, u"Üç"_s}));
         QVERIFY(b.sync().ok);
         QVERIFY(b.sync().ok); // a new token written: the aged ones go
         const auto out = a.sync();
@@ -366,13 +357,13 @@ private slots:
     void refusalsChangeNothing() {
         Computer a;
         const QString u = user();
-        QVERIFY(!radicale || !a.setup(u, QStringLiteral("yanlış")).ok);
+        QVERIFY(!radicale || !a.setup(u, u"yanlış"_s).ok);
         QList<PlanRecord> many;
         for (int day = 1; day <= 8; ++day)
-            many.append({8, day, 25, 0, QStringLiteral("Plan %1").arg(day)});
+            many.append({8, day, 25, 0, u"Plan %1"_s.arg(day)});
         QVERIFY(a.store.addPlans(many));
         QVERIFY(a.setup(u).ok && a.sync().ok);
-        const auto wrong = a.sync(QStringLiteral("yanlış"));
+        const auto wrong = a.sync(u"yanlış"_s);
         QVERIFY(!radicale || !wrong.ok);
         Phone phone(u, calendarOf(a));
         for (const QByteArray& href : phone.items().keys())
@@ -393,9 +384,8 @@ private slots:
         Computer a, b;
         const QString u = user();
         const directory::DirectoryStore here(QDir(a.dir.path())), there(QDir(b.dir.path()));
-        QVERIFY(here.save(
-            {QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 111 22 33"), QStringLiteral("İzmir")},
-            directory::SaveWrite::Insert));
+        QVERIFY(
+            here.save({u"Şükrü Öztürk"_s, u"0532 111 22 33"_s, u"İzmir"_s}, directory::SaveWrite::Insert));
         QVERIFY(a.setup(u).ok && b.setup(u).ok);
         QVERIFY(a.sync().ok);
         Phone phone(u, accountValue(a, "addressbook"));
@@ -414,10 +404,8 @@ private slots:
         const QByteArray card = phone.find("Öztürk");
         QVERIFY(phone.get(card).contains("VERSION:3.0"));
         const QByteArray uid = phone.uidAt(card);
-        const directory::RowRef row = here.rowsNamed(QStringLiteral("Şükrü Öztürk")).value.value(0);
-        QCOMPARE(here.change(row,
-                             {QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 999 88 77"),
-                              QStringLiteral("Ankara")},
+        const directory::RowRef row = here.rowsNamed(u"Şükrü Öztürk"_s).value.value(0);
+        QCOMPARE(here.change(row, {u"Şükrü Öztürk"_s, u"0532 999 88 77"_s, u"Ankara"_s},
                              directory::SaveWrite::Insert)
                      .value,
                  directory::RowChange::Done);
@@ -427,8 +415,8 @@ private slots:
         QCOMPARE(phone.uidAt(card), uid);
         QVERIFY(b.sync().ok);
         QCOMPARE(there.readAll().value.size(), 3);
-        QVERIFY(there.readAll().value.contains(directory::DirRecord{
-            QStringLiteral("Şükrü Öztürk"), QStringLiteral("0532 999 88 77"), QStringLiteral("Ankara")}));
+        QVERIFY(there.readAll().value.contains(
+            directory::DirRecord{u"Şükrü Öztürk"_s, u"0532 999 88 77"_s, u"Ankara"_s}));
     }
 
     // The diary through journal entries: a small attached file travels inside its entry, a large one is
@@ -436,17 +424,11 @@ private slots:
     void diaryTravels() {
         Computer a, b;
         const QString u = user();
-        const QString small = a.dir.filePath(QStringLiteral("not.txt")),
-                      large = a.dir.filePath(QStringLiteral("büyük.bin"));
+        const QString small = a.dir.filePath(u"not.txt"_s), large = a.dir.filePath(u"büyük.bin"_s);
         QVERIFY(velkor::testing::writeAll(small, "küçük dosya") &&
                 velkor::testing::writeAll(large, QByteArray(300 * 1024, 'x')));
         const diary::DiaryStore here(QDir(a.dir.path())), there(QDir(b.dir.path()));
-        const diary::DiaryEntry entry{-1,
-                                      QStringLiteral("Gezi"),
-                                      QStringLiteral("Çeşme'de üç gün"),
-                                      QStringLiteral("14"),
-                                      QStringLiteral("08"),
-                                      QStringLiteral("2026")};
+        const diary::DiaryEntry entry{-1, u"Gezi"_s, u"Çeşme'de üç gün"_s, u"14"_s, u"08"_s, u"2026"_s};
         QVERIFY(here.addEntries({{entry, {small, large}}}).ok());
         QVERIFY(a.setup(u).ok && b.setup(u).ok);
         auto out = a.sync();
@@ -525,19 +507,19 @@ private slots:
         FaultProxy proxy;
         const std::unique_ptr<Phone> phone = halfWayWork(a, proxy, user());
         QVERIFY(phone);
-        const QString program = a.dir.filePath(QStringLiteral("velkor"));
+        const QString program = a.dir.filePath(u"velkor"_s);
         QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
         QProcess velkor;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("VELKOR_SYNC_PASSWORD"), Password);
+        env.insert(u"VELKOR_SYNC_PASSWORD"_s, Password);
         velkor.setProcessEnvironment(env);
         QVERIFY(proxy.rule(rule));
-        velkor.start(program, {QStringLiteral("--sync")});
+        velkor.start(program, {u"--sync"_s});
         QVERIFY(proxy.held());
         velkor.kill();
         QVERIFY(velkor.waitForFinished(60000));
         QVERIFY(proxy.rule({}));
-        velkor.start(program, {QStringLiteral("--sync")});
+        velkor.start(program, {u"--sync"_s});
         QVERIFY(velkor.waitForFinished(60000));
         QCOMPARE(velkor.exitCode(), 0);
         QCOMPARE(a.plans().size(), 13);
@@ -549,24 +531,23 @@ private slots:
     void selfSignedServerRefused() {
         const QString data = QStringLiteral(VELKOR_SOURCE_DIR "/tests/data/sync/");
         QProcess server;
-        server.start(QStringLiteral("/usr/bin/python3"),
-                     {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/tls_server.py"),
-                      data + QStringLiteral("self-signed.crt"), data + QStringLiteral("self-signed.key")});
+        server.start(u"/usr/bin/python3"_s, {QStringLiteral(VELKOR_SOURCE_DIR "/tests/sync/tls_server.py"),
+                                             data + u"self-signed.crt"_s, data + u"self-signed.key"_s});
         while (server.state() != QProcess::NotRunning && !server.canReadLine() &&
                server.waitForReadyRead(60000)) {
         }
         const QString port = QString::fromLatin1(server.readLine().trimmed());
         Computer a;
-        const auto out = a.setup(user(), Password, QStringLiteral("https://127.0.0.1:%1/").arg(port));
+        const auto out = a.setup(user(), Password, u"https://127.0.0.1:%1/"_s.arg(port));
         server.kill();
         server.waitForFinished();
         QVERIFY(!out.ok);
-        const auto certificates = QSslCertificate::fromPath(data + QStringLiteral("self-signed.crt"));
+        const auto certificates = QSslCertificate::fromPath(data + u"self-signed.crt"_s);
         QCOMPARE(certificates.size(), 1);
         const QString fingerprint =
             QString::fromLatin1(certificates.first().digest(QCryptographicHash::Sha256).toHex(':'));
         QVERIFY2(out.summary.contains(fingerprint), qPrintable(out.summary));
-        QVERIFY(!QFileInfo::exists(a.dir.filePath(QStringLiteral("sync.ini"))));
+        QVERIFY(!QFileInfo::exists(a.dir.filePath(u"sync.ini"_s)));
     }
 
     // The command line: the password from the standard input or the environment, never in a file; handed to
@@ -574,37 +555,37 @@ private slots:
     void commandLine() {
         Computer a;
         const QString u = user();
-        QVERIFY(a.store.appendPlan({10, 29, 25, 0, QStringLiteral("Cumhuriyet Bayramı")}));
+        QVERIFY(a.store.appendPlan({10, 29, 25, 0, u"Cumhuriyet Bayramı"_s}));
         // A portable copy: its data folder is its own.
-        const QString program = a.dir.filePath(QStringLiteral("velkor"));
+        const QString program = a.dir.filePath(u"velkor"_s);
         QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
         const auto run = [&](const QStringList& args, const QByteArray& input, bool env) {
             QProcess p;
             QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-            e.remove(QStringLiteral("VELKOR_SYNC_PASSWORD"));
+            e.remove(u"VELKOR_SYNC_PASSWORD"_s);
             if (env)
-                e.insert(QStringLiteral("VELKOR_SYNC_PASSWORD"), Password);
+                e.insert(u"VELKOR_SYNC_PASSWORD"_s, Password);
             p.setProcessEnvironment(e);
             p.start(program, args);
             p.write(input);
             p.closeWriteChannel();
             return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
         };
-        QCOMPARE(run({QStringLiteral("--sync-setup"), serverUrl, u}, "parola\n", false), 0);
-        QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 0);
-        QCOMPARE(run({QStringLiteral("--sync")}, "yanlış\n", false), radicale ? 1 : 0);
+        QCOMPARE(run({u"--sync-setup"_s, serverUrl, u}, "parola\n", false), 0);
+        QCOMPARE(run({u"--sync"_s}, {}, true), 0);
+        QCOMPARE(run({u"--sync"_s}, "yanlış\n", false), radicale ? 1 : 0);
         // With a Velkor running on the folder, the running copy does the sync and answers.
         QProcess running;
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        e.insert(QStringLiteral("VELKOR_SYNC_PASSWORD"), Password);
+        e.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        e.insert(u"VELKOR_SYNC_PASSWORD"_s, Password);
         running.setProcessEnvironment(e);
         running.start(program, QStringList());
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(a.dir.filePath(QStringLiteral("velkor.socket"))), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(a.dir.filePath(u"velkor.socket"_s)), 60000);
         Phone phone(u, calendarOf(a));
         QVERIFY(
             phone.put(phone.calendar + "genclik.ics", phoneEvent("genclik", "20260519", "Gençlik Bayramı")));
-        QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 0);
+        QCOMPARE(run({u"--sync"_s}, {}, true), 0);
         QCOMPARE(a.plans().size(), 2);
         running.terminate();
         QVERIFY(running.waitForFinished(60000));
@@ -615,7 +596,7 @@ private slots:
         }
         QCOMPARE(phone.items().size(), 2);
         QVERIFY(phone.remove(calendarOf(a)));
-        QCOMPARE(run({QStringLiteral("--sync")}, {}, true), 1);
+        QCOMPARE(run({u"--sync"_s}, {}, true), 1);
         QCOMPARE(a.plans().size(), 2);
     }
 };

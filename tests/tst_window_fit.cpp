@@ -66,7 +66,7 @@ QStringList faults(const QWidget* window) {
     QStringList found;
     const QString where = window->objectName() + QLatin1Char('/');
     const QList<QWidget*> controls = placedControls(window);
-    const QSet<QString> ruleOnList{QStringLiteral("Frame1"), QStringLiteral("List1")}; // drawn so on purpose
+    const QSet<QString> ruleOnList{u"Frame1"_s, u"List1"_s}; // drawn so on purpose
     for (const QWidget* w : controls) {
         // A panel waiting beyond the window's edge is not shown.
         if (!w->isVisibleTo(window) || !w->parentWidget()->rect().intersects(w->geometry()))
@@ -74,9 +74,9 @@ QStringList faults(const QWidget* window) {
         if (const auto* area = qobject_cast<const QAbstractScrollArea*>(w);
             area && area->verticalScrollBar()->maximum() > 0 &&
             !area->verticalScrollBar()->isVisibleTo(window))
-            found.append(where + w->objectName() + QStringLiteral(" hides the rest of its text"));
+            found.append(where + w->objectName() + u" hides the rest of its text"_s);
         if (!w->parentWidget()->rect().contains(w->geometry()))
-            found.append(where + w->objectName() + QStringLiteral(" is cut by its parent's edge"));
+            found.append(where + w->objectName() + u" is cut by its parent's edge"_s);
         // A label that wraps or reads rich text lays its words out itself.
         const auto* label = qobject_cast<const QLabel*>(w);
         const bool laidOut = label && (label->wordWrap() || label->textFormat() == Qt::RichText);
@@ -86,13 +86,13 @@ QStringList faults(const QWidget* window) {
             const QString drawn =
                 QString(text).replace(u"&&"_s, u"\x01"_s).remove(u'&').replace(u'\x01', u'&');
             if (metrics.horizontalAdvance(drawn) > wordsRoom(w) || metrics.height() > w->height())
-                found.append(where + w->objectName() + QStringLiteral(" clips \"%1\"").arg(text));
+                found.append(where + w->objectName() + u" clips \"%1\""_s.arg(text));
         }
         for (const QWidget* other : controls) {
             if (other != w && other->parentWidget() == w->parentWidget() && other->isVisibleTo(window) &&
                 w < other && w->geometry().intersects(other->geometry()) &&
                 QSet<QString>{w->objectName(), other->objectName()} != ruleOnList)
-                found.append(where + w->objectName() + QStringLiteral(" overlaps ") + other->objectName());
+                found.append(where + w->objectName() + u" overlaps "_s + other->objectName());
         }
     }
     return found;
@@ -100,9 +100,8 @@ QStringList faults(const QWidget* window) {
 
 // Each word of the plan list's heading starts within its column of the first line as the list draws it.
 QStringList headingFaults(const QWidget* window) {
-    const auto* list =
-        named<QListView>(window, spoken(QStringLiteral("Kayıtlar"), QStringLiteral("Records")));
-    const auto* heading = window->findChild<QLabel*>(QStringLiteral("Label8"));
+    const auto* list = named<QListView>(window, spoken(u"Kayıtlar"_s, u"Records"_s));
+    const auto* heading = window->findChild<QLabel*>(u"Label8"_s);
     const QModelIndex first = list->model()->index(0, 0);
     const QString line = first.data().toString();
     QStyleOptionViewItem item;
@@ -126,7 +125,7 @@ QStringList headingFaults(const QWidget* window) {
         const int x = heading->mapTo(window, heading->contentsRect().topLeft()).x() +
                       heading->fontMetrics().horizontalAdvance(text.left(text.indexOf(word)));
         if (word.isEmpty() || x < columns[i].first || x >= columns[i].second)
-            found.append(QStringLiteral("Label8: \"%1\" at %2, outside its column").arg(word).arg(x));
+            found.append(u"Label8: \"%1\" at %2, outside its column"_s.arg(word).arg(x));
     }
     return found;
 }
@@ -193,11 +192,11 @@ void collect(QList<Text>& out, QWidget* window) {
 QStringList offending(const QList<Text>& texts, Language language) {
     QStringList found;
     for (const QString& word : foreignWords(language)) {
-        const QRegularExpression whole(QStringLiteral("(?<!\\w)%1(?!\\w)").arg(word),
+        const QRegularExpression whole(u"(?<!\\w)%1(?!\\w)"_s.arg(word),
                                        QRegularExpression::UseUnicodePropertiesOption);
         for (const Text& t : texts)
             if (QString(t.text).remove(u'&').contains(whole))
-                found.append(word + QStringLiteral(" in ") + t.where + QStringLiteral(": ") + t.text);
+                found.append(word + u" in "_s + t.where + u": "_s + t.text);
     }
     found.removeDuplicates();
     return found;
@@ -251,7 +250,7 @@ private slots:
         QVERIFY(writeAll(t.file("myfile.kyt"), plans));
         QVERIFY(writeAll(t.file("tarih.kyt"), "2026,12,6,8,0\r\n"));
         QVERIFY(QDir(t.dir.path()).mkdir("sc.kyt"));
-        const diary::DiaryEntry entry{-1, QStringLiteral("Dentist"), QString(), "07", "12", "2026"};
+        const diary::DiaryEntry entry{-1, u"Dentist"_s, QString(), "07", "12", "2026"};
         QVERIFY(diary::DiaryStore(t.ctx.dataDir).addEntry(entry).ok());
         shell::MainForm form(t.ctx);
         form.setTrayProbe([] { return true; });
@@ -339,12 +338,12 @@ private slots:
                 }
                 QCOMPARE(windows, expected);
                 for (const testing::ShownBox& box : t.prompter.boxes)
-                    texts.append({QStringLiteral("box"), box.title + u'\n' + box.text});
+                    texts.append({u"box"_s, box.title + u'\n' + box.text});
                 for (const QList<QStringList>& rows : t.prompter.lists)
                     for (const QStringList& row : rows)
-                        texts.append({QStringLiteral("list"), row.join(u' ')});
+                        texts.append({u"list"_s, row.join(u' ')});
                 for (const QStringList& choices : t.prompter.offered)
-                    texts.append({QStringLiteral("choice"), choices.join(u' ')});
+                    texts.append({u"choice"_s, choices.join(u' ')});
                 found += offending(texts, language);
                 QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
                 // New boxes speak the new language.
