@@ -110,7 +110,7 @@ printf 'resident memory after 5 s idle\t%s\tMB\tbare Qt tray program\t%s\n' \
 printf 'idle wake-ups in %s s\t%s\tcount\tbare Qt tray program\t%s\n' "$idle_secs" \
   "$(cat "$work/velkor.wakeups")" "$(cat "$work/bare.wakeups")" >>"$results"
 
-# The sync beside vdirsyncer, on one Radicale.
+# The sync beside vdirsyncer, each on a Radicale of its own.
 "$(dirname "$0")/bench_sync.sh" "$build" "$results"
 
 awk -F'\t' 'BEGIN {
