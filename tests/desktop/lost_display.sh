@@ -9,10 +9,7 @@ here=$(dirname "$(readlink -f "$0")")
 sni() { /usr/bin/python3 "$here/sni.py" "$@"; }
 source "$here/wait.sh"
 
-if [ -z "${VELKOR_LOST_DISPLAY_SESSION:-}" ]; then
-  export VELKOR_LOST_DISPLAY_SESSION=1
-  exec timeout 300 dbus-run-session -- "$0" "$@"
-fi
+in_own_session 300 "$0" "$@"
 
 work=$(mktemp -d)
 # A portable copy keeps its data beside it: the data folder is private to this test.

@@ -2,6 +2,16 @@
 # condition, with a deadline far beyond any load; only a behaviour that never comes fails.
 wait_deadline=${VELKOR_WAIT_SECONDS:-90}
 
+# Runs the calling script again inside a D-Bus session of its own, ended after SECONDS at the latest, so that
+# what it starts on the bus goes with it; in that session, returns at once.
+in_own_session() { # SECONDS "$0" "$@"
+  [ -z "${VELKOR_OWN_SESSION:-}" ] || return 0
+  export VELKOR_OWN_SESSION=1
+  local seconds=$1
+  shift
+  exec timeout "$seconds" dbus-run-session -- "$@"
+}
+
 # Runs the command until it succeeds; false once the deadline has passed.
 wait_for() {
   local end=$((SECONDS + wait_deadline))

@@ -13,10 +13,7 @@ sni() { /usr/bin/python3 "$here/../desktop/sni.py" "$@"; }
 fixture() { /usr/bin/python3 "$here/dav_fixture.py" "$@"; }
 source "$here/../desktop/wait.sh"
 
-if [ -z "${VELKOR_LIVE_SYNC_SESSION:-}" ]; then
-  export VELKOR_LIVE_SYNC_SESSION=1
-  exec timeout 400 dbus-run-session -- "$0" "$@"
-fi
+in_own_session 400 "$0" "$@"
 
 work=$(mktemp -d)
 server_stopped=
