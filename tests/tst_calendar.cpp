@@ -6,17 +6,13 @@
 #include "ui/calendar/month_browser_window.h"
 #include "ui/calendar/month_calendar_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 #include <cmath>
 
 #include <limits>
 
-using namespace velkor;
 using namespace velkor::calendar;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -132,8 +128,7 @@ private slots:
         QCOMPARE(calls.last(), u"29/2/new/Form2"_s); // day entry 28, month entry 1
     }
 
-    // Days with plans stand out in bold in both calendars, and follow the plan file as soon as it changes,
-    // whoever changed it.
+    // Days with plans stand out in bold in both calendars, and follow the plan file whoever changes it.
     void daysWithPlansAreMarkedAndFollowTheFile() {
         TestContext t;
         const plans::PlanStore store(plans::planFileIn(t.ctx.dataDir));
@@ -157,8 +152,7 @@ private slots:
         QTRY_COMPARE(bold(browser.grid()), QList<int>{2});
     }
 
-    // Both calendars name the month and year they show inside the window, in the program's language, and
-    // follow the date.
+    // Both calendars name their month and year inside the window, in the program's language, by the date.
     void monthAndYearShownInside() {
         TestContext t;
         t.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 900)));

@@ -8,18 +8,14 @@
 #include "shell/main_form.h"
 #include "shell/window_code.h"
 
-#include <QTest>
 #include <QtWidgets>
 
 #include <sys/resource.h>
 
-using namespace velkor;
 using namespace velkor::interop;
-using namespace Qt::StringLiterals;
 using directory::DirectoryStore;
 using directory::DirRecord;
 using directory::SaveWrite;
-using velkor::testing::TestContext;
 
 namespace {
 
@@ -28,7 +24,7 @@ QString dataFile(const QString& name) {
 }
 
 QString written(const TestContext& t, const QByteArray& bytes) {
-    return velkor::testing::writeAll(t.file(u"in.vcf"_s), bytes) ? t.file(u"in.vcf"_s) : QString();
+    return writeAll(t.file(u"in.vcf"_s), bytes) ? t.file(u"in.vcf"_s) : QString();
 }
 
 QList<DirRecord> directoryOf(const TestContext& t) {
@@ -115,8 +111,7 @@ private slots:
         QVERIFY(t.prompter.boxes.isEmpty()); // nothing to ask with an empty directory
     }
 
-    // Export, then import into an empty folder: every entry back exactly, through escapes and folds of
-    // whole characters within 75 octets.
+    // Exported and imported anew: every entry back exactly, through escapes and folds of whole characters.
     void roundTrip() {
         const QList<DirRecord> entries{
             {u"Ters\\bölü, noktalı;virgül"_s, QString(), u"C:\\yol\\n\\, \\;"_s},
@@ -129,7 +124,7 @@ private slots:
         QVERIFY2(exported.ok, qPrintable(exported.summary));
         QCOMPARE(exported.summary, u"2 kayıt %1 dosyasına aktarıldı."_s.arg(file));
 
-        const QList<QByteArray> lines = velkor::testing::readAll(file).split('\n');
+        const QList<QByteArray> lines = readAll(file).split('\n');
         for (const QByteArray& line : lines) {
             QVERIFY2(line.isEmpty() || line.endsWith('\r'), line.constData());
             QVERIFY2(line.size() <= 76, line.constData());                   // 75 octets and the CR
@@ -208,8 +203,7 @@ private slots:
             QCOMPARE(directoryOf(t).at(1).address, u"Yeni"_s);
     }
 
-    // A 40 MB photo, then 50,000 contacts with a small one each: 100 MB in all. Every contact comes in,
-    // and no photo is held.
+    // A 40 MB photo, then 50,000 contacts with a small one each: all come in, and no photo is held.
     void hugeFileInBoundedMemory() {
         TestContext t;
         QFile file(t.file(u"big.vcf"_s));
@@ -248,7 +242,7 @@ private slots:
         QVERIFY(form.start());
         form.menu()->findChild<QAction*>(u"rhbr"_s)->trigger();
         QWidget* window = form.windows().loaded(shell::Directory);
-        auto* list = testing::named<QListView>(window, testing::spoken(u"İsimler"_s, u"Names"_s));
+        auto* list = named<QListView>(window, spoken(u"İsimler"_s, u"Names"_s));
         auto* importAction = window->findChild<QAction*>(u"importAction"_s);
         auto* exportAction = window->findChild<QAction*>(u"exportAction"_s);
         QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -261,7 +255,7 @@ private slots:
 
         t.chooser.paths.enqueue(t.file(u"yedek"_s)); // the extension is added
         exportAction->trigger();
-        QCOMPARE(velkor::testing::readAll(t.file(u"yedek.vcf"_s)).count("BEGIN:VCARD"), 4);
+        QCOMPARE(readAll(t.file(u"yedek.vcf"_s)).count("BEGIN:VCARD"), 4);
     }
 };
 

@@ -3,14 +3,9 @@
 #include "fakes/window_helpers.h"
 #include "shell/main_form.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 #include <algorithm>
-
-using namespace velkor;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,12 +1,9 @@
 #include "core/db/db_engine.h"
-#include "fakes/file_helpers.h"
+#include "fakes/test_support.h"
 
 #include <QtSql>
-#include <QtTest>
 
-using namespace velkor;
 using namespace velkor::db;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -65,10 +62,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(at < 0 ? file.size() + at : at) &&
                 file.write(bytes) == bytes.size());
         file.close();
-        const QByteArray before = testing::readAll(f.db.path());
+        const QByteArray before = readAll(f.db.path());
         for (const QString& error : {f.db.read().error, f.db.change({insertName(u"a"_s)}).error})
             QVERIFY2(error.contains(u"history.mdb"_s) && error.contains(says), qPrintable(error));
-        QCOMPARE(testing::readAll(f.db.path()), before);
+        QCOMPARE(readAll(f.db.path()), before);
     }
 
     // Another program reading in a transaction of its own lets a change run but not commit; one writing

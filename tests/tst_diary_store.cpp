@@ -1,11 +1,8 @@
 #include "core/diary/diary_listing.h"
 #include "core/diary/diary_store.h"
+#include "fakes/test_support.h"
 
-#include <QtTest>
-
-using namespace velkor;
 using namespace velkor::diary;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -55,8 +52,7 @@ private slots:
         QVERIFY(store.addEntry(entry("lost")).error.contains("history.mdb"));
     }
 
-    // Tables made by another tool: numbers kept as text (9 sorts after 10), or a RecordNo that SQLite does
-    // not fill in itself.
+    // Tables made by another tool: numbers kept as text (9 sorts after 10), a RecordNo SQLite leaves empty.
     void foreignNumberColumnsStillNumberAndLinkEntries_data() {
         QTest::addColumn<QString>("declaration");
         QTest::newRow("INTEGER without key") << QString("INTEGER");

@@ -6,13 +6,9 @@
 #include "ui/common/typed_text.h"
 #include "ui/diary/diary_editor_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
-using namespace velkor;
 using namespace velkor::diary;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -10,13 +10,9 @@
 #include "ui/directory/directory_editor_window.h"
 #include "ui/directory/directory_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
-using namespace velkor;
 using namespace velkor::directory;
-using namespace Qt::StringLiterals;
-using namespace velkor::testing;
 
 namespace {
 
@@ -210,8 +206,7 @@ private slots:
         QCOMPARE(all.count(DirRecord{u"Kaya"_s, {}, {}}), 2); // both rows of the name
     }
 
-    // A dial waits for the modem's OK, asks for the handset, then hangs up; cancelling or closing the window
-    // hangs up at once.
+    // A dial waits for OK, asks for the handset, then hangs up; cancelling or closing hangs up at once.
     void dialHangsUpHoweverItEnds_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("OK, then the handset") << u"ok"_s;

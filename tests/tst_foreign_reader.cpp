@@ -13,14 +13,9 @@
 #include "core/jet/jet_import.h"
 #include "core/plans/plan_store.h"
 
-#include <QtTest>
-
 #include <sys/stat.h>
 
-using namespace velkor;
-using namespace velkor::testing;
 using foreign::ReaderEnd;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -131,8 +126,7 @@ private slots:
     // the file, which stays as it was, and nothing of the import is left beside it.
     void loopingDatabaseIsStoppedAtItsLimit() {
         TestContext t(Language::English);
-        // The reader finds a damaged page of this old database endless: a single bit flipped (found among
-        // 700 random flips).
+        // One bit flipped (found among 700 random flips) makes a page of it endless for the reader.
         QByteArray looping = sample(u"jet/DateTestDatabase.mdb"_s);
         looping[71679] = char(looping[71679] ^ 4);
         QVERIFY(writeAll(t.file("history.mdb"), looping));

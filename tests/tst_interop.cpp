@@ -14,16 +14,12 @@
 #include "shell/single_instance.h"
 #include "ui/plans/plan_query_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 #include <algorithm>
 #include <csignal>
 #include <ctime>
 
-using namespace velkor;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 using plans::PlanRecord;
 
 namespace {
@@ -130,8 +126,7 @@ private slots:
         QVERIFY2(lines.contains(seen), qPrintable(lines.join(u'\n')));
     }
 
-    // Into a plan file holding 3,15,9,30,"Dentist": the plan file after it, and what the summary says of a
-    // failure (nothing: the import succeeds).
+    // Into a plan file holding 3,15,9,30,"Dentist": the file after it, and the summary's words on a failure.
     void madeFiles_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("plans");
@@ -264,9 +259,8 @@ private slots:
             qPrintable(QString("%1 plans, %2 entries").arg(plans.value.size()).arg(entries.value.size())));
     }
 
-    // A copy of the program keeps its data beside it: the temporary folder. The command line works alone or
-    // hands its work to a running copy, maybe of another session (cron, su) with another runtime folder or
-    // none, and prints its real answer: on the standard output on success, else on the error output.
+    // A copy of the program keeps its data beside it. The command line works alone or through a running copy,
+    // maybe of another session (cron, su) and runtime folder, and answers on stdout, or stderr on failure.
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<RunningCopy>("copy");

@@ -3,16 +3,11 @@
 #include "core/diary/diary_store.h"
 #include "core/directory/directory_store.h"
 #include "core/jet/jet_import.h"
-#include "fakes/file_helpers.h"
-
-#include <QtTest>
+#include "fakes/test_support.h"
 
 #include <csignal>
 #include <fcntl.h>
 #include <sys/resource.h>
-
-using namespace velkor;
-using namespace velkor::testing;
 
 namespace {
 

@@ -1,11 +1,6 @@
 // The libmdb reader on real Access files (tests/data/jet, see SOURCES.md there) and damaged copies of them.
 #include "core/jet/mdb_reader.h"
-#include "fakes/file_helpers.h"
-
-#include <QtTest>
-
-using namespace velkor;
-using namespace velkor::testing;
+#include "fakes/test_support.h"
 
 namespace {
 
@@ -16,8 +11,7 @@ QString dataFile(const QString& name) {
 // What is done to the copy that is read: Turkish is nwind with the í of Bolívar as 0xFD, ı in cp1254.
 enum class Change { None, Turkish, Truncated, PageOverwritten, NotAccess };
 
-// `rows` rows of the column (-1: the copy is refused), the one at `row` being `expected`: for a binary field
-// its size, for a refused copy why.
+// `rows` rows (-1: the copy refused), the one at `row` being `expected`: a binary's size, or a refusal's why.
 struct Read {
     QString file;
     Change change;

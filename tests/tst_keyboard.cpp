@@ -8,12 +8,7 @@
 #include "ui/plans/plan_entry_window.h"
 #include "ui/plans/plan_query_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
-
-using namespace velkor;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -79,8 +74,7 @@ private slots:
         QCOMPARE(named<QLabel>(&window, u"Seçilen isim"_s)->text(), u"Kara"_s);
     }
 
-    // The month calendar's days: Tab reaches the first, the arrows move by a day or a week, Return opens
-    // plan entry for the day reached.
+    // Tab reaches the first day, the arrows move by a day or a week, Return opens plan entry for the day.
     void calendarDaysAreWalkedWithTheArrows() {
         TestContext t;
         FakeDoors doors;

@@ -1,14 +1,12 @@
 // The sync password in a real Secret Service (gnome-keyring in a private D-Bus session, started by
 // keyring/with_keyring.sh), and on a desktop where no keyring answers.
 #include "core/keyring/keyring.h"
+#include "fakes/test_support.h"
 
 #include <QDirIterator>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace velkor::keyring;
-using namespace Qt::StringLiterals;
 
 namespace {
 

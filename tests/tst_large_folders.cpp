@@ -1,6 +1,5 @@
-// What keeps large folders quick must not change what is seen: the directory's kept index lists what a
-// walk of the file lists, in the same order, and sees changes made behind it; the reminders' kept plans
-// give way to a plan file changed in any manner.
+// Keeping large folders quick changes nothing seen: the kept index lists what a walk of the file lists, in
+// its order, and sees changes made behind it; the reminders' kept plans give way to any plan file change.
 #include "core/directory/directory_index.h"
 #include "core/directory/directory_search.h"
 #include "core/plans/plan_store.h"
@@ -10,13 +9,9 @@
 #include "ui/directory/directory_window.h"
 
 #include <QtSql>
-#include <QtTest>
 #include <QtWidgets>
 
-using namespace velkor;
 using namespace velkor::directory;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,16 +1,11 @@
 #include "core/diary/diary_store.h"
 #include "core/notebook/notes_file.h"
 #include "core/plans/plan_store.h"
-#include "fakes/file_helpers.h"
+#include "fakes/test_support.h"
 #include "shell/bookkeeping.h"
 #include "shell/legacy_files.h"
 
-#include <QtTest>
-
 #include <functional>
-
-using namespace velkor;
-using namespace velkor::testing;
 
 namespace {
 

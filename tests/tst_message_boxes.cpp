@@ -1,13 +1,9 @@
 #include "core/lang/translations.h"
-#include "fakes/file_helpers.h"
+#include "fakes/test_support.h"
 #include "ui/common/desktop_services.h"
 #include "ui/common/file_dialog.h"
 
-#include <QtTest>
 #include <QtWidgets>
-
-using namespace velkor;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -179,7 +175,7 @@ private slots:
     void fileChooserGivesTheChosenFileOrNothing() {
         QTemporaryDir dir;
         const QString existing = dir.filePath(u"eski plan.ics"_s), fresh = dir.filePath(u"yeni plan.ics"_s);
-        QVERIFY(testing::writeAll(existing, "x"));
+        QVERIFY(writeAll(existing, "x"));
         DialogFileChooser chooser;
         for (bool save : {false, true}) {
             for (bool accept : {true, false}) {
@@ -201,7 +197,7 @@ private slots:
     // (Qt's catalogue lacks the kinds in Turkish, and dates files in the system's form).
     void fileDialogInTheProgramsWords() {
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"Belgeler"_s) && testing::writeAll(dir.filePath(u"not.txt"_s), "x"));
+        QVERIFY(QDir(dir.path()).mkdir(u"Belgeler"_s) && writeAll(dir.filePath(u"not.txt"_s), "x"));
         QFile file(dir.filePath(u"not.txt"_s));
         QVERIFY(
             file.open(QIODevice::ReadWrite) &&
@@ -245,12 +241,11 @@ private slots:
         QTemporaryDir dir;
         const QString script = dir.filePath(u"opener"_s), document = dir.filePath(u"rapor.pdf"_s);
         if (fileThere)
-            QVERIFY(testing::writeAll(document, "%PDF"));
+            QVERIFY(writeAll(document, "%PDF"));
         if (!opener.isNull())
-            QVERIFY(testing::writeScript(script, "echo \"$1\" > \"$0.ran\"\n" + opener.toUtf8()));
+            QVERIFY(writeScript(script, "echo \"$1\" > \"$0.ran\"\n" + opener.toUtf8()));
         QCOMPARE(DesktopFileOpener({script}).open(document), outcome);
-        QCOMPARE(testing::readAll(script + u".ran"_s),
-                 fileThere && !opener.isNull() ? document.toUtf8() + "\n" : "");
+        QCOMPARE(readAll(script + u".ran"_s), fileThere && !opener.isNull() ? document.toUtf8() + "\n" : "");
     }
 };
 

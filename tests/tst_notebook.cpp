@@ -3,16 +3,12 @@
 #include "ui/common/typed_text.h"
 #include "ui/notebook/notebook_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 #include <csignal>
 #include <sys/resource.h>
 
-using namespace velkor;
 using namespace velkor::notebook;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -94,8 +90,7 @@ private slots:
         QVERIFY(nb.t.prompter.boxes.size() == told + 1 && readAll(nb.path()) == saved);
     }
 
-    // Another program wrote the file after it was read: the user picks the note that stays. At session end
-    // nobody can, and both are kept.
+    // Another program wrote the file meanwhile: the user picks the note that stays; at session end both do.
     void fileChangedElsewhere_data() {
         QTest::addColumn<int>("pick"); // 0 by the save button, 1 and 2 at closing; -1 at session end
         QTest::addColumn<QByteArray>("file");

@@ -2,14 +2,9 @@
 #include "core/plans/plan_line_model.h"
 #include "core/plans/plan_listing.h"
 #include "core/plans/plan_store.h"
-#include "fakes/file_helpers.h"
+#include "fakes/test_support.h"
 
-#include <QtTest>
-
-using namespace velkor;
-using namespace velkor::testing;
 using namespace velkor::plans;
-using namespace Qt::StringLiterals;
 
 class TestPlanStore : public QObject {
     Q_OBJECT

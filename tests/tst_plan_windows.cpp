@@ -4,16 +4,13 @@
 #include "fakes/window_helpers.h"
 #include "shell/main_form.h"
 #include "shell/window_code.h"
+#include "ui/calendar/day_grid.h"
 #include "ui/plans/plan_entry_window.h"
 #include "ui/plans/plan_query_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
-using namespace velkor;
 using namespace velkor::plans;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -136,8 +133,7 @@ private slots:
             QVERIFY(q.fileBytes() == before && q.shown().contains(yazim(edited)));
     }
 
-    // Editing hands the listed plan's date on; a plan of an odd date from a hand-edited file hands none on
-    // and is edited all the same.
+    // Editing hands the plan's date on; an odd date from a hand-edited file hands none on, yet is edited.
     void editHandsOnOnlyARealDate() {
         const PlanRecord zero{3, 0, NoHour, 0, "zero"}, odd{3, 123, 9, 0, "odd"},
             negative{3, -5, 9, 0, "neg"};
@@ -192,10 +188,7 @@ private slots:
         QPointer<PlanEntryWindow> entry;
         const auto closeEntry = qScopeGuard([&] { delete entry; }); // before the context it works on
         if (edited.isEmpty()) {
-            t.ctx.state->entryMode = EntryMode::New;
-            t.ctx.state->selDay = 9;
-            t.ctx.state->selMonth = 3;
-            t.ctx.doors->openPlanEntry(nullptr);
+            calendar::openPlanEntryFor(t.ctx, 9, 3, nullptr);
             entry = qobject_cast<PlanEntryWindow*>(QApplication::activeModalWidget());
         } else {
             t.ctx.state->entryMode = EntryMode::Old;
@@ -208,8 +201,7 @@ private slots:
         if (fileFails)
             QVERIFY(blockWithFolder(store.path()));
 
-        // SIGTERM, then the quit that follows it: the work is stored once, a failure ends the program in
-        // error.
+        // SIGTERM, then the quit after it: the work is stored once; a failure ends the program in error.
         QCOMPARE(form.exitUnattended(), !fileFails);
         QVERIFY(form.exitUnattended());
         QCOMPARE(store.readPlans().value, fileFails ? QList<PlanRecord>{} : QList<PlanRecord>{Jan} + added);
@@ -335,11 +327,8 @@ private slots:
         clickRow(named<QListWidget>(query, u"Aylar"_s), 2);
         form.menu()->findChild<QAction*>("eng")->trigger();
 
-        // A calendar day opens plan entry through the context; the stored plan shows in the open list.
-        t.ctx.state->entryMode = EntryMode::New;
-        t.ctx.state->selDay = 9;
-        t.ctx.state->selMonth = 3;
-        t.ctx.doors->openPlanEntry(nullptr);
+        // A calendar day opens plan entry through the shell; the stored plan shows in the open list.
+        calendar::openPlanEntryFor(t.ctx, 9, 3, nullptr);
         QPointer<PlanEntryWindow> entry = qobject_cast<PlanEntryWindow*>(QApplication::activeModalWidget());
         QVERIFY(entry && form.reminders().paused());
         QCOMPARE(entry->windowTitle(), "Add Record");

@@ -2,17 +2,11 @@
 #include "core/lang/language_setting.h"
 #include "core/notebook/notes_file.h"
 #include "core/plans/plan_store.h"
-#include "fakes/file_helpers.h"
+#include "fakes/test_support.h"
 #include "shell/bookkeeping.h"
-
-#include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
-
-using namespace velkor;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 class TestRecordFile : public QObject {
     Q_OBJECT
@@ -31,8 +25,7 @@ private slots:
         // An overlong form is no UTF-8: the code page's letters, not a hidden ">".
         QTest::newRow("windows-1254 that looks overlong")
             << QByteArray("1,\"\xC0\xBE\"\r\n") << QString::fromUtf8("À¾") << true;
-        // UTF-8 and code-page letters in one string, a BOM inside it; ED A0 80 would be a surrogate, so it
-        // is three code-page characters.
+        // UTF-8 and code-page letters, a BOM inside; ED A0 80 would be a surrogate: three code-page letters.
         QTest::newRow("mixed encodings")
             << QByteArray("007,\"G\xC3\xBCne\xFE \xC4\xB0zmir \xDDzmir \xEF\xBB\xBF\xED\xA0\x80\"\r\n")
             << QString::fromUtf8("Güneş İzmir İzmir \uFEFFí\u00A0€") << true;
@@ -64,8 +57,7 @@ private slots:
         QCOMPARE(readAll(path), QByteArray("1,1,25,0,\"whole\"\r\n2,2,25,0,\"tor\r\n3,\"new\"\r\n"));
     }
 
-    // The options file, a record file of one word: the language it names; what it cannot read is left as it
-    // is.
+    // The options file, a record of one word: the language it names; what it cannot read is left as it is.
     void settingFileRules_data() {
         QTest::addColumn<QByteArray>("content"); // "<missing>" for no file
         QTest::addColumn<int>("expected");       // 0 Turkish, 1 English, -1 no change

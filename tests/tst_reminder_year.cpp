@@ -10,17 +10,12 @@
 #include "shell/main_form.h"
 #include "shell/reminder_timer.h"
 
-#include <QtTest>
-
 #include <ctime>
 #include <memory>
 
-using namespace velkor;
 using namespace velkor::shell;
 using velkor::plans::NoHour;
 using velkor::plans::PlanRecord;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -275,8 +270,7 @@ private:
             busyFor(std::exchange(m_boxOpenMinutes, 0));
     }
 
-    // Minutes go by while a box or the plan entry is open (or the plans cannot be read); what falls due
-    // meanwhile waits until then.
+    // Minutes go by while a box or plan entry is open (or the plans unreadable); what falls due waits.
     void busyFor(qint64 minutes) {
         const QDateTime closes = now().addSecs(minutes * 60);
         for (QDateTime t = now().addSecs(60); t <= closes; t = t.addSecs(60)) {

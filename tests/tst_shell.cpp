@@ -9,15 +9,11 @@
 #include "shell/single_instance.h"
 #include "shell/window_code.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 #include <csignal>
 
-using namespace velkor;
 using namespace velkor::shell;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -138,8 +134,7 @@ private slots:
         s.form.menu()->hide();
     }
 
-    // An installed program (bin/velkor) finds its pages in share/velkor, never with the data; one that cannot
-    // be read says which file it looked for.
+    // Installed (bin/velkor), the pages are in share/velkor, not with the data; a missing one is named.
     void pagesFollowTheLanguage() {
         TestContext t;
         QTemporaryDir root;
@@ -154,8 +149,7 @@ private slots:
                                     QDir::toNativeSeparators(pages.filePath(u"help/eng/help_eng.htm"_s)));
     }
 
-    // The first start registers at the program's real path, once; an entry that cannot be written is told
-    // once and the start goes on.
+    // The first start registers the real path, once; an entry that cannot be written is told once.
     void autostartRegisteredOnceAtTheRealPath() {
         TemporaryConfigHome config;
         QTemporaryDir elsewhere;
@@ -229,8 +223,7 @@ private slots:
         QTest::newRow("portable") << true << QByteArray() << program << QString();
         QTest::newRow("installed, user folder empty") << false << QByteArray() << program << u"copied"_s;
         QTest::newRow("installed, both hold data") << false << user << user << u"uses"_s;
-        // The user folder's settings file is a folder: the copy fails half way, takes back what it copied,
-        // and nothing starts on it.
+        // The user folder's settings file is a folder: the copy fails half way, undone, and nothing starts.
         QTest::newRow("installed, the copy fails")
             << false << QByteArray("<folder>") << QByteArray() << u"cannot start"_s;
     }

@@ -1,9 +1,8 @@
 #include "core/base/user_checks.h"
-#include "fakes/file_helpers.h"
+#include "fakes/test_support.h"
 #include "shell/single_instance.h"
 
 #include <QLocalSocket>
-#include <QtTest>
 
 #include <csignal>
 #include <cstdio>
@@ -12,9 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace velkor;
 using shell::SingleInstance;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -76,10 +73,10 @@ private slots:
 
         // In a container every start may get the same process id: a lock left naming ours is not ours.
         QTemporaryDir other;
-        QVERIFY(testing::writeAll(QDir(other.path()).filePath(SingleInstance::lockFileName()),
-                                  QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
-                                      QCoreApplication::applicationName().toUtf8() + '\n' +
-                                      QSysInfo::machineHostName().toUtf8() + '\n'));
+        QVERIFY(writeAll(QDir(other.path()).filePath(SingleInstance::lockFileName()),
+                         QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                             QCoreApplication::applicationName().toUtf8() + '\n' +
+                             QSysInfo::machineHostName().toUtf8() + '\n'));
         QCOMPARE(SingleInstance(other.path()).acquire(), SingleInstance::Outcome::First);
     }
 
@@ -114,8 +111,7 @@ private slots:
         QCOMPARE(handled, QByteArrayList{"import /tmp/a b.ics\n"});
     }
 
-    // Only a socket that lies in a folder of this user's own is trusted, and only one whose other end runs
-    // as this user.
+    // Only a socket in a folder of this user's own is trusted, and only one whose other end is this user.
     void peerUser() {
         int pair[2];
         QCOMPARE(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
@@ -154,7 +150,7 @@ private slots:
         else if (kind == "a link to the user's own")
             QVERIFY(QFile::link(own, tested));
         else if (kind == "a file")
-            QVERIFY(testing::writeAll(tested, {}));
+            QVERIFY(writeAll(tested, {}));
         else if (kind == "another user's") {
             if (::getuid() != 0)
                 QSKIP("only root can give a folder to another user");
@@ -163,8 +159,7 @@ private slots:
         QCOMPARE(isPrivateFolder(tested), trusted);
     }
 
-    // The session's runtime folder holds the socket only when it is the user's own; otherwise a folder made
-    // for it does, and goes with the copy.
+    // The socket is in the session's runtime folder only when it is the user's own, else in one of its own.
     void socketFolder_data() {
         QTest::addColumn<QString>("runtime");
         QTest::newRow("none") << "";

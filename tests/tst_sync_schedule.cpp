@@ -1,14 +1,10 @@
-// When a sync runs, with a stand-in for the sync itself and the intervals shortened; what the reminders make
-// of a plan the sync brings in.
+// When a sync runs (a stand-in sync, short intervals); what the reminders make of a plan it brings in.
 #include "core/plans/plan_store.h"
 #include "fakes/fake_services.h"
 #include "shell/reminder_timer.h"
 #include "shell/sync_schedule.h"
 #include "sync/plan_side.h"
 
-#include <QTest>
-
-using namespace velkor;
 using velkor::shell::SyncSchedule;
 
 namespace {
@@ -95,10 +91,10 @@ private slots:
     // Written between two ticks as the sync writes it: a plan whose minute is still to come today is
     // reminded then; one whose minute (or day, for an all-day plan) passed on the way is not told late.
     void planBroughtInIsRemindedOnlyWhenStillToCome() {
-        testing::TestContext t;
+        TestContext t;
         const QDate today(2026, 3, 5);
         t.clock.set(QDateTime(today, QTime(10, 30)));
-        QVERIFY(testing::writeAll(t.file("myfile.kyt"), {}));
+        QVERIFY(writeAll(t.file("myfile.kyt"), {}));
         shell::ReminderTimer timer(t.ctx, t.file("myfile.kyt"), t.file("later.kyt"));
         timer.start(t.clock.now());
         // Another computer's plans, as its side of the sync sends them to the server.

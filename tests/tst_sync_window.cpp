@@ -7,12 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
-using namespace velkor;
 using namespace velkor::sync_ui;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -91,8 +87,7 @@ private slots:
         QCOMPARE(door.syncs, 2);
     }
 
-    // The last sync in plain words, in the program's language; stopping asks first and keeps the account
-    // when the answer is No.
+    // The last sync in plain words, in the program's language; stopping asks, and No keeps the account.
     void lastSyncToldAndStopAsked() {
         TestContext t;
         FakeDoor door;

@@ -11,12 +11,7 @@
 #include "ui/common/geometry.h"
 #include "ui/plans/click_label.h"
 
-#include <QTest>
 #include <QtWidgets>
-
-using namespace velkor;
-using namespace velkor::testing;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -161,8 +156,7 @@ void addMenu(QList<Text>& out, const QWidget* owner, const QList<QAction*>& acti
     }
 }
 
-// Every word a window shows: titles, captions, list entries and headers, menus, tooltips, and the context
-// menus Qt gives its text boxes.
+// Every word a window shows: titles, captions, lists, headers, tooltips, menus and text boxes' menus.
 void collect(QList<Text>& out, QWidget* window) {
     add(out, window, window->windowTitle());
     QList<QPointer<QWidget>> widgets{window};
@@ -202,8 +196,7 @@ QStringList offending(const QList<Text>& texts, Language language) {
     return found;
 }
 
-// The windows opened from others: plan entry from the records, the diary editor in the browser's place,
-// the directory's editor over it.
+// The windows opened from others: plan entry, the diary editor, the directory's editor.
 void openFromOthers(shell::MainForm& form) {
     press(form.windows().loaded(shell::PlanQuery), spoken(u"Yeni"_s, u"New"_s));
     press(form.windows().loaded(shell::DiaryBrowser), spoken(u"Yeni Ekle"_s, u"Add New"_s));
@@ -234,10 +227,9 @@ private slots:
         QTest::newRow("Turkish, then English") << Language::Turkish;
         QTest::newRow("English, then Turkish") << Language::English;
     }
-    // Every window opened from the menu, then the windows opened from others, each time in both languages;
-    // and boxes raised on purpose: a failing bookkeeping file, a missed plan, one falling due and a list of
-    // them, the delete-all question and a plan file that cannot be cleared. What a screen reader says of
-    // every control the user works is a name in the program's language that follows a switch.
+    // Every window from the menu, then those opened from others, in both languages; boxes raised on purpose
+    // (a failing bookkeeping file, missed and due plans, a list of them, the delete-all question, a plan file
+    // that cannot be cleared). Each control the user works has a name in the language, that follows a switch.
     void everyWindowFitsAndSpeaksItsLanguage() {
         QFETCH(Language, first);
         const Language second = first == Language::Turkish ? Language::English : Language::Turkish;
@@ -271,7 +263,7 @@ private slots:
             named<QListView>(form.windows().loaded(shell::DiaryBrowser), spoken(u"Konular"_s, u"Subjects"_s));
         QTRY_VERIFY(lines->model()->rowCount() == 1);
         QWidget* query = form.windows().loaded(shell::PlanQuery);
-        testing::clickRow(named<QListWidget>(query, spoken(u"Aylar"_s, u"Months"_s)), 13);
+        clickRow(named<QListWidget>(query, spoken(u"Aylar"_s, u"Months"_s)), 13);
         // The list windows grow as the user pulls them: their lists take the room, the buttons keep to their
         // edges, nothing overlaps or is cut; the size they open at stays the smallest.
         for (const int code : {shell::PlanQuery, shell::DiaryBrowser, shell::Directory}) {
@@ -293,8 +285,7 @@ private slots:
         }
         QSet<QString> walked;
         for (const int expected : {9, 10}) {
-            // Then the windows opened from others; the diary editor takes the browser's place, the
-            // directory hides behind its editor.
+            // Then those opened from others; the diary editor replaces the browser, the directory hides.
             if (expected == 10)
                 openFromOthers(form);
             QHash<const QWidget*, QString> said; // in the language before
@@ -311,8 +302,7 @@ private slots:
                 collect(texts, form.menu());
                 int windows = 0;
                 for (QWidget* window : QApplication::topLevelWidgets()) {
-                    // Hidden ones too: a window waiting behind another shows its words again when it
-                    // comes back.
+                    // Hidden ones too: a window behind another shows its words when it comes back.
                     if (!window->isVisible() && !form.windows().loadedWindows().contains(window))
                         continue;
                     collect(texts, window);
@@ -337,7 +327,7 @@ private slots:
                     ++windows;
                 }
                 QCOMPARE(windows, expected);
-                for (const testing::ShownBox& box : t.prompter.boxes)
+                for (const ShownBox& box : t.prompter.boxes)
                     texts.append({u"box"_s, box.title + u'\n' + box.text});
                 for (const QList<QStringList>& rows : t.prompter.lists)
                     for (const QStringList& row : rows)

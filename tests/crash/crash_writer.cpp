@@ -1,6 +1,5 @@
-// Drives the real store code in an endless loop so that a test can kill it at any moment and then check
-// that every file is whole: `crash_writer <dir>` writes, `crash_writer --check <dir>` checks.
-// Each store counts on from what it holds, so a run goes on where the killed one stopped.
+// The real stores in an endless loop, for a test to kill at any moment and then find every file whole:
+// `crash_writer <dir>` writes on from what the stores hold, `crash_writer --check <dir>` checks.
 #include "core/base/record_file.h"
 #include "core/diary/diary_store.h"
 #include "core/directory/directory_store.h"

@@ -2,7 +2,7 @@
 
 #include "core/interop/transfer.h"
 #include "core/lang/translations.h"
-#include "fakes/file_helpers.h"
+#include "fakes/test_support.h"
 #include "ui/common/app_context.h"
 
 #include <QtCore>
@@ -12,8 +12,7 @@
 
 namespace velkor::testing {
 
-// A clock the test moves: `set` lets time pass; `step` moves the wall clock alone, forward or back (a
-// suspend, or the clock set by hand).
+// A clock the test moves: `set` lets time pass; `step` moves the wall clock alone (a suspend, a hand set).
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 3, 5), QTime(9, 0))) : m_utc(start.toUTC()) {}

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/lang/translations.h"
+#include "fakes/test_support.h"
 
 #include <QAbstractItemView>
 #include <QStringList>
-#include <QTest>
 
 namespace velkor::testing {
 
@@ -40,8 +40,7 @@ inline void press(const QWidget* window, const QString& name) {
     QTest::mouseClick(named(window, name), Qt::LeftButton);
 }
 
-// A window's control by its designer name, for what a screen reader does not name (headings, rules); a
-// missing one stops the test run.
+// A control by its designer name, for what a screen reader does not name; a missing one stops the run.
 template <typename T = QWidget> T* child(const QWidget* window, const char* name) {
     auto* found = window->findChild<T*>(QString::fromLatin1(name));
     if (!found)

@@ -1,6 +1,6 @@
 #pragma once
-
-#include <QtCore>
+// What every test program starts from: Qt Test, the names the tests use throughout, and file helpers.
+#include <QtTest>
 
 namespace velkor::testing {
 
@@ -29,3 +29,7 @@ inline bool blockWithFolder(const QString& path) {
 }
 
 } // namespace velkor::testing
+
+using namespace velkor;
+using namespace velkor::testing;
+using namespace Qt::StringLiterals;
