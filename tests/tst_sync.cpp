@@ -66,7 +66,7 @@ struct Computer {
     }
 };
 
-// A helper of tests/sync on python3, answering a line at a time; it goes with the test's use of it.
+// A helper script of tests/sync on python3, read a line at a time; killed once the test is done with it.
 struct Script {
     QProcess process;
     Script(const char* name, QStringList args) {

@@ -10,6 +10,8 @@ answer ever), 500 or 412 (answered here, the server never sees it), hold or hold
 "held" is printed first, so the test can kill the client at that point), cut (a sync-collection
 answer cut short as a server with a limit does: its first item only, a 507 for the collection and the
 request's own token, from which the rest is asked again).
+Every multistatus it passes on also has a description in each propstat, as RFC 4918 allows and some
+servers send: a client must read past it.
 """
 import http.client
 import re
@@ -53,6 +55,11 @@ def cut_short(path, request, data):
     data = data[: items[0].start()] + items[0].group(0) + more + data[items[-1].end():]
     token = rb"(<(\w+:|)sync-token>).*?(</\2sync-token>)"
     return re.sub(token, lambda m: m.group(1) + asked.group(2) + m.group(3), data, flags=re.S)
+
+
+def described(data):
+    note = rb"\1<\2responsedescription>passed on by the proxy</\2responsedescription>\3"
+    return re.sub(rb"(<(\w+:|)status>[^<]*</\2status>)(\s*</\2propstat>)", note, data)
 
 
 class Proxy(http.server.BaseHTTPRequestHandler):
@@ -100,6 +107,8 @@ class Proxy(http.server.BaseHTTPRequestHandler):
             return self.cut()
         if action == "cut":
             data = cut_short(self.path, body or b"", data)
+        if status == 207:
+            data = described(data)
         self.send_response(status)
         for name, value in headers:
             if name.lower() not in ("transfer-encoding", "connection", "content-length"):
