@@ -51,6 +51,10 @@ void verifyMonth(const DayGrid& grid, const MonthGrid& month, const QColor& week
     }
 }
 
+// The month shown first; the buttons pressed (- and + the month, < and > the year); the month and year shown
+// after.
+using Presses = std::tuple<int, QString, int, int>;
+
 } // namespace
 
 class TestCalendar : public QObject {
@@ -174,22 +178,17 @@ private slots:
     }
 
     void browserButtons_data() {
-        QTest::addColumn<int>("startMonth");
-        QTest::addColumn<QString>("presses"); // - and + the month, < and > the year
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("year");
-        QTest::newRow("January to December") << 1 << "+++++++++++" << 12 << 2003;
-        QTest::newRow("June, back to January") << 6 << "-----" << 1 << 2003;
-        QTest::newRow("+ in December: January of the next year") << 12 << "+" << 1 << 2004;
-        QTest::newRow("- in January: December of the year before") << 1 << "-" << 12 << 2002;
-        QTest::newRow("a year on keeps the month") << 1 << ">" << 1 << 2004;
-        QTest::newRow("back through year 0, far past the rule") << 3 << QString(2004, u'<') << 3 << -1;
+        QTest::addColumn<Presses>("row");
+        QTest::newRow("January to December") << Presses{1, "+++++++++++", 12, 2003};
+        QTest::newRow("June, back to January") << Presses{6, "-----", 1, 2003};
+        QTest::newRow("+ in December: January of the next year") << Presses{12, "+", 1, 2004};
+        QTest::newRow("- in January: December of the year before") << Presses{1, "-", 12, 2002};
+        QTest::newRow("a year on keeps the month") << Presses{1, ">", 1, 2004};
+        QTest::newRow("back through year 0, far past the rule") << Presses{3, QString(2004, u'<'), 3, -1};
     }
     void browserButtons() {
-        QFETCH(int, startMonth);
-        QFETCH(QString, presses);
-        QFETCH(int, month);
-        QFETCH(int, year);
+        QFETCH(Presses, row);
+        const auto& [startMonth, presses, month, year] = row;
         TestContext t;
         t.clock.set(QDateTime(QDate(2003, startMonth, 10), QTime(10, 0)));
         MonthBrowserWindow browser(t.ctx);

@@ -51,6 +51,13 @@ long peakMemoryKb() {
     return usage.ru_maxrss;
 }
 
+// A file (or its bytes) into an empty directory: source, entries, one entry's name and number, a part of its
+// address.
+using RealFile = std::tuple<QByteArray, int, QString, QString, QString>;
+
+// The file, the choice made (-1: nothing is asked), the directory after, a part of the summary.
+using Namesakes = std::tuple<QByteArray, int, QStringList, QString>;
+
 } // namespace
 
 class TestContactsTransfer : public QObject {
@@ -59,45 +66,38 @@ private slots:
     // Each file into an empty directory: how many entries, the one named with its number, and a part of its
     // address text. The Gmail list (no number, no final line break) is the window's test file.
     void realFiles_data() {
-        QTest::addColumn<QByteArray>("source");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("tel");
-        QTest::addColumn<QString>("address");
+        QTest::addColumn<RealFile>("row");
         QTest::newRow("Android 2.1: QP soft breaks, photo, e-mail only cards")
-            << "ezvcard__John_Doe_ANDROID.vcf"_ba << 6 << u"Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ"_s << u"123456"_s
-            << u"Tel: (home) 45678901"_s;
+            << RealFile{"ezvcard__John_Doe_ANDROID.vcf"_ba, 6, u"Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ"_s, u"123456"_s,
+                        u"Tel: (home) 45678901"_s};
         QTest::newRow("Outlook 2.1: ADR taken over its QP LABEL")
-            << "ezvcard__John_Doe_MS_OUTLOOK.vcf"_ba << 1 << u"Mr. John Richter James Doe Sr."_s
-            << u"(905) 555-1234"_s << u"(work) Cresent moon drive\n12345 Albaney\nNew York\n"_s;
+            << RealFile{"ezvcard__John_Doe_MS_OUTLOOK.vcf"_ba, 1, u"Mr. John Richter James Doe Sr."_s,
+                        u"(905) 555-1234"_s, u"(work) Cresent moon drive\n12345 Albaney\nNew York\n"_s};
         QTest::newRow("Nextcloud 3.0: escaped number, quoted types")
-            << "icaljs__escape_semicolon.vcf"_ba << 1 << u"First Last NextCloud"_s << u"11111111"_s
-            << u"Tel: (work, fax) 205246;;,;"_s;
+            << RealFile{"icaljs__escape_semicolon.vcf"_ba, 1, u"First Last NextCloud"_s, u"11111111"_s,
+                        u"Tel: (work, fax) 205246;;,;"_s};
         QTest::newRow("KAddressBook 4.0: tel URIs, PREF=1")
-            << "kcontacts__testfullvcard.vcf"_ba << 1 << u"Sherlock Holmes"_s
-            << u"+44-555-555-5555;ext=5555"_s << u"Tel: (cell, text) +44-555-555-6666"_s;
+            << RealFile{"kcontacts__testfullvcard.vcf"_ba, 1, u"Sherlock Holmes"_s,
+                        u"+44-555-555-5555;ext=5555"_s, u"Tel: (cell, text) +44-555-555-6666"_s};
         QTest::newRow("phone 2.1: QP line break inside an ADR part, ORG for a name")
-            << "kcontacts__vcard10.vcf"_ba << 5 << u"Bike Shop"_s << QString()
-            << u"(work) DDDDDDDDDDDDDDD-Staße 2\n00000 DDDDDDDDDD"_s;
+            << RealFile{"kcontacts__vcard10.vcf"_ba, 5, u"Bike Shop"_s, QString(),
+                        u"(work) DDDDDDDDDDDDDDD-Staße 2\n00000 DDDDDDDDDD"_s};
         QTest::newRow("a name from its parts, in the order people say it")
-            << "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Kaya;Ayşe;Nur;Dr.;Jr.\r\nTEL:1\r\nEND:VCARD\r\n"_ba << 1
-            << u"Dr. Ayşe Nur Kaya Jr."_s << u"1"_s << QString();
+            << RealFile{"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Kaya;Ayşe;Nur;Dr.;Jr.\r\nTEL:1\r\nEND:VCARD\r\n"_ba,
+                        1, u"Dr. Ayşe Nur Kaya Jr."_s, u"1"_s, QString()};
         QTest::newRow("Turkish code pages, BOM, TAB fold, a quoted colon, nameless card")
-            << "\xEF\xBB\xBF"
-               "BEGIN:VCARD\r\r\nVERSION:2.1\r\n"
-               "FN;CHARSET=windows-1254;ENCODING=QUOTED-PRINTABLE:=DE=FCkr=FC =C7a=F0=FD=\r\nlar\r\n"
-               "TEL;TYPE=,HOME:0212\r\nTEL;WORK;PREF;X-NOTE=\"a: b; c\":0216\r\nFN:a second name\r\n"
-               "ADR;CHARSET=ISO-8859-9:;;\xDDstiklal\r\n\t Cad.;\xDEi\xFEli;;34000;\r\nEND:VCARD\r\n"
-               "BEGIN:VCARD\r\nVERSION:3.0\r\nNOTE:nothing to list\r\nEND:VCARD\r\n"_ba
-            << 1 << u"Şükrü Çağılar"_s << u"0216"_s << u"İstiklal Cad.\n34000 Şişli\nTel: (home) 0212"_s;
+            << RealFile{"\xEF\xBB\xBF"
+                        "BEGIN:VCARD\r\r\nVERSION:2.1\r\n"
+                        "FN;CHARSET=windows-1254;ENCODING=QUOTED-PRINTABLE:=DE=FCkr=FC =C7a=F0=FD=\r\nlar\r\n"
+                        "TEL;TYPE=,HOME:0212\r\nTEL;WORK;PREF;X-NOTE=\"a: b; c\":0216\r\nFN:a second name\r\n"
+                        "ADR;CHARSET=ISO-8859-9:;;\xDDstiklal\r\n\t Cad.;\xDEi\xFEli;;34000;\r\nEND:VCARD\r\n"
+                        "BEGIN:VCARD\r\nVERSION:3.0\r\nNOTE:nothing to list\r\nEND:VCARD\r\n"_ba,
+                        1, u"Şükrü Çağılar"_s, u"0216"_s, u"İstiklal Cad.\n34000 Şişli\nTel: (home) 0212"_s};
     }
 
     void realFiles() {
-        QFETCH(QByteArray, source);
-        QFETCH(int, count);
-        QFETCH(QString, name);
-        QFETCH(QString, tel);
-        QFETCH(QString, address);
+        QFETCH(RealFile, row);
+        const auto& [source, count, name, tel, address] = row;
         TestContext t(Language::English);
         const QString file =
             source.endsWith(".vcf") ? dataFile(QString::fromLatin1(source)) : written(t, source);
@@ -141,48 +141,44 @@ private slots:
     // Can with numbers already there (written differently), Berk with another number, and Deniz twice.
     // A file that cannot be imported changes nothing, and the message says why.
     void namesakesAndBadInput_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("pick"); // -1: nothing to ask
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QString>("summary");
+        QTest::addColumn<Namesakes>("row");
         const QByteArray namesakes = "BEGIN:VCARD\nFN:Ayşe\nTEL:(0532) 111-22-33\nEND:VCARD\n"
                                      "BEGIN:VCARD\nFN:Berk\nTEL:999\nADR:;;Yeni;;;;\nEND:VCARD\n"
                                      "BEGIN:VCARD\nFN:Can\nTEL:444\nEND:VCARD\n"
                                      "BEGIN:VCARD\nFN:Deniz\nTEL:555\nEND:VCARD\n"
                                      "BEGIN:VCARD\nFN:Deniz\nTEL:556\nEND:VCARD\n"_ba;
         const QStringList before{u"Ayşe=0532 111 22 33"_s, u"Berk=222"_s, u"Can=333"_s, u"Can (2)=444"_s};
-        QTest::newRow("keep both")
-            << namesakes << 0 << before + QStringList{u"Deniz=555"_s, u"Berk (2)=999"_s, u"Deniz (2)=556"_s}
-            << u"in.vcf: 1 contact added; 2 added under numbered names; 2 already in the "
-               u"directory, skipped."_s;
-        QTest::newRow("overwrite")
-            << namesakes << 1
-            << QStringList{u"Ayşe=0532 111 22 33"_s, u"Berk=999"_s, u"Can=333"_s, u"Can (2)=444"_s,
-                           u"Deniz=556"_s}
-            << u"in.vcf: 1 contact added; 2 entries overwritten; 2 already in the directory, skipped."_s;
-        QTest::newRow("cancel") << namesakes << 2 << before
-                                << u"The import was cancelled; the directory is unchanged."_s;
+        QTest::newRow("keep both") << Namesakes{
+            namesakes, 0, before + QStringList{u"Deniz=555"_s, u"Berk (2)=999"_s, u"Deniz (2)=556"_s},
+            u"in.vcf: 1 contact added; 2 added under numbered names; 2 already in the "
+            u"directory, skipped."_s};
+        QTest::newRow("overwrite") << Namesakes{
+            namesakes, 1,
+            QStringList{u"Ayşe=0532 111 22 33"_s, u"Berk=999"_s, u"Can=333"_s, u"Can (2)=444"_s,
+                        u"Deniz=556"_s},
+            u"in.vcf: 1 contact added; 2 entries overwritten; 2 already in the directory, skipped."_s};
+        QTest::newRow("cancel") << Namesakes{namesakes, 2, before,
+                                             u"The import was cancelled; the directory is unchanged."_s};
         const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Tam\r\nEND:VCARD\r\n";
         QTest::newRow("missing file")
-            << QByteArray("<missing>") << -1 << before << u"in.vcf could not be opened"_s;
-        QTest::newRow("empty") << QByteArray("") << -1 << before << u"in.vcf holds no contact card"_s;
-        QTest::newRow("a calendar") << "\r\nBEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n"_ba << -1
-                                    << before << u"in.vcf is not a vCard file (line 2)"_s;
-        QTest::newRow("truncated") << card + "BEGIN:VCARD\r\nFN:Yarım\r\nTEL:05"_ba << -1 << before
-                                   << u"the contact card that begins on line 5 has no end"_s;
-        QTest::newRow("unknown charset")
-            << card + "BEGIN:VCARD\r\nFN;CHARSET=x-klingon:Qapla'\r\nEND:VCARD\r\n"_ba << -1 << before
-            << u"in.vcf, line 6: the character set “x-klingon” is not known. Nothing was imported."_s;
-        QTest::newRow("value too long") << card + "BEGIN:VCARD\r\nFN:" + QByteArray(200 * 1024, 'a') +
-                                               "\r\n " + QByteArray(100 * 1024, 'b') + "\r\nEND:VCARD\r\n"
-                                        << -1 << before << u"line 6: a value longer than 256 KB"_s;
+            << Namesakes{QByteArray("<missing>"), -1, before, u"in.vcf could not be opened"_s};
+        QTest::newRow("empty") << Namesakes{QByteArray(""), -1, before, u"in.vcf holds no contact card"_s};
+        QTest::newRow("a calendar") << Namesakes{"\r\nBEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n"_ba,
+                                                 -1, before, u"in.vcf is not a vCard file (line 2)"_s};
+        QTest::newRow("truncated") << Namesakes{card + "BEGIN:VCARD\r\nFN:Yarım\r\nTEL:05"_ba, -1, before,
+                                                u"the contact card that begins on line 5 has no end"_s};
+        QTest::newRow("unknown charset") << Namesakes{
+            card + "BEGIN:VCARD\r\nFN;CHARSET=x-klingon:Qapla'\r\nEND:VCARD\r\n"_ba, -1, before,
+            u"in.vcf, line 6: the character set “x-klingon” is not known. Nothing was imported."_s};
+        QTest::newRow("value too long")
+            << Namesakes{card + "BEGIN:VCARD\r\nFN:" + QByteArray(200 * 1024, 'a') + "\r\n " +
+                             QByteArray(100 * 1024, 'b') + "\r\nEND:VCARD\r\n",
+                         -1, before, u"line 6: a value longer than 256 KB"_s};
     }
 
     void namesakesAndBadInput() {
-        QFETCH(QByteArray, content);
-        QFETCH(int, pick);
-        QFETCH(QStringList, after);
-        QFETCH(QString, summary);
+        QFETCH(Namesakes, row);
+        const auto& [content, pick, after, summary] = row;
         TestContext t(Language::English);
         seed(t, {{u"Ayşe"_s, u"0532 111 22 33"_s, u"eski"_s},
                  {u"Berk"_s, u"222"_s, {}},

@@ -21,6 +21,9 @@ QByteArray garbage(int size) {
 
 using Files = QMap<QString, QByteArray>;
 
+// The files, one some box must name (empty: no box at all), those left untouched, the plans listed.
+using Damage = std::tuple<Files, QString, QStringList, int>;
+
 } // namespace
 
 // The real program started on data folders holding foreign or damaged files: it never crashes, says so
@@ -29,49 +32,43 @@ class TestDamagedFiles : public QObject {
     Q_OBJECT
 private slots:
     void startsAndOpensEveryWindow_data() {
-        QTest::addColumn<Files>("files");
-        QTest::addColumn<QString>("toldAbout"); // a file some box must name; empty: no box at all
-        QTest::addColumn<QStringList>("untouched");
-        QTest::addColumn<int>("plansListed");
+        QTest::addColumn<Damage>("row");
 
         const QByteArray good = "3,15,9,30,\"Dentist\"\r\n";
         QTest::newRow("garbage plans")
-            << Files{{"myfile.kyt", garbage(3000)}} << QString() << QStringList{"myfile.kyt"} << 0;
-        QTest::newRow("numbers out of range")
-            << Files{{"myfile.kyt", "300,1,1,1,\"x\"\r\n13,99,77,45,\"y\"\r\n-1,5,25,0,\"z\"\r\n" + good}}
-            << QString() << QStringList{"myfile.kyt"} << 1; // month 13 is in no month's list
+            << Damage{Files{{"myfile.kyt", garbage(3000)}}, QString(), QStringList{"myfile.kyt"}, 0};
+        QTest::newRow("numbers out of range") << Damage{
+            Files{{"myfile.kyt", "300,1,1,1,\"x\"\r\n13,99,77,45,\"y\"\r\n-1,5,25,0,\"z\"\r\n" + good}},
+            QString(), QStringList{"myfile.kyt"}, 1}; // month 13 is in no month's list
         QTest::newRow("garbage bookkeeping and settings")
-            << Files{{"tarih.kyt", garbage(200)},
-                     {"sc.kyt", garbage(50)},
-                     {"options.prg", garbage(80)},
-                     {"notes.kyt", garbage(500)},
-                     {"myfile.kyt", good}}
-            << "tarih.kyt" << QStringList{"options.prg", "notes.kyt", "myfile.kyt"} << 1;
-        QTest::newRow("exit moment past 9999")
-            << Files{{"tarih.kyt", "20000,1,1,0,0\r\n"}, {"sc.kyt", "1\r\n"}} << "tarih.kyt" << QStringList{}
-            << 0;
+            << Damage{Files{{"tarih.kyt", garbage(200)},
+                            {"sc.kyt", garbage(50)},
+                            {"options.prg", garbage(80)},
+                            {"notes.kyt", garbage(500)},
+                            {"myfile.kyt", good}},
+                      "tarih.kyt", QStringList{"options.prg", "notes.kyt", "myfile.kyt"}, 1};
+        QTest::newRow("exit moment past 9999") << Damage{
+            Files{{"tarih.kyt", "20000,1,1,0,0\r\n"}, {"sc.kyt", "1\r\n"}}, "tarih.kyt", QStringList{}, 0};
         QTest::newRow("exit moment cut short")
-            << Files{{"tarih.kyt", "2026,3\r\n"}, {"sc.kyt", "1\r\n"}} << "tarih.kyt" << QStringList{} << 0;
+            << Damage{Files{{"tarih.kyt", "2026,3\r\n"}, {"sc.kyt", "1\r\n"}}, "tarih.kyt", QStringList{}, 0};
         QTest::newRow("dangling bookkeeping")
-            << Files{{"tarih.kyt", kDangling}, {"sc.kyt", kDangling}} << "sc.kyt" << QStringList{} << 0;
+            << Damage{Files{{"tarih.kyt", kDangling}, {"sc.kyt", kDangling}}, "sc.kyt", QStringList{}, 0};
         const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + garbage(4000);
         // The start tries to carry them over and says why it could not, once.
         QTest::newRow("old Jet diary")
-            << Files{{"history.mdb", jet}, {"files.mdb", jet}} << "history.mdb\nbozuk ya da şifreli"
-            << QStringList{"history.mdb", "files.mdb"} << 0;
+            << Damage{Files{{"history.mdb", jet}, {"files.mdb", jet}}, "history.mdb\nbozuk ya da şifreli",
+                      QStringList{"history.mdb", "files.mdb"}, 0};
         QTest::newRow("garbage databases")
-            << Files{{"history.mdb", garbage(5000)}, {"rehber.mdb", garbage(9000)}} << "rehber.mdb"
-            << QStringList{"history.mdb", "rehber.mdb"} << 0;
+            << Damage{Files{{"history.mdb", garbage(5000)}, {"rehber.mdb", garbage(9000)}}, "rehber.mdb",
+                      QStringList{"history.mdb", "rehber.mdb"}, 0};
         QTest::newRow("folder for the plans")
-            << Files{{"myfile.kyt", kFolder}} << "myfile.kyt" << QStringList{} << 0;
-        QTest::newRow("folder for the settings and the note")
-            << Files{{"options.prg", kFolder}, {"notes.kyt", kFolder}} << "options.prg" << QStringList{} << 0;
+            << Damage{Files{{"myfile.kyt", kFolder}}, "myfile.kyt", QStringList{}, 0};
+        QTest::newRow("folder for the settings and the note") << Damage{
+            Files{{"options.prg", kFolder}, {"notes.kyt", kFolder}}, "options.prg", QStringList{}, 0};
     }
     void startsAndOpensEveryWindow() {
-        QFETCH(Files, files);
-        QFETCH(QString, toldAbout);
-        QFETCH(QStringList, untouched);
-        QFETCH(int, plansListed);
+        QFETCH(Damage, row);
+        const auto& [files, toldAbout, untouched, plansListed] = row;
 
         TestContext t;
         for (auto it = files.cbegin(); it != files.cend(); ++it) {

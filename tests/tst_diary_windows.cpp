@@ -43,6 +43,10 @@ struct Diary {
     }
 };
 
+// A file opened from the entry panel: language, path, what the desktop would answer if asked, and the box
+// (kind, title|text; empty when it opens).
+using Opening = std::tuple<Language, QString, FileOpener::Outcome, BoxKind, QString>;
+
 } // namespace
 
 class TestDiaryWindows : public QObject {
@@ -87,35 +91,29 @@ private slots:
     }
 
     void entryPanelOpensFilesOrSaysWhy_data() {
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<FileOpener::Outcome>("outcome"); // what the desktop would answer if asked
-        QTest::addColumn<BoxKind>("kind");
-        QTest::addColumn<QString>("text"); // empty when the file opens
+        QTest::addColumn<Opening>("row");
         const auto tr = Language::Turkish, en = Language::English;
         const QString noProgram = u"Error|Cannot find an appropriate program On This Computer."_s;
         using O = FileOpener::Outcome;
-        QTest::newRow("opened") << tr << u"/d/notes.txt"_s << O::Opened << BoxKind::Critical << QString();
-        QTest::newRow("doc") << tr << u"/d/r.doc"_s << O::NoProgram << BoxKind::Warning
-                             << u"Hata|Bilgisayarınızda Word programı yüklü değil."_s;
-        QTest::newRow("docx") << en << u"/d/r.docx"_s << O::NoProgram << BoxKind::Critical << noProgram;
+        QTest::newRow("opened") << Opening{tr, u"/d/notes.txt"_s, O::Opened, BoxKind::Critical, QString()};
+        QTest::newRow("doc") << Opening{tr, u"/d/r.doc"_s, O::NoProgram, BoxKind::Warning,
+                                        u"Hata|Bilgisayarınızda Word programı yüklü değil."_s};
+        QTest::newRow("docx") << Opening{en, u"/d/r.docx"_s, O::NoProgram, BoxKind::Critical, noProgram};
         QTest::newRow("too short for a path, never handed on")
-            << en << u"ab"_s << O::Opened << BoxKind::Critical << noProgram;
+            << Opening{en, u"ab"_s, O::Opened, BoxKind::Critical, noProgram};
         // A file that moved is not a missing program: the box says so and names where it was.
-        QTest::newRow("moved")
-            << tr << u"/d/taşındı.doc"_s << O::NotFound << BoxKind::Warning
-            << u"Hata|Dosya bulunamıyor; taşınmış ya da silinmiş olabilir:\n/d/taşındı.doc"_s;
-        QTest::newRow("no opener") << en << u"/d/notes.txt"_s << O::NoOpener << BoxKind::Warning
-                                   << u"Error|Files cannot be opened: the desktop's opener xdg-open is not "
-                                      u"installed (Debian package xdg-utils)."_s;
+        QTest::newRow("moved") << Opening{
+            tr, u"/d/taşındı.doc"_s, O::NotFound, BoxKind::Warning,
+            u"Hata|Dosya bulunamıyor; taşınmış ya da silinmiş olabilir:\n/d/taşındı.doc"_s};
+        QTest::newRow("no opener") << Opening{
+            en, u"/d/notes.txt"_s, O::NoOpener, BoxKind::Warning,
+            u"Error|Files cannot be opened: the desktop's opener xdg-open is not "
+            u"installed (Debian package xdg-utils)."_s};
     }
     void entryPanelOpensFilesOrSaysWhy() {
-        QFETCH(Language, language);
-        QFETCH(QString, path);
-        QFETCH(FileOpener::Outcome, outcome);
+        QFETCH(Opening, row);
+        const auto& [language, path, outcome, kind, text] = row;
         const bool opens = outcome == FileOpener::Outcome::Opened;
-        QFETCH(BoxKind, kind);
-        QFETCH(QString, text);
         Diary d(language);
         d.t.opener.outcome = outcome;
         const qint32 no = d.add("05", "03", "2026", QString(50, u'a') + u"cut off"_s, u"içerik"_s);

@@ -36,6 +36,13 @@ QByteArray yearly(const QByteArray& start, const QByteArray& summary) {
 // Where a running copy is while the command line runs, and whose session has a runtime folder.
 enum RunningCopy { NoCopy, SameSession, CopysRuntimeOnly, CommandLinesRuntimeOnly };
 
+// A file of another program: plans added, events left out, and a line of the plan file or "start|summary" of
+// an event left out.
+using RealFile = std::tuple<QString, int, int, QString>;
+
+// The arguments, where a running copy is, the exit status, a part of what is printed.
+using Command = std::tuple<QStringList, RunningCopy, int, QString>;
+
 } // namespace
 
 class TestInterop : public QObject {
@@ -96,24 +103,20 @@ private slots:
     }
 
     void realFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("plans");
-        QTest::addColumn<int>("leftOut");
-        QTest::addColumn<QString>("seen"); // a line of the plan file, or "start|summary" of an event left out
+        QTest::addColumn<RealFile>("row");
         QTest::newRow("Apple holidays: fixed yearly days in, moving ones out, escaped comma")
-            << "icalnet__USHolidays.ics" << 16 << 20 << "2006-01-16|Martin Luther King, Jr. Day";
+            << RealFile{"icalnet__USHolidays.ics", 16, 20, "2006-01-16|Martin Luther King, Jr. Day"};
         QTest::newRow("BOM, names folded from their values, a birthday without a rule is once only")
-            << "icalnet__Language2.ics" << 0 << 6 << QString::fromUtf8("2006-11-09|Mamma fyller år");
+            << RealFile{"icalnet__Language2.ics", 0, 6, QString::fromUtf8("2006-11-09|Mamma fyller år")};
         QTest::newRow("Outlook: its own VTIMEZONE under a Windows zone name, tab folding")
-            << "biweekly__outlook-2010.ics" << 0 << 1 << "2013-06-10 12:00|Team Meeting";
-        QTest::newRow("empty first line, blank after colon") << "pyvobject__vobject_0050.ics" << 0 << 1 << "";
+            << RealFile{"biweekly__outlook-2010.ics", 0, 1, "2013-06-10 12:00|Team Meeting"};
+        QTest::newRow("empty first line, blank after colon")
+            << RealFile{"pyvobject__vobject_0050.ics", 0, 1, ""};
     }
 
     void realFiles() {
-        QFETCH(QString, file);
-        QFETCH(int, plans);
-        QFETCH(int, leftOut);
-        QFETCH(QString, seen);
+        QFETCH(RealFile, row);
+        const auto& [file, plans, leftOut, seen] = row;
         TestContext t;
         const interop::CalendarImport imported =
             interop::importCalendarFile(VELKOR_SOURCE_DIR "/tests/data/interop/ics/" + file, t.ctx);
@@ -262,34 +265,29 @@ private slots:
     // A copy of the program keeps its data beside it. The command line works alone or through a running copy,
     // maybe of another session (cron, su) and runtime folder, and answers on stdout, or stderr on failure.
     void commandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<RunningCopy>("copy");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("--export=FILE") << QStringList{"--export=out.ics"} << NoCopy << 0 << "1 plan";
+        QTest::addColumn<Command>("row");
+        QTest::newRow("--export=FILE") << Command{QStringList{"--export=out.ics"}, NoCopy, 0, "1 plan"};
         // The kind of file goes by its name: the directory (empty here) for .vcf, no guess for other names.
-        QTest::newRow(".vcf") << QStringList{"--export", "rehber.vcf"} << NoCopy << 1 << "Rehber boş";
-        QTest::newRow(".txt") << QStringList{"--export", "notlar.txt"} << NoCopy << 1 << "ne takvim";
-        QTest::newRow("--version") << QStringList{"--version"} << NoCopy << 0 << "Velkor";
-        QTest::newRow("--help") << QStringList{"--help"} << NoCopy << 0 << "--import <FILE>";
-        QTest::newRow("--bogus") << QStringList{"--bogus"} << NoCopy << 2 << "Unknown option 'bogus'";
+        QTest::newRow(".vcf") << Command{QStringList{"--export", "rehber.vcf"}, NoCopy, 1, "Rehber boş"};
+        QTest::newRow(".txt") << Command{QStringList{"--export", "notlar.txt"}, NoCopy, 1, "ne takvim"};
+        QTest::newRow("--version") << Command{QStringList{"--version"}, NoCopy, 0, "Velkor"};
+        QTest::newRow("--help") << Command{QStringList{"--help"}, NoCopy, 0, "--import <FILE>"};
+        QTest::newRow("--bogus") << Command{QStringList{"--bogus"}, NoCopy, 2, "Unknown option 'bogus'"};
         QTest::newRow("Qt's -style, then --bogus")
-            << QStringList{"-style", "fusion", "--bogus"} << NoCopy << 2 << "--import <FILE>";
-        QTest::newRow("no display") << QStringList{"-platform", "xcb"} << NoCopy << 1 << "no display";
+            << Command{QStringList{"-style", "fusion", "--bogus"}, NoCopy, 2, "--import <FILE>"};
+        QTest::newRow("no display") << Command{QStringList{"-platform", "xcb"}, NoCopy, 1, "no display"};
         QTest::newRow("not a calendar")
-            << QStringList{"--import", "myfile.kyt"} << NoCopy << 1 << "myfile.kyt";
+            << Command{QStringList{"--import", "myfile.kyt"}, NoCopy, 1, "myfile.kyt"};
         QTest::newRow("--import=FILE by a running copy")
-            << QStringList{"--import=in.ics"} << SameSession << 0 << "1 kayıt zaten vardı";
+            << Command{QStringList{"--import=in.ics"}, SameSession, 0, "1 kayıt zaten vardı"};
         QTest::newRow("runtime folder in the copy's session only")
-            << QStringList{"--export", "backup.ics"} << CopysRuntimeOnly << 0 << "1 plan";
+            << Command{QStringList{"--export", "backup.ics"}, CopysRuntimeOnly, 0, "1 plan"};
         QTest::newRow("runtime folder in the command line's only")
-            << QStringList{"--export", "backup.ics"} << CommandLinesRuntimeOnly << 0 << "1 plan";
+            << Command{QStringList{"--export", "backup.ics"}, CommandLinesRuntimeOnly, 0, "1 plan"};
     }
     void commandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(RunningCopy, copy);
-        QFETCH(int, status);
-        QFETCH(QString, said);
+        QFETCH(Command, row);
+        const auto& [arguments, copy, status, said] = row;
         const bool succeeds = status == 0;
         TestContext t;
         const QString program = t.file("velkor");

@@ -6,6 +6,9 @@
 
 using namespace velkor::plans;
 
+// The file, the plans chosen, the plans left, those chosen but missing.
+using Removal = std::tuple<QList<PlanRecord>, QList<PlanRecord>, QList<PlanRecord>, QList<PlanRecord>>;
+
 class TestPlanStore : public QObject {
     Q_OBJECT
 
@@ -60,21 +63,16 @@ private slots:
 
     // Deletes take out exactly the records chosen, one file record for each; edits: see tst_plan_windows.
     void rewritesActOnWholeRecords_data() {
-        QTest::addColumn<QList<PlanRecord>>("file");
-        QTest::addColumn<QList<PlanRecord>>("chosen");
-        QTest::addColumn<QList<PlanRecord>>("left");
-        QTest::addColumn<QList<PlanRecord>>("missing");
+        QTest::addColumn<Removal>("row");
         const PlanRecord same{5, 1, 8, 0, "same"}, stays{7, 7, NoHour, 0, "stays"};
         using L = QList<PlanRecord>;
-        QTest::newRow("one of two identical") << L{same, stays, same} << L{same} << L{stays, same} << L{};
-        QTest::newRow("both identical") << L{same, stays, same} << L{same, same} << L{stays} << L{};
-        QTest::newRow("chosen twice, held once") << L{same, stays} << L{same, same} << L{stays} << L{same};
+        QTest::newRow("one of two identical") << Removal{L{same, stays, same}, L{same}, L{stays, same}, L{}};
+        QTest::newRow("both identical") << Removal{L{same, stays, same}, L{same, same}, L{stays}, L{}};
+        QTest::newRow("chosen twice, held once") << Removal{L{same, stays}, L{same, same}, L{stays}, L{same}};
     }
     void rewritesActOnWholeRecords() {
-        QFETCH(QList<PlanRecord>, file);
-        QFETCH(QList<PlanRecord>, chosen);
-        QFETCH(QList<PlanRecord>, left);
-        QFETCH(QList<PlanRecord>, missing);
+        QFETCH(Removal, row);
+        const auto& [file, chosen, left, missing] = row;
         for (const PlanRecord& p : file)
             QVERIFY(store().appendPlan(p).ok());
         const auto gone = store().removePlans(chosen);

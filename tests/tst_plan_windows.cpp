@@ -60,6 +60,10 @@ const PlanRecord MarNextDay{3, 6, NoHour, 0, QString(200, 'w') + "end"};   // lo
 const PlanRecord MarNextTwin{3, 6, NoHour, 0, QString(200, 'w') + "twin"}; // shows as the same line
 const PlanRecord Dec{12, 1, 9, 30, "december"};
 
+// The plan edited (none: a new one for the calendar's 9 March), the text typed (null: none), what the plan
+// file gains (kept aside when it cannot be written), whether it cannot.
+using UnattendedExit = std::tuple<QList<PlanRecord>, QString, QList<PlanRecord>, bool>;
+
 } // namespace
 
 class TestPlanWindows : public QObject {
@@ -161,24 +165,20 @@ private slots:
     // At SIGTERM or the session's end nobody can answer: what the open entry holds is stored as its button
     // would store it, once, or kept beside a plan file that cannot take it.
     void entryOpenAtAnUnattendedExit_data() {
-        QTest::addColumn<QList<PlanRecord>>("edited"); // none: a new plan from the calendar's 9 March
-        QTest::addColumn<QString>("typed");            // null: nothing typed
-        QTest::addColumn<QList<PlanRecord>>("added");  // to the plan file; kept aside if it cannot be written
-        QTest::addColumn<bool>("fileFails");
+        QTest::addColumn<UnattendedExit>("row");
         using L = QList<PlanRecord>;
         const PlanRecord midnight{3, 5, 0, 0, "midnight"}; // a time no slot shows
         const PlanRecord typedOn9th{3, 9, NoHour, 0, "typed"};
-        QTest::newRow("new") << L{} << "typed" << L{typedOn9th} << false;
-        QTest::newRow("new, nothing typed") << L{} << QString() << L{} << false;
-        QTest::newRow("edit") << L{MarEarly} << "said \"so\"" << L{{3, 5, 0, 30, "said ''so''"}} << false;
-        QTest::newRow("edit, untouched") << L{midnight} << QString() << L{midnight} << false;
-        QTest::newRow("plan file cannot be written") << L{} << "typed" << L{typedOn9th} << true;
+        QTest::newRow("new") << UnattendedExit{L{}, "typed", L{typedOn9th}, false};
+        QTest::newRow("new, nothing typed") << UnattendedExit{L{}, QString(), L{}, false};
+        QTest::newRow("edit") << UnattendedExit{L{MarEarly}, "said \"so\"", L{{3, 5, 0, 30, "said ''so''"}},
+                                                false};
+        QTest::newRow("edit, untouched") << UnattendedExit{L{midnight}, QString(), L{midnight}, false};
+        QTest::newRow("plan file cannot be written") << UnattendedExit{L{}, "typed", L{typedOn9th}, true};
     }
     void entryOpenAtAnUnattendedExit() {
-        QFETCH(QList<PlanRecord>, edited);
-        QFETCH(QString, typed);
-        QFETCH(QList<PlanRecord>, added);
-        QFETCH(bool, fileFails);
+        QFETCH(UnattendedExit, row);
+        const auto& [edited, typed, added, fileFails] = row;
         TestContext t;
         shell::MainForm form(t.ctx);
         QVERIFY(form.start());

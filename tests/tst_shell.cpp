@@ -51,6 +51,13 @@ struct Shell {
     QWidget* loaded(int code) { return form.windows().loaded(code); }
 };
 
+// Whether the program folder is writable, the user folder's plans before (null: nothing yet) and after, what
+// is told.
+using Handover = std::tuple<bool, QByteArray, QByteArray, QString>;
+
+// How the program is left, whether the save fails, the note file after, whether the program ends.
+using UnsavedExit = std::tuple<int, bool, QByteArray, bool>;
+
 } // namespace
 
 class TestShell : public QObject {
@@ -214,24 +221,19 @@ private slots:
 
     // A read-only program folder that holds the user's data: the data moves with them, told once.
     void readOnlyProgramFolderHandsItsDataOver_data() {
-        QTest::addColumn<bool>("programWritable");
-        QTest::addColumn<QByteArray>("userPlans"); // null: the user folder holds nothing yet
-        QTest::addColumn<QByteArray>("plansAfter");
-        QTest::addColumn<QString>("told");
+        QTest::addColumn<Handover>("row");
         const QByteArray program = "3,4,9,30,\"program folder\"\r\n";
         const QByteArray user = "5,6,25,0,\"user folder\"\r\n";
-        QTest::newRow("portable") << true << QByteArray() << program << QString();
-        QTest::newRow("installed, user folder empty") << false << QByteArray() << program << u"copied"_s;
-        QTest::newRow("installed, both hold data") << false << user << user << u"uses"_s;
+        QTest::newRow("portable") << Handover{true, QByteArray(), program, QString()};
+        QTest::newRow("installed, user folder empty") << Handover{false, QByteArray(), program, u"copied"_s};
+        QTest::newRow("installed, both hold data") << Handover{false, user, user, u"uses"_s};
         // The user folder's settings file is a folder: the copy fails half way, undone, and nothing starts.
         QTest::newRow("installed, the copy fails")
-            << false << QByteArray("<folder>") << QByteArray() << u"cannot start"_s;
+            << Handover{false, QByteArray("<folder>"), QByteArray(), u"cannot start"_s};
     }
     void readOnlyProgramFolderHandsItsDataOver() {
-        QFETCH(bool, programWritable);
-        QFETCH(QByteArray, userPlans);
-        QFETCH(QByteArray, plansAfter);
-        QFETCH(QString, told);
+        QFETCH(Handover, row);
+        const auto& [programWritable, userPlans, plansAfter, told] = row;
         QTemporaryDir programDir, home;
         const QString userDir = home.filePath(u"share/Velkor"_s);
         const QString programPath = programDir.path();
@@ -280,23 +282,18 @@ private slots:
 
     // Typed notebook text at the end: asked about where someone can answer, saved where nobody can.
     void exitWithUnsavedNotebookText_data() {
+        QTest::addColumn<UnsavedExit>("row");
         // The choice taken at the exit item's question; -1 SIGTERM, -2 session end.
-        QTest::addColumn<int>("how");
-        QTest::addColumn<bool>("saveFails");
-        QTest::addColumn<QByteArray>("notes");
-        QTest::addColumn<bool>("ends");
         const QByteArray typed = "\"typed\"\r\n";
-        QTest::newRow("Save") << 0 << false << typed << true;
-        QTest::newRow("Cancel: the program goes on") << 2 << false << QByteArray() << false;
-        QTest::newRow("Save, but the save fails") << 0 << true << QByteArray() << false;
-        QTest::newRow("SIGTERM") << -1 << false << typed << true;
-        QTest::newRow("session about to end") << -2 << false << typed << false;
+        QTest::newRow("Save") << UnsavedExit{0, false, typed, true};
+        QTest::newRow("Cancel: the program goes on") << UnsavedExit{2, false, QByteArray(), false};
+        QTest::newRow("Save, but the save fails") << UnsavedExit{0, true, QByteArray(), false};
+        QTest::newRow("SIGTERM") << UnsavedExit{-1, false, typed, true};
+        QTest::newRow("session about to end") << UnsavedExit{-2, false, typed, false};
     }
     void exitWithUnsavedNotebookText() {
-        QFETCH(int, how);
-        QFETCH(bool, saveFails);
-        QFETCH(QByteArray, notes);
-        QFETCH(bool, ends);
+        QFETCH(UnsavedExit, row);
+        const auto& [how, saveFails, notes, ends] = row;
         TestContext t;
         MainForm form(t.ctx);
         QVERIFY(form.start());
