@@ -5,6 +5,7 @@
 #include "core/directory/directory_store.h"
 #include "core/plans/plan_store.h"
 #include "sync/sync_run.h"
+#include "sync/sync_texts.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -343,9 +344,11 @@ private slots:
         for (int day = 1; day <= 8; ++day)
             many.append({8, day, 25, 0, u"Plan %1"_s.arg(day)});
         QVERIFY(a.store.addPlans(many));
-        QVERIFY(a.setup(u).ok && a.sync().ok);
-        const auto wrong = a.sync(u"yanlış"_s);
-        QVERIFY(!radicale || !wrong.ok);
+        QVERIFY(a.setup(u).ok);
+        const auto first = a.sync(u"yanlış"_s); // before the calendar is known, then after
+        QVERIFY(a.sync().ok);
+        for (const auto& wrong : {first, a.sync(u"yanlış"_s)})
+            QVERIFY(!radicale || (!wrong.ok && wrong.summary.contains(sync::texts::wrongPassword())));
         Phone phone(u, a);
         for (const QByteArray& href : phone.items().keys())
             QVERIFY(phone.remove(href));
@@ -486,6 +489,24 @@ private slots:
         QVERIFY2(out.ok, qPrintable(out.summary));
         QCOMPARE(out.counts.in, 4);
         QCOMPARE(a.plans().size(), 17);
+    }
+
+    // A server without sync reports: changes are found by the calendar's ctag and a listing of ETags, and a
+    // sync with nothing to do stops at the glance.
+    void serverWithoutSyncReports() {
+        Computer a;
+        FaultProxy proxy;
+        QVERIFY(proxy.rule("ctag-only"));
+        const std::unique_ptr<Phone> phone = halfWayWork(a, proxy, user());
+        QVERIFY(phone && a.sync().ok);
+        QVERIFY(phone->put(phone->calendar + "bayram.ics", phoneEvent("bayram", "20260423", "Bayram")));
+        auto out = a.sync();
+        QVERIFY2(out.ok && out.counts.in == 1, qPrintable(out.summary));
+        QCOMPARE(a.plans().size(), 14);
+        QCOMPARE(phone->items().size(), 14);
+        out = a.sync();
+        QVERIFY(out.ok && out.counts.in + out.counts.out == 0);
+        QCOMPARE(out.requests, radicale ? 1 : 2);
     }
 
     // A server whose certificate nobody vouches for is refused, its fingerprint named for the user.

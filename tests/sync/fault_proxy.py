@@ -11,7 +11,8 @@ answer ever), 500 or 412 (answered here, the server never sees it), hold or hold
 answer cut short as a server with a limit does: its first item only, a 507 for the collection and the
 request's own token, from which the rest is asked again).
 Every multistatus it passes on also has a description in each propstat, as RFC 4918 allows and some
-servers send: a client must read past it.
+servers send: a client must read past it. The line "ctag-only" makes it a server that knows no
+sync-collection report (RFC 6578): no sync tokens in its answers, the report refused.
 """
 import http.client
 import re
@@ -62,6 +63,11 @@ def described(data):
     return re.sub(rb"(<(\w+:|)status>[^<]*</\2status>)(\s*</\2propstat>)", note, data)
 
 
+def without_sync_reports(data):
+    data = re.sub(rb"<(\w+:|)sync-token\s*/>|<(\w+:|)sync-token>[^<]*</\2sync-token>", b"", data)
+    return re.sub(rb"<(\w+:|)sync-collection\s*/>", b"", data)
+
+
 class Proxy(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
 
@@ -88,7 +94,10 @@ class Proxy(http.server.BaseHTTPRequestHandler):
         length = int(self.headers.get("Content-Length") or 0)
         body = self.rfile.read(length) if length else None
         action = rule_for(self.command)
-        if action in ("500", "412"):
+        ctag_only = state["rule"] == "ctag-only"
+        if ctag_only and b"sync-collection" in (body or b""):
+            action = "501"
+        if action in ("500", "412", "501"):
             self.send_response(int(action))
             self.send_header("Content-Length", "0")
             self.end_headers()
@@ -108,7 +117,7 @@ class Proxy(http.server.BaseHTTPRequestHandler):
         if action == "cut":
             data = cut_short(self.path, body or b"", data)
         if status == 207:
-            data = described(data)
+            data = described(without_sync_reports(data) if ctag_only else data)
         self.send_response(status)
         for name, value in headers:
             if name.lower() not in ("transfer-encoding", "connection", "content-length"):
