@@ -537,6 +537,7 @@ private slots:
         // A portable copy: its data folder is its own.
         const QString program = a.dir.filePath(u"velkor"_s);
         QVERIFY(QFile::copy(QStringLiteral(VELKOR_PROGRAM), program));
+        QByteArray printed;
         const auto run = [&](const QStringList& args, const QByteArray& input, bool env) {
             QProcess p;
             QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
@@ -545,7 +546,9 @@ private slots:
             p.start(program, args);
             p.write(input);
             p.closeWriteChannel();
-            return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+            const bool ended = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
+            printed = p.readAllStandardOutput();
+            return ended ? p.exitCode() : -1;
         };
         QCOMPARE(run({u"--sync-setup"_s, serverUrl, u}, "parola\n", false), 0);
         QCOMPARE(run({u"--sync"_s}, {}, true), 0);
@@ -562,6 +565,7 @@ private slots:
         QVERIFY(
             phone.put(phone.calendar + "genclik.ics", phoneEvent("genclik", "20260519", "Gençlik Bayramı")));
         QCOMPARE(run({u"--sync"_s}, {}, true), 0);
+        QVERIFY2(printed.contains("1"), printed.constData()); // the running copy's summary: one came in
         QCOMPARE(a.plans().size(), 2);
         running.terminate();
         QVERIFY(running.waitForFinished(60000));
