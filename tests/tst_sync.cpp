@@ -335,7 +335,8 @@ private slots:
         QCOMPARE(Phone(u, a).items().size(), 3);
     }
 
-    // A wrong password changes nothing; an emptied server does not empty the computer unless confirmed.
+    // A wrong password, or an account refused the calendar, is told and changes nothing; an emptied server
+    // does not empty the computer unless confirmed.
     void refusalsChangeNothing() {
         Computer a;
         const QString u = user();
@@ -347,7 +348,11 @@ private slots:
         QVERIFY(a.setup(u).ok);
         const auto first = a.sync(u"yanlış"_s); // before the calendar is known, then after
         QVERIFY(a.sync().ok);
-        for (const auto& wrong : {first, a.sync(u"yanlış"_s)})
+        Computer b; // another user's account, set to this calendar: Radicale keeps users to their own
+        QVERIFY(b.setup(user()).ok);
+        QSettings(b.dir.filePath(u"sync.ini"_s), QSettings::IniFormat)
+            .setValue("account/calendar", a.collection());
+        for (const auto& wrong : {first, a.sync(u"yanlış"_s), b.sync()})
             QVERIFY(!radicale || (!wrong.ok && wrong.summary.contains(sync::texts::wrongPassword())));
         Phone phone(u, a);
         for (const QByteArray& href : phone.items().keys())
