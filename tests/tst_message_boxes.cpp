@@ -66,8 +66,8 @@ private slots:
             QCOMPARE(prompter.choose(QString(), text, choices), 0);
         QCOMPARE(size.boundedTo(available), size);
         QCOMPARE(format, int(Qt::PlainText));
-        QVERIFY(labelText.size() < 1000 && labelText.count(u'\n') < 12 &&
-                text.startsWith(labelText.chopped(rows ? 1 : 0)));
+        QVERIFY(labelText.size() < 1000 && text.startsWith(labelText.chopped(rows ? 1 : 0)));
+        QCOMPARE(labelText.count(u'\n'), std::min<qsizetype>(text.count(u'\n'), 11)); // twelve lines at most
         QCOMPARE(rowCount, rows);
         if (!choices.isEmpty()) // in the order given, the way out last
             QCOMPARE(buttonsFromLeft.values(), choices);

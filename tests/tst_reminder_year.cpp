@@ -327,7 +327,7 @@ private slots:
         TestContext t;
         store(t, {{3, 5, 9, 30, "dentist"}, {3, 5, 9, 31, "call Ali, then Ayşe"}});
         const QString later = t.file(u"later.kyt"_s);
-        QVERIFY(writeAll(later, "2026,3,5,9,35,2026,3,5,9\r\nnot a record\r\n"));
+        QVERIFY(writeAll(later, "2026,3,5,9,35,2026,13,5,9,0,\"bad date\"\r\nnot a record\r\n"));
         QVERIFY(shell::Bookkeeping(t.ctx.dataDir).writeLastExit(at(2026, 3, 5, 9, 0)));
         t.clock.set(at(2026, 3, 5, 9, 0, 30));
         auto form = std::make_unique<MainForm>(t.ctx);

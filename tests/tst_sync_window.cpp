@@ -65,6 +65,7 @@ private slots:
         door.checkError = u"401 Unauthorized"_s;
         press(&window, u"Hesabı denetle"_s);
         QVERIFY(field<QLabel>(window, "status")->text().contains(u"401 Unauthorized"_s));
+        QVERIFY(field<QLabel>(window, "status")->textInteractionFlags() & Qt::TextSelectableByMouse);
         QVERIFY(t.prompter.boxes.isEmpty() && !field<QPushButton>(window, "syncNow")->isEnabled());
         door.checkError.clear();
         press(&window, u"Hesabı denetle"_s);
