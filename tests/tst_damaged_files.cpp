@@ -47,12 +47,14 @@ private slots:
                             {"notes.kyt", garbage(500)},
                             {"myfile.kyt", good}},
                       "tarih.kyt", QStringList{"options.prg", "notes.kyt", "myfile.kyt"}, 1};
-        QTest::newRow("exit moment past 9999") << Damage{
-            Files{{"tarih.kyt", "20000,1,1,0,0\r\n"}, {"sc.kyt", "1\r\n"}}, "tarih.kyt", QStringList{}, 0};
+        QTest::newRow("exit moment past 9999")
+            << Damage{Files{{"tarih.kyt", "20000,1,1,0,0\r\n"}, {"sc.kyt", "1\r\n"}}, "tarih.kyt", {}, 0};
         QTest::newRow("exit moment cut short")
-            << Damage{Files{{"tarih.kyt", "2026,3\r\n"}, {"sc.kyt", "1\r\n"}}, "tarih.kyt", QStringList{}, 0};
+            << Damage{Files{{"tarih.kyt", "2026,3\r\n"}, {"sc.kyt", "1\r\n"}}, "tarih.kyt", {}, 0};
+        QTest::newRow("exit hour -1")
+            << Damage{Files{{"tarih.kyt", "2026,3,4,-1,0\r\n"}, {"sc.kyt", "1\r\n"}}, "tarih.kyt", {}, 0};
         QTest::newRow("dangling bookkeeping")
-            << Damage{Files{{"tarih.kyt", kDangling}, {"sc.kyt", kDangling}}, "sc.kyt", QStringList{}, 0};
+            << Damage{Files{{"tarih.kyt", kDangling}, {"sc.kyt", kDangling}}, "sc.kyt", {}, 0};
         const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + garbage(4000);
         // The start tries to carry them over and says why it could not, once.
         QTest::newRow("old Jet diary")
@@ -61,10 +63,9 @@ private slots:
         QTest::newRow("garbage databases")
             << Damage{Files{{"history.mdb", garbage(5000)}, {"rehber.mdb", garbage(9000)}}, "rehber.mdb",
                       QStringList{"history.mdb", "rehber.mdb"}, 0};
-        QTest::newRow("folder for the plans")
-            << Damage{Files{{"myfile.kyt", kFolder}}, "myfile.kyt", QStringList{}, 0};
-        QTest::newRow("folder for the settings and the note") << Damage{
-            Files{{"options.prg", kFolder}, {"notes.kyt", kFolder}}, "options.prg", QStringList{}, 0};
+        QTest::newRow("folder for the plans") << Damage{Files{{"myfile.kyt", kFolder}}, "myfile.kyt", {}, 0};
+        QTest::newRow("folder for the settings and the note")
+            << Damage{Files{{"options.prg", kFolder}, {"notes.kyt", kFolder}}, "options.prg", {}, 0};
     }
     void startsAndOpensEveryWindow() {
         QFETCH(Damage, row);

@@ -149,9 +149,9 @@ private slots:
         QTest::newRow("blanks opening a summary are kept")
             << calendar(yearly(";VALUE=DATE:20200101", " \tTwo")) << dentist + "\n1,1,25,0,\" \tTwo\""
             << QString();
-        QTest::newRow("every four years is not every year")
+        QTest::newRow("every four years is not every year; a to-do is no plan")
             << calendar("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20200101\r\nRRULE:FREQ=YEARLY;INTERVAL=4\r\n"
-                        "SUMMARY:Leap\r\nEND:VEVENT\r\n")
+                        "SUMMARY:Leap\r\nEND:VEVENT\r\nBEGIN:VTODO\r\nSUMMARY:Do\r\nEND:VTODO\r\n")
             << dentist << QString();
         QTest::newRow("already there, and twice in the file")
             << calendar(yearly(";TZID=Europe/Istanbul:20200315T093000", "Dentist") +

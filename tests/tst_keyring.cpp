@@ -48,10 +48,8 @@ private slots:
         const Answer read = waitFor([&](Answered a) { later.load(account, a); });
         QCOMPARE(read.outcome, Outcome::Done);
         QCOMPARE(read.password, password);
-        QCOMPARE(waitFor([&](Answered a) {
-                     later.load(accountKey(u"https://dav.example.org/"_s, u"ali"_s), a);
-                 }).outcome,
-                 Outcome::NotFound);
+        const QString other = accountKey(u"https://dav.example.org/"_s, u"ali"_s);
+        QCOMPARE(waitFor([&](Answered a) { later.load(other, a); }).outcome, Outcome::NotFound);
         QCOMPARE(filesHolding(QDir::homePath(), password.toUtf8()), QStringList());
         QCOMPARE(waitFor([&](Answered a) { keyring.forget(account, a); }).outcome, Outcome::Done);
         QCOMPARE(waitFor([&](Answered a) { keyring.load(account, a); }).outcome, Outcome::NotFound);

@@ -56,7 +56,7 @@ struct Computer {
     // The collection the account keeps the plans in ("calendar"), the diary's or the directory's.
     QByteArray collection(const char* kind = "calendar") const {
         return QSettings(dir.filePath(u"sync.ini"_s), QSettings::IniFormat)
-            .value(QLatin1String("account/") + QLatin1String(kind))
+            .value(u"account/"_s + QLatin1String(kind))
             .toByteArray();
     }
     QList<PlanRecord> plans() {
