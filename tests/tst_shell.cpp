@@ -251,6 +251,7 @@ private slots:
                     writeAll(userDir + u"/options.prg"_s, "\"eng\"\r\n"));
         }
         const WritableProbe probe = [&](const QString& dir) { return programWritable || dir != programPath; };
+        QCOMPARE(chooseDataDir(programPath, userDir, [](const QString&) { return false; }).dir, QString());
 
         for (int start = 0; start < 2; ++start) {
             const DataDirChoice choice = chooseDataDir(programPath, userDir, probe);
