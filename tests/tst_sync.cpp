@@ -4,6 +4,7 @@
 #include "core/diary/diary_store.h"
 #include "core/directory/directory_store.h"
 #include "core/plans/plan_store.h"
+#include "sync/account.h"
 #include "sync/sync_run.h"
 #include "sync/sync_texts.h"
 
@@ -53,12 +54,7 @@ struct Computer {
                 std::move(done), timeoutMs);
         });
     }
-    // The collection the account keeps the plans in ("calendar"), the diary's or the directory's.
-    QByteArray collection(const char* kind = "calendar") const {
-        return QSettings(dir.filePath(u"sync.ini"_s), QSettings::IniFormat)
-            .value(u"account/"_s + QLatin1String(kind))
-            .toByteArray();
-    }
+    sync::Account account() const { return sync::readAccount(QDir(dir.path())).value_or(sync::Account()); }
     QList<PlanRecord> plans() {
         auto all = store.readPlans().value;
         std::sort(all.begin(), all.end(),
@@ -91,8 +87,8 @@ struct Script {
 struct Phone {
     QByteArray calendar; // its collection's href
     Script script;
-    Phone(const QString& user, const Computer& c, const char* kind = "calendar")
-        : calendar(c.collection(kind)), script("phone.py", {serverUrl, user, Password, calendar}) {}
+    Phone(const QString& user, const Computer& c, QByteArray sync::Account::*kind = &sync::Account::calendar)
+        : calendar(c.account().*kind), script("phone.py", {serverUrl, user, Password, calendar}) {}
     QJsonValue ask(const QJsonArray& command) {
         script.process.write(QJsonDocument(command).toJson(QJsonDocument::Compact) + '\n');
         return QJsonDocument::fromJson('[' + script.line() + ']').array().at(0);
@@ -350,8 +346,9 @@ private slots:
         QVERIFY(a.sync().ok);
         Computer b; // another user's account, set to this calendar: Radicale keeps users to their own
         QVERIFY(b.setup(user()).ok);
-        QSettings(b.dir.filePath(u"sync.ini"_s), QSettings::IniFormat)
-            .setValue("account/calendar", a.collection());
+        sync::Account theirs = b.account();
+        theirs.calendar = a.account().calendar;
+        QVERIFY(sync::writeAccount(QDir(b.dir.path()), theirs).isEmpty());
         for (const auto& wrong : {first, a.sync(u"yanlış"_s), b.sync()})
             QVERIFY(!radicale || (!wrong.ok && wrong.summary.contains(sync::texts::wrongPassword())));
         Phone phone(u, a);
@@ -377,7 +374,7 @@ private slots:
             here.save({u"Şükrü Öztürk"_s, u"0532 111 22 33"_s, u"İzmir"_s}, directory::SaveWrite::Insert));
         QVERIFY(a.setup(u).ok && b.setup(u).ok);
         QVERIFY(a.sync().ok);
-        Phone phone(u, a, "addressbook");
+        Phone phone(u, a, &sync::Account::addressBook);
         const QByteArray book = phone.calendar;
         QVERIFY(phone.put(
             book + "p21.vcf",
@@ -434,7 +431,7 @@ private slots:
         QVERIFY(carried.startsWith(b.dir.path()));
         QCOMPARE(readAll(carried), QByteArray("küçük dosya"));
 
-        Phone phone(u, a, "journal");
+        Phone phone(u, a, &sync::Account::journal);
         QCOMPARE(phone.items().size(), 1);
         QVERIFY(phone.remove(phone.items().keys().first()));
         QVERIFY(a.sync().ok);
@@ -580,7 +577,7 @@ private slots:
             QVERIFY(file == program || !readAll(file).contains("parola"));
         }
         QCOMPARE(phone.items().size(), 2);
-        QVERIFY(phone.remove(a.collection()));
+        QVERIFY(phone.remove(a.account().calendar));
         QCOMPARE(run({u"--sync"_s}, {}, true), 1);
         QCOMPARE(a.plans().size(), 2);
     }
